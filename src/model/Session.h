@@ -1,0 +1,107 @@
+#pragma once
+// The session: everything the program holds for the whole run, owned in one object created at
+// start-up and handed to whoever needs it. A test builds a fresh one with `Session s;`.
+
+#include "model/Cards.h"
+#include "model/GameState.h"
+#include "model/ParamString.h"
+#include "model/Random.h"
+
+#include <array>
+#include <memory>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+class Desktop;
+class Session;
+
+// The inputs of the building-rule evaluator: may `card` go on `top` (-1 for an empty pile) of a
+// pile whose empty value, stop rank, direction, rule code and wrap are given.
+struct RuleQuery {
+    int top = -1;
+    int card = 0;
+    int emptyValue = 0;
+    int stopRank = 0;
+    int direction = 0;
+    int rule = 0;
+    bool toFoundation = false;
+    bool wrap = false;
+    int index = 0;
+    bool placing = false;
+};
+
+// Operations of the play engine that model code calls back (the deal offers dealt cards to the
+// foundations and scores them). The engine installs them; until then no rule accepts a card and
+// scoring does nothing.
+struct EngineHooks {
+    bool (*RuleAccepts)(Session&, const RuleQuery&) = nullptr;
+    void (*AddScore)(Session&, int points) = nullptr;
+};
+
+// Pixel size of one card picture for the chosen card size, and the shadow width.
+struct CardMetrics {
+    int CardWidth = 71;
+    int CardHeight = 96;
+    int ShadowSize = 9;
+};
+
+class Session {
+public:
+    // A fresh session in its start-up state: blank parameter string with the configuration file
+    // name, card table built, empty pile lists, game state with its start values.
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    ParamString Params;
+    CardTable Cards;
+    PileLists Piles;
+    TMainGame Game;
+    CardMetrics Metrics;
+    RandomGenerator Random;
+
+    std::array<std::int16_t, 42> TableauX{}, TableauY{};
+    std::array<std::int16_t, kAttrCount> GameAttr{};
+    std::array<std::int16_t, kSavedAttrCount> SavedAttr{};
+    std::array<std::uint8_t, 10> StateFlags{};
+    std::array<double, 2> GameTimes{};
+    std::array<std::int32_t, 4> StateValues{};
+    JitterRows JitterTable{};
+
+    // The program folder (read-only data beside the executable) and the per-user data folder,
+    // each with a final "/".
+    std::string ProgramFolder;
+    std::string DataFolder;
+
+    // Message boxes, links and the beep; never null (a silent recorder until the window sets its own).
+    Desktop* desktop = nullptr;
+    EngineHooks Hooks;
+
+    // Game attribute by number; 0 for numbers outside the array.
+    int Attr(int n) const { return n >= 0 && n < kAttrCount ? GameAttr[static_cast<size_t>(n)] : 0; }
+    bool Flag(StateFlag f) const { return StateFlags[f] != 0; }
+    void SetFlag(StateFlag f, bool on) { StateFlags[f] = on ? 1 : 0; }
+
+    int GetTableauX(int i) const { return TableauX.at(static_cast<size_t>(i)); }
+    int GetTableauY(int i) const { return TableauY.at(static_cast<size_t>(i)) - Game.ScrollOffset; }
+
+    // Sets every pile position to its "not shown" marker, before a layout.
+    void ResetPilePositions();
+    // The counters of the game in progress as a new deal leaves them, with a new jitter table.
+    void ResetForNewGame();
+    // Convenience for the top card of a pile (see PileLists::TopCard).
+    int TopCard(std::string_view name) const { return Piles.TopCard(name); }
+    // True when n is the top card of one of the current game's tableau piles.
+    bool IsTableauTop(int n) const;
+    // Screen y just below the lowest card of a pile (scroll offset removed), from its fan mode.
+    int PileBottomEdge(std::string_view name) const;
+
+private:
+    std::unique_ptr<Desktop> ownDesktop_;
+};
+
+} // namespace quillon
