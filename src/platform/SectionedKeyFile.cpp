@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,6 +114,13 @@ struct FileLine {
     std::string_view eol;
 };
 
+// The same, looking into the reader's buffer: valid until the reader's next call.
+struct LineView {
+    std::string_view text;
+    std::int64_t offset = 0;
+    std::string_view eol;
+};
+
 // Reads a file line by line from a given offset, in blocks. Lines end in CR LF, LF or a lone CR.
 class LineReader {
 public:
@@ -121,8 +129,18 @@ public:
     }
 
     bool Next(FileLine& line) {
+        LineView view;
+        if (!Next(view))
+            return false;
+        line.text.assign(view.text);
+        line.offset = view.offset;
+        line.eol = view.eol;
+        return true;
+    }
+
+    bool Next(LineView& line) {
         for (;;) {
-            size_t i = buf_.find_first_of("\r\n", searched_);
+            size_t i = FindLineEnd(searched_);
             if (i != std::string::npos) {
                 if (buf_[i] == '\r' && i + 1 == buf_.size() && !eof_) {
                     searched_ = i;
@@ -145,8 +163,27 @@ public:
     }
 
 private:
-    void Take(FileLine& line, size_t end, std::string_view eol, size_t eolLen) {
-        line.text.assign(buf_, pos_, end - pos_);
+    // The first CR or LF at or after `from`. The places of the next CR and the next LF are kept
+    // between calls, so a file with only one kind of line end is not searched again for the
+    // other at every line.
+    size_t FindLineEnd(size_t from) {
+        if (!cached_ || (nextCr_ != std::string::npos && nextCr_ < from))
+            nextCr_ = Find('\r', from);
+        if (!cached_ || (nextLf_ != std::string::npos && nextLf_ < from))
+            nextLf_ = Find('\n', from);
+        cached_ = true;
+        return std::min(nextCr_, nextLf_);
+    }
+
+    size_t Find(char c, size_t from) const {
+        if (from >= buf_.size())
+            return std::string::npos;
+        const void* hit = std::memchr(buf_.data() + from, c, buf_.size() - from);
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - buf_.data()) : std::string::npos;
+    }
+
+    void Take(LineView& line, size_t end, std::string_view eol, size_t eolLen) {
+        line.text = std::string_view(buf_).substr(pos_, end - pos_);
         line.offset = bufStart_ + static_cast<std::int64_t>(pos_);
         line.eol = eol;
         pos_ = end + eolLen;
@@ -154,6 +191,7 @@ private:
     }
 
     void Fill() {
+        cached_ = false;
         // Drop what has been handed out so that long files keep a small buffer.
         if (pos_ > 0) {
             buf_.erase(0, pos_);
@@ -177,6 +215,9 @@ private:
     std::int64_t bufStart_;
     size_t pos_ = 0;
     size_t searched_ = 0;
+    size_t nextCr_ = 0;
+    size_t nextLf_ = 0;
+    bool cached_ = false;
     bool eof_ = false;
 };
 
@@ -211,7 +252,10 @@ std::optional<std::int64_t> FindHeader(FILE* f, const std::string& path, std::st
 }
 
 std::string HeaderOf(std::string_view section) {
-    return "[" + std::string(section) + "]";
+    std::string header;
+    header.reserve(section.size() + 2);
+    header.append(1, '[').append(section).append(1, ']');
+    return header;
 }
 
 bool HasLineBreak(std::string_view s) {
@@ -346,18 +390,18 @@ KeysResult ReadKeys(const std::string& file, std::string_view section, const std
     std::vector<bool> found(keys.size(), false);
     size_t missing = keys.size();
     LineReader reader(f.get(), file, *header);
-    FileLine line;
+    LineView line;
     reader.Next(line); // the header line
     while (missing > 0 && reader.Next(line)) {
         if (!line.text.empty() && line.text.front() == '[')
             break;
         size_t eq = line.text.find('=');
-        if (eq == std::string::npos)
+        if (eq == std::string_view::npos)
             continue;
         for (size_t k = 0; k < keys.size(); ++k) {
             if (keys[k].empty() || !StartsWith(line.text, keys[k]))
                 continue;
-            result.values[k] = line.text.substr(eq + 1);
+            result.values[k] = std::string(line.text.substr(eq + 1));
             if (!found[k]) {
                 found[k] = true;
                 --missing;
@@ -381,14 +425,15 @@ KeyResult ReadKey(const std::string& file, std::string_view section, std::string
     if (!header)
         return result;
     LineReader reader(f.get(), file, *header);
-    FileLine line;
+    LineView line;
     reader.Next(line); // the header line
     while (reader.Next(line)) {
         if (!line.text.empty() && line.text.front() == '[')
             break;
         if (!StartsWith(line.text, key))
             continue;
-        std::string value = line.text.size() > key.size() ? line.text.substr(key.size() + 1) : std::string();
+        std::string value(line.text.size() > key.size() ? line.text.substr(key.size() + 1)
+                                                        : std::string_view());
         while (!value.empty() && value.back() == ' ')
             value.pop_back();
         return {std::move(value), true};
@@ -429,14 +474,47 @@ bool WriteKey(Desktop& desktop, const std::string& file, std::string_view sectio
     if (!ValidSection(section) || !ValidPair(key, value))
         return false;
     File f = OpenExisting(file);
-    std::optional<SectionScan> scan;
+    std::optional<std::int64_t> header;
     if (f)
-        scan = ScanSection(f.get(), file, section);
-    if (!scan) {
+        header = FindHeader(f.get(), file, HeaderOf(section));
+    if (!header) {
         f.Close();
         return AppendSection(file, section, {std::string(key)}, {std::string(value)});
     }
 
+    // The common update: the key's line holds a value of the same width, which is overwritten
+    // where it lies, without copying the file.
+    {
+        LineReader reader(f.get(), file, *header);
+        LineView line;
+        reader.Next(line); // the header line
+        while (reader.Next(line)) {
+            if (!line.text.empty() && line.text.front() == '[')
+                break;
+            if (!StartsWith(line.text, key))
+                continue;
+            size_t eq = line.text.find('=');
+            if (eq == std::string_view::npos || line.text.size() - (eq + 1) != value.size())
+                break;
+            std::int64_t at = line.offset + static_cast<std::int64_t>(eq + 1);
+            f.Close();
+            File rw = OpenExisting(file, "r+b");
+            if (!rw)
+                CannotOpen(file);
+            SeekTo(rw.get(), at, file);
+            WriteAll(rw.get(), value);
+            if (!rw.Close())
+                WriteError();
+            return true;
+        }
+    }
+
+    // A value of another width would run into the next line or leave part of the old value
+    // behind, so the section is rebuilt instead: the key's line gets the new value (a line without
+    // "=" is malformed and takes the pair), or the pair goes at the end; other lines stay.
+    auto scan = ScanSection(f.get(), file, section);
+    if (!scan)
+        CannotOpen(file);
     std::vector<std::string> body;
     bool replaced = false;
     for (const auto& line : scan->lines) {
@@ -445,21 +523,6 @@ bool WriteKey(Desktop& desktop, const std::string& file, std::string_view sectio
         if (!replaced && StartsWith(line.text, key)) {
             replaced = true;
             size_t eq = line.text.find('=');
-            if (eq != std::string::npos && line.text.size() - (eq + 1) == value.size()) {
-                // Same width: overwrite the stored value where it lies.
-                f.Close();
-                File rw = OpenExisting(file, "r+b");
-                if (!rw)
-                    CannotOpen(file);
-                SeekTo(rw.get(), line.offset + static_cast<std::int64_t>(eq + 1), file);
-                WriteAll(rw.get(), value);
-                if (!rw.Close())
-                    WriteError();
-                return true;
-            }
-            // A value of another width would run into the next line or leave part of the old one
-            // behind; the section is rebuilt instead. A line without "=" is malformed and gets the
-            // pair in its place.
             std::string prefix =
                 eq != std::string::npos ? line.text.substr(0, eq + 1) : std::string(key) + "=";
             body.push_back(prefix + std::string(value));

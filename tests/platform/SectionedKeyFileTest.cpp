@@ -274,6 +274,8 @@ TEST(WriteKey, EveryCaseKeepsTheOtherData) {
          "[Klondike]\r\nPlayed=0005\r\nWon=0002\r\n\r\n[Spider]\r\nPlayed=9\r\nWon=0001\r\n\r\n"},
         {"missing key goes to the end of the section", kTwoSections, "Klondike", "Lost", "0003",
          "[Klondike]\r\nPlayed=0005\r\nWon=0002\r\nLost=0003\r\n\r\n[Spider]\r\nPlayed=0010\r\nWon=0001\r\n"},
+        {"a header named only inside a value is no section", "[A]\r\nNote=[Golf]\r\n", "Golf", "Won", "1",
+         "[A]\r\nNote=[Golf]\r\n\r\n[Golf]\r\nWon=1\r\n"},
         {"missing section is appended", kTwoSections, "Golf", "Won", "1",
          kTwoSections + "\r\n[Golf]\r\nWon=1\r\n"},
         {"other lines of the section stay as they are", "[A]\r\nx= 1\r\nnote\r\nk=1\r\n", "A", "k", "22",
@@ -605,6 +607,25 @@ TEST(ReplaceInLines, ReportsProgressEveryTenLines) {
         ASSERT_TRUE(ReplaceInLines(desktop, dir / "f.dat", 1, "x", "y", [&](int n) { seen.push_back(n); }));
         EXPECT_EQ(seen, expected);
     }
+}
+
+TEST(ReplaceInLines, LineEndSplitByABlockBorder) {
+    // The CR of a CR LF is the last byte of the first block, its LF the first of the next: still
+    // one line end, so the file has 10 lines, not 11.
+    TempFolder dir;
+    RecordingDesktop desktop;
+    std::string content = "Ann=" + std::string(8192 - 4 - 1, 'x') + "\r\n";
+    ASSERT_EQ(content[8191], '\r');
+    for (int i = 0; i < 9; ++i)
+        content += "Ann=" + std::to_string(i) + "\r\n";
+    WriteBytes(dir / "f.dat", content);
+    std::vector<int> seen;
+    ASSERT_TRUE(ReplaceInLines(desktop, dir / "f.dat", 1, "Ann", "Bo", [&](int n) { seen.push_back(n); }));
+    EXPECT_EQ(seen, std::vector<int>{10});
+    std::string expected = content;
+    for (size_t at = expected.find("Ann"); at != std::string::npos; at = expected.find("Ann", at))
+        expected.replace(at, 3, "Bo");
+    EXPECT_EQ(ReadBytes(dir / "f.dat"), expected);
 }
 
 // ---- Small services ------------------------------------------------------------------------
