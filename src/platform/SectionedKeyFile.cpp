@@ -228,26 +228,29 @@ std::optional<std::int64_t> FindHeader(FILE* f, const std::string& path, std::st
     // Blocks must be longer than the overlap, or the scan would not advance.
     const size_t block = std::max(kBlockSize, 2 * header.size() + 1);
     std::string buf(block, '\0');
-    std::int64_t start = 0;
-    char before = '\n'; // the byte before the block; the file's start counts as a line start
+    std::int64_t start = 0; // file offset of buf[0]
+    size_t carry = 0;       // bytes kept from the end of the previous block
+    char before = '\n';     // the byte before the block; the file's start counts as a line start
     SeekTo(f, 0, path);
     for (;;) {
-        size_t n = std::fread(buf.data(), 1, block, f);
+        size_t n = std::fread(buf.data() + carry, 1, block - carry, f);
         if (std::ferror(f))
             CannotOpen(path);
-        std::string_view view(buf.data(), n);
+        std::string_view view(buf.data(), carry + n);
         for (size_t i = view.find(header); i != std::string_view::npos; i = view.find(header, i + 1)) {
             char prev = i > 0 ? view[i - 1] : before;
             if (prev == '\n' || prev == '\r')
                 return start + static_cast<std::int64_t>(i);
         }
-        if (n < block)
+        if (n < block - carry)
             return std::nullopt;
-        // The next block begins `header.size()` bytes before this one ends.
-        size_t next = n - header.size();
+        // The next block begins `header.size()` bytes before this one ends; those bytes are
+        // moved to the front instead of being read again.
+        size_t next = view.size() - header.size();
         before = view[next - 1];
+        std::memmove(buf.data(), buf.data() + next, header.size());
+        carry = header.size();
         start += static_cast<std::int64_t>(next);
-        SeekTo(f, start, path);
     }
 }
 
