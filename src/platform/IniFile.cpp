@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <optional>
@@ -152,7 +153,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
 std::optional<std::string> ReadForUpdate(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return std::string();
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
     if (!S_ISREG(st.st_mode))
         return std::nullopt;
     return ReadWholeFile(path);
