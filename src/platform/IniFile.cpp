@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <optional>
@@ -82,7 +83,12 @@ struct Parsed {
 
 Parsed ParseLine(std::string_view text, const Line& line) {
     Parsed p;
-    std::string_view s = text.substr(line.begin, line.end - line.begin);
+    size_t begin = line.begin;
+    // A byte-order mark that an editor put at the start of the file is not part of the first line.
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (begin == 0 && text.substr(0, line.end).starts_with(kBom))
+        begin = kBom.size();
+    std::string_view s = text.substr(begin, line.end - begin);
     std::string_view lead = s;
     while (!lead.empty() && IsBlank(lead.front()))
         lead.remove_prefix(1);
@@ -104,7 +110,7 @@ Parsed ParseLine(std::string_view text, const Line& line) {
     size_t vb = eq + 1;
     while (vb < s.size() && IsBlank(s[vb]))
         ++vb;
-    p.valueBegin = line.begin + vb;
+    p.valueBegin = begin + vb;
     p.value = Trim(s.substr(vb));
     return p;
 }
@@ -147,7 +153,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
 std::optional<std::string> ReadForUpdate(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return std::string();
+        return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
     if (!S_ISREG(st.st_mode))
         return std::nullopt;
     return ReadWholeFile(path);
