@@ -1,6 +1,6 @@
 #include "platform/IniFile.h"
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -8,9 +8,9 @@
 namespace quillon {
 namespace {
 
-using test::ReadBytes;
-using test::TempFolder;
-using test::WriteBytes;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 struct ReadCase {
     const char* name;

@@ -1,6 +1,6 @@
 #include "platform/SectionedKeyFile.h"
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 
@@ -12,9 +12,9 @@
 namespace quillon {
 namespace {
 
-using test::ReadBytes;
-using test::TempFolder;
-using test::WriteBytes;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 // A file with two sections of statistics-like keys, CR LF line ends, sections separated by an
 // empty line.
