@@ -50,6 +50,8 @@ void Session::ResetForNewGame() {
 }
 
 bool Session::IsTableauTop(int n) const {
+    if (n < 1)
+        return false; // an empty pile's "top" of 0 is no card
     int count = std::min(Attr(kAttrTableauCount), kTableauCount);
     for (int i = 0; i < count; ++i)
         if (PileTop(Piles.TableauPiles[static_cast<size_t>(i)]) == n)
