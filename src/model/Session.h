@@ -4,7 +4,9 @@
 
 #include "model/Cards.h"
 #include "model/GameState.h"
+#include "model/MoveHistory.h"
 #include "model/ParamString.h"
+#include "model/PlaySeams.h"
 #include "model/Random.h"
 
 #include <array>
@@ -17,6 +19,7 @@ namespace quillon {
 
 class Desktop;
 class Session;
+class TableView;
 
 // The inputs of the building-rule evaluator: may `card` go on `top` (-1 for an empty pile) of a
 // pile whose empty value, stop rank, direction, rule code and wrap are given.
@@ -43,6 +46,12 @@ struct EngineHooks {
     // target `target` ("Fila" + two digits), flies it there, redraws the pile and logs the move.
     // Filled by the play code; until then the Draw does nothing.
     void (*DrawCard)(Session&, int card, const std::string& target) = nullptr;
+};
+
+// A rectangle in table coordinates; edges belong to it.
+struct TableRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const TableRect&) const = default;
 };
 
 // Pixel size of one card picture for the chosen card size, and the shadow width.
@@ -72,6 +81,16 @@ public:
     // card to the bottom edge of its pile for a run. A move carries a single card unless this is
     // taller than one card (0, before any press, counts as a single card).
     int DragHeight = 0;
+    // Where the dragged image lies on the table; the drop is decided from it. The grab offset is
+    // the pointer position less the top-left corner of the picked-up card.
+    TableRect DragRect;
+    int GrabOffsetX = 0, GrabOffsetY = 0;
+    // Which joker the label under the foundations shows (foundation, depth and pile), so an
+    // unchanged joker is not drawn again.
+    std::string JokerLabelKey;
+
+    // The move history (undo and redo sides with their event logs).
+    MoveHistory History;
 
     std::array<std::int16_t, 42> TableauX{}, TableauY{};
     std::array<std::int16_t, kAttrCount> GameAttr{};
@@ -89,6 +108,11 @@ public:
     // Message boxes, links and the beep; never null (a silent recorder until the window sets its own).
     Desktop* desktop = nullptr;
     EngineHooks Hooks;
+    // Work the play engine hands to the stock, autoplay, statistics and layout code.
+    PlaySeams Play;
+    // The table on screen, as the play engine sees it; set by the window. Without one the engine
+    // plays silently (nothing is drawn, no pause is taken, message boxes answer OK).
+    TableView* view = nullptr;
 
     // Game attribute by number; 0 for numbers outside the array.
     int Attr(int n) const { return n >= 0 && n < kAttrCount ? GameAttr[static_cast<size_t>(n)] : 0; }
