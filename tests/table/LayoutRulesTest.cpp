@@ -59,13 +59,27 @@ TEST(ReserveOverlap, EdgesCountAsCollisions) {
 }
 
 TEST(ReserveOverlap, ArrangementThatIgnoresTheStartKeepsItsPlaceAndFinishes) {
-    // "001" does not take the start: the collision stays and the layout ends after the second pass.
+    // "001" does not take the start: the collision stays and the first pass stands.
     // gap (1022 - 426) / 7 = 85 -> 20; x0 = (1022 - 426 - 100) / 2 = 248.
     Session s;
     test::ApplyShape(s, ReservesBesideTableau(4, 6, {1, 1}));
     test::LayOut(s);
     EXPECT_EQ(s.GetTableauX(0), 248);
     EXPECT_EQ(s.Game.GetReserveX(3), 233);
+}
+
+TEST(ReserveOverlap, NoSecondPassForAnArrangementThatCannotMove) {
+    // 640 x 480: "003" lowers the group gap to 10 and sets the margin to 15, so the reserves lie at
+    // 15 + 86j on row 1 (y 5). Tableau: gap (628 - 355 - 20 - 15) / 8 = 29 -> 15, x0 = 178 / 2 = 89,
+    // + 86 + 20 = 195; its widened slot 110..351 holds the last reserve (273). A second pass would
+    // find the gap already at 10 and leave the margin at 3, moving the reserves for nothing.
+    Session s;
+    test::ApplyShape(s, ReservesBesideTableau(4, 4, {1, 3}));
+    test::LayOut(s, 640, 480, {640, 480});
+    EXPECT_EQ(s.GetTableauX(0), 195);
+    EXPECT_EQ(s.Game.GetReserveX(0), 15);
+    EXPECT_EQ(s.Game.GetReserveX(3), 273);
+    EXPECT_EQ(s.Game.GetReserveY(3), 5);
 }
 
 GameShape KlondikeShape() {
