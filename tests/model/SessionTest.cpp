@@ -82,10 +82,11 @@ TEST(Session, NewGameResetsTheCountersOfTheGameInProgress) {
 
 TEST(JitterTable, StaysWithinItsBoundsForManySeeds) {
     for (std::uint32_t seed = 0; seed < 3000; ++seed) {
-        Session s;
-        s.Random.seed = seed * 2654435761u;
-        s.ResetForNewGame();
-        for (const auto& row : s.JitterTable) {
+        RandomGenerator random;
+        random.seed = seed * 2654435761u;
+        JitterRows table{};
+        BuildJitterTable(table, [&](int n) { return random.RandomInt(n); });
+        for (const auto& row : table) {
             ASSERT_EQ(row[0], 0);
             ASSERT_EQ(row[13], 0);
             int sum = 0;
