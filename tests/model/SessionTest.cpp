@@ -78,6 +78,15 @@ TEST(Session, NewGameResetsTheCountersOfTheGameInProgress) {
     EXPECT_EQ(s.Game.GameStarted, -1);
     EXPECT_EQ(s.Game.RedealCount, 1);
     EXPECT_EQ(s.StateValues[DealCounter], 0);
+    // The jitter table is drawn anew from the session's generator.
+    RandomGenerator copy;
+    copy.seed = 12345;
+    s.Random.seed = 12345;
+    s.ResetForNewGame();
+    JitterRows expected{};
+    BuildJitterTable(expected, [&](int n) { return copy.RandomInt(n); });
+    EXPECT_EQ(s.JitterTable, expected);
+    EXPECT_EQ(s.Random.seed, copy.seed);
 }
 
 TEST(JitterTable, StaysWithinItsBoundsForManySeeds) {
