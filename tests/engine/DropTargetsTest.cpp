@@ -46,11 +46,6 @@ TEST(DropTargets, KeysAreTwelveDigits) {
     EXPECT_EQ(CandidateKey(2000000, 6, 3), "999999006003");
 }
 
-// A card dragged to (x, y) on the standard table.
-TableRect At(int x, int y) {
-    return {x, y, x + 71, y + 96};
-}
-
 TEST(DropTargets, LargerOverlapFirstAndTiesByKindThenIndex) {
     PlayTable t;
     // Foundation 2 at (110, 10); tableau pile 2 at (110, 150): place them to overlap a drag.

@@ -12,6 +12,11 @@
 
 namespace quillon::test {
 
+// A card's rectangle with its top-left corner at (x, y) on the standard table (71 x 96).
+inline TableRect At(int x, int y) {
+    return {x, y, x + 71, y + 96};
+}
+
 class PlayTable : public Table {
 public:
     static constexpr int kPitch = 100;
