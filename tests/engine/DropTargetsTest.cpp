@@ -69,6 +69,14 @@ TEST(DropTargets, LargerOverlapFirstAndTiesByKindThenIndex) {
     c = DropTargets(u.s, At(30, 10));
     EXPECT_EQ(c[0], (DropCandidate{6, 0}));
     EXPECT_EQ(c[1], (DropCandidate{5, 0}));
+
+    // Equal overlaps: foundation (5) before tableau (4), though the tableau is looked at later.
+    PlayTable v;
+    v.s.Game.SetFoundationX(0, 50);
+    v.s.Game.SetFoundationY(0, 150);
+    c = DropTargets(v.s, At(30, 150));
+    EXPECT_EQ(c[0], (DropCandidate{5, 0}));
+    EXPECT_EQ(c[1], (DropCandidate{4, 0}));
 }
 
 TEST(DropTargets, AtMostFourAndTheWasteOnlyWhenShown) {
