@@ -12,14 +12,14 @@ namespace quillon {
 
 namespace {
 
-// The list box order: letters compared without regard to case, then the exact text for names that
-// differ only in case, so the order never depends on the order of the keys.
 std::string Lowered(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
+// The list box order: letters compared without regard to case, then the exact text for names that
+// differ only in case, so the order never depends on the order of the keys.
 bool ListOrder(const std::string& a, const std::string& b) {
     std::string la = Lowered(a), lb = Lowered(b);
     return la != lb ? la < lb : a < b;

@@ -159,13 +159,4 @@ TEST_F(FontFallbackTest, AnyWindowAndNoWindow) {
     EXPECT_EQ(plain.font().family(), "MS Sans Serif");
 }
 
-TEST_F(FontFallbackTest, SystemFontDatabaseAnswers) {
-    // Whatever the machine has installed, the real lookup runs once and gives a definite answer.
-    PreferredFont::SetFontLookup(nullptr);
-    bool present = PreferredFont::Present();
-    EXPECT_NE(PreferredFont::Cached(), PreferredFont::State::Untested);
-    EXPECT_EQ(PreferredFont::Present(), present);
-    EXPECT_EQ(PreferredFont::Lookups(), 1);
-}
-
 } // namespace
