@@ -156,6 +156,13 @@ TEST(FullScreen, HiddenWindowStaysHiddenAndNoWindowIsHarmless) {
     C_TFullScreen none;
     none.SetFullscreen(true);
     EXPECT_FALSE(none.Fullscreen());
+
+    auto* gone = new QWidget;
+    C_TFullScreen late(gone);
+    delete gone;
+    late.SetFullscreen(true);
+    EXPECT_FALSE(late.Fullscreen());
+    EXPECT_EQ(late.Form(), nullptr);
 }
 
 // ---- link label ----

@@ -2,10 +2,10 @@
 // The full-screen switch of the main window: full screen is the window maximised, without border
 // and caption, covering the whole screen; switching back restores the window exactly as it was.
 
+#include <QPointer>
 #include <QRect>
+#include <QWidget>
 #include <Qt>
-
-class QWidget;
 
 namespace quillon {
 
@@ -34,7 +34,8 @@ public:
     const SavedFacts& Saved() const { return saved_; }
 
 private:
-    QWidget* m_Form = nullptr;
+    // Cleared by Qt when the window goes first, so a late switch finds no window and does nothing.
+    QPointer<QWidget> m_Form;
     bool m_bFullscreen = false;
     SavedFacts saved_;
 };
