@@ -14,13 +14,16 @@ using G = PileGroup;
 constexpr AttributeName kNames[] = {
     // Deal and play switches
     {"deal.foundation_arrangement", 1, 1, G::None,
-     "foundation arrangement after the deal (1 one card to foundation 1 sets all start ranks, 2, 3, 4, 5, 6, 7, 8)"},
+     "foundation arrangement after the deal (1 one card to foundation 1 sets all start ranks, 2, 3, 4, 5, 6, "
+     "7, 8)"},
     {"tableau.run_order", 2, 1, G::None, "run order test on the tableau"},
-    {"tableau.fan", 3, 1, G::None, "fan mode of the tableau piles (1 down, 2 right, 4 side by side, 8 snake, 9 slots ...)"},
+    {"tableau.fan", 3, 1, G::None,
+     "fan mode of the tableau piles (1 down, 2 right, 4 side by side, 8 snake, 9 slots ...)"},
     {"foundation.fan", 4, 1, G::None, "fan mode of the foundations"},
     {"reserve.fan", 5, 1, G::None, "fan mode of the reserves"},
     {"tableau.mixed_fan", 6, 1, G::None, "per-pile tableau fan rule for fan mode 11"},
-    {"stock.face_down", 7, 1, G::None, "non-zero: the stock's cards stay face down in the card table at the deal"},
+    {"stock.face_down", 7, 1, G::None,
+     "non-zero: the stock's cards stay face down in the card table at the deal"},
     {"autoplay.leave_waste", 8, 1, G::None, "non-zero: autoplay leaves the waste alone"},
     {"stock.present", 10, 1, G::None, "1: the game has a stock (Mazzo)"},
     {"stock.to_waste", 11, 1, G::None, "1: the stock turns cards up onto the waste"},
@@ -29,24 +32,30 @@ constexpr AttributeName kNames[] = {
     {"reserve.pickup", 15, 1, G::None, "reserve pick-up rule"},
     {"stock.passes", 16, 1, G::None, "passes through the stock: -1 unlimited, 0 no redeal, n passes"},
     {"stock.redeal", 17, 1, G::None, "redeal kind when the stock is empty (>= 1 redeal, 6 always)"},
-    {"stock.waste_rule", 18, 1, G::None, "0: a stock click turns to the waste; 1: only when the waste is empty"},
+    {"stock.waste_rule", 18, 1, G::None,
+     "0: a stock click turns to the waste; 1: only when the waste is empty"},
     {"foundation.pickup", 19, 1, G::None, "foundation pick-up rule"},
     {"send.started_only", 22, 1, G::None, "automatic sending tries 0 all foundations, 1 only started ones"},
     {"stock.turn", 24, 1, G::None, "cards turned up per stock click"},
     {"autoplay.fill", 25, 1, G::None, "fill rule of empty piles"},
-    {"deal.pile_by_pile", 26, 1, G::None, "0: deal position by position across the piles; non-zero: pile by pile"},
-    {"tableau.locked", 27, 1, G::None, "with tableau.locked_factor: their product is the number of locked tableau piles"},
+    {"deal.pile_by_pile", 26, 1, G::None,
+     "0: deal position by position across the piles; non-zero: pile by pile"},
+    {"tableau.locked", 27, 1, G::None,
+     "with tableau.locked_factor: their product is the number of locked tableau piles"},
     {"tableau.locked_factor", 28, 1, G::None, "see tableau.locked"},
     {"grid.width", 30, 1, G::None, "grid width (columns) of grid games"},
     {"foundation.capacity", 34, 1, G::None, "foundation capacity"},
     {"tableau.capacity", 35, 1, G::None, "tableau pile capacity, -1 unlimited"},
-    {"deal.family", 36, 1, G::None, "deck filter and family arrangement of the deal (9 ordering puzzle, 17 thirteen places ...)"},
+    {"deal.family", 36, 1, G::None,
+     "deck filter and family arrangement of the deal (9 ordering puzzle, 17 thirteen places ...)"},
     {"stock.lock", 37, 1, G::None, "stock lock"},
     {"play.single_click", 39, 1, G::None, "1: a game played by single clicks"},
     {"screen.class", 40, 1, G::None, "screen-size class used by the card-size checks"},
     {"pairing.kind", 41, 1, G::None, "pairing game kind (0: a building game)"},
-    {"play.first_to_foundation", 42, 1, G::None, "1: the first move must take a tableau card to a foundation"},
-    {"play.fill_after_first", 43, 1, G::None, "1: the tableau is filled from the stock right after the first move"},
+    {"play.first_to_foundation", 42, 1, G::None,
+     "1: the first move must take a tableau card to a foundation"},
+    {"play.fill_after_first", 43, 1, G::None,
+     "1: the tableau is filled from the stock right after the first move"},
     {"autoplay.turn_up", 44, 1, G::None, "1: autoplay turns face-down tableau tops up"},
     {"tableau.snake_columns", 45, 1, G::None, "columns of fan mode 8 (-1: as many as fit)"},
     {"deck.with_jokers", 46, 1, G::None, "1: the deck includes jokers (deck.jokers of them)"},
@@ -70,12 +79,15 @@ constexpr AttributeName kNames[] = {
     {"tableau.rule", 215, 40, G::Tableau, "building rule code of each tableau pile (70 grid slide ...)"},
     {"tableau.wrap", 255, 40, G::Tableau,
      "wrap value of each tableau pile (entry i is also read as the wrap of foundation i)"},
-    {"tableau.deal_mode", 295, 40, G::Tableau, "stock deal mode of each tableau pile (pile 1's value drives the stock click)"},
+    {"tableau.deal_mode", 295, 40, G::Tableau,
+     "stock deal mode of each tableau pile (pile 1's value drives the stock click)"},
     // Reserves
     {"reserve.kind", 335, 12, G::Reserves, "kind code of each reserve"},
-    {"reserve.deal_mode", 347, 12, G::Reserves, "stock deal mode of each reserve (reserve 1's value drives the stock click)"},
+    {"reserve.deal_mode", 347, 12, G::Reserves,
+     "stock deal mode of each reserve (reserve 1's value drives the stock click)"},
     // Waste and the second waste (Mazzo_Waste)
-    {"second_waste.card", 359, 1, G::None, "card placed face up on Mazzo_Waste at the deal (above 100: minus 100)"},
+    {"second_waste.card", 359, 1, G::None,
+     "card placed face up on Mazzo_Waste at the deal (above 100: minus 100)"},
     {"waste.drop", 360, 1, G::None, "2: a card may be dropped on the waste"},
     {"waste.no_drop", 361, 1, G::None, "4: the waste is no drop target"},
     // Layout codes: a row digit and a three-digit arrangement per pile group
@@ -83,12 +95,14 @@ constexpr AttributeName kNames[] = {
     {"layout.stock.row", 363, 1, G::None, "layout row of the stock group"},
     {"layout.foundation.arrangement", 364, 1, G::None, "layout arrangement of the foundations"},
     {"layout.foundation.row", 365, 1, G::None, "layout row of the foundations"},
-    {"layout.tableau.arrangement", 366, 1, G::None, "layout arrangement of the tableau (some place the whole table)"},
+    {"layout.tableau.arrangement", 366, 1, G::None,
+     "layout arrangement of the tableau (some place the whole table)"},
     {"layout.tableau.row", 367, 1, G::None, "layout row of the tableau"},
     {"layout.tableau.rows", 368, 1, G::None, "number of rows of tableau arrangements 010 and 018"},
     {"layout.reserve.row", 369, 1, G::None, "layout row of the reserves"},
     {"layout.reserve.arrangement", 370, 1, G::None, "layout arrangement of the reserves"},
-    {"layout.second_waste.row", 371, 1, G::None, "layout row of Mazzo_Waste (non-zero: a stock click deals to it)"},
+    {"layout.second_waste.row", 371, 1, G::None,
+     "layout row of Mazzo_Waste (non-zero: a stock click deals to it)"},
     {"layout.second_waste.arrangement", 372, 1, G::None, "layout arrangement of Mazzo_Waste"},
     // Pile counts and the deck
     {"stock.piles", 373, 1, G::None, "number of stock-group piles (0 none, at most 3)"},
@@ -112,7 +126,8 @@ constexpr AttributeName kNames[] = {
     // Game facts for the open-game dialog
     {"info.time", 497, 1, G::None, "game time: 0 long, 1 medium, 2 quick"},
     {"info.difficulty", 498, 1, G::None, "difficulty: 0 easy, 1 medium, 2 hard"},
-    {"info.skill", 499, 1, G::None, "0 difficult, 1 mostly skill, 2 moderate, 3 mostly chance, 4 chance only"},
+    {"info.skill", 499, 1, G::None,
+     "0 difficult, 1 mostly skill, 2 moderate, 3 mostly chance, 4 chance only"},
     {"info.chance", 500, 1, G::None, "chance of winning: 0 very high, 1 high, 2 medium, 3 low, 4 very low"},
     {"info.won", 501, 1, G::None, "a count of won games, shown with info.played"},
     {"info.played", 502, 1, G::None, "the count of games info.won refers to (0: not shown)"},
@@ -121,8 +136,9 @@ constexpr AttributeName kNames[] = {
 // Arrangement numbers the pile layout knows, per group (0: no arrangement, only the row).
 constexpr int kStockArr[] = {0, 3, 4, 5, 11, 13, 16, 19, 21, 23};
 constexpr int kFoundationArr[] = {0, 1, 2, 7, 8, 9, 13, 17, 22};
-constexpr int kTableauArr[] = {0,  1,  2,  3,  10, 11, 12, 13, 14, 15, 18, 20, 21, 51, 52, 54, 57, 58,
-                               61, 66, 78, 81, 98, 103, 108, 120, 123, 124, 125, 126, 127, 128, 129, 130, 166, 172};
+constexpr int kTableauArr[] = {0,   1,   2,   3,   10,  11,  12,  13,  14,  15,  18,  20,
+                               21,  51,  52,  54,  57,  58,  61,  66,  78,  81,  98,  103,
+                               108, 120, 123, 124, 125, 126, 127, 128, 129, 130, 166, 172};
 constexpr int kReserveArr[] = {0, 4, 5, 6, 7, 11, 12, 23};
 constexpr int kSecondWasteArr[] = {0, 6, 7, 16};
 
@@ -136,23 +152,29 @@ constexpr LayoutGroup kLayout[] = {
 
 } // namespace
 
-std::span<const AttributeName> AttributeNames() { return kNames; }
+std::span<const AttributeName> AttributeNames() {
+    return kNames;
+}
 
 const AttributeName* FindAttributeName(std::string_view name) {
     for (const auto& n : kNames)
-        if (n.name == name) return &n;
+        if (n.name == name)
+            return &n;
     return nullptr;
 }
 
 const AttributeName* FindAttributeByNumber(int attr, int* index) {
     for (const auto& n : kNames)
         if (attr >= n.first && attr < n.first + n.count) {
-            if (index) *index = attr - n.first;
+            if (index)
+                *index = attr - n.first;
             return &n;
         }
     return nullptr;
 }
 
-std::span<const LayoutGroup> LayoutGroups() { return kLayout; }
+std::span<const LayoutGroup> LayoutGroups() {
+    return kLayout;
+}
 
 } // namespace quillon::gamesdat
