@@ -482,13 +482,17 @@ DeckList BuildDeck(Session& s) {
     return deck;
 }
 
-void DealGame(Session& s) {
-    s.Piles.Clear();
+DeckList DeckForDeal(Session& s) {
     DeckList deck = BuildDeck(s);
     // Slots the build left empty (a deck of the wrong size) hold no card and are not dealt.
     std::erase(deck, 0);
-
     FilterDeck(s, deck);
+    return deck;
+}
+
+DeckList DealGame(Session& s) {
+    s.Piles.Clear();
+    DeckList deck = DeckForDeal(s);
 
     const int foundations = Count(s, kAttrFoundationCount, kFoundationCount);
     for (int k = 0; k < foundations; ++k) {
@@ -577,6 +581,7 @@ void DealGame(Session& s) {
             s.GameAttr[static_cast<size_t>(kAttrTableauEmpty + i)] = static_cast<std::int16_t>(below);
 
     RunDealArrangements(s, deck);
+    return deck;
 }
 
 std::string WindowTitle(const Session& s) {

@@ -33,9 +33,13 @@ void DrawDealCode(Session& s);
 // placed.
 DeckList BuildDeck(Session& s);
 
+// The deck as the deal starts from it: the built deck without empty slots, after the deck filter
+// of attribute 36.
+DeckList DeckForDeal(Session& s);
+
 // Empties the piles, builds the deck and deals it by the game definition, then runs the family
-// arrangements. Cards left in the deck take no part in the game.
-void DealGame(Session& s);
+// arrangements. Cards left in the deck take no part in the game; they are returned for inspection.
+DeckList DealGame(Session& s);
 
 // The main window's caption for the current game and deal code.
 std::string WindowTitle(const Session& s);
