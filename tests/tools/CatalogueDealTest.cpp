@@ -153,9 +153,9 @@ TEST(Catalogue, DealIsAPureFunctionOfGameAndCode) {
 
 // Runs quillon-cli from the program folder; returns its output and exit status.
 std::pair<std::string, int> Cli(const std::string& args, const std::string& programDir = "") {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    // The program folder is the one beside the tool unless the test names its own.
     std::string cmd = (programDir.empty() ? "" : "QUILLON_PROGRAM_DIR=" + programDir + " ") +
-                      std::string(dir ? dir : ".") + "/quillon-cli " + args + " 2>&1";
+                      std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1";
     FILE* p = popen(cmd.c_str(), "r");
     if (!p)
         return {"", -1};
