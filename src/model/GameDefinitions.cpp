@@ -413,7 +413,9 @@ bool LoadGameDefinitionFromText(Session& s, std::string_view fileText) {
     if (c < 0)
         return false;
     bool ok = true;
+    int lines = 0;
     ForEachSectionLine(fileText, "[Sect2]", [&](std::string_view line) {
+        ++lines;
         std::string indexText = TrimRight(Chars(line, 1, 4));
         int index = 0;
         if (!ToInt(indexText, index)) {
@@ -434,6 +436,11 @@ bool LoadGameDefinitionFromText(Session& s, std::string_view fileText) {
     });
     if (!ok)
         return false;
+    // A file without its attribute matrix would give a game of no cards and no piles.
+    if (lines == 0) {
+        s.desktop->MessageBox(BoxKind::Error, "Error", kNoAttributesText);
+        return false;
+    }
     if (number >= kFirstCustomGame)
         ApplyCustomRules(s, rules);
     TakeSavedAttributes(s);
