@@ -345,7 +345,8 @@ void FoundationArrangements(Session& s, DeckList& deck) {
             deck.erase(deck.begin());
             AppendFaceUp(s, F[static_cast<size_t>(r - 2)], card);
         }
-        s.Game.OnceUsed = static_cast<std::int16_t>(CardSuit(card) + 1);
+        s.Game.OnceUsed =
+            static_cast<std::int16_t>(CardSuit(card)); // 0 hearts .. 3 spades, as the rules compare it
         break;
     }
     case 8:

@@ -1,7 +1,7 @@
 #include "model/ParamString.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <utility>
 

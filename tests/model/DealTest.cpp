@@ -374,9 +374,22 @@ TEST(FoundationArrangement, SevenSendsTheFirstCardByItsRank) {
     Game g; // first card 2: the two goes to the first foundation (rank - 1)
     g.Attr(1, 7);
     g.Attr(374, 12);
+    g.s.Game.OnceUsed = 9;
     DealGame(g.s);
     EXPECT_EQ(g.Dest(1), "002");
-    EXPECT_EQ(g.s.Game.OnceUsed, 1); // hearts
+    EXPECT_EQ(g.s.Game.OnceUsed, 0); // hearts
+    // Code 1000000000000 starts with card 50, the jack of spades: it goes to the first tableau pile.
+    Game jack;
+    jack.Attr(1, 7);
+    jack.Attr(374, 12);
+    jack.Attr(375, 1);
+    SetCode(jack.s, "1000000000000");
+    DealGame(jack.s);
+    EXPECT_EQ(jack.Fila(1), "050");
+    EXPECT_FALSE(jack.s.Cards.CardIsHidden(50));
+    EXPECT_EQ(jack.s.Game.OnceUsed, 3);
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_TRUE(jack.Dest(k).empty()) << k;
 }
 
 TEST(EmptyPileRule, NinetyOneBecomesTheRankBelowFoundationOne) {
