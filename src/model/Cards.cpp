@@ -51,9 +51,7 @@ bool CardIsFace(int n) {
     return CardRank(n) >= 11;
 }
 
-bool CardIsJoker(int n) {
-    return n >= kFirstJoker && n <= kCardCount;
-}
+bool CardIsJoker(int n) { return n >= kFirstJoker && n <= kCardCount; }
 
 std::string CardRankText(int rank) {
     switch (rank) {
@@ -80,8 +78,7 @@ std::string CardText(int n) {
 
 void CardTable::Build() {
     static const char* const suits[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
-    static const char* const ranks[] = {"A",  "02", "03", "04", "05", "06", "07",
-                                        "08", "09", "10", "J",  "Q",  "K"};
+    static const char* const ranks[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
     records_.clear();
     records_.reserve(kCardCount);
     int number = 1;
@@ -173,9 +170,7 @@ int PileCard(std::string_view content, int k) {
     return value;
 }
 
-int PileTop(std::string_view content) {
-    return PileCard(content, PileSize(content) - 1);
-}
+int PileTop(std::string_view content) { return PileCard(content, PileSize(content) - 1); }
 
 int PileFind(std::string_view content, int n) {
     for (int k = 0; k < PileSize(content); ++k)
@@ -221,12 +216,8 @@ static auto FindIn(Lists& lists, std::string_view name) -> decltype(&lists.Stock
     }
 }
 
-std::string* PileLists::Find(std::string_view name) {
-    return FindIn(*this, name);
-}
-const std::string* PileLists::Find(std::string_view name) const {
-    return FindIn(*this, name);
-}
+std::string* PileLists::Find(std::string_view name) { return FindIn(*this, name); }
+const std::string* PileLists::Find(std::string_view name) const { return FindIn(*this, name); }
 
 int PileLists::TopCard(std::string_view name) const {
     // The second waste pile is not among the piles this answers for.

@@ -1,7 +1,7 @@
 #include "model/ParamString.h"
 
-#include <algorithm>
 #include <cctype>
+#include <algorithm>
 #include <climits>
 #include <utility>
 
