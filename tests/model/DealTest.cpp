@@ -423,7 +423,10 @@ struct RecordingSeams : NewGameSeams {
         calls.push_back("caption");
     }
     std::string Caption() override { return caption; }
-    void ShowDeal() override { calls.push_back("deal"); }
+    void ShowDeal(Session& s) override {
+        calls.push_back("deal");
+        NewGameSeams::ShowDeal(s);
+    }
     void ClearHistory() override { calls.push_back("history"); }
     void RunGameEndTest() override { calls.push_back("end-test"); }
     void PrepareGameAndLayout() override { calls.push_back("layout"); }
@@ -450,6 +453,7 @@ TEST(NewGame, ResetsTheGameAndDealsAFreshCode) {
     NewGame(g.s, &seams);
     EXPECT_TRUE(g.s.Flag(GameInPlay));
     EXPECT_FALSE(g.s.Flag(GameWon));
+    EXPECT_EQ(g.s.Game.DealDone, 1);
     EXPECT_TRUE(g.s.Flag(ClockRunning));
     EXPECT_FALSE(g.s.Flag(AutomaticSequence));
     EXPECT_EQ(g.s.GameTimes[0], 42.5);

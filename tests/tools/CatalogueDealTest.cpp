@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <sys/wait.h>
@@ -26,7 +26,8 @@ std::vector<GameSource> LoadCatalogue(std::vector<CompileError>& errors) {
     std::vector<std::string> files;
     // QUILLON_GAMES_SOURCE names another catalogue folder to check, for example a work in progress.
     const char* other = std::getenv("QUILLON_GAMES_SOURCE");
-    for (const auto& e : std::filesystem::directory_iterator(other && *other ? other : QUILLON_GAMES_SOURCE_DIR))
+    for (const auto& e :
+         std::filesystem::directory_iterator(other && *other ? other : QUILLON_GAMES_SOURCE_DIR))
         if (e.path().extension() == ".toml")
             files.push_back(e.path().string());
     std::sort(files.begin(), files.end());
@@ -250,6 +251,29 @@ deal = 1
                    "Fila1: 027d 045\n"
                    "Fila2: 029\n"
                    "Appogg1: 006d\n");
+}
+
+TEST(CliDeal, DamagedOrMissingDefinitionFileIsOneLineAndStatusTwo) {
+    std::vector<CompileError> errors;
+    auto g = ParseGameSource("number = 12\nname = \"Damaged\"\n[deck]\ncards = 52\n[stock]\ndeal = 52\n",
+                             "d.toml", errors);
+    ASSERT_TRUE(g.has_value());
+    std::string dat = WriteGamesDat({*g});
+    size_t p = dat.find("\r\n0379");
+    dat.replace(p + 2 + 16, 2, Unshift("5x"));
+    std::string dir =
+        (std::filesystem::temp_directory_path() / ("qclid" + std::to_string(::getpid()))).string();
+    std::filesystem::create_directories(dir);
+    ASSERT_TRUE(WriteFileAtomic(dir + "/GAMES.DAT", dat));
+    auto [out, status] = Cli("deal 12 0000000000000", dir);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(out.find("'5x' is not a valid integer value"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    std::filesystem::remove(dir + "/GAMES.DAT");
+    auto [out2, status2] = Cli("deal 12 0000000000000", dir);
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(status2, 2);
+    EXPECT_NE(out2.find("cannot read"), std::string::npos) << out2;
 }
 
 } // namespace
