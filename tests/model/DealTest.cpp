@@ -62,8 +62,10 @@ TEST(BuildDeck, HandWorkedSlots) {
     }
 }
 
-// Whole decks, worked out independently of this code from the published tables; they cover the
-// backward slot search, jokers and four decks.
+// Whole decks, worked out independently of this code from the suit and step tables. The second and
+// third make dozens of backward slot searches (each finding another slot than a forward search
+// would), fall back to the first empty slot from the start, and run past the shrunken rank pool;
+// the third places two jokers in two decks; the last is a four-deck deck.
 TEST(BuildDeck, WholeDecks) {
     struct Case {
         const char* code;

@@ -10,7 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <set>
+#include <sys/wait.h>
+#include <tuple>
+#include <unistd.h>
+
+#include "platform/Files.h"
 
 namespace quillon::gamesdat {
 namespace {
@@ -358,6 +365,48 @@ TEST(Compiler, CardsKeptFollowTheFilters) {
         GameSource g = ParseOk(std::string("number = 1\nname = \"k\"\n") + c.toml);
         EXPECT_EQ(CardsKept(g), c.kept) << c.toml;
     }
+}
+
+// The compiler program: it writes the file only when every game is accepted, and names each refusal.
+TEST(CompilerProgram, WritesNothingWhenAGameIsRefused) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("qgdc" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    auto write = [&](const std::string& name, const std::string& text) {
+        ASSERT_TRUE(WriteFileAtomic((dir / name).string(), text));
+    };
+    write("good.toml", kPuzzle);
+    write("bad.toml", "number = 5\nname = \"Bad\"\n[deck]\ncards = 60\n[tableau]\ncount = 41\n");
+    auto run = [&](const std::string& args) {
+        std::string cmd = std::string(QUILLON_GAMESDAT_PATH) + " " + args + " 2>&1";
+        FILE* p = popen(cmd.c_str(), "r");
+        std::string out;
+        char buf[256];
+        while (p && fgets(buf, sizeof buf, p))
+            out += buf;
+        int status = p ? pclose(p) : -1;
+        return std::make_pair(out, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    };
+    const std::string out = (dir / "OUT.DAT").string();
+    auto [text, status] =
+        run("compile " + out + " " + (dir / "good.toml").string() + " " + (dir / "bad.toml").string());
+    EXPECT_EQ(status, 1);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_NE(text.find("bad.toml: deck.cards: 60 is not 52, 104, 156 or 208"), std::string::npos) << text;
+    EXPECT_NE(text.find("bad.toml: tableau.count: 41 is outside 0..40"), std::string::npos) << text;
+
+    std::tie(text, status) = run("compile " + out + " " + (dir / "good.toml").string());
+    EXPECT_EQ(status, 0) << text;
+    ASSERT_TRUE(fs::exists(out));
+    std::tie(text, status) = run("dump " + out + " 87");
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(text.find("name = \"Put-Them-In-Order (3x3 square)\""), std::string::npos) << text;
+    EXPECT_NE(text.find("layout.tableau.arrangement = \"124\""), std::string::npos) << text;
+    std::tie(text, status) = run("dump " + (dir / "missing.DAT").string());
+    EXPECT_EQ(status, 1);
+    std::tie(text, status) = run("frobnicate");
+    EXPECT_EQ(status, 2);
+    fs::remove_all(dir);
 }
 
 } // namespace
