@@ -298,7 +298,9 @@ CustomGames CustomGameList(const Session& s) {
         r.rules = i + 1 < lines.size() ? std::string(Chars(lines[i + 1], 1, 7)) : std::string();
         recs.push_back(std::move(r));
     }
-    std::stable_sort(recs.begin(), recs.end(), [](const Rec& a, const Rec& b) { return a.name < b.name; });
+    // Sorted as the game lists show names: without regard to case.
+    std::stable_sort(recs.begin(), recs.end(),
+                     [](const Rec& a, const Rec& b) { return Lower(a.name) < Lower(b.name); });
     for (auto& r : recs) {
         out.names.push_back(r.name);
         out.numbers.push_back(r.number);

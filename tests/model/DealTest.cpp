@@ -155,8 +155,9 @@ TEST(BuildDeck, WrongDeckSizeIsReportedAndPlacesOnlyJokers) {
                   c.nonEmpty)
             << c.cards;
         EXPECT_EQ(!desk.boxes.empty(), c.message) << c.cards;
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(desk.boxes[0].text, "Error 01 - fnGameNumberCardsArray");
+        }
     }
     // No cards and no jokers: an empty deck, and no division by an empty deck's size.
     Session s;
@@ -289,8 +290,9 @@ TEST(FoundationStart, CodesChooseTheStartCard) {
             EXPECT_EQ(PileCard(g.Dest(static_cast<int>(k) + 1), 0), c.bottoms[k])
                 << "code " << c.codes[k] << " k " << k;
             EXPECT_EQ(g.s.Attr(55 + static_cast<int>(k)), c.ranks[k]) << "code " << c.codes[k] << " k " << k;
-            if (c.bottoms[k] > 0)
+            if (c.bottoms[k] > 0) {
                 EXPECT_FALSE(g.s.Cards.CardIsHidden(c.bottoms[k]));
+            }
         }
     }
 }

@@ -381,11 +381,11 @@ std::string CustomRecord(int number, const std::string& name, int base, const st
 
 TEST_F(GameFile, CustomGameListIsSortedByNameAndBaseIsFoundByNumber) {
     data.Write("GAM_CUST.DAT", "header\r\n" + CustomRecord(8002, "Zeta", 101, "0030011") +
-                                   CustomRecord(8001, "Alpha", 87, "0010022extra") +
+                                   CustomRecord(8001, "alpha", 87, "0010022extra") +
                                    CustomRecord(8003, "Mid", 5, ""));
     CustomGames list = CustomGameList(s);
     ASSERT_EQ(list.names.size(), 3u);
-    EXPECT_EQ(list.names[0].substr(0, 5), "Alpha");
+    EXPECT_EQ(list.names[0].substr(0, 5), "alpha"); // names sort without regard to case
     EXPECT_EQ(list.names[0].size(), 50u);
     EXPECT_EQ(list.numbers, (std::vector<std::string>{"8001", "8003", "8002"}));
     EXPECT_EQ(list.bases, (std::vector<std::string>{"0087", "0005", "0101"}));

@@ -205,8 +205,9 @@ TEST(CliDeal, RefusesUnknownGamesAndMalformedCodes) {
     for (auto c : cases) {
         auto [out, status] = Cli(c.args);
         EXPECT_EQ(status, c.status) << c.args << ": " << out;
-        if (c.status == 2)
+        if (c.status == 2) {
             EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << c.args << ": " << out;
+        }
     }
 }
 
