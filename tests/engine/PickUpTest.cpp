@@ -25,9 +25,12 @@ struct Row {
 void CheckRows(const std::vector<Row>& rows) {
     for (const Row& row : rows) {
         Table t;
-        t.Attrs({{attr::PickUpRule, row.rule}, {attr::TableauCount, 4}, {attr::ReserveCount, 2}}).Piles(row.piles);
-        EXPECT_EQ(PickUpAllowed(t.s, Card(row.card), row.toEmpty), row.expected) << "rule " << row.rule << ": " << row.what;
-        EXPECT_EQ(PickUpLimit(t.s, Card(row.card), row.toEmpty), row.expected) << "rule " << row.rule << ": " << row.what;
+        t.Attrs({{attr::PickUpRule, row.rule}, {attr::TableauCount, 4}, {attr::ReserveCount, 2}})
+            .Piles(row.piles);
+        EXPECT_EQ(PickUpAllowed(t.s, Card(row.card), row.toEmpty), row.expected)
+            << "rule " << row.rule << ": " << row.what;
+        EXPECT_EQ(PickUpLimit(t.s, Card(row.card), row.toEmpty), row.expected)
+            << "rule " << row.rule << ": " << row.what;
     }
 }
 
@@ -75,7 +78,8 @@ TEST(PickUpLimit, ByRule) {
 
 TEST(PickUpLimit, FreeCellCounts) {
     // Rule -5: E + T + 1 (T >= 1), E + T onto an empty pile, E + 1 without empty tableau piles.
-    const PileList twoCellsOnePile = Full({{"Fila1", "QH' 9H 8S 7D 6C' 5H'"}}, {"Appogg1", "Appogg2", "Fila4"});
+    const PileList twoCellsOnePile =
+        Full({{"Fila1", "QH' 9H 8S 7D 6C' 5H'"}}, {"Appogg1", "Appogg2", "Fila4"});
     const PileList twoCellsNoPile = Full({{"Fila1", "QH' 9H 8S 7D 6C' 5H'"}}, {"Appogg1", "Appogg2"});
     CheckRows({
         {"-5: E=2 T=1, run of 4", -5, twoCellsOnePile, "8S", false, true},
@@ -90,10 +94,10 @@ TEST(PickUpLimit, FreeCellCounts) {
         {"-6: E=2 T=0, run of 4", -6, twoCellsNoPile, "8S", false, false},
         {"-3: as many as empty tableau piles, at least 1", -3, twoCellsNoPile, "5H'", false, true},
         {"-3: no more", -3, twoCellsNoPile, "6C'", false, false},
-        {"-3: two empty piles, two cards", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "6C'", false,
-         true},
-        {"-3: two empty piles, not three", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "7D", false,
-         false},
+        {"-3: two empty piles, two cards", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "6C'",
+         false, true},
+        {"-3: two empty piles, not three", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "7D",
+         false, false},
     });
 }
 

@@ -248,6 +248,18 @@ TEST(PileAccepts, TableauPiles) {
     }
 }
 
+// Rule 20 ignores the foundation capacity but stops at a full deck of 52.
+TEST(PileAccepts, Rule20StopsAtFiftyTwo) {
+    Table t;
+    t.Attrs({{attr::FoundationRule, 20}, {attr::FoundationCapacity, 13}});
+    std::string& dest = t.s.Piles.FoundationPiles[0];
+    for (int k = 0; k < 51; ++k)
+        dest += CardText(1 + k % 13 + 13 * (k / 13)); // A..K of hearts, diamonds, clubs, then A..Q of spades
+    EXPECT_TRUE(t.Accepts("KS", "Dest1")) << "the 52nd card";
+    dest += CardText(Card("KS"));
+    EXPECT_FALSE(t.Accepts("AH'", "Dest1")) << "a 53rd card";
+}
+
 TEST(PileAccepts, FaceDownTopInFamily40) {
     Table t;
     t.Pile("Fila2", "10S").Attrs(kKlondike).FaceDown("10S");
@@ -311,6 +323,7 @@ TEST(PileAccepts, ReserveKinds) {
          "Appogg2",
          true},
         {"85: not from the tableau", {{"Fila1", "KS"}}, kind(85), "KS", "Appogg2", false},
+        {"85: not from the stock", {{"Mazzo", "KS"}}, kind(85), "KS", "Appogg2", false},
         {"13: a single card while reserve 1 holds fewer than 5",
          {{"Appogg1", "2C 3C 4C 5C"}, {"Appogg2", "9H"}},
          kind(13),

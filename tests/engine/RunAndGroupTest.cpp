@@ -70,7 +70,8 @@ TEST(RunFromCard, CardAndAllAbove) {
 
 TEST(IsPileTop, TableauAndReserves) {
     Table t;
-    t.Piles({{"Fila2", "5H 4S"}, {"Appogg3", "9C 8C"}, {"Mazzo_Vis", "KD"}, {"Dest1", "AH"}, {"Fila3", "000"}});
+    t.Piles(
+        {{"Fila2", "5H 4S"}, {"Appogg3", "9C 8C"}, {"Mazzo_Vis", "KD"}, {"Dest1", "AH"}, {"Fila3", "000"}});
     EXPECT_TRUE(IsPileTop(t.s, Card("4S")));
     EXPECT_TRUE(IsPileTop(t.s, Card("8C")));
     EXPECT_FALSE(IsPileTop(t.s, Card("5H")));
@@ -134,7 +135,9 @@ TEST(RunIsSequence, ByTheRunOrderAttribute) {
     };
     for (const Row& row : rows) {
         Table t;
-        t.Attrs({{attr::RunOrder, row.order}, {attr::TableauRule + 4, row.pileRule}, {attr::TableauDir + 4, 0},
+        t.Attrs({{attr::RunOrder, row.order},
+                 {attr::TableauRule + 4, row.pileRule},
+                 {attr::TableauDir + 4, 0},
                  {attr::FoundationBase, 1}})
             .Pile("Fila5", row.run);
         const int first = PileCard(t.s.Piles.TableauPiles[4], 0);
@@ -163,7 +166,10 @@ TEST(GroupTests, BaseCardsBalanced) {
         {"81: the same suit twice is allowed", 81, {{"Dest1", "AH"}}, "AH'", true},
         {"85: the same suit twice is not", 85, {{"Dest1", "AH"}}, "AH'", false},
         {"84: nor under 84", 84, {{"Dest1", "KS"}}, "KS'", false},
-        {"only foundations with the same base count", 81, {{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest5", "7S"}}, "AS",
+        {"only foundations with the same base count",
+         81,
+         {{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest5", "7S"}},
+         "AS",
          true},
     };
     for (const Row& row : rows) {
@@ -226,8 +232,9 @@ TEST(GroupTests, GridAdjacent) {
         bool expected;
     };
     const Row rows[] = {
-        {3, 4, 3, true}, {4, 3, 3, true},  {2, 3, 3, false}, {3, 2, 3, false}, {0, 3, 3, true},  {3, 0, 3, true},
-        {4, 4, 3, false}, {0, 4, 3, false}, {1, 7, 3, false}, {5, 8, 3, true},  {0, 1, 0, false}, {-1, 0, 3, false},
+        {3, 4, 3, true},  {4, 3, 3, true}, {2, 3, 3, false}, {3, 2, 3, false},
+        {0, 3, 3, true},  {3, 0, 3, true}, {4, 4, 3, false}, {0, 4, 3, false},
+        {1, 7, 3, false}, {5, 8, 3, true}, {0, 1, 0, false}, {-1, 0, 3, false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(GridAdjacent(row.a, row.b, row.w), row.expected) << row.a << "," << row.b << " w" << row.w;
