@@ -51,6 +51,7 @@ PileList Full(PileList piles, std::vector<std::string> empty = {}) {
 }
 
 TEST(PickUpLimit, ByRule) {
+    // clang-format off
     CheckRows({
         {"-1: always", -1, Full({{"Fila1", "9H 8S 2D 7C"}}), "9H", false, true},
         {"-12: a single card", -12, Full({{"Fila1", "9H 8S"}}), "8S", false, true},
@@ -74,6 +75,7 @@ TEST(PickUpLimit, ByRule) {
         {"a reserve run counts too", 2, Full({{"Appogg1", "5H 4S 3D"}}), "4S", false, true},
         {"a reserve run too long", 2, Full({{"Appogg1", "5H 4S 3D"}}), "5H", false, false},
     });
+    // clang-format on
 }
 
 TEST(PickUpLimit, FreeCellCounts) {
@@ -81,6 +83,7 @@ TEST(PickUpLimit, FreeCellCounts) {
     const PileList twoCellsOnePile =
         Full({{"Fila1", "QH' 9H 8S 7D 6C' 5H'"}}, {"Appogg1", "Appogg2", "Fila4"});
     const PileList twoCellsNoPile = Full({{"Fila1", "QH' 9H 8S 7D 6C' 5H'"}}, {"Appogg1", "Appogg2"});
+    // clang-format off
     CheckRows({
         {"-5: E=2 T=1, run of 4", -5, twoCellsOnePile, "8S", false, true},
         {"-5: E=2 T=1, run of 5", -5, twoCellsOnePile, "9H", false, false},
@@ -94,11 +97,10 @@ TEST(PickUpLimit, FreeCellCounts) {
         {"-6: E=2 T=0, run of 4", -6, twoCellsNoPile, "8S", false, false},
         {"-3: as many as empty tableau piles, at least 1", -3, twoCellsNoPile, "5H'", false, true},
         {"-3: no more", -3, twoCellsNoPile, "6C'", false, false},
-        {"-3: two empty piles, two cards", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "6C'",
-         false, true},
-        {"-3: two empty piles, not three", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "7D",
-         false, false},
+        {"-3: two empty piles, two cards", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "6C'", false, true},
+        {"-3: two empty piles, not three", -3, Full({{"Fila1", "7D 6C' 5H'"}}, {"Fila3", "Fila4"}), "7D", false, false},
     });
+    // clang-format on
 }
 
 TEST(PickUpLimit, RunEndCard) {
@@ -135,12 +137,14 @@ TEST(PickUpLimit, TheDraw) {
         const char* message; // nullptr: no message
         bool draws;
     };
+    // clang-format off
     const Row rows[] = {
         {"before the last redeal", 2, 0, kDrawAfterLastRedeal, false},
         {"on the first pass", 1, 0, kDrawAfterLastRedeal, false},
         {"after the last redeal, once", 3, 0, nullptr, true},
         {"only once per game", 3, 1, kOnlyOneDraw, false},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Attrs({{attr::PickUpRule, -17}, {attr::TableauCount, 4}}).Pile("Fila3", "9H 8S 7D");

@@ -15,6 +15,7 @@ TEST(CardLocation, EveryPlace) {
         const char* pile;
         int expected;
     };
+    // clang-format off
     const Row rows[] = {
         {"stock", "Mazzo", kLocStock},
         {"waste", "Mazzo_Vis", kLocWaste},
@@ -28,6 +29,7 @@ TEST(CardLocation, EveryPlace) {
         {"reserve 4, the last in play", "Appogg4", -24},
         {"reserve 5 is not in play", "Appogg5", kLocNowhere},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Pile(row.pile, "2C 9H 3D");
@@ -88,6 +90,7 @@ TEST(CardIsFree, RowsOfTen) {
         const char* card;
         bool expected;
     };
+    // clang-format off
     const Row rows[] = {
         {"first of a row", {{"Fila1", "5H"}, {"Fila2", "6H"}}, "5H", true},
         {"left half, a card before it", {{"Fila1", "5H"}, {"Fila2", "6H"}}, "6H", false},
@@ -106,6 +109,7 @@ TEST(CardIsFree, RowsOfTen) {
         {"reserve 10 always", {{"Appogg10", "6H"}, {"Appogg9", "5H"}}, "6H", true},
         {"a waste card is free", {{"Mazzo_Vis", "6H"}}, "6H", true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Attrs({{attr::TableauCount, 40}, {attr::ReserveCount, 12}}).Piles(row.piles);
@@ -121,6 +125,7 @@ TEST(RunIsSequence, ByTheRunOrderAttribute) {
         const char* run;
         bool expected;
     };
+    // clang-format off
     const Row rows[] = {
         {"1: by the pile's rule (alternate)", 1, 3, "9H 8S 7D", true},
         {"1: a break in alternation", 1, 3, "9H 8S 7S", false},
@@ -133,6 +138,7 @@ TEST(RunIsSequence, ByTheRunOrderAttribute) {
         {"a single card is a run", 10, 3, "9H", true},
         {"the direction counts", 10, 3, "7H 8H", false},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Attrs({{attr::RunOrder, row.order},
@@ -153,6 +159,7 @@ TEST(GroupTests, BaseCardsBalanced) {
         const char* card;
         bool expected;
     };
+    // clang-format off
     const Row rows[] = {
         {"81: an Ace", 81, {}, "AH", true},
         {"81: only an Ace", 81, {}, "2H", false},
@@ -166,12 +173,9 @@ TEST(GroupTests, BaseCardsBalanced) {
         {"81: the same suit twice is allowed", 81, {{"Dest1", "AH"}}, "AH'", true},
         {"85: the same suit twice is not", 85, {{"Dest1", "AH"}}, "AH'", false},
         {"84: nor under 84", 84, {{"Dest1", "KS"}}, "KS'", false},
-        {"only foundations with the same base count",
-         81,
-         {{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest5", "7S"}},
-         "AS",
-         true},
+        {"only foundations with the same base count", 81, {{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest5", "7S"}}, "AS", true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         for (int k = 0; k < 4; ++k)
@@ -190,6 +194,7 @@ TEST(GroupTests, SuitsDistinctInGroup) {
         const char* card;
         bool expected;
     };
+    // clang-format off
     const Row rows[] = {
         {"added to an empty group", 0, -1, {}, "AH", true},
         {"added: clashes with a top", 0, -1, {{"Dest2", "AS 2S"}}, "3S", false},
@@ -202,6 +207,7 @@ TEST(GroupTests, SuitsDistinctInGroup) {
         {"a group reaching past the list", 14, -1, {{"Dest16", "AS"}}, "3S", false},
         {"jokers have no suit", 0, -1, {{"Dest1", "Jk1"}, {"Dest2", "Jk2"}}, "Jk3", true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Piles(row.piles);
@@ -231,11 +237,22 @@ TEST(GroupTests, GridAdjacent) {
         int a, b, w;
         bool expected;
     };
+    // clang-format off
     const Row rows[] = {
-        {3, 4, 3, true},  {4, 3, 3, true}, {2, 3, 3, false}, {3, 2, 3, false},
-        {0, 3, 3, true},  {3, 0, 3, true}, {4, 4, 3, false}, {0, 4, 3, false},
-        {1, 7, 3, false}, {5, 8, 3, true}, {0, 1, 0, false}, {-1, 0, 3, false},
+        {3, 4, 3, true},
+        {4, 3, 3, true},
+        {2, 3, 3, false},
+        {3, 2, 3, false},
+        {0, 3, 3, true},
+        {3, 0, 3, true},
+        {4, 4, 3, false},
+        {0, 4, 3, false},
+        {1, 7, 3, false},
+        {5, 8, 3, true},
+        {0, 1, 0, false},
+        {-1, 0, 3, false},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(GridAdjacent(row.a, row.b, row.w), row.expected) << row.a << "," << row.b << " w" << row.w;
 }
@@ -249,6 +266,7 @@ TEST(GroupTests, GridJump) {
         bool ok;
         int jumped;
     };
+    // clang-format off
     const Row rows[] = {
         {"left to right over a card", {{"Fila2", "5H"}}, 0, 2, true, 1},
         {"right to left over a card", {{"Fila2", "5H"}}, 2, 0, true, 1},
@@ -259,6 +277,7 @@ TEST(GroupTests, GridJump) {
         {"not two columns and a row away", {{"Fila5", "5H"}}, 0, 8, false, -1},
         {"off the bottom of the lists", {{"Fila40", "5H"}}, 36, 42, false, -1},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Table t;
         t.Attr(attr::GridWidth, 3).Piles(row.piles);
