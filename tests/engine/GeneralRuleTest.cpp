@@ -228,6 +228,7 @@ TEST(GeneralRule, FoundationStartRules) {
         {"51=1: only the tops count", 1, {{"Dest1", "AH 2H"}, {"Dest2", "AS"}}, "AD", "Dest3", true},
         {"51=1: a started foundation is not re-judged", 1, {{"Dest1", "AH"}, {"Dest2", "AS"}}, "2S", "Dest2", true},
         {"51=2: first foundation free", 2, {}, "AS", "Dest1", true},
+        {"51=2: a started foundation is not re-judged", 2, {{"Dest1", "AH"}, {"Dest2", "AD"}}, "2D", "Dest2", true},
         {"51=2: the next one needs the other colour", 2, {{"Dest1", "AH"}}, "AD", "Dest2", false},
         {"51=2: the other colour fits", 2, {{"Dest1", "AH"}}, "AS", "Dest2", true},
         {"51=2: two places on, the same colour", 2, {{"Dest1", "AH"}}, "AD", "Dest3", true},
