@@ -435,6 +435,7 @@ TEST(SpecialRules, BaseRanksAndGroups) {
         {135, "foundation 1: up in suit", "Dest1", {{"Dest1", "AH"}}, {}, "2H", true},
         {135, "foundation 1: an Ace of a fresh suit", "Dest1", {{"Dest2", "KS"}}, {}, "AH", true},
         {135, "foundation 1: not a suit on show", "Dest1", {{"Dest2", "KS"}}, {}, "AS", false},
+        {135, "foundation 1: any Ace once a foundation holds two cards", "Dest1", {{"Dest2", "KS QS"}}, {}, "AS", true},
         {135, "others: down regardless of suit", "Dest2", {{"Dest1", "AH"}, {"Dest2", "KS"}}, {}, "QC", true},
         {135, "others: never foundation 1's suit", "Dest2", {{"Dest1", "AH"}, {"Dest2", "KS"}}, {}, "QH", false},
         {135, "others: a King when empty", "Dest2", {}, {}, "KS", true},
@@ -647,6 +648,7 @@ TEST(SpecialRules, RowsOfTen101And102) {
     CheckRows({
         {101, "left half: piles before it empty, in suit either way", "Fila3", {{"Fila3", "5H"}, {"Fila10", "6H"}}, forty, "6H", true},
         {101, "left half: a card before it blocks", "Fila3", {{"Fila1", "2C"}, {"Fila3", "5H"}, {"Fila10", "6H"}}, forty, "6H", false},
+        {101, "the fifth pile belongs to the left half", "Fila5", {{"Fila5", "5H"}, {"Fila10", "6H"}}, forty, "6H", true},
         {101, "right half: piles after it empty", "Fila8", {{"Fila8", "5H"}, {"Fila1", "6H"}}, forty, "6H", true},
         {101, "right half: a card after it blocks", "Fila8", {{"Fila8", "5H"}, {"Fila10", "2C"}, {"Fila1", "6H"}}, forty, "6H", false},
         {101, "a card that is not free", "Fila3", {{"Fila3", "5H"}, {"Fila8", "6H"}, {"Fila9", "2C"}}, forty, "6H", false},
