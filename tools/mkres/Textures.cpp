@@ -14,10 +14,10 @@ namespace mkres {
 
 namespace {
 
-// Value noise on a grid of `cells` x `cells` that wraps at the tile edge.
+// Value noise on a grid of nx x ny cells that wraps at the tile edge in both directions.
 class TileNoise {
 public:
-    TileNoise(int cells, uint32_t seed) : n_(cells), v_(size_t(cells) * cells) {
+    TileNoise(int nx, int ny, uint32_t seed) : nx_(nx), ny_(ny), v_(size_t(nx) * ny) {
         for (float& f : v_) {
             seed = seed * 1664525u + 1013904223u;
             f = float((seed >> 8) & 0xFFFF) / 65535.0f;
@@ -25,13 +25,13 @@ public:
     }
     // u, v in tile units 0..1.
     float At(double u, double v) const {
-        double x = u * n_, y = v * n_;
+        double x = u * nx_, y = v * ny_;
         int x0 = int(std::floor(x)), y0 = int(std::floor(y));
         double fx = x - x0, fy = y - y0;
         fx = fx * fx * (3 - 2 * fx);
         fy = fy * fy * (3 - 2 * fy);
         auto g = [&](int i, int j) {
-            return v_[size_t(((j % n_) + n_) % n_) * n_ + size_t(((i % n_) + n_) % n_)];
+            return v_[size_t(((j % ny_) + ny_) % ny_) * nx_ + size_t(((i % nx_) + nx_) % nx_)];
         };
         double a = g(x0, y0) + (g(x0 + 1, y0) - g(x0, y0)) * fx;
         double b = g(x0, y0 + 1) + (g(x0 + 1, y0 + 1) - g(x0, y0 + 1)) * fx;
@@ -39,20 +39,9 @@ public:
     }
 
 private:
-    int n_;
+    int nx_, ny_;
     std::vector<float> v_;
 };
-
-float Fractal(double u, double v, uint32_t seed, int base, int octaves) {
-    float sum = 0, amp = 0.5f, norm = 0;
-    for (int o = 0; o < octaves; ++o) {
-        TileNoise n(base << o, seed + 977u * o);
-        sum += amp * n.At(u, v);
-        norm += amp;
-        amp *= 0.5f;
-    }
-    return sum / norm;
-}
 
 QRgb Mix(QColor a, QColor b, double t) {
     t = std::clamp(t, 0.0, 1.0);
@@ -65,15 +54,17 @@ QRgb Shade(QRgb c, double f) {
     return qRgb(ch(qRed(c)), ch(qGreen(c)), ch(qBlue(c)));
 }
 
-// A noise field sampled once per pixel: noise objects are built per octave, not per pixel.
-std::vector<float> Field(int w, int h, uint32_t seed, int base, int octaves, double sx = 1, double sy = 1) {
+// A periodic noise field sampled once per pixel. The grid has base * sx by base * sy cells
+// (whole numbers, so every octave repeats exactly at the tile edge); sx > sy gives streaks
+// along y, sy > sx streaks along x.
+std::vector<float> Field(int w, int h, uint32_t seed, int base, int octaves, int sx = 1, int sy = 1) {
     std::vector<float> out(size_t(w) * h, 0);
     float amp = 0.5f, norm = 0;
     for (int o = 0; o < octaves; ++o) {
-        TileNoise n(base << o, seed + 977u * o);
+        TileNoise n(std::max(1, (base << o) * sx), std::max(1, (base << o) * sy), seed + 977u * o);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                out[size_t(y) * w + x] += amp * n.At(double(x) / w * sx, double(y) / h * sy);
+                out[size_t(y) * w + x] += amp * n.At(double(x) / w, double(y) / h);
         norm += amp;
         amp *= 0.5f;
     }
@@ -103,7 +94,7 @@ QImage Moquette() { // small woven diamonds, few colours
 QImage MetalGold() { // brushed gold: streaks along x, periodic
     const int T = 128;
     QImage img(T, T, QImage::Format_RGB32);
-    auto streak = Field(T, T, 11, 4, 5, 0.25, 4);
+    auto streak = Field(T, T, 11, 1, 5, 1, 16);
     auto fine = Field(T, T, 12, 8, 3);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
@@ -161,8 +152,8 @@ QImage BrickWall() {
 QImage Parquet() { // basket-weave oak blocks, grain from stretched noise
     const int T = 128, B = 64, strips = 4;
     QImage img(T, T, QImage::Format_RGB32);
-    auto grainH = Field(T, T, 41, 4, 4, 1, 16);
-    auto grainV = Field(T, T, 42, 4, 4, 16, 1);
+    auto grainH = Field(T, T, 41, 1, 4, 1, 16);
+    auto grainV = Field(T, T, 42, 1, 4, 16, 1);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
             bool horizontal = ((x / B) + (y / B)) % 2 == 0;
@@ -183,7 +174,7 @@ QImage Parquet() { // basket-weave oak blocks, grain from stretched noise
 QImage Meadow() { // grass with a few flowers; flowers wrap round the edges
     const int T = 128;
     QImage img(T, T, QImage::Format_RGB32);
-    auto blades = Field(T, T, 51, 32, 2, 1, 0.5);
+    auto blades = Field(T, T, 51, 16, 2, 2, 1);
     auto patches = Field(T, T, 52, 4, 3);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
