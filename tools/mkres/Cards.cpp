@@ -203,8 +203,8 @@ void DrawIndex(QPainter& p, int set, int rank, int suit, int w, int h, const QCo
 }
 
 void Pips(QPainter& p, int rank, int suit, int w, int h, double pip, const QColor& colour) {
-    double xl = w * 0.31, xm = w * 0.5, xr = w * 0.69;
-    double yt = h * 0.2, yb = h * 0.8, span = yb - yt;
+    double xl = w * 0.335, xm = w * 0.5, xr = w * 0.665;
+    double yt = h * 0.205, yb = h * 0.795, span = yb - yt;
     auto at = [&](double x, double f) { DrawSuit(p, suit, x, yt + f * span, pip, colour, f > 0.5); };
     switch (rank) {
     case 2:
@@ -268,28 +268,28 @@ QImage CourtHalf(int set, int rank, int suit, int fw, int fh) {
     p.setPen(ink);
     // Shoulders and robe.
     QPainterPath body;
-    body.moveTo(8, 70);
-    body.cubicTo(10, 52, 24, 44, 38, 42);
-    body.lineTo(62, 42);
-    body.cubicTo(76, 44, 90, 52, 92, 70);
+    body.moveTo(12, 70);
+    body.cubicTo(14, 56, 26, 48, 38, 46);
+    body.lineTo(62, 46);
+    body.cubicTo(74, 48, 86, 56, 88, 70);
     body.closeSubpath();
     p.setBrush(robe);
     p.drawPath(body);
     // Collar and sash.
     p.setBrush(gold);
     QPainterPath collar;
-    collar.moveTo(34, 43);
-    collar.quadTo(50, 56, 66, 43);
-    collar.lineTo(62, 41);
-    collar.quadTo(50, 50, 38, 41);
+    collar.moveTo(34, 47);
+    collar.quadTo(50, 60, 66, 47);
+    collar.lineTo(62, 45);
+    collar.quadTo(50, 54, 38, 45);
     collar.closeSubpath();
     p.drawPath(collar);
     p.setBrush(trim);
     QPainterPath sash;
-    sash.moveTo(22, 70);
-    sash.lineTo(60, 46);
-    sash.lineTo(70, 50);
-    sash.lineTo(36, 70);
+    sash.moveTo(26, 70);
+    sash.lineTo(60, 50);
+    sash.lineTo(68, 54);
+    sash.lineTo(38, 70);
     sash.closeSubpath();
     p.drawPath(sash);
     // Pattern dots on the robe.
@@ -300,7 +300,7 @@ QImage CourtHalf(int set, int rank, int suit, int fw, int fh) {
     // Head.
     p.setPen(ink);
     p.setBrush(QColor(0xF4, 0xD3, 0xAE));
-    p.drawEllipse(QRectF(38, 14, 24, 28));
+    p.drawEllipse(QRectF(35, 12, 30, 34));
     // Hair.
     QColor hair = rank == 12 ? QColor(0xD9, 0xA4, 0x41) : QColor(0x5A, 0x3A, 0x22);
     p.setBrush(hair);
@@ -319,19 +319,19 @@ QImage CourtHalf(int set, int rank, int suit, int fw, int fh) {
     } else if (rank == 13) {
         // The king's beard.
         QPainterPath beard;
-        beard.moveTo(39, 30);
-        beard.cubicTo(40, 44, 46, 48, 50, 49);
-        beard.cubicTo(54, 48, 60, 44, 61, 30);
-        beard.cubicTo(56, 36, 44, 36, 39, 30);
+        beard.moveTo(36, 31);
+        beard.cubicTo(37, 48, 45, 53, 50, 54);
+        beard.cubicTo(55, 53, 63, 48, 64, 31);
+        beard.cubicTo(58, 41, 42, 41, 36, 31);
         p.drawPath(beard);
     }
     // Face.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x20, 0x18, 0x10));
-    p.drawEllipse(QPointF(45.5, 26), 1.4, 1.6);
-    p.drawEllipse(QPointF(54.5, 26), 1.4, 1.6);
+    p.drawEllipse(QPointF(44.5, 27), 1.6, 1.9);
+    p.drawEllipse(QPointF(55.5, 27), 1.6, 1.9);
     p.setPen(QPen(QColor(0xA0, 0x30, 0x30), 1.2));
-    p.drawLine(QPointF(47.5, 34.5), QPointF(52.5, 34.5));
+    p.drawLine(QPointF(47, 37), QPointF(53, 37));
     p.setPen(ink);
     // Headwear.
     if (rank == 13) {
@@ -475,7 +475,7 @@ QImage DrawFace(int set, int rank, int suit, int w, int h) {
             if (suit == Spades && set != 2)
                 DrawSuit(p, Spades, w / 2.0, h / 2.0 + size * 0.05, size * 0.18, QColor(255, 255, 255));
         } else if (rank <= 10) {
-            Pips(p, rank, suit, w, h, h * 0.155, colour);
+            Pips(p, rank, suit, w, h, h * (rank >= 9 ? 0.13 : 0.14), colour);
         } else {
             DrawCourt(p, set, rank, suit, w, h);
         }
