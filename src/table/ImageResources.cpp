@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cctype>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include <jpeglib.h>
@@ -61,6 +63,29 @@ QImage Cell(const QImage& strip, int r, int firstRow, int cw, int ch) {
     return strip.copy(((r - 1) % 5) * cw, (firstRow + (r - 1) / 5) * ch, cw, ch);
 }
 
+uint32_t Le32(const std::string& b, size_t at) {
+    return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+           uint32_t(uint8_t(b[at + 3])) << 24;
+}
+
+// A bitmap file cut short would otherwise load as a picture of full size with the rest blank; its
+// header says how many bytes of pixels must follow, so a short file is refused.
+bool BitmapComplete(const std::string& b) {
+    if (b.size() < 2 || b[0] != 'B' || b[1] != 'M')
+        return true; // not a bitmap file: the decoder judges it
+    if (b.size() < 34)
+        return false;
+    uint32_t offset = Le32(b, 10), headerSize = Le32(b, 14);
+    if (headerSize < 40)
+        return true; // the old core header: left to the decoder
+    int64_t width = int32_t(Le32(b, 18)), height = int32_t(Le32(b, 22));
+    uint32_t bits = uint32_t(uint8_t(b[28])) | uint32_t(uint8_t(b[29])) << 8, compression = Le32(b, 30);
+    if (compression != 0 && compression != 3)
+        return true;
+    int64_t row = (int64_t(bits) * std::abs(width) + 31) / 32 * 4;
+    return int64_t(offset) + row * std::abs(height) <= int64_t(b.size());
+}
+
 struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
@@ -75,7 +100,7 @@ QRgb ColourFromValue(long long value) {
 }
 
 QImage DecodeImage(const std::string& bytes) {
-    if (bytes.empty())
+    if (bytes.empty() || !BitmapComplete(bytes))
         return {};
     return Normalised(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())));
 }

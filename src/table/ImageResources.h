@@ -98,6 +98,7 @@ public:
 
     // The preference store used while no ReadPreference/WritePreference is set.
     std::string Preference(const std::string& key) const;
+    void WritePreferenceForTest(const std::string& key, const std::string& value) { WritePref(key, value); }
 
 private:
     std::string ReadPref(const std::string& key) const;
