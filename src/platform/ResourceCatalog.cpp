@@ -118,9 +118,9 @@ std::vector<RequiredResource> Build() {
     }
 
     for (int n : BackgroundTiles())
-        bmp("B" + Num(n, 3), 0, 0);
+        bmp(std::string("B").append(Num(n, 3)), 0, 0);
     for (int n : BackgroundPictures())
-        bmp("B" + Num(n, 3), 0, 0);
+        bmp(std::string("B").append(Num(n, 3)), 0, 0);
 
     // Game preview pieces.
     for (int n = 1; n <= 3; ++n)

@@ -168,6 +168,8 @@ bool OpenMainLibrary(Session& s) {
 
 ImageResources::ImageResources(Session& session) : s(session) {}
 
+ImageResources::~ImageResources() = default;
+
 std::string ImageResources::Preference(const std::string& key) const {
     auto it = prefs_.find(Lower(key));
     return it == prefs_.end() ? std::string() : it->second;
@@ -252,15 +254,21 @@ bool ImageResources::LoadLibraryJpeg(QImage& bitmap, const std::string& name, co
 
 bool ImageResources::LoadImageResource(QImage& bitmap, const std::string& name) {
     if (IsExtraLargeResource(name)) {
-        std::string path = PlusPath("soladd.rgf");
-        ResourceLibrary extra;
-        if (!extra.Open(path)) {
-            Message("Can't find/load " + Lower(path));
-            bitmap = QImage();
-            ResetCardSettings();
-            return false;
+        if (!heldExtra_) {
+            std::string path = PlusPath("soladd.rgf");
+            auto extra = std::make_unique<ResourceLibrary>();
+            if (!extra->Open(path)) {
+                Message("Can't find/load " + Lower(path));
+                bitmap = QImage();
+                ResetCardSettings();
+                return false;
+            }
+            bitmap = DecodeImage(extra->Bitmap(name));
+            if (holdExtra_ > 0)
+                heldExtra_ = std::move(extra);
+            return !bitmap.isNull();
         }
-        bitmap = DecodeImage(extra.Bitmap(name));
+        bitmap = DecodeImage(heldExtra_->Bitmap(name));
         return !bitmap.isNull();
     }
     bitmap = s.MainLibrary ? DecodeImage(s.MainLibrary->Bitmap(name)) : QImage();
@@ -395,6 +403,14 @@ void ImageResources::LoadExtraCardSet() {
 void ImageResources::LoadCardImages(bool facesOnly) {
     if (s.Cards.size() == 0)
         return;
+    struct Hold {
+        ImageResources& r;
+        explicit Hold(ImageResources& res) : r(res) { ++r.holdExtra_; }
+        ~Hold() {
+            if (--r.holdExtra_ == 0)
+                r.heldExtra_.reset();
+        }
+    } hold(*this);
     std::string letter(1, Letter());
     if (!s.Params.Flag(kCustomCardSet) && !s.Params.Flag(kAddOnCardSet)) {
         int cw = 0, ch = 0;

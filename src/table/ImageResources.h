@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace quillon {
@@ -57,6 +58,9 @@ bool OpenMainLibrary(Session& s);
 class ImageResources {
 public:
     explicit ImageResources(Session& s);
+    ~ImageResources();
+    ImageResources(const ImageResources&) = delete;
+    ImageResources& operator=(const ImageResources&) = delete;
 
     Session& s;
     ImageServices services;
@@ -118,6 +122,9 @@ private:
 
     std::map<std::string, std::string> prefs_;
     int resetDepth_ = 0;
+    // While one set of card images loads, the extra-large library stays open for all of them.
+    int holdExtra_ = 0;
+    std::unique_ptr<ResourceLibrary> heldExtra_;
 };
 
 } // namespace quillon

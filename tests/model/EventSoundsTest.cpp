@@ -8,12 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <cstdint>
 
 using namespace quillon;
 using quillon::testing::TempFolder;
 
 namespace {
+
+// Tests never reach for a real sound card.
+[[maybe_unused]] const bool kDummyAudio = setenv("SDL_AUDIODRIVER", "dummy", 0) == 0;
 
 std::string Wave(int ms) {
     const uint32_t rate = 8000, bytes = rate * uint32_t(ms) / 1000u * 2u;

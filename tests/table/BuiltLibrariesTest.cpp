@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 using namespace quillon;
@@ -18,7 +19,9 @@ namespace {
 class BuiltLibrariesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = ProgramFolder();
+        // The program folder the build fills; beside the test programs when no folder is given.
+        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+        folder = dir && *dir ? WithSlash(dir) : ProgramFolder() + "../bin/";
         ASSERT_TRUE(main.Open(folder + "SOL.RGF")) << folder;
         ASSERT_TRUE(extra.Open(folder + "plus/soladd.rgf")) << folder;
     }

@@ -768,8 +768,9 @@ TEST_F(BackgroundTest, BrokenCustomFilesFallBackToTheDefaultTable) {
     ImageResources img(s);
     img.WritePreferenceForTest("Customized_Background", dir.path() + "data/short.jpg");
     BackgroundChoice choice = img.ChooseBackground();
-    if (choice.kind == BackgroundChoice::Tiled)
+    if (choice.kind == BackgroundChoice::Tiled) {
         EXPECT_EQ(choice.picture.size(), QSize(64, 64));
+    }
 }
 
 TEST_F(BackgroundTest, AdditionalBackgroundsFromTheAddOnLibrary) {
@@ -801,8 +802,8 @@ TEST_F(BackgroundTest, AdditionalBackgroundsFromTheAddOnLibrary) {
 }
 
 TEST(DecodeJpegTest, RefusesWhatIsNotAJpeg) {
-    for (const std::string bad : {std::string(), std::string("\xFF\xD8"),
-                                  std::string("\xFF\xD8\xFF\xE0 short"), std::string(1000, '\0')})
+    for (const std::string& bad : {std::string(), std::string("\xFF\xD8"),
+                                   std::string("\xFF\xD8\xFF\xE0 short"), std::string(1000, '\0')})
         EXPECT_TRUE(DecodeJpeg(bad).isNull());
     QImage ok = DecodeJpeg(Jpeg(Solid(3, 5, qRgb(0, 0, 0))));
     EXPECT_EQ(ok.size(), QSize(3, 5));

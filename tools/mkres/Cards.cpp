@@ -461,6 +461,14 @@ QImage DrawFace(int set, int rank, int suit, int w, int h) {
             }
         }
     } else {
+        if (set == 4) {
+            // The elegant set: a fine gold frame inside the edge.
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(0xC9, 0xA2, 0x4B), w >= 80 ? 1.0 : 0.8));
+            double m = w >= 80 ? 3.0 : 2.0;
+            p.drawRoundedRect(QRectF(m, m, w - 2 * m, h - 2 * m), 2.5, 2.5);
+            p.setPen(Qt::NoPen);
+        }
         double rankPx = h * 0.15 * st.indexScale;
         DrawIndex(p, set, rank, suit, w, h, colour, rankPx, h * 0.1);
         if (rank == 1) {

@@ -98,7 +98,9 @@ QImage MetalGold() { // brushed gold: streaks along x, periodic
     auto fine = Field(T, T, 12, 8, 3);
     for (int y = 0; y < T; ++y)
         for (int x = 0; x < T; ++x) {
-            double t = 0.35 + 0.5 * streak[size_t(y) * T + x] + 0.25 * (fine[size_t(y) * T + x] - 0.5);
+            // Brushed streaks under a broad sheen that rises and falls once per tile.
+            double sheen = 0.18 * std::sin(2 * M_PI * (x + y) / double(T));
+            double t = 0.3 + 0.5 * streak[size_t(y) * T + x] + 0.25 * (fine[size_t(y) * T + x] - 0.5) + sheen;
             img.setPixel(x, y, Mix(QColor(0x8A, 0x6A, 0x20), QColor(0xF0, 0xD2, 0x78), t));
         }
     return img;

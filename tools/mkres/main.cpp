@@ -107,7 +107,7 @@ void TileInto(QPainter& p, const QImage& tile, QRect area) {
 
 QImage ContactSheet(const std::map<std::string, QImage>& images) {
     const int W = 13 * 75 + 20;
-    QImage sheet(W, 2760, QImage::Format_RGB32);
+    QImage sheet(W, 4000, QImage::Format_RGB32);
     sheet.fill(qRgb(0x1C, 0x6E, 0x34));
     QPainter p(&sheet);
     p.setPen(Qt::white);
