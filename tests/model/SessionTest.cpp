@@ -78,14 +78,24 @@ TEST(Session, NewGameResetsTheCountersOfTheGameInProgress) {
     EXPECT_EQ(s.Game.GameStarted, -1);
     EXPECT_EQ(s.Game.RedealCount, 1);
     EXPECT_EQ(s.StateValues[DealCounter], 0);
+    // The jitter table is drawn anew from the session's generator.
+    RandomGenerator copy;
+    copy.seed = 12345;
+    s.Random.seed = 12345;
+    s.ResetForNewGame();
+    JitterRows expected{};
+    BuildJitterTable(expected, [&](int n) { return copy.RandomInt(n); });
+    EXPECT_EQ(s.JitterTable, expected);
+    EXPECT_EQ(s.Random.seed, copy.seed);
 }
 
 TEST(JitterTable, StaysWithinItsBoundsForManySeeds) {
     for (std::uint32_t seed = 0; seed < 3000; ++seed) {
-        Session s;
-        s.Random.seed = seed * 2654435761u;
-        s.ResetForNewGame();
-        for (const auto& row : s.JitterTable) {
+        RandomGenerator random;
+        random.seed = seed * 2654435761u;
+        JitterRows table{};
+        BuildJitterTable(table, [&](int n) { return random.RandomInt(n); });
+        for (const auto& row : table) {
             ASSERT_EQ(row[0], 0);
             ASSERT_EQ(row[13], 0);
             int sum = 0;

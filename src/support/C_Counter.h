@@ -1,0 +1,25 @@
+#pragma once
+// A microsecond stopwatch over the high-resolution counter.
+
+#include "support/Pauses.h"
+
+#include <cstdint>
+
+namespace quillon {
+
+class C_TCounter {
+public:
+    explicit C_TCounter(PauseClock& clock) : clock_(clock) {}
+
+    // Takes the start stamp.
+    void StartCounter();
+    // (reading - start) * 1 000 000 / frequency, rounded to the nearest microsecond.
+    std::int64_t ElapsedMicroseconds();
+
+private:
+    PauseClock& clock_;
+    std::int64_t start_ = 0;
+    std::int64_t last_ = 0;
+};
+
+} // namespace quillon
