@@ -158,7 +158,7 @@ bool OpenMainLibrary(Session& s) {
     std::string path = FindNoCase(s.ProgramFolder, "SOL.RGF");
     auto lib = std::make_unique<ResourceLibrary>();
     if (!lib->Open(path)) {
-        s.desktop->MessageBox(BoxKind::Error, "Error", "Can't find/load " + Lower(path));
+        s.desktop->MessageBox(BoxKind::Information, "Information", "Can't find/load " + Lower(path));
         return false;
     }
     s.MainLibrary = std::move(lib);

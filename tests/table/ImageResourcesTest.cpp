@@ -512,6 +512,7 @@ TEST_F(ImageResourcesTest, MissingMainLibraryIsReported) {
     EXPECT_FALSE(OpenMainLibrary(s));
     ASSERT_EQ(desktop->boxes.size(), 1u);
     EXPECT_EQ(desktop->boxes[0].text, "Can't find/load " + Lower(dir.path() + "prog/SOL.RGF"));
+    EXPECT_EQ(desktop->boxes[0].kind, BoxKind::Information);
     EXPECT_EQ(s.MainLibrary, nullptr);
 }
 

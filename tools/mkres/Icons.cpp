@@ -604,7 +604,7 @@ QImage DrawLogo(int w, int h) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const int cw = 59, ch = 80;
-    for (int i = 0; i < 3; ++i) {
+    for (int i : {0, 2, 1}) { // the ace last, on top
         p.save();
         p.translate(w / 2.0, 130);
         p.rotate(-20 + i * 20);
