@@ -221,7 +221,7 @@ bool ResourceWriter::Save(const std::string& path) const {
     for (const auto& [id, text] : strings_)
         table += std::to_string(id) + "\t" + text + "\n";
     int error = 0;
-    std::remove(path.c_str());
+    // The archive is written beside the old one and renamed over it when complete.
     zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         return false;
@@ -250,7 +250,12 @@ bool ResourceWriter::Save(const std::string& path) const {
         zip_discard(archive);
         return false;
     }
-    return zip_close(archive) == 0;
+    if (zip_close(archive) != 0) {
+        // A failed close leaves the archive open and the old file untouched.
+        zip_discard(archive);
+        return false;
+    }
+    return true;
 }
 
 } // namespace quillon

@@ -111,8 +111,9 @@ TEST_F(ResourceLibraryTest, OpeningFailsOnlyForAMissingOrUnreadableArchive) {
         ResourceLibrary lib;
         EXPECT_EQ(lib.Open(dir / c.file), c.opens) << c.file;
         EXPECT_EQ(lib.IsOpen(), c.opens) << c.file;
-        if (!c.opens)
+        if (!c.opens) {
             EXPECT_EQ(lib.Bitmap("CB001H"), "") << c.file;
+        }
     }
 }
 
@@ -231,6 +232,26 @@ TEST(ResourceCatalogTest, EveryNameIsListedOnceAndStripsHoldThirteenCells) {
         EXPECT_TRUE(seen.count(std::string("bitmap/") + Upper(name))) << name;
     EXPECT_TRUE(seen.count("wave/SPLASH"));
     EXPECT_TRUE(seen.count("cursor/CUR_LEFT_HAND2B"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ResourceWriterTest, RewritingReplacesTheWholeArchive) {
+    TempFolder dir;
+    ResourceWriter first;
+    first.Add(ResourceKind::Bitmap, "Old", "old");
+    ASSERT_TRUE(first.Save(dir / "lib.rgf"));
+    ResourceWriter second;
+    second.Add(ResourceKind::Bitmap, "New", "new");
+    ASSERT_TRUE(second.Save(dir / "lib.rgf"));
+    ResourceLibrary lib;
+    ASSERT_TRUE(lib.Open(dir / "lib.rgf"));
+    EXPECT_EQ(lib.Bitmap("New"), "new");
+    EXPECT_EQ(lib.Bitmap("Old"), "");
+    // A folder that does not exist cannot take an archive; saying so is the whole answer.
+    EXPECT_FALSE(second.Save(dir / "no/such/folder/lib.rgf"));
 }
 
 } // namespace
