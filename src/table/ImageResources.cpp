@@ -1,5 +1,6 @@
 #include "table/ImageResources.h"
 
+#include "model/ConfigFile.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -164,6 +165,19 @@ bool OpenMainLibrary(Session& s) {
     s.MainLibrary = std::move(lib);
     s.StateValues[3] = 1;
     return true;
+}
+
+void UseConfigurationFile(ImageResources& images) {
+    Session& s = images.s;
+    images.services.ReadPreference = [&s](const std::string& key) {
+        return ReadConfigString(s, "Preference", key, "");
+    };
+    images.services.WritePreference = [&s](const std::string& key, const std::string& value) {
+        WriteConfigString(s, "Preference", key, value);
+    };
+    images.services.ShowAdvice = [&s](const std::string& text, const std::string& name) {
+        ShowAdvice(s, text, name, 0);
+    };
 }
 
 ImageResources::ImageResources(Session& session) : s(session) {}

@@ -34,6 +34,11 @@ struct ImageServices {
     bool ManyColours = true; // the display shows more than 256 colours
 };
 
+class ImageResources;
+// Points the preference and advice services at the configuration file "Cfg.dat" of the session's
+// data folder (section "Preference") and its advice box, as the running program uses them.
+void UseConfigurationFile(ImageResources& images);
+
 // A table background as chosen from the settings.
 struct BackgroundChoice {
     enum Kind { Colour, Tiled, Whole };

@@ -1,5 +1,6 @@
 #include "table/ImageResources.h"
 
+#include "model/ConfigFile.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -514,6 +515,22 @@ TEST_F(ImageResourcesTest, MissingMainLibraryIsReported) {
     EXPECT_EQ(desktop->boxes[0].text, "Can't find/load " + Lower(dir.path() + "prog/SOL.RGF"));
     EXPECT_EQ(desktop->boxes[0].kind, BoxKind::Information);
     EXPECT_EQ(s.MainLibrary, nullptr);
+}
+
+TEST_F(ImageResourcesTest, SettingsReachTheConfigurationFile) {
+    Save();
+    WriteConfigString(s, "Preference", "Customized_Deck", "Gone");
+    Settings("B", "001", "005");
+    s.Params.WriteParam(256, 1, "Y");
+    ImageResources img(s);
+    UseConfigurationFile(img);
+    img.ApplyCardSettings();
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Customized deck image not found: " + dir.path() +
+                                                "data/custom decks/Gone.bmp"});
+    EXPECT_EQ(ReadConfigString(s, "Preference", "Customized_Deck", "?"), "");
+    img.ResetCardSettings();
+    EXPECT_EQ(ReadConfigString(s, "Preference", "Card", "?"), "1");
+    EXPECT_EQ(img.Preference("Card"), ""); // nothing went to the private store
 }
 
 // ---- Fitting the card size --------------------------------------------------------------------
