@@ -8,15 +8,17 @@
 #include "model/Random.h"
 
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace quillon {
 
 class Desktop;
+class ResourceLibrary;
 class Session;
+class SoundPlayer;
 
 // The inputs of the building-rule evaluator: may `card` go on `top` (-1 for an empty pile) of a
 // pile whose empty value, stop rank, direction, rule code and wrap are given.
@@ -93,6 +95,11 @@ public:
     // Message boxes, links and the beep; never null (a silent recorder until the window sets its own).
     Desktop* desktop = nullptr;
     EngineHooks Hooks;
+
+    // The image and sound library "SOL.RGF", open for the whole run once start-up has loaded it,
+    // and the player of the event sounds (made on the first sound).
+    std::unique_ptr<ResourceLibrary> MainLibrary;
+    std::unique_ptr<SoundPlayer> Sound;
 
     // Game attribute by number; 0 for numbers outside the array.
     int Attr(int n) const { return n >= 0 && n < kAttrCount ? GameAttr[static_cast<size_t>(n)] : 0; }
