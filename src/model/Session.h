@@ -8,8 +8,8 @@
 #include "model/Random.h"
 
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,6 +39,10 @@ struct RuleQuery {
 struct EngineHooks {
     bool (*RuleAccepts)(Session&, const RuleQuery&) = nullptr;
     void (*AddScore)(Session&, int points) = nullptr;
+    // The Draw of pick-up rule -17: moves `card` to the top of its own tableau pile with the move
+    // target `target` ("Fila" + two digits), flies it there, redraws the pile and logs the move.
+    // Filled by the play code; until then the Draw does nothing.
+    void (*DrawCard)(Session&, int card, const std::string& target) = nullptr;
 };
 
 // Pixel size of one card picture for the chosen card size, and the shadow width.
@@ -63,6 +67,11 @@ public:
     TMainGame Game;
     CardMetrics Metrics;
     RandomGenerator Random;
+
+    // Height of the dragged image: the card height for a single card, from the top of the pressed
+    // card to the bottom edge of its pile for a run. A move carries a single card unless this is
+    // taller than one card (0, before any press, counts as a single card).
+    int DragHeight = 0;
 
     std::array<std::int16_t, 42> TableauX{}, TableauY{};
     std::array<std::int16_t, kAttrCount> GameAttr{};
