@@ -52,7 +52,13 @@ struct TMainGame {
     std::int16_t OnceUsed = 0;
     std::array<std::int16_t, 3> DealValues{};
 
-    std::int16_t StockHomePos = 0, FoundationHomePos = 0;
+    // Layout copies of the stock-type piles (Mazzo, Mazzo_Vis, Mazzo_Waste) and the foundations: x, and y
+    // less the scroll position, as they were at the moment of layout.
+    struct HomePos {
+        std::int16_t X = 0, Y = 0;
+    };
+    std::array<HomePos, 3> StockHomePos{};
+    std::array<HomePos, 16> FoundationHomePos{};
     std::int16_t SmallScreenAdviceShown = 0, CardSizeAdviceShown = 0;
     std::int16_t MultiCardFill = 0;
 

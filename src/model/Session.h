@@ -83,6 +83,10 @@ public:
 
     // The program folder (read-only data beside the executable) and the per-user data folder,
     // each with a final "/".
+    // Size of the screen the table was last laid out for (the layout sets it; fan mode 8 reads the width).
+    int ScreenWidth = 0;
+    int ScreenHeight = 0;
+
     std::string ProgramFolder;
     std::string DataFolder;
 
