@@ -35,8 +35,9 @@ enum Game {
 };
 
 std::string GamesDatText() {
+    // The program folder; without the variable, the one beside the tests' own folder.
     const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    std::ifstream in(std::string(dir ? dir : ".") + "/GAMES.DAT", std::ios::binary);
+    std::ifstream in(std::string(dir && *dir ? dir : "../bin") + "/GAMES.DAT", std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
