@@ -345,7 +345,8 @@ void FoundationArrangements(Session& s, DeckList& deck) {
             deck.erase(deck.begin());
             AppendFaceUp(s, F[static_cast<size_t>(r - 2)], card);
         }
-        s.Game.OnceUsed = static_cast<std::int16_t>(CardSuit(card) + 1);
+        s.Game.OnceUsed =
+            static_cast<std::int16_t>(CardSuit(card)); // 0 hearts .. 3 spades, as the rules compare it
         break;
     }
     case 8:
@@ -629,7 +630,7 @@ void NewGame(Session& s, NewGameSeams* given) {
     s.SetFlag(GameWon, false);
     seams.ApplyRandomLooks();
     seams.ShowScore();
-    seams.ShowDeal();
+    seams.ShowDeal(s);
     s.SetFlag(AutomaticSequence, false);
     if (!s.Flag(ClockRunning)) {
         s.GameTimes[0] = seams.Now();
@@ -694,8 +695,15 @@ bool LoadAndDeal(Session& s, int number, const std::string& code, std::string& e
     }
     s.Params.WriteParam(kParamGame, kParamGameWidth, FormatFixed(number, kParamGameWidth));
     s.Params.WriteParam(kParamGameName, kParamGameNameWidth, GameName(s, number));
-    if (!LoadGameDefinitionFromText(s, *text)) {
+    RecordingDesktop quiet;
+    Desktop* shown = s.desktop;
+    s.desktop = &quiet;
+    const bool loaded = LoadGameDefinitionFromText(s, *text);
+    s.desktop = shown;
+    if (!loaded) {
         error = "the definition of game " + std::to_string(number) + " cannot be read";
+        if (!quiet.boxes.empty())
+            error += ": " + quiet.boxes.back().text;
         return false;
     }
     s.ResetForNewGame();

@@ -2,13 +2,13 @@
 // A new game: the deal code, the deck it fixes, the deal into the piles of the game definition,
 // and the start of a new game or of another game.
 
+#include "model/Session.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quillon {
-
-class Session;
 
 // The deck list while a game is dealt: card numbers, entry 0 is the next card to deal; 0 is an
 // empty slot.
@@ -58,7 +58,8 @@ public:
     virtual void ShowTime(const std::string&) {} // the time label
     virtual void ApplyRandomLooks() {}           // random background, cards and back; repaint
     virtual void ShowScore() {}
-    virtual void ShowDeal() {}                  // draw or animate the deal; sets DealDone
+    // Draws or animates the deal and returns once it is shown; headless, the deal is done at once.
+    virtual void ShowDeal(Session& s) { s.Game.DealDone = 1; }
     virtual double Now() { return 0; }          // the clock, as a date-time
     virtual void RunAutoplay() {}               // autoplay steps while they make progress
     virtual void RunGameEndTest() {}            // a game that can be lost at the deal

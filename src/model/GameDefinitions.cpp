@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <numeric>
 
 namespace quillon {
@@ -75,6 +76,37 @@ void SetAttrRange(Session& s, int first, int count, int value) {
         s.GameAttr[static_cast<size_t>(first + i)] = static_cast<std::int16_t>(value);
 }
 
+// Calls `fn` with every line of the sections opened by `header`, as views into `text`, without
+// copying the file (a catalogue of a few hundred games is over a megabyte).
+template <class Fn> void ForEachSectionLine(std::string_view text, std::string_view header, Fn&& fn) {
+    bool inside = false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        start = end + 1;
+        if (line.starts_with(header))
+            inside = true;
+        else if (!line.empty() && line[0] == '[')
+            inside = false;
+        else if (inside && !fn(line))
+            return;
+    }
+}
+
+std::vector<std::string_view> SectionLines(std::string_view text, std::string_view header) {
+    std::vector<std::string_view> out;
+    ForEachSectionLine(text, header, [&](std::string_view l) {
+        out.push_back(l);
+        return true;
+    });
+    return out;
+}
+
 } // namespace
 
 std::string Unshift(std::string_view text) {
@@ -125,7 +157,27 @@ std::string GamesDatPath(const Session& s) {
 }
 
 std::optional<std::string> ReadGamesDat(const Session& s) {
-    return ReadWholeFile(GamesDatPath(s));
+    // Read in one piece: the file is read on every game load and every dialog query.
+    const std::string path = GamesDatPath(s);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return std::nullopt;
+    std::string bytes;
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        long size = std::ftell(f);
+        if (size > 0)
+            bytes.reserve(static_cast<size_t>(size));
+        std::rewind(f);
+    }
+    char buffer[1 << 16];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        return std::nullopt;
+    return bytes;
 }
 
 void ShowGamesDatMissing(Session& s, const std::string& path) {
@@ -137,11 +189,12 @@ void ShowGamesDatMissing(Session& s, const std::string& path) {
 
 std::vector<std::string> GameListFromText(std::string_view fileText) {
     std::vector<std::string> list;
-    for (const auto& line : ExtractSection(SplitLines(fileText), "[Sect1]")) {
+    ForEachSectionLine(fileText, "[Sect1]", [&](std::string_view line) {
         std::string plain = Unshift(line);
         if (plain.size() >= 8 && plain[7] == '4')
             list.push_back(std::move(plain));
-    }
+        return true;
+    });
     return list;
 }
 
@@ -216,11 +269,12 @@ std::vector<int> ReadSelection(const Session& s) {
     auto text = ReadGamesDat(s);
     if (!text)
         return out;
-    for (const auto& line : ExtractSection(SplitLines(*text), "[SectS]")) {
+    ForEachSectionLine(*text, "[SectS]", [&](std::string_view line) {
         int n = 0;
         if (ToInt(TrimRight(Unshift(line)), n))
             out.push_back(n);
-    }
+        return true;
+    });
     return out;
 }
 
@@ -358,24 +412,34 @@ bool LoadGameDefinitionFromText(Session& s, std::string_view fileText) {
     // rather than reading the unused characters in front of the first column.
     if (c < 0)
         return false;
-    for (const auto& line : ExtractSection(SplitLines(fileText), "[Sect2]")) {
+    bool ok = true;
+    int lines = 0;
+    ForEachSectionLine(fileText, "[Sect2]", [&](std::string_view line) {
+        ++lines;
         std::string indexText = TrimRight(Chars(line, 1, 4));
         int index = 0;
         if (!ToInt(indexText, index)) {
             ShowConversionError(s, indexText);
-            return false;
+            return ok = false;
         }
         bool complete = false;
         std::string cell = Cell(line, c, complete);
         int value = 0;
         if (!complete || !ToInt(cell, value) || value < INT16_MIN || value > INT16_MAX) {
             ShowConversionError(s, cell);
-            return false;
+            return ok = false;
         }
         // Indexes outside the attribute array name no attribute; such lines are passed over.
-        if (index < 0 || index > kLastAttribute)
-            continue;
-        s.GameAttr[static_cast<size_t>(index)] = static_cast<std::int16_t>(value);
+        if (index >= 0 && index <= kLastAttribute)
+            s.GameAttr[static_cast<size_t>(index)] = static_cast<std::int16_t>(value);
+        return true;
+    });
+    if (!ok)
+        return false;
+    // A file without its attribute matrix would give a game of no cards and no piles.
+    if (lines == 0) {
+        s.desktop->MessageBox(BoxKind::Error, "Error", kNoAttributesText);
+        return false;
     }
     if (number >= kFirstCustomGame)
         ApplyCustomRules(s, rules);
@@ -397,15 +461,15 @@ std::vector<int> ReadGameAttributes(const Session& s, int number, const std::vec
     std::vector<int> out;
     auto text = ReadGamesDat(s);
     const int c = ColumnFor(s, number, nullptr);
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     if (text && c >= 0)
-        lines = ExtractSection(SplitLines(*text), "[Sect2]");
-    auto valueOf = [&](const std::string& line) {
+        lines = SectionLines(*text, "[Sect2]");
+    auto valueOf = [&](std::string_view line) {
         bool complete = false;
         int v = 0;
         return ToInt(Cell(line, c, complete), v) && complete ? v : 0;
     };
-    auto indexOf = [](const std::string& line) {
+    auto indexOf = [](std::string_view line) {
         int i = -1;
         return ToInt(Chars(line, 1, 4), i) ? i : -1;
     };

@@ -95,6 +95,9 @@ std::vector<int> ReadGameAttributes(const Session& s, int number, const std::vec
 // Replaces the first "[Program]" by "Quillon 2003" and the first "[GameNum_fw]" by "6".
 std::string ExpandPlaceholders(std::string_view text);
 
+// Shown when the definition file has no attribute section ("[Sect2]").
+constexpr const char* kNoAttributesText = "The game definition file GAMES.DAT holds no game attributes.";
+
 // The standard conversion error text for a value that is not a number.
 std::string ConversionErrorText(std::string_view value);
 

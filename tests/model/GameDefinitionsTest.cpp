@@ -277,8 +277,11 @@ TEST_F(GameFile, MissingMatrixOrUnknownGameLoadsNothing) {
     prog.Write("GAMES.DAT", text);
     ASSERT_TRUE(ReadGameList(s));
     Select(87);
-    EXPECT_TRUE(LoadGameDefinition(s)); // no lines: every attribute stays 0
+    EXPECT_FALSE(LoadGameDefinition(s));
     EXPECT_EQ(s.Attr(375), 0);
+    ASSERT_EQ(desk->boxes.size(), 1u);
+    EXPECT_EQ(desk->boxes[0].text, kNoAttributesText);
+    desk->boxes.clear();
 
     Install(b);
     s.GameAttr[375] = 3;
