@@ -202,8 +202,9 @@ void Layout::Run() {
             Reserves();
         if (nWaste > 0)
             SecondWaste();
-        // A second pass only helps an arrangement that takes the start; after it the layout stands.
-        if (pass == 0 && ReserveOverlap())
+        // Only the "002" row takes the start, so only it is laid out again; any other arrangement
+        // keeps its first pass (a second one could not move it). After the second pass the layout stands.
+        if (pass == 0 && ReserveOverlap() && tab.Arrangement == "002")
             continue;
         break;
     }
