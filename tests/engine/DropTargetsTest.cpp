@@ -315,3 +315,30 @@ TEST(OnTableRelease, PressAndReleaseWithoutMovingTriesNoDrop) {
 
 } // namespace
 } // namespace quillon::test
+
+namespace quillon::test {
+namespace {
+
+TEST(ResolveDrop, AnimatedDropGlidesRaisedToThePlaceAndLands) {
+    PlayTable t;
+    t.s.Params.WriteParam(param::CardsAnimate, 1, "Y");
+    t.s.Params.WriteParam(param::CardsShadowed, 1, "Y");
+    t.Pile("Fila1", "5C AH");
+    t.s.DragRect = At(40, 40);
+    ASSERT_TRUE(ResolveDrop(t.s, Card("AH"), t.s.DragRect));
+    const auto moves = t.view.Lines("Move ");
+    ASSERT_GE(moves.size(), 2u);
+    EXPECT_EQ(moves[moves.size() - 2], "Move 1,1 blend");
+    EXPECT_EQ(moves.back(), "Move 10,10 commit blend");
+    EXPECT_EQ(t.view.Count("Build "), 0) << "the dragged picture is already built";
+    EXPECT_LT(t.view.Index("Move 10,10 commit blend"), t.view.Index("Drop 10,10"));
+    // Without animation the card is dropped in place at once.
+    PlayTable u;
+    u.Pile("Fila1", "5C AH");
+    ASSERT_TRUE(ResolveDrop(u.s, Card("AH"), At(40, 40)));
+    EXPECT_EQ(u.view.Count("Move "), 0);
+    EXPECT_GE(u.view.Index("Drop 10,10"), 0);
+}
+
+} // namespace
+} // namespace quillon::test
