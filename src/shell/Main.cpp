@@ -531,7 +531,8 @@ bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& play
     const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
     for (const std::string& line : s.Game.GameList) {
         int n = -1;
-        if (line.size() < 4 || std::sscanf(line.substr(0, 4).c_str(), "%d", &n) != 1)
+        // Characters 5 to 7 of a game-list line hold the game number.
+        if (line.size() < 7 || std::sscanf(line.substr(4, 3).c_str(), "%d", &n) != 1)
             continue;
         const std::string gameName = GameName(s, n);
         if (gameName.empty())

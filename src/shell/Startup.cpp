@@ -89,6 +89,7 @@ int RunProgram() {
     splash->repaint();
     splash->hide();
     window->show();
+    window->activateWindow();
     splash.reset();
     if (window->isFullScreen())
         window->FirstActivation();
