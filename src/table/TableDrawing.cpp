@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace quillon {
 
@@ -549,6 +550,8 @@ void TableDrawing::PaintTable() {
                 if (s.GetTableauX(i) >= -9999 && k < PileSize(s.Piles.TableauPiles[size_t(i)]))
                     DrawPileCard(name(i), k, Surface::Both);
     }
+    if (s.Game.HighlightFoundationsMark != 0)
+        HighlightFoundations(-1);
     s.Game.DealDone = 1;
 }
 
@@ -580,6 +583,99 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
         CopyFromBackground(QRect(x, y + Scroll(), cw, ch), Surface::Both);
     }
     DrawPileTop(name, index, Surface::Both);
+}
+
+QRgb TableDrawing::HighlightColour(int number) {
+    static const long long colours[] = {0x000000, 0xFF0000, 0xFFFF00, 0x00FF00, 0xDCB9FF,
+                                        0x4646FF, 0x80FFFF, 0xA00000, 0x808000, 0x408000,
+                                        0xFF80FF, 0x400080, 0x008080, 0x000080, 0xC0C0C0};
+    if (number < 0 || number >= int(std::size(colours)))
+        return ColourFromValue(0x000000);
+    return ColourFromValue(colours[number]);
+}
+
+void TableDrawing::HighlightFoundations(int index) {
+    auto pref = [this](const std::string& key) {
+        return images.services.ReadPreference ? images.services.ReadPreference(key) : images.Preference(key);
+    };
+    auto number = [](const std::string& text) {
+        try {
+            return text.empty() ? 0 : std::stoi(text);
+        } catch (...) {
+            return 0;
+        }
+    };
+    const int type = number(pref("HighLights_Foundations_Mark"));
+    const QColor colour(HighlightColour(number(pref("HighLights_Foundations_Color"))));
+    if (type < 1 || type > 5)
+        return;
+    const int count = std::clamp(s.Attr(kAttrFoundations), 0, 16);
+    for (int i = 0; i < count; ++i) {
+        if (index != -1 && index != i)
+            continue;
+        const int wanted = s.Attr(119 + i) == -1 ? s.Attr(34) : s.Attr(119 + i);
+        if (PileSize(s.Piles.FoundationPiles[size_t(i)]) != wanted || wanted <= 0)
+            continue;
+        const QRect place(s.Game.GetFoundationX(i) + 1, s.Game.GetFoundationY(i) + 1, s.Metrics.CardWidth - 2,
+                          s.Metrics.CardHeight - 2);
+        auto paint = [&](QImage& img, const QRect& r) {
+            QPainter p(&img);
+            p.setClipRect(r);
+            if (type == 1) {
+                // Diagonal lines every 2 px both ways; the corners stay clear.
+                p.setClipRegion(QRegion(r)
+                                    .subtracted(QRegion(r.x(), r.y(), 3, 3))
+                                    .subtracted(QRegion(r.right() - 2, r.y(), 3, 3))
+                                    .subtracted(QRegion(r.x(), r.bottom() - 2, 3, 3))
+                                    .subtracted(QRegion(r.right() - 2, r.bottom() - 2, 3, 3)));
+                p.setPen(colour);
+                for (int k = -r.height(); k < r.width(); k += 2) {
+                    p.drawLine(r.x() + k, r.y(), r.x() + k + r.height(), r.y() + r.height());
+                    p.drawLine(r.x() + k + r.height(), r.y(), r.x() + k, r.y() + r.height());
+                }
+            } else {
+                static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::FDiagPattern, Qt::CrossPattern,
+                                                        Qt::DiagCrossPattern};
+                p.fillRect(r, QBrush(colour, styles[type - 2]));
+            }
+        };
+        paint(TableImage, place.translated(0, Scroll()));
+        paint(WindowImage, place);
+        Show(place);
+    }
+}
+
+void TableDrawing::InvertCard(int left, int top, int right, int bottom) {
+    const QRect r(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    auto invert = [](QImage& img, const QRect& area) {
+        const QRect a = area.intersected(img.rect());
+        for (int y = a.top(); y <= a.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = a.left(); x <= a.right(); ++x)
+                line[x] ^= 0x00FFFFFF;
+        }
+    };
+    invert(WindowImage, r);
+    invert(TableImage, r.translated(0, Scroll()));
+    // The rounded corners show the table, not the inverted corner pixels.
+    const int W = r.width(), H = r.height();
+    if (W >= 3 && H >= 3) {
+        const int n = W == 25 ? 1 : 3;
+        const QPoint corners[4][3] = {{{0, 0}, {1, 0}, {0, 1}},
+                                      {{W - 1, 0}, {W - 2, 0}, {W - 1, 1}},
+                                      {{0, H - 1}, {1, H - 1}, {0, H - 2}},
+                                      {{W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}}};
+        for (const auto& corner : corners)
+            for (int k = 0; k < n; ++k) {
+                const QPoint at = r.topLeft() + corner[k];
+                const QRgb bg = PixelOr(BackgroundImage, at.x(), at.y() + Scroll(), 0xFF000000);
+                if (Inside(WindowImage, at.x(), at.y()))
+                    WindowImage.setPixel(at, bg);
+                if (Inside(TableImage, at.x(), at.y() + Scroll()))
+                    TableImage.setPixel(at.x(), at.y() + Scroll(), bg);
+            }
+    }
+    Show(r);
 }
 
 } // namespace quillon

@@ -82,6 +82,15 @@ public:
     // Puts the background back into the four corners of the card place at window (x, y).
     void RestoreCorners(int x, int y);
 
+    // Marks the completed foundations (index -1: all of them) with the highlight chosen in the
+    // configuration file.
+    void HighlightFoundations(int index);
+    // Shows a selected card by inverting its colours on the window and on TableImage; the
+    // corners show the table again. Inverting twice restores the card.
+    void InvertCard(int left, int top, int right, int bottom);
+    // The colour of a highlight colour number; numbers without a colour of their own give black.
+    static QRgb HighlightColour(int number);
+
     // The mark name an empty pile of the given kind and index shows ("" for none, "=BG" for the
     // table itself, "#NAME" for a library picture taken by its resource name, "#JQK" for the
     // jack-queen-king mark).

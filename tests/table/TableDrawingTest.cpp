@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 
 using namespace quillon;
 
@@ -265,6 +266,58 @@ TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
     EXPECT_EQ(qRed(bottom) + qGreen(bottom) + qBlue(bottom), 0);
     EXPECT_GT(qRed(top) + qGreen(top) + qBlue(top), 0);
     EXPECT_EQ(drawing.TableImage.pixel(10, 0), top);
+}
+
+TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {
+    std::map<std::string, std::string> prefs;
+    images.services.ReadPreference = [&](const std::string& key) { return prefs[key]; };
+    s.GameAttr[374] = 2;
+    s.GameAttr[119] = 13;
+    s.GameAttr[120] = -1; // foundation 2 takes the common capacity
+    s.GameAttr[34] = 2;
+    s.Game.FoundationX[0] = 100;
+    s.Game.FoundationY[0] = 100;
+    s.Game.FoundationX[1] = 300;
+    s.Game.FoundationY[1] = 100;
+    s.Piles.FoundationPiles[0] = Cards(1, 13);
+    s.Piles.FoundationPiles[1] = Cards(14, 1);          // one card short
+    const QRgb blue = TableDrawing::HighlightColour(1); // 0xFF0000 with blue in the high byte
+    EXPECT_EQ(blue, qRgb(0, 0, 255));
+    struct Case {
+        const char* mark;
+        bool painted;
+    };
+    for (const Case& c : {Case{"0", false}, Case{"", false}, Case{"7", false}, Case{"2", true}}) {
+        drawing.TableImage.fill(kGreen);
+        prefs["HighLights_Foundations_Mark"] = c.mark;
+        prefs["HighLights_Foundations_Color"] = "1";
+        drawing.HighlightFoundations(-1);
+        EXPECT_EQ(Table(130, 150) == blue, c.painted) << "mark " << c.mark;
+        EXPECT_EQ(Table(100, 100), kGreen) << "the highlight is inset by one pixel";
+        EXPECT_EQ(Table(330, 150), kGreen) << "an incomplete foundation is not marked";
+    }
+    EXPECT_EQ(Table(101, 101), blue);
+    // A full second foundation is marked when it alone is asked for; the first is left alone.
+    s.Piles.FoundationPiles[1] = Cards(14, 2);
+    drawing.TableImage.fill(kGreen);
+    drawing.HighlightFoundations(1);
+    EXPECT_EQ(Table(330, 150), blue);
+    EXPECT_EQ(Table(130, 150), kGreen);
+    EXPECT_EQ(TableDrawing::HighlightColour(15), TableDrawing::HighlightColour(0));
+}
+
+TEST_F(TableDrawingTest, InvertingACardTwiceRestoresItAndKeepsItsCorners) {
+    drawing.DrawCard(1, 100, 100, false, Surface::Both, 0, 0);
+    const QImage before = drawing.TableImage.copy();
+    const QRgb inside = Table(135, 150);
+    drawing.InvertCard(100, 100, 171, 196);
+    EXPECT_EQ(Table(135, 150), inside ^ 0x00FFFFFFu);
+    EXPECT_EQ(Window(135, 150), inside ^ 0x00FFFFFFu);
+    EXPECT_EQ(Table(100, 100), kGreen);
+    EXPECT_EQ(Table(170, 195), kGreen);
+    EXPECT_EQ(Table(99, 150), kGreen) << "nothing outside the card changes";
+    drawing.InvertCard(100, 100, 171, 196);
+    EXPECT_EQ(drawing.TableImage, before);
 }
 
 } // namespace
