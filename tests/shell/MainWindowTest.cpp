@@ -191,6 +191,35 @@ TEST_F(MainWindowTest, RefusedCloseStillWritesThePlacement) {
     EXPECT_EQ(Config("Settings", "Random_Game_Type"), "5");
 }
 
+TEST_F(MainWindowTest, ClosingAMaximizedWindowKeepsTheNormalBounds) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    WriteConfigString(s, "Preference", "MainWindowState_Width", "555");
+    WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
+    window->showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMaximized());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(Config("Preference", "MainWindowState_Maximized"), "Y");
+    EXPECT_EQ(Config("Preference", "MainWindowState_Width"), "555");
+    EXPECT_TRUE(desktop.boxes.empty()) << "no question while ConfirmQuit is N";
+}
+
+TEST_F(MainWindowTest, PlacementComesFromTheConfigurationFile) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
+    WriteConfigInteger(s, "Preference", "MainWindowState_Left", 33);
+    WriteConfigInteger(s, "Preference", "MainWindowState_Top", 44);
+    WriteConfigInteger(s, "Preference", "MainWindowState_Width", 700);
+    WriteConfigInteger(s, "Preference", "MainWindowState_Height", 500);
+    window->RestorePlacement();
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(window->geometry(), QRect(33, 44, 700, 500));
+}
+
 TEST_F(MainWindowTest, PanelsFollowTheirSwitchesAndTheToolbarSize) {
     ProvideAll();
     auto window = Start();
