@@ -17,7 +17,7 @@
 
 namespace quillon {
 
-void PrepareSession(Session& s, const std::string& programFolder) {
+void CreateGlobalObjects(Session& s, const std::string& programFolder) {
     s.ProgramFolder = WithSlash(programFolder);
     s.DataFolder = ResolveDataFolder(s.ProgramFolder, *s.desktop);
     EnsureDataFolder(s.DataFolder);
@@ -70,7 +70,7 @@ int RunProgram() {
     Session s;
     QtDesktop desktop;
     s.desktop = &desktop;
-    PrepareSession(s, ProgramFolder());
+    CreateGlobalObjects(s, ProgramFolder());
 
     std::unique_ptr<QWidget> splash = MakeSplash(s.ProgramFolder);
     splash->show();

@@ -14,7 +14,7 @@ class TfrmMain;
 
 // The global objects of the session: the program folder, the data folder (created with its
 // parents when missing) and the blank parameter string.
-void PrepareSession(Session& s, const std::string& programFolder);
+void CreateGlobalObjects(Session& s, const std::string& programFolder);
 // The splash window: borderless, on top, 439 x 287, centred, the title picture of the program
 // folder's image library and "Freeware version". The caller shows and destroys it.
 std::unique_ptr<QWidget> MakeSplash(const std::string& programFolder);

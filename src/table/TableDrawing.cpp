@@ -84,8 +84,8 @@ void TableDrawing::Show(const QRect& windowRect) {
         ShowOnWindow(windowRect.intersected(WindowImage.rect()));
 }
 
-QImage& TableDrawing::Canvas(Surface to, int& dy) {
-    if (to == Surface::Table) {
+QImage& TableDrawing::Canvas(DrawTarget to, int& dy) {
+    if (to == DrawTarget::Table) {
         dy = Scroll();
         return TableImage;
     }
@@ -121,10 +121,10 @@ void TableDrawing::PaintBackground() {
     CopyPixels(TableImage, 0, 0, BackgroundImage);
 }
 
-void TableDrawing::CopyFromBackground(const QRect& tableRect, Surface to) {
-    if (to != Surface::Window)
+void TableDrawing::CopyFromBackground(const QRect& tableRect, DrawTarget to) {
+    if (to != DrawTarget::Window)
         CopyPixels(TableImage, tableRect.x(), tableRect.y(), BackgroundImage, tableRect);
-    if (to != Surface::Table) {
+    if (to != DrawTarget::Table) {
         QRect w = tableRect.translated(0, -Scroll());
         CopyPixels(WindowImage, w.x(), w.y(), BackgroundImage, tableRect);
         Show(w);
@@ -194,18 +194,18 @@ void TableDrawing::BlendCorners(QImage& pic, const QImage& target, int tx, int t
     corner(br, W - 1, H - 1, -1, -1);
 }
 
-void TableDrawing::PutPicture(const QImage& picture, int x, int y, Surface to, bool stacked, int pileIndex,
+void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                               int pileKind) {
     if (picture.isNull())
         return;
     const QImage base = Rgb32(picture).copy(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
     // The table first: the window's corners may be taken from it.
-    if (to != Surface::Window) {
+    if (to != DrawTarget::Window) {
         QImage pic = base;
         BlendCorners(pic, TableImage, x, y + Scroll(), stacked, pileIndex, pileKind);
         CopyPixels(TableImage, x, y + Scroll(), pic);
     }
-    if (to != Surface::Table) {
+    if (to != DrawTarget::Table) {
         QImage pic = base;
         BlendCorners(pic, WindowImage, x, y, stacked, pileIndex, pileKind);
         CopyPixels(WindowImage, x, y, pic);
@@ -215,7 +215,8 @@ void TableDrawing::PutPicture(const QImage& picture, int x, int y, Surface to, b
         std::max<int>(s.Game.TableBottom, std::min(32767, y + s.Metrics.CardHeight + Scroll())));
 }
 
-void TableDrawing::DrawCard(int card, int x, int y, bool stacked, Surface to, int pileIndex, int pileKind) {
+void TableDrawing::DrawCard(int card, int x, int y, bool stacked, DrawTarget to, int pileIndex,
+                            int pileKind) {
     if (card < 1) {
         if (s.Attr(kAttrPairing) != 0)
             DrawMark(mark_kind::Nothing, x, y, to, 0);
@@ -225,7 +226,7 @@ void TableDrawing::DrawCard(int card, int x, int y, bool stacked, Surface to, in
     PutPicture(images.CardFaceImages[entry], x, y, to, stacked, pileIndex, pileKind);
 }
 
-void TableDrawing::DrawBack(int x, int y, bool stacked, Surface to, int pileIndex, int pileKind) {
+void TableDrawing::DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind) {
     if (x < -9999 || y < -9999)
         return;
     PutPicture(images.CardBackImage, x, y, to, stacked, pileIndex, pileKind);
@@ -329,7 +330,7 @@ const QImage& TableDrawing::Mark(const std::string& name) {
     return marks_[key] = Rgb32(img);
 }
 
-void TableDrawing::DrawMark(int kind, int x, int y, Surface to, int index) {
+void TableDrawing::DrawMark(int kind, int x, int y, DrawTarget to, int index) {
     const std::string name = MarkName(kind, index);
     if (name.empty())
         return;
@@ -339,9 +340,9 @@ void TableDrawing::DrawMark(int kind, int x, int y, Surface to, int index) {
     } else {
         MarkImage = Mark(name);
         const QRect from(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
-        if (to != Surface::Window)
+        if (to != DrawTarget::Window)
             CopyPixels(TableImage, x, y + Scroll(), MarkImage, from);
-        if (to != Surface::Table) {
+        if (to != DrawTarget::Table) {
             CopyPixels(WindowImage, x, y, MarkImage, from);
             Show(place);
         }
@@ -355,7 +356,7 @@ int TableDrawing::StackDepth(int c, int maximum) {
     return std::min(d, maximum);
 }
 
-void TableDrawing::DrawStackDepth(Surface to, int group, int index, bool force, int contentLength) {
+void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool force, int contentLength) {
     const bool stock = group == 0;
     if (!stock && (s.Attr(kAttrFoundationFan) == 2 || s.Attr(kAttrFoundationFan) == 7))
         return;
@@ -390,9 +391,9 @@ void TableDrawing::DrawStackDepth(Surface to, int group, int index, bool force, 
             if (window)
                 Show(QRect(x, ty, from.width(), from.height()));
         };
-        if (to != Surface::Window)
+        if (to != DrawTarget::Window)
             put(TableImage, y + Scroll(), false);
-        if (to != Surface::Table)
+        if (to != DrawTarget::Table)
             put(WindowImage, y, true);
     };
     if (d > 0) {
@@ -410,10 +411,10 @@ void TableDrawing::RestoreCorners(int x, int y) {
     const QRect corners[4] = {QRect(x, y, n, n), QRect(x + W - n, y, n, n), QRect(x, y + H - n, n, n),
                               QRect(x + W - n, y + H - n, n, n)};
     for (const QRect& r : corners)
-        CopyFromBackground(r.translated(0, Scroll()), Surface::Both);
+        CopyFromBackground(r.translated(0, Scroll()), DrawTarget::Both);
 }
 
-void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, Surface to) {
+void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget to) {
     const std::string* content = s.Piles.Find(name);
     if (!content)
         return;
@@ -462,7 +463,7 @@ void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, Surface to)
     }
 }
 
-void TableDrawing::DrawPileCard(std::string_view name, int k, Surface to) {
+void TableDrawing::DrawPileCard(std::string_view name, int k, DrawTarget to) {
     const std::string* content = s.Piles.Find(name);
     if (!content)
         return;
@@ -489,7 +490,7 @@ void TableDrawing::DrawPileCard(std::string_view name, int k, Surface to) {
         DrawCard(card, x, y, false, to, index, pk);
 }
 
-void TableDrawing::DrawPile(std::string_view name, Surface to) {
+void TableDrawing::DrawPile(std::string_view name, DrawTarget to) {
     const std::string* content = s.Piles.Find(name);
     if (!content)
         return;
@@ -516,24 +517,24 @@ void TableDrawing::PaintTable() {
     for (int i = 0; i < 3; ++i) {
         if (s.Game.GetStockX(i) < -9999 || (i >= stocks && s.Piles.StockPiles[size_t(i)].empty() && i != 0))
             continue;
-        DrawPileTop(kStockNames[i], i, Surface::Both);
+        DrawPileTop(kStockNames[i], i, DrawTarget::Both);
     }
     const int foundations = std::clamp(s.Attr(kAttrFoundations), 0, 16);
     for (int i = 0; i < foundations; ++i) {
         if (s.Game.GetFoundationX(i) < -9999)
             continue;
-        DrawPileTop("Dest" + std::to_string(i + 1), i, Surface::Both);
+        DrawPileTop("Dest" + std::to_string(i + 1), i, DrawTarget::Both);
     }
     const int reserves = std::clamp(s.Attr(kAttrReserves), 0, 12);
     for (int i = 0; i < reserves; ++i)
         if (s.Game.GetReserveX(i) >= -9999)
-            DrawPile("Appogg" + std::to_string(i + 1), Surface::Both);
+            DrawPile("Appogg" + std::to_string(i + 1), DrawTarget::Both);
     const int tableaus = std::clamp(s.Attr(kAttrTableaus), 0, 40);
     auto name = [](int i) { return "Fila" + std::to_string(i + 1); };
     if (s.Attr(kAttrPileAfterPile) != 0) {
         for (int i = 0; i < tableaus; ++i)
             if (s.GetTableauX(i) >= -9999)
-                DrawPile(name(i), Surface::Both);
+                DrawPile(name(i), DrawTarget::Both);
     } else {
         int longest = 0;
         for (int i = 0; i < tableaus; ++i) {
@@ -542,13 +543,13 @@ void TableDrawing::PaintTable() {
             const int c = PileSize(s.Piles.TableauPiles[size_t(i)]);
             longest = std::max(longest, c);
             if (c == 0)
-                DrawPileTop(name(i), i, Surface::Both);
+                DrawPileTop(name(i), i, DrawTarget::Both);
         }
         // Row by row: the bottom card of every pile, then the second, and so on.
         for (int k = 0; k < longest; ++k)
             for (int i = 0; i < tableaus; ++i)
                 if (s.GetTableauX(i) >= -9999 && k < PileSize(s.Piles.TableauPiles[size_t(i)]))
-                    DrawPileCard(name(i), k, Surface::Both);
+                    DrawPileCard(name(i), k, DrawTarget::Both);
     }
     if (s.Game.HighlightFoundationsMark != 0)
         HighlightFoundations(-1);
@@ -573,16 +574,16 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
     const int x = PileCardX(s, name, 0, true, index);
     const int y = PileCardY(s, name, 0, true);
     if (mode == 2 || mode == 4 || mode == 6 || mode == 10) {
-        CopyFromBackground(QRect(x, y + Scroll(), cw * removed, ch), Surface::Both);
+        CopyFromBackground(QRect(x, y + Scroll(), cw * removed, ch), DrawTarget::Both);
     } else if (mode == 1 || mode == 5 || mode == 7 || mode == 12 || mode == 13) {
         const int step = (mode == 1 || mode == 7) ? s.Game.StepUpY : s.Game.StepMode5;
         const int runHeight = (removed - 1) * std::max<int>(step, 0) + ch;
         const int pileX = kind == kTableauKind ? s.GetTableauX(index) : x;
-        CopyFromBackground(QRect(pileX - 2, y + Scroll(), cw + 4, step + runHeight), Surface::Both);
+        CopyFromBackground(QRect(pileX - 2, y + Scroll(), cw + 4, step + runHeight), DrawTarget::Both);
     } else {
-        CopyFromBackground(QRect(x, y + Scroll(), cw, ch), Surface::Both);
+        CopyFromBackground(QRect(x, y + Scroll(), cw, ch), DrawTarget::Both);
     }
-    DrawPileTop(name, index, Surface::Both);
+    DrawPileTop(name, index, DrawTarget::Both);
 }
 
 QRgb TableDrawing::HighlightColour(int number) {

@@ -20,7 +20,7 @@ class ImageResources;
 class Session;
 
 // Which surfaces an operation draws on.
-enum class Surface { Window, Table, Both };
+enum class DrawTarget { Window, Table, Both };
 
 // Kinds of empty-pile marks.
 namespace mark_kind {
@@ -64,16 +64,16 @@ public:
     // Paints the background into TableImage and BackgroundImage.
     void PaintBackground();
 
-    void DrawCard(int card, int x, int y, bool stacked, Surface to, int pileIndex, int pileKind);
-    void DrawBack(int x, int y, bool stacked, Surface to, int pileIndex = 0, int pileKind = 0);
-    void DrawMark(int kind, int x, int y, Surface to, int index);
+    void DrawCard(int card, int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind);
+    void DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex = 0, int pileKind = 0);
+    void DrawMark(int kind, int x, int y, DrawTarget to, int index);
     // The thickness of a squared pile: group 0 the stock-type pile `index`, group 5 foundation `index`.
-    void DrawStackDepth(Surface to, int group, int index, bool force, int contentLength);
-    void DrawPileTop(std::string_view name, int pileIndex, Surface to);
+    void DrawStackDepth(DrawTarget to, int group, int index, bool force, int contentLength);
+    void DrawPileTop(std::string_view name, int pileIndex, DrawTarget to);
     // Card k (0-based from the bottom) of a pile at its card place; an empty pile draws its mark.
-    void DrawPileCard(std::string_view name, int k, Surface to);
+    void DrawPileCard(std::string_view name, int k, DrawTarget to);
     // Every card of a tableau or reserve pile; the top of the other piles.
-    void DrawPile(std::string_view name, Surface to);
+    void DrawPile(std::string_view name, DrawTarget to);
     // The whole table without the deal animation; nothing while no game is in play.
     void PaintTable();
     // Repairs the table after cards left a pile whose content was `oldContent`.
@@ -106,13 +106,13 @@ public:
 
 private:
     int Scroll() const;
-    QImage& Canvas(Surface to, int& dy);
+    QImage& Canvas(DrawTarget to, int& dy);
     void Show(const QRect& windowRect);
-    void PutPicture(const QImage& picture, int x, int y, Surface to, bool stacked, int pileIndex,
+    void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                     int pileKind);
     void BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked, int pileIndex,
                       int pileKind) const;
-    void CopyFromBackground(const QRect& tableRect, Surface to);
+    void CopyFromBackground(const QRect& tableRect, DrawTarget to);
     int FanMode(int pileKind, int pileIndex) const;
     const QImage& Mark(const std::string& name);
     std::map<std::string, QImage> marks_;

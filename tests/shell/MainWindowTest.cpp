@@ -64,7 +64,7 @@ protected:
     }
     // The main window with a game choice that answers "cancelled" (the real one is modal).
     std::unique_ptr<TfrmMain> Start() {
-        PrepareSession(s, program.path());
+        CreateGlobalObjects(s, program.path());
         auto window = CreateMainWindow(s);
         if (window)
             window->ChooseGame = [this](int&, std::string&, std::string&) {
@@ -86,7 +86,7 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderWithDefaultsAndThreePlayers) {
     ProvideAll();
-    PrepareSession(s, program.path());
+    CreateGlobalObjects(s, program.path());
     EXPECT_EQ(s.DataFolder, data.path() + "share/Quillon/");
     EXPECT_TRUE(FolderExists(s.DataFolder));
     auto window = CreateMainWindow(s);
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, ChoosingAGameAtTheFirstActivationDealsAndDrawsIt) {
 
 TEST_F(MainWindowTest, MissingImageLibraryEndsTheStartWithItsMessage) {
     Provide("GAMES.DAT");
-    PrepareSession(s, program.path());
+    CreateGlobalObjects(s, program.path());
     EXPECT_FALSE(CreateMainWindow(s));
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].text, "Can't find/load " + Lower(program.path() + "SOL.RGF"));
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, MissingImageLibraryEndsTheStartWithItsMessage) {
 
 TEST_F(MainWindowTest, MissingGameFileEndsTheStartWithItsMessage) {
     Provide("SOL.RGF");
-    PrepareSession(s, program.path());
+    CreateGlobalObjects(s, program.path());
     EXPECT_FALSE(CreateMainWindow(s));
     ASSERT_FALSE(desktop.boxes.empty());
     const auto& box = desktop.boxes.back();

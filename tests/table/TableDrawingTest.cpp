@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(TableDrawingTest, CardCornersShowTheTableAndTheCardBeneath) {
-    drawing.DrawCard(1, 100, 100, false, Surface::Both, 0, pile_kind::Other);
+    drawing.DrawCard(1, 100, 100, false, DrawTarget::Both, 0, pile_kind::Other);
     const int r = 100 + 70, b = 100 + 95;
     for (auto [x, y] : {std::pair{100, 100},
                         {101, 100},
@@ -80,14 +80,14 @@ TEST_F(TableDrawingTest, CardCornersShowTheTableAndTheCardBeneath) {
     EXPECT_GE(s.Game.TableBottom, b + 1);
 
     // A card fanned over it takes its top corners from the card beneath, its bottom ones from the table.
-    drawing.DrawCard(2, 100, 120, false, Surface::Both, 0, pile_kind::Tableau);
+    drawing.DrawCard(2, 100, 120, false, DrawTarget::Both, 0, pile_kind::Tableau);
     EXPECT_EQ(Table(100, 120), face.pixel(0, 20));
     EXPECT_EQ(Table(r, 120), face.pixel(70, 20));
     EXPECT_EQ(Table(100, 120 + 95), kGreen);
 }
 
 TEST_F(TableDrawingTest, StackedCardShowsTheSilverEdgeBeneath) {
-    drawing.DrawCard(5, 200, 100, true, Surface::Table, 0, pile_kind::Foundation);
+    drawing.DrawCard(5, 200, 100, true, DrawTarget::Table, 0, pile_kind::Foundation);
     EXPECT_EQ(Table(200 + 70, 100 + 95), kStackEdgeColour);
     EXPECT_EQ(Table(200, 100 + 95), kGreen);
     // Only the table was drawn on.
@@ -95,9 +95,9 @@ TEST_F(TableDrawingTest, StackedCardShowsTheSilverEdgeBeneath) {
 }
 
 TEST_F(TableDrawingTest, NoCardAndFarAwayBacksDrawNothing) {
-    drawing.DrawCard(0, 100, 100, false, Surface::Both, 0, 0);
-    drawing.DrawBack(-10000, 100, false, Surface::Both);
-    drawing.DrawCard(2000, 700, 500, false, Surface::Both, 0, 0); // beyond the table: clipped, no crash
+    drawing.DrawCard(0, 100, 100, false, DrawTarget::Both, 0, 0);
+    drawing.DrawBack(-10000, 100, false, DrawTarget::Both);
+    drawing.DrawCard(2000, 700, 500, false, DrawTarget::Both, 0, 0); // beyond the table: clipped, no crash
     EXPECT_EQ(Table(130, 150), kGreen);
 }
 
@@ -116,7 +116,7 @@ TEST_F(TableDrawingTest, StockOfTwentyFourCardsShowsItsFourPixelEdge) {
     s.Game.StockX[0] = 200;
     s.Game.StockY[0] = 100;
     s.Piles.StockPiles[0] = Cards(1, 24);
-    drawing.DrawPileTop("Mazzo", 0, Surface::Both);
+    drawing.DrawPileTop("Mazzo", 0, DrawTarget::Both);
     EXPECT_EQ(s.Game.StockX[0], 196);
     EXPECT_EQ(s.Game.StockY[0], 96);
     const int cw = 71, ch = 96;
@@ -140,14 +140,14 @@ TEST_F(TableDrawingTest, AFoundationNeverShowsMoreThanTwoPixels) {
     s.Game.FoundationX[0] = 300;
     s.Game.FoundationY[0] = 100;
     s.Piles.FoundationPiles[0] = Cards(1, 13);
-    drawing.DrawPileTop("Dest1", 0, Surface::Both);
+    drawing.DrawPileTop("Dest1", 0, DrawTarget::Both);
     EXPECT_EQ(s.Game.FoundationX[0], 298);
     EXPECT_EQ(s.Game.FoundationY[0], 98);
     // A foundation fanned in mode 2 stays flat at its layout place.
     s.GameAttr[4] = 2;
     s.Game.FoundationX[0] = 300;
     s.Game.FoundationY[0] = 100;
-    drawing.DrawPileTop("Dest1", 0, Surface::Both);
+    drawing.DrawPileTop("Dest1", 0, DrawTarget::Both);
     EXPECT_EQ(s.Game.FoundationX[0], 300);
     EXPECT_EQ(s.Game.FoundationY[0], 100);
 }
@@ -156,7 +156,7 @@ TEST_F(TableDrawingTest, EmptyTableauPileOfRankThirteenShowsItsKingMark) {
     s.GameAttr[135] = 13;
     s.TableauX[0] = 300;
     s.TableauY[0] = 50;
-    drawing.DrawPileTop("Fila1", 0, Surface::Both);
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
     QImage king, position;
     images.LoadMarkImage(king, "Foundation13");
     images.LoadMarkImage(position, "Position");
@@ -177,7 +177,7 @@ TEST_F(TableDrawingTest, RankNinetyFourLeavesTheTableItself) {
     s.TableauX[0] = 300;
     s.TableauY[0] = 50;
     drawing.TableImage.fill(0xFFFF0000);
-    drawing.DrawPileTop("Fila1", 0, Surface::Both);
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
     EXPECT_EQ(Table(330, 90), kGreen);
     EXPECT_EQ(Table(299, 90), 0xFFFF0000u);
 }
@@ -239,7 +239,7 @@ TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
     s.TableauY[0] = 50;
     const std::string before = Cards(1, 3);
     s.Piles.TableauPiles[0] = before;
-    drawing.DrawPile("Fila1", Surface::Both);
+    drawing.DrawPile("Fila1", DrawTarget::Both);
     EXPECT_NE(Table(130, 50 + 40 + 90), kGreen); // inside the third card
     s.Piles.TableauPiles[0] = Cards(1, 2);
     drawing.RedrawPileChange(before, s.Piles.TableauPiles[0], "Fila1");
@@ -307,7 +307,7 @@ TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {
 }
 
 TEST_F(TableDrawingTest, InvertingACardTwiceRestoresItAndKeepsItsCorners) {
-    drawing.DrawCard(1, 100, 100, false, Surface::Both, 0, 0);
+    drawing.DrawCard(1, 100, 100, false, DrawTarget::Both, 0, 0);
     const QImage before = drawing.TableImage.copy();
     const QRgb inside = Table(135, 150);
     drawing.InvertCard(100, 100, 171, 196);
