@@ -53,7 +53,9 @@ QString Q(const std::string& text) {
 } // namespace
 
 std::string FormatClock(int start, int now) {
-    int elapsed = now >= start ? now - start : (86399 - start) + now;
+    // Past midnight the time of day starts again from zero: the second from 23:59:59 to midnight
+    // counts too, so a game started at 23:59:30 has run one minute at 00:00:30.
+    int elapsed = now >= start ? now - start : (86400 - start) + now;
     char text[32];
     std::snprintf(text, sizeof text, "%d:%02d:%02d", elapsed / 3600, elapsed / 60 % 60, elapsed % 60);
     return text;

@@ -25,7 +25,7 @@ class TableDrawing;
 class TableWidget;
 
 // "h:nn:ss" of the time between a start and now, both as times of day in seconds; a game that
-// went past midnight counts (23:59:59 - start) + now.
+// went past midnight counts the time to midnight plus the time since.
 std::string FormatClock(int startSecondOfDay, int nowSecondOfDay);
 // The time of day in seconds of a date-time (days since 30 December 1899, fraction = time).
 int SecondOfDay(double dateTime);

@@ -282,8 +282,8 @@ TEST(Clock, ShowsTheTimeSinceTheStart) {
         int start, now;
         const char* shown;
     } cases[] = {{0, 0, "0:00:00"},     {36000, 36065, "0:01:05"},
-                 {0, 3661, "1:01:01"},  {86370, 30, "0:00:59"}, // 23:59:30 to 00:00:30, past midnight
-                 {86399, 0, "0:00:00"}, {3600, 86399, "22:59:59"}};
+                 {0, 3661, "1:01:01"},  {86370, 30, "0:01:00"}, // 23:59:30 to 00:00:30, past midnight
+                 {86399, 0, "0:00:01"}, {3600, 86399, "22:59:59"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatClock(c.start, c.now), c.shown) << c.start << " -> " << c.now;
     EXPECT_EQ(SecondOfDay(45000.5), 43200);
