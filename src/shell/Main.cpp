@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -34,6 +35,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
@@ -100,6 +102,7 @@ private:
 TfrmMain::TfrmMain(Session& session, QWidget* parent)
     : QMainWindow(parent), s(session), images_(std::make_unique<ImageResources>(session)),
       drawing_(std::make_unique<TableDrawing>(session, *images_)), seams_(std::make_unique<Seams_>(*this)) {
+    C_TFullScreen1_.SetForm(this);
     setObjectName("frmMain");
     resize(722, 570);
     QFont font("Tahoma");
@@ -302,7 +305,68 @@ void TfrmMain::BuildToolbars() {
     };
     pnlTempo_ = makePanel("pnlTempo", "Time:", lblTempo_, "lblTempo");
     pnlScore_ = makePanel("pnlScore", "Score:", lblScore_, "lblScore");
+    for (int large = 0; large < 2; ++large) {
+        auto* button = new QToolButton(large ? coolBarToolBarLarge_ : coolBarToolBarSmall_);
+        button->setObjectName(large ? "tbRestoreAfterFS_Large" : "tbRestoreAfterFS_Small");
+        button->setToolTip("Restore");
+        button->setText("Restore");
+        button->setAutoRaise(true);
+        button->hide();
+        connect(button, &QToolButton::clicked, this, [this] { ToggleFullScreen(); });
+        (large ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_) = button;
+    }
     coolBarToolBarSmall_->hide();
+}
+
+QWidget* TfrmMain::RestoreButton() const {
+    return toolbarLarge_ ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_;
+}
+
+void TfrmMain::ToggleFullScreen() {
+    hide();
+    const bool on = !C_TFullScreen1_.Fullscreen();
+    C_TFullScreen1_.SetFullscreen(on);
+    if (on) {
+        menuBar()->hide();
+        statusBarWasVisible_ = statusBar()->isVisible();
+        statusBar()->hide();
+    } else {
+        menuBar()->show();
+        statusBar()->setVisible(statusBarWasVisible_);
+    }
+    tbRestoreAfterFS_Small_->setVisible(on && !toolbarLarge_);
+    tbRestoreAfterFS_Large_->setVisible(on && toolbarLarge_);
+    ArrangePanels();
+    show();
+    raise();
+    activateWindow();
+    if (!on)
+        TableResized(table_->width(), table_->height());
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    if (!InFullScreen()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Without the menu bar the shortcuts of its items are translated here.
+    const QKeySequence key(event->keyCombination());
+    static const std::pair<QKeyCombination, const char*> keys[] = {
+        {QKeyCombination(Qt::Key_F2), "mnuNew"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_F12), "mnuOpen"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), "mnuUndo"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), "mnuRedo"},
+        {QKeyCombination(Qt::Key_F7), "mnuAutoplay"},
+        {QKeyCombination(Qt::Key_F1), "mnuRules"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"}};
+    for (const auto& [combination, name] : keys)
+        if (event->keyCombination() == combination) {
+            if (QAction* a = Action(name); a && a->isEnabled())
+                a->trigger();
+            event->accept();
+            return;
+        }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TfrmMain::LoadToolbarPictures() {
@@ -430,7 +494,7 @@ void TfrmMain::RestorePlacement() {
     if (ReadConfigString(s, "Preference", "MainWindowState_Maximized", "Y") == "Y")
         setWindowState(windowState() | Qt::WindowMaximized);
     if (ReadConfigString(s, "Preference", "Full_Screen", "N") == "Y")
-        setWindowState(windowState() | Qt::WindowFullScreen);
+        ToggleFullScreen();
 }
 
 void TfrmMain::SavePlacement() {
@@ -443,7 +507,7 @@ void TfrmMain::SavePlacement() {
         WriteConfigInteger(s, "Preference", "MainWindowState_Width", g.width());
         WriteConfigInteger(s, "Preference", "MainWindowState_Height", g.height());
     }
-    WriteConfigString(s, "Preference", "Full_Screen", isFullScreen() ? "Y" : "N");
+    WriteConfigString(s, "Preference", "Full_Screen", InFullScreen() ? "Y" : "N");
 }
 
 bool TfrmMain::CloseQuery() {
@@ -648,7 +712,13 @@ void TfrmMain::ArrangePanels() {
     const int h = toolbarLarge_ ? 24 : 20;
     pnlTempo_->setFixedHeight(h);
     pnlScore_->setFixedHeight(h);
-    const int right = band->width() > 0 ? band->width() : width();
+    int right = band->width() > 0 ? band->width() : width();
+    if (InFullScreen()) {
+        // The restore button closes the band; the panels sit to its left.
+        QWidget* restore = RestoreButton();
+        restore->move(right - restore->width() - 2, std::max(0, (band->height() - restore->height()) / 2));
+        right = restore->x() - 5;
+    }
     const int top = std::max(0, (band->height() - h) / 2);
     const bool timeOn = s.Params.ReadParam(kParamShowTime, 1) == "Y";
     const bool scoreOn = s.Params.ReadParam(kParamShowScore, 1) == "Y";

@@ -4,6 +4,7 @@
 // vertical scroll bar. It runs the main initialisation, the first activation, the close query and
 // the close, and serves a new game as the window, the table and the clock.
 #include "model/Deal.h"
+#include "support/widgets/C_FullScreen.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -62,6 +63,11 @@ public:
     void SetToolbarLarge(bool large);
     void SetShowTime(bool on);
     void SetShowScore(bool on);
+    // Switches full screen on or off: no menu bar and no status bar while on, and the restore
+    // button of the visible toolbar size at the end of the band.
+    void ToggleFullScreen();
+    bool InFullScreen() const { return C_TFullScreen1_.Fullscreen(); }
+    QWidget* RestoreButton() const;
     // One tick of the game clock.
     void ClockTick();
 
@@ -87,6 +93,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -115,6 +122,10 @@ private:
     QLabel* lblScore_ = nullptr;
     QTimer* Timer1_ = nullptr;
     std::map<std::string, QAction*> actions_;
+    QWidget* tbRestoreAfterFS_Small_ = nullptr;
+    QWidget* tbRestoreAfterFS_Large_ = nullptr;
+    C_TFullScreen C_TFullScreen1_;
+    bool statusBarWasVisible_ = false;
     bool toolbarLarge_ = true;
     bool closeRefused_ = false;
     bool initialised_ = false;

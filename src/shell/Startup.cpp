@@ -91,7 +91,7 @@ int RunProgram() {
     window->show();
     window->activateWindow();
     splash.reset();
-    if (window->isFullScreen())
+    if (window->InFullScreen())
         window->FirstActivation();
     QApplication::restoreOverrideCursor();
     const int code = app.exec();

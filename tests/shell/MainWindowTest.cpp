@@ -14,7 +14,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +221,50 @@ TEST_F(MainWindowTest, PlacementComesFromTheConfigurationFile) {
     window->RestorePlacement();
     EXPECT_FALSE(window->isMaximized());
     EXPECT_EQ(window->geometry(), QRect(33, 44, 700, 500));
+}
+
+TEST_F(MainWindowTest, FullScreenDropsTheMenuAndTranslatesItsShortcuts) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    std::vector<std::string> pages;
+    window->ShowHelpPage = [&](const std::string& path) { pages.push_back(path); };
+    window->resize(900, 600);
+    window->show();
+    QApplication::processEvents();
+    s.Params.WriteParam(62, 4, "0087");
+    window->EnableGameCommands(true);
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods) {
+        QKeyEvent event(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(window.get(), &event);
+    };
+    press(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_EQ(pages.size(), 1u) << "the menu item's shortcut";
+
+    window->ToggleFullScreen();
+    ASSERT_TRUE(window->InFullScreen());
+    EXPECT_FALSE(window->menuBar()->isVisible());
+    EXPECT_TRUE(window->RestoreButton()->isVisible());
+    press(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_EQ(pages.size(), 2u) << "translated once without the menu bar";
+    window->EnableGameCommands(false);
+    press(Qt::Key_F1, Qt::NoModifier); // a disabled command has no effect
+    EXPECT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(Config("Preference", "Full_Screen"), "Y");
+}
+
+TEST_F(MainWindowTest, LeavingFullScreenBringsTheMenuBack) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    window->show();
+    window->ToggleFullScreen();
+    window->ToggleFullScreen();
+    EXPECT_FALSE(window->InFullScreen());
+    EXPECT_TRUE(window->menuBar()->isVisible());
+    EXPECT_FALSE(window->RestoreButton()->isVisible());
+    EXPECT_FALSE(window->statusBar()->isVisible());
 }
 
 TEST_F(MainWindowTest, PanelsFollowTheirSwitchesAndTheToolbarSize) {
