@@ -146,6 +146,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     // The time label starts at zero time.
     lblTempo_->setText("0:00:00");
     BuildMenu();
+    BuildPopups();
 
     Timer1_ = new QTimer(this);
     Timer1_->setInterval(1000);
@@ -231,6 +232,79 @@ void TfrmMain::BuildMenu() {
         s.desktop->MessageBox(BoxKind::Information, ExpandPlaceholders("About [Program]"),
                               "Quillon 2003 3.2\nFreeware version");
     });
+}
+
+void TfrmMain::BuildPopups() {
+    toolbarPopup_ = new QMenu(this);
+    auto item = [this](const char* name, const char* caption, std::function<void()> run) {
+        QAction* a = toolbarPopup_->addAction(caption);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, run] {
+            run();
+            UpdatePopupChecks();
+        });
+        actions_[name] = a;
+        return a;
+    };
+    auto writeToolbar = [this](bool large) {
+        SetToolbarLarge(large);
+        WriteConfigString(s, "Preference", "ToolBar_Large", large ? "Y" : "N");
+    };
+    item("mnuLargeIcons", "Large icons", [writeToolbar] { writeToolbar(true); });
+    item("mnuSmallIcons", "Small icons", [writeToolbar] { writeToolbar(false); });
+    toolbarPopup_->addSeparator();
+    // Flat buttons are the only style of this system's toolbars.
+    item("mnuFlatButton", "Flat button", [] {})->setEnabled(false);
+    item("mnuNoFlatButton", "No flat button", [] {})->setEnabled(false);
+    toolbarPopup_->addSeparator();
+    auto style = [this](bool xp) {
+        WriteConfigString(s, "Preference", "ToolBar_XP", xp ? "Y" : "N");
+        LoadToolbarPictures();
+    };
+    item("mnuXPStyle", "XP style", [style] { style(true); });
+    item("mnuWin98Style", "Win 98 style", [style] { style(false); });
+    toolbarPopup_->addSeparator();
+    auto show = [this](bool time, bool on) {
+        time ? SetShowTime(on) : SetShowScore(on);
+        WriteConfigString(s, "Preference", time ? "Show_Time" : "Show_Score", on ? "Y" : "N");
+        UpdatePopupChecks();
+    };
+    item("mnuShowTime", "Show time", [show] { show(true, true); })->setCheckable(false);
+    item("mnuShowScore", "Show score", [show] { show(false, true); })->setCheckable(false);
+    for (QToolBar* bar : {toolBarSmall_, toolBarLarge_})
+        connect(bar, &QToolBar::customContextMenuRequested, this, [this, bar](const QPoint& at) {
+            UpdatePopupChecks();
+            toolbarPopup_->popup(bar->mapToGlobal(at));
+        });
+    // The panels' own popups hide them.
+    for (bool time : {true, false}) {
+        QWidget* panel = time ? pnlTempo_ : pnlScore_;
+        auto* popup = new QMenu(panel);
+        QAction* hide = popup->addAction(time ? "&Hide" : "Hide");
+        hide->setObjectName(time ? "mnuHideTime" : "mnuHideScore");
+        actions_[hide->objectName().toStdString()] = hide;
+        connect(hide, &QAction::triggered, this, [show, time] { show(time, false); });
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [popup, panel](const QPoint& at) { popup->popup(panel->mapToGlobal(at)); });
+    }
+    UpdatePopupChecks();
+}
+
+void TfrmMain::UpdatePopupChecks() {
+    if (!toolbarPopup_)
+        return;
+    const bool xp = ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
+    Action("mnuLargeIcons")->setChecked(toolbarLarge_);
+    Action("mnuSmallIcons")->setChecked(!toolbarLarge_);
+    Action("mnuFlatButton")->setChecked(true);
+    Action("mnuNoFlatButton")->setChecked(false);
+    Action("mnuXPStyle")->setChecked(xp);
+    Action("mnuWin98Style")->setChecked(!xp);
+    // Each "Show" item only while its panel is switched off.
+    Action("mnuShowTime")->setEnabled(s.Params.ReadParam(kParamShowTime, 1) != "Y");
+    Action("mnuShowScore")->setEnabled(s.Params.ReadParam(kParamShowScore, 1) != "Y");
 }
 
 void TfrmMain::BuildToolbars() {
@@ -740,16 +814,19 @@ void TfrmMain::SetToolbarLarge(bool large) {
     coolBarToolBarLarge_->setVisible(large);
     coolBarToolBarSmall_->setVisible(!large);
     ArrangePanels();
+    UpdatePopupChecks();
 }
 
 void TfrmMain::SetShowTime(bool on) {
     s.Params.WriteParam(kParamShowTime, 1, on ? "Y" : "N");
     ArrangePanels();
+    UpdatePopupChecks();
 }
 
 void TfrmMain::SetShowScore(bool on) {
     s.Params.WriteParam(kParamShowScore, 1, on ? "Y" : "N");
     ArrangePanels();
+    UpdatePopupChecks();
 }
 
 void TfrmMain::ClockTick() {

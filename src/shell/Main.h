@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QTimer;
 class QToolBar;
@@ -68,6 +69,8 @@ public:
     void ToggleFullScreen();
     bool InFullScreen() const { return C_TFullScreen1_.Fullscreen(); }
     QWidget* RestoreButton() const;
+    // The toolbar popup menu (right click on a toolbar) and the panels' own popups.
+    QMenu* ToolbarPopup() const { return toolbarPopup_; }
     // One tick of the game clock.
     void ClockTick();
 
@@ -126,6 +129,9 @@ private:
     QWidget* tbRestoreAfterFS_Large_ = nullptr;
     C_TFullScreen C_TFullScreen1_;
     bool statusBarWasVisible_ = false;
+    QMenu* toolbarPopup_ = nullptr;
+    void BuildPopups();
+    void UpdatePopupChecks();
     bool toolbarLarge_ = true;
     bool closeRefused_ = false;
     bool initialised_ = false;

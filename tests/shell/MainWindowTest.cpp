@@ -267,6 +267,32 @@ TEST_F(MainWindowTest, LeavingFullScreenBringsTheMenuBack) {
     EXPECT_FALSE(window->statusBar()->isVisible());
 }
 
+TEST_F(MainWindowTest, ToolbarPopupSwitchesAreStored) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    window->resize(900, 600);
+    window->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(window->Action("mnuShowTime")->isEnabled()) << "the time is shown";
+    window->Action("mnuHideTime")->trigger();
+    EXPECT_EQ(Config("Preference", "Show_Time"), "N");
+    EXPECT_EQ(s.Params.ReadParam(66, 1), "N");
+    EXPECT_FALSE(window->TimePanel()->isVisible());
+    EXPECT_TRUE(window->Action("mnuShowTime")->isEnabled());
+    window->Action("mnuShowTime")->trigger();
+    EXPECT_EQ(Config("Preference", "Show_Time"), "Y");
+    EXPECT_TRUE(window->TimePanel()->isVisible());
+    window->Action("mnuSmallIcons")->trigger();
+    EXPECT_EQ(Config("Preference", "ToolBar_Large"), "N");
+    EXPECT_TRUE(window->Action("mnuSmallIcons")->isChecked());
+    EXPECT_FALSE(window->Action("mnuLargeIcons")->isChecked());
+    EXPECT_EQ(window->TimePanel()->height(), 20);
+    window->Action("mnuWin98Style")->trigger();
+    EXPECT_EQ(Config("Preference", "ToolBar_XP"), "N");
+    EXPECT_TRUE(window->Action("mnuWin98Style")->isChecked());
+}
+
 TEST_F(MainWindowTest, PanelsFollowTheirSwitchesAndTheToolbarSize) {
     ProvideAll();
     auto window = Start();
