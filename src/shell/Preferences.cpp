@@ -16,10 +16,10 @@ const char kLowColourAdvice[] =
     "resolution using the Display Properties Settings in the Control Panel.";
 
 enum class Kind {
-    Text,      // stored as it is
-    Fixed,     // an integer written with FormatFixed
-    Decimal,   // an integer written as plain decimal text
-    NonEmpty,  // "Y" when the stored text is not empty, else "N"
+    Text,     // stored as it is
+    Fixed,    // an integer written with FormatFixed
+    Decimal,  // an integer written as plain decimal text
+    NonEmpty, // "Y" when the stored text is not empty, else "N"
 };
 
 struct Key {
@@ -120,7 +120,9 @@ void Load(Session& s, const Key& k) {
     s.Params.WriteParam(k.position, k.width, value);
 }
 
-bool IsYes(const std::string& v) { return v == "Y"; }
+bool IsYes(const std::string& v) {
+    return v == "Y";
+}
 
 } // namespace
 
@@ -135,14 +137,16 @@ PreferenceEffects LoadPreferences(Session& s, bool moreThan256Colours) {
         ShowAdvice(s, kLowColourAdvice, "Screen_Under_256_Colors", 0);
 
     s.Params.WriteParam(21, 3, FormatFixed(ReadConfigInteger(s, kPreference, "Back_Card", 11), 3));
-    s.Params.WriteParam(24, 3, FormatFixed(ReadConfigInteger(s, kPreference, "Card", moreThan256Colours ? 1 : 3), 3));
+    s.Params.WriteParam(
+        24, 3, FormatFixed(ReadConfigInteger(s, kPreference, "Card", moreThan256Colours ? 1 : 3), 3));
     for (const Key& k : kAppearance) {
         Load(s, k);
         if (k.position == 128)
             fx.cardSet4 = s.Params.ReadParam(24, 3) == "004";
     }
     // Shadows default to whatever was just loaded for the card animation.
-    s.Params.WriteParam(178, 1, ReadConfigString(s, kPreference, "Cards_Shadowed", s.Params.ReadParam(67, 1)));
+    s.Params.WriteParam(178, 1,
+                        ReadConfigString(s, kPreference, "Cards_Shadowed", s.Params.ReadParam(67, 1)));
     for (const Key& k : kPlay)
         Load(s, k);
     s.Params.WriteParam(247, 1, "N");
@@ -155,13 +159,16 @@ PreferenceEffects LoadPreferences(Session& s, bool moreThan256Colours) {
     fx.cursor = cursor;
     s.Game.HighlightFoundationsMark =
         static_cast<std::int16_t>(ReadConfigInteger(s, kPreference, "HighLights_Foundations_Mark", 0));
-    s.Game.AutoPlayAllGames = static_cast<std::int16_t>(ReadConfigInteger(s, kPreference, "AutoPlay_All_Games", 1));
+    s.Game.AutoPlayAllGames =
+        static_cast<std::int16_t>(ReadConfigInteger(s, kPreference, "AutoPlay_All_Games", 1));
     bool autoplayWanted = false;
     if (s.Game.AutoPlayAllGames == 1)
         autoplayWanted = IsYes(ReadConfigString(s, kPreference, "AutoPlay", "Y"));
 
-    s.Game.FastSearchType = static_cast<std::int16_t>(ReadConfigInteger(s, "Settings", "Games_Fast_Search_Type", 0));
-    s.Game.RandomGameType = static_cast<std::int16_t>(ReadConfigInteger(s, "Settings", "Random_Game_Type", 2));
+    s.Game.FastSearchType =
+        static_cast<std::int16_t>(ReadConfigInteger(s, "Settings", "Games_Fast_Search_Type", 0));
+    s.Game.RandomGameType =
+        static_cast<std::int16_t>(ReadConfigInteger(s, "Settings", "Random_Game_Type", 2));
 
     // Normalisation of values that would draw nothing.
     if (s.Params.ReadInt(21, 3) == 0)

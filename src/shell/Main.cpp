@@ -1,0 +1,838 @@
+#include "shell/Main.h"
+
+#include "model/ConfigFile.h"
+#include "model/EventSounds.h"
+#include "model/GameDefinitions.h"
+#include "model/Session.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+#include "platform/ResourceLibrary.h"
+#include "select/Players.h"
+#include "select/StatisticsFiles.h"
+#include "shell/Preferences.h"
+#include "table/ImageResources.h"
+#include "table/PileLayout.h"
+#include "table/TableDrawing.h"
+#include "table/TableWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdio>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
+constexpr int kParamToolbarTips = 244;
+constexpr int kAttrDeckSize = 378;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+std::string FormatClock(int start, int now) {
+    // Past midnight the time of day starts again from zero: the second from 23:59:59 to midnight
+    // counts too, so a game started at 23:59:30 has run one minute at 00:00:30.
+    int elapsed = now >= start ? now - start : (86400 - start) + now;
+    char text[32];
+    std::snprintf(text, sizeof text, "%d:%02d:%02d", elapsed / 3600, elapsed / 60 % 60, elapsed % 60);
+    return text;
+}
+
+int SecondOfDay(double dateTime) {
+    double fraction = dateTime - std::floor(dateTime);
+    return std::min(86399, static_cast<int>(std::floor(fraction * 86400.0 + 0.5)));
+}
+
+double CurrentDateTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 days = QDate(1899, 12, 30).daysTo(now.date());
+    return double(days) + now.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+// What a new game asks of the window: the cursor, the caption, the clock and score, the card
+// pictures and layout, and the drawing of the deal.
+class TfrmMain::Seams_ : public NewGameSeams {
+public:
+    explicit Seams_(TfrmMain& w) : w_(w) {}
+    void BeginBusy() override { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    void EndBusy() override { QApplication::restoreOverrideCursor(); }
+    void SetCaption(const std::string& text) override { w_.setWindowTitle(Q(text)); }
+    std::string Caption() override { return w_.windowTitle().toStdString(); }
+    void PrepareGameAndLayout() override {
+        w_.images_->FitCardSize();
+        w_.drawing_->ForgetMarks();
+    }
+    void ShowTime(const std::string& text) override { w_.lblTempo_->setText(Q(text)); }
+    void ShowScore() override {
+        w_.lblScore_->setText(Q(w_.s.Params.ReadParam(kParamScore, kParamScoreWidth)));
+    }
+    void ShowDeal(Session&) override { w_.RedrawTable(); }
+    double Now() override { return CurrentDateTime(); }
+    void EnableGameCommandsIfNeeded() override { w_.EnableGameCommands(true); }
+
+private:
+    TfrmMain& w_;
+};
+
+TfrmMain::TfrmMain(Session& session, QWidget* parent)
+    : QMainWindow(parent), s(session), images_(std::make_unique<ImageResources>(session)),
+      drawing_(std::make_unique<TableDrawing>(session, *images_)), seams_(std::make_unique<Seams_>(*this)) {
+    C_TFullScreen1_.SetForm(this);
+    setObjectName("frmMain");
+    resize(722, 570);
+    QFont font("Tahoma");
+    font.setPointSize(8);
+    setFont(font);
+    UseConfigurationFile(*images_);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        images_->services.ScreenWidth = screen->geometry().width();
+        images_->services.ManyColours = screen->depth() > 8;
+        drawing_->ManyColours = images_->services.ManyColours;
+    }
+    images_->services.EnableCustomize = [this](bool on) {
+        if (QAction* a = Action("mnuCustomize"))
+            a->setEnabled(on);
+    };
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    BuildToolbars();
+    column->addWidget(coolBarToolBarSmall_);
+    column->addWidget(coolBarToolBarLarge_);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    table_ = new TableWidget(central);
+    table_->setObjectName("table");
+    table_->Attach(drawing_.get());
+    table_->OnResize = [this](int w, int h) { TableResized(w, h); };
+    scrBarMain_ = new QScrollBar(Qt::Vertical, central);
+    scrBarMain_->setObjectName("scrBarMain");
+    scrBarMain_->hide();
+    row->addWidget(table_, 1);
+    row->addWidget(scrBarMain_);
+    column->addLayout(row, 1);
+    setCentralWidget(central);
+    statusBar()->setObjectName("sbStatusBar");
+    statusBar()->hide();
+
+    // The time label starts at zero time.
+    lblTempo_->setText("0:00:00");
+    BuildMenu();
+    BuildPopups();
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, [this] { ClockTick(); });
+    Timer1_->start();
+
+    ChooseGame = [this](int& n, std::string& name, std::string& player) {
+        return StandInGameList(n, name, player);
+    };
+    ShowHelpPage = [this](const std::string& path) {
+        auto* help = new QTextBrowser(this);
+        help->setWindowFlag(Qt::Window);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->setWindowTitle("Rules");
+        help->setSource(QUrl::fromLocalFile(Q(path)));
+        help->resize(520, 480);
+        help->show();
+    };
+}
+
+TfrmMain::~TfrmMain() {
+    // No resize work may run while the window and its pictures are destroyed.
+    if (table_)
+        table_->OnResize = nullptr;
+}
+
+NewGameSeams& TfrmMain::Seams() {
+    return *seams_;
+}
+
+QAction* TfrmMain::Action(const std::string& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QWidget* TfrmMain::Band() const {
+    return toolbarLarge_ ? coolBarToolBarLarge_ : coolBarToolBarSmall_;
+}
+QToolBar* TfrmMain::VisibleToolbar() const {
+    return toolbarLarge_ ? toolBarLarge_ : toolBarSmall_;
+}
+
+void TfrmMain::BuildMenu() {
+    auto add = [this](QMenu* menu, const std::string& name, const char* caption, QKeySequence key,
+                      std::function<void()> run) {
+        auto* a = menu->addAction(Q(ExpandPlaceholders(caption)));
+        a->setObjectName(Q(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        if (run)
+            connect(a, &QAction::triggered, this, [run] { run(); });
+        actions_[name] = a;
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    add(file, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGameCommand(); });
+    add(file, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12),
+        [this] { OpenGameCommand(); });
+    file->addSeparator();
+    add(file, "mnuExit", "E&xit", {}, [this] { close(); });
+    QMenu* game = menuBar()->addMenu("&Game");
+    add(game, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { NotAvailable(); });
+    add(game, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { NotAvailable(); });
+    game->addSeparator();
+    QAction* autoplay = add(game, "mnuAutoplay", "Auto&play", QKeySequence(Qt::Key_F7), nullptr);
+    autoplay->setCheckable(true);
+    connect(autoplay, &QAction::triggered, this, [this] { AutoplayCommand(); });
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    // The customize dialog comes with its own unit; until then the item is shown but does nothing.
+    add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    QMenu* help = menuBar()->addMenu("&Help");
+    add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { RulesCommand(); });
+    add(help, "mnuContents", "&Contents", {}, [this] {
+        if (ShowHelpPage)
+            ShowHelpPage(FindNoCase(s.ProgramFolder, "help/contents.html"));
+    });
+    help->addSeparator();
+    QMenu* web = help->addMenu(Q(ExpandPlaceholders("[Program] on the &Web...")));
+    add(web, "mnuHomePage", "[Program] &Home Page", {},
+        [this] { s.desktop->OpenUrl("https://quillon.example.org/"); });
+    help->addSeparator();
+    add(help, "mnuAbout", "A&bout [Program]...", {}, [this] {
+        s.desktop->MessageBox(BoxKind::Information, ExpandPlaceholders("About [Program]"),
+                              "Quillon 2003 3.2\nFreeware version");
+    });
+}
+
+void TfrmMain::BuildPopups() {
+    toolbarPopup_ = new QMenu(this);
+    auto item = [this](const char* name, const char* caption, std::function<void()> run) {
+        QAction* a = toolbarPopup_->addAction(caption);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, run] {
+            run();
+            UpdatePopupChecks();
+        });
+        actions_[name] = a;
+        return a;
+    };
+    auto writeToolbar = [this](bool large) {
+        SetToolbarLarge(large);
+        WriteConfigString(s, "Preference", "ToolBar_Large", large ? "Y" : "N");
+    };
+    item("mnuLargeIcons", "Large icons", [writeToolbar] { writeToolbar(true); });
+    item("mnuSmallIcons", "Small icons", [writeToolbar] { writeToolbar(false); });
+    toolbarPopup_->addSeparator();
+    // Flat buttons are the only style of this system's toolbars.
+    item("mnuFlatButton", "Flat button", [] {})->setEnabled(false);
+    item("mnuNoFlatButton", "No flat button", [] {})->setEnabled(false);
+    toolbarPopup_->addSeparator();
+    auto style = [this](bool xp) {
+        WriteConfigString(s, "Preference", "ToolBar_XP", xp ? "Y" : "N");
+        LoadToolbarPictures();
+    };
+    item("mnuXPStyle", "XP style", [style] { style(true); });
+    item("mnuWin98Style", "Win 98 style", [style] { style(false); });
+    toolbarPopup_->addSeparator();
+    auto show = [this](bool time, bool on) {
+        time ? SetShowTime(on) : SetShowScore(on);
+        WriteConfigString(s, "Preference", time ? "Show_Time" : "Show_Score", on ? "Y" : "N");
+        UpdatePopupChecks();
+    };
+    item("mnuShowTime", "Show time", [show] { show(true, true); })->setCheckable(false);
+    item("mnuShowScore", "Show score", [show] { show(false, true); })->setCheckable(false);
+    for (QToolBar* bar : {toolBarSmall_, toolBarLarge_})
+        connect(bar, &QToolBar::customContextMenuRequested, this, [this, bar](const QPoint& at) {
+            UpdatePopupChecks();
+            toolbarPopup_->popup(bar->mapToGlobal(at));
+        });
+    // The panels' own popups hide them.
+    for (bool time : {true, false}) {
+        QWidget* panel = time ? pnlTempo_ : pnlScore_;
+        auto* popup = new QMenu(panel);
+        QAction* hide = popup->addAction(time ? "&Hide" : "Hide");
+        hide->setObjectName(time ? "mnuHideTime" : "mnuHideScore");
+        actions_[hide->objectName().toStdString()] = hide;
+        connect(hide, &QAction::triggered, this, [show, time] { show(time, false); });
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [popup, panel](const QPoint& at) { popup->popup(panel->mapToGlobal(at)); });
+    }
+    UpdatePopupChecks();
+}
+
+void TfrmMain::UpdatePopupChecks() {
+    if (!toolbarPopup_)
+        return;
+    const bool xp = ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
+    Action("mnuLargeIcons")->setChecked(toolbarLarge_);
+    Action("mnuSmallIcons")->setChecked(!toolbarLarge_);
+    Action("mnuFlatButton")->setChecked(true);
+    Action("mnuNoFlatButton")->setChecked(false);
+    Action("mnuXPStyle")->setChecked(xp);
+    Action("mnuWin98Style")->setChecked(!xp);
+    // Each "Show" item only while its panel is switched off.
+    Action("mnuShowTime")->setEnabled(s.Params.ReadParam(kParamShowTime, 1) != "Y");
+    Action("mnuShowScore")->setEnabled(s.Params.ReadParam(kParamShowScore, 1) != "Y");
+}
+
+void TfrmMain::BuildToolbars() {
+    struct Button {
+        const char* name;
+        const char* hint;
+    };
+    static const Button buttons[] = {{"New", "New"},   {"Open", "Open"},         {"Undo", "Undo"},
+                                     {"Redo", "Redo"}, {"Autoplay", "Autoplay"}, {"Rules", "Rules"},
+                                     {"Exit", "Exit"}};
+    auto make = [&](bool large) {
+        auto* band = new QWidget(this);
+        band->setObjectName(large ? "coolBarToolBarLarge" : "coolBarToolBarSmall");
+        auto* bar = new QToolBar(band);
+        bar->setObjectName(large ? "toolBarLarge" : "toolBarSmall");
+        const int icon = large ? 24 : 16;
+        bar->setIconSize(QSize(icon, icon));
+        bar->setMovable(false);
+        bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        for (const Button& b : buttons) {
+            const std::string objectName = std::string("tb") + b.name + (large ? "_Large" : "_Small");
+            QAction* a = bar->addAction(b.hint);
+            a->setObjectName(Q(objectName));
+            a->setToolTip(b.hint);
+            actions_[objectName] = a;
+            const std::string what = b.name;
+            if (what == "New")
+                connect(a, &QAction::triggered, this, [this] { NewGameCommand(); });
+            else if (what == "Open")
+                connect(a, &QAction::triggered, this, [this] { OpenGameCommand(); });
+            else if (what == "Undo" || what == "Redo")
+                connect(a, &QAction::triggered, this, [this] { NotAvailable(); });
+            else if (what == "Autoplay") {
+                a->setCheckable(true);
+                connect(a, &QAction::triggered, this, [this] {
+                    Action("mnuAutoplay")->toggle();
+                    AutoplayCommand();
+                });
+            } else if (what == "Rules")
+                connect(a, &QAction::triggered, this, [this] { RulesCommand(); });
+            else if (what == "Exit")
+                connect(a, &QAction::triggered, this, [this] { close(); });
+            if (what == "Open" || what == "Autoplay" || what == "Rules")
+                bar->addSeparator();
+        }
+        bar->adjustSize();
+        band->setFixedHeight(bar->sizeHint().height() + 2);
+        return std::pair{band, bar};
+    };
+    auto [small, smallBar] = make(false);
+    auto [large, largeBar] = make(true);
+    coolBarToolBarSmall_ = small;
+    coolBarToolBarLarge_ = large;
+    toolBarSmall_ = smallBar;
+    toolBarLarge_ = largeBar;
+    // The time and score panels belong to the band that is shown; they move with it.
+    auto makePanel = [this](const char* objectName, const char* caption, QLabel*& value,
+                            const char* valueName) {
+        auto* p = new QWidget(coolBarToolBarLarge_);
+        p->setObjectName(objectName);
+        p->setAutoFillBackground(true);
+        auto* row = new QHBoxLayout(p);
+        row->setContentsMargins(4, 0, 4, 0);
+        row->setSpacing(4);
+        row->addWidget(new QLabel(caption, p));
+        value = new QLabel("0", p);
+        value->setObjectName(valueName);
+        value->setMinimumWidth(44);
+        row->addWidget(value);
+        p->setFixedSize(p->sizeHint().width(), 24);
+        return p;
+    };
+    pnlTempo_ = makePanel("pnlTempo", "Time:", lblTempo_, "lblTempo");
+    pnlScore_ = makePanel("pnlScore", "Score:", lblScore_, "lblScore");
+    for (int large = 0; large < 2; ++large) {
+        auto* button = new QToolButton(large ? coolBarToolBarLarge_ : coolBarToolBarSmall_);
+        button->setObjectName(large ? "tbRestoreAfterFS_Large" : "tbRestoreAfterFS_Small");
+        button->setToolTip("Restore");
+        button->setText("Restore");
+        button->setAutoRaise(true);
+        button->hide();
+        connect(button, &QToolButton::clicked, this, [this] { ToggleFullScreen(); });
+        (large ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_) = button;
+    }
+    coolBarToolBarSmall_->hide();
+}
+
+QWidget* TfrmMain::RestoreButton() const {
+    return toolbarLarge_ ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_;
+}
+
+void TfrmMain::ToggleFullScreen() {
+    hide();
+    const bool on = !C_TFullScreen1_.Fullscreen();
+    C_TFullScreen1_.SetFullscreen(on);
+    if (on) {
+        menuBar()->hide();
+        statusBarWasVisible_ = statusBar()->isVisible();
+        statusBar()->hide();
+    } else {
+        menuBar()->show();
+        statusBar()->setVisible(statusBarWasVisible_);
+    }
+    tbRestoreAfterFS_Small_->setVisible(on && !toolbarLarge_);
+    tbRestoreAfterFS_Large_->setVisible(on && toolbarLarge_);
+    ArrangePanels();
+    show();
+    raise();
+    activateWindow();
+    if (!on)
+        TableResized(table_->width(), table_->height());
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    if (!InFullScreen()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Without the menu bar the shortcuts of its items are translated here.
+    const QKeySequence key(event->keyCombination());
+    static const std::pair<QKeyCombination, const char*> keys[] = {
+        {QKeyCombination(Qt::Key_F2), "mnuNew"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_F12), "mnuOpen"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), "mnuUndo"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), "mnuRedo"},
+        {QKeyCombination(Qt::Key_F7), "mnuAutoplay"},
+        {QKeyCombination(Qt::Key_F1), "mnuRules"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"}};
+    for (const auto& [combination, name] : keys)
+        if (event->keyCombination() == combination) {
+            if (QAction* a = Action(name); a && a->isEnabled())
+                a->trigger();
+            event->accept();
+            return;
+        }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TfrmMain::LoadToolbarPictures() {
+    const bool xp =
+        s.Params.ReadParam(243, 1) == "Y" || ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
+    const std::string prefix = xp ? "" : "2000_";
+    auto picture = [&](const std::string& name) {
+        QImage img;
+        images_->LoadImageResource(img, prefix + name);
+        if (img.isNull())
+            return QIcon();
+        // The colour of the top-left pixel is transparent.
+        QPixmap pix = QPixmap::fromImage(img);
+        pix.setMask(QBitmap::fromImage(img.createMaskFromColor(img.pixel(0, 0), Qt::MaskInColor)));
+        return QIcon(pix);
+    };
+    static const char* const names[] = {"New", "Open", "Undo", "Redo", "Autoplay", "Rules", "Exit"};
+    static const char* const upper[] = {"NEW", "OPEN", "UNDO", "REDO", "AUTOPLAY", "RULES", "EXIT"};
+    for (int large = 0; large < 2; ++large)
+        for (int i = 0; i < 7; ++i) {
+            const std::string size = large ? "_LARGE" : "_SMALL";
+            QIcon icon = picture(std::string("TB_") + upper[i] + size);
+            if (i >= 2 && i <= 4) {
+                QIcon dis = picture(std::string("TB_") + upper[i] + size + "_DIS");
+                for (const QSize& sz : dis.availableSizes())
+                    icon.addPixmap(dis.pixmap(sz), QIcon::Disabled);
+            }
+            if (QAction* a = Action(std::string("tb") + names[i] + (large ? "_Large" : "_Small")))
+                a->setIcon(icon);
+            if (!large) {
+                static const char* const menus[] = {"mnuNew",      "mnuOpen",  "mnuUndo", "mnuRedo",
+                                                    "mnuAutoplay", "mnuRules", "mnuExit"};
+                if (QAction* m = Action(menus[i]))
+                    m->setIcon(icon);
+            }
+        }
+}
+
+bool TfrmMain::MainInitialisation() {
+    if (!OpenMainLibrary(s))
+        return false;
+    s.SetFlag(FirstActivationPending, true);
+    setWindowTitle("Quillon 2003");
+    QApplication::setApplicationName("Quillon 2003");
+    s.Game.DragCard = 0;
+    s.Game.RunEndCard = 0;
+    for (StateFlag f : {GameInPlay, ClockRunning, SkipNextPress, AutomaticSequence, GameWon})
+        s.SetFlag(f, false);
+    s.Game.CardSetVariant = 4;
+
+    const PreferenceEffects effects = LoadPreferences(s, images_->services.ManyColours);
+    LoadToolbarPictures();
+    SetToolbarLarge(effects.toolbarLarge);
+    SetShowTime(effects.showTime);
+    SetShowScore(effects.showScore);
+    s.Metrics.ShadowSize = s.Params.ReadParam(178, 1) == "N" ? 0 : 9;
+    s.Cards.Build();
+    s.Piles.Clear();
+
+    if (!ReadGameList(s))
+        return false;
+    const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
+    if (GameColumn(s, current) < 0 && current < kFirstCustomGame) {
+        s.Params.WriteParam(kParamGame, kParamGameWidth, "-001");
+        s.Params.WriteParam(kParamGameName, kParamGameNameWidth, "");
+    }
+    images_->ApplyCardSettings();
+    const bool undoOn = s.Params.ReadParam(kParamUndo, 1) != "2";
+    for (const char* name :
+         {"mnuUndo", "mnuRedo", "tbUndo_Small", "tbUndo_Large", "tbRedo_Small", "tbRedo_Large"})
+        if (QAction* a = Action(name))
+            a->setEnabled(undoOn);
+    s.Random.seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+
+    // The version marker of this installation.
+    const std::string marker = s.ProgramFolder + "SOLV1000.DAT";
+    if (!FileExists(marker))
+        WriteFileAtomic(marker, "Varopa version: 10.00\r\n");
+    // Leftovers of older installations.
+    auto remove = [&](const std::string& name) { DeleteFileIfAny(FindNoCase(s.ProgramFolder, name)); };
+    auto exists = [&](const std::string& name) { return FileExists(FindNoCase(s.ProgramFolder, name)); };
+    char num[8];
+    if (exists("IMAGES/GAME0000.BMP"))
+        for (int n = 0; n <= 100; ++n) {
+            std::snprintf(num, sizeof num, "%04d", n);
+            remove(std::string("IMAGES/GAME") + num + ".BMP");
+        }
+    if (exists("IMAGES/WB001.BMP"))
+        for (int n = 0; n <= 25; ++n) {
+            std::snprintf(num, sizeof num, "%03d", n);
+            for (const char* p : {"WB", "WM", "WP"})
+                remove(std::string("IMAGES/") + p + num + ".BMP");
+        }
+    if (exists("IMAGES/CB001C.BMP")) {
+        for (int n = 1; n <= 5; ++n) {
+            std::snprintf(num, sizeof num, "%03d", n);
+            for (const char* suit : {"C", "D", "H", "S"})
+                remove(std::string("IMAGES/CB") + num + suit + ".BMP");
+        }
+        for (const char* p : {"CM003", "CL003"})
+            for (const char* suit : {"C", "D", "H", "S"})
+                remove(std::string("IMAGES/") + p + suit + ".BMP");
+    }
+    if (exists("VAROPA.DLL"))
+        remove("VAROPA.DLL");
+
+    s.Game.StockPressed = 0;
+    s.Game.FoundationMark = -1;
+    s.Game.SmallScreenAdviceShown = 0;
+    s.Game.CardSizeAdviceShown = 0;
+    EnableGameCommands(false);
+    initialised_ = true;
+    return true;
+}
+
+void TfrmMain::RestorePlacement() {
+    QRect screen(0, 0, 1024, 768);
+    if (QScreen* sc = QGuiApplication::primaryScreen())
+        screen = sc->geometry();
+    const int left = ReadConfigInteger(s, "Preference", "MainWindowState_Left", 50);
+    const int top = ReadConfigInteger(s, "Preference", "MainWindowState_Top", 50);
+    const int width = ReadConfigInteger(s, "Preference", "MainWindowState_Width", screen.width() - 150);
+    const int height = ReadConfigInteger(s, "Preference", "MainWindowState_Height", screen.height() - 150);
+    setGeometry(left, top, std::max(200, width), std::max(150, height));
+    if (ReadConfigString(s, "Preference", "MainWindowState_Maximized", "Y") == "Y")
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (ReadConfigString(s, "Preference", "Full_Screen", "N") == "Y")
+        ToggleFullScreen();
+}
+
+void TfrmMain::SavePlacement() {
+    const bool maximized = isMaximized();
+    WriteConfigString(s, "Preference", "MainWindowState_Maximized", maximized ? "Y" : "N");
+    if (!maximized) {
+        const QRect g = geometry();
+        WriteConfigInteger(s, "Preference", "MainWindowState_Left", g.x());
+        WriteConfigInteger(s, "Preference", "MainWindowState_Top", g.y());
+        WriteConfigInteger(s, "Preference", "MainWindowState_Width", g.width());
+        WriteConfigInteger(s, "Preference", "MainWindowState_Height", g.height());
+    }
+    WriteConfigString(s, "Preference", "Full_Screen", InFullScreen() ? "Y" : "N");
+}
+
+bool TfrmMain::CloseQuery() {
+    const std::string confirm = ReadConfigString(s, "Preference", "ConfirmQuit", "N");
+    SavePlacement();
+    if (s.Flag(AutomaticSequence)) {
+        // The sequence in progress closes the window when it ends.
+        s.Game.CloseRequested = 1;
+        return false;
+    }
+    if (confirm != "N" && !s.desktop->MessageBox(BoxKind::Question, "Quillon 2003", "Exit Quillon 2003?")) {
+        s.Game.CloseRequested = 0;
+        return false;
+    }
+    return true;
+}
+
+void TfrmMain::Close() {
+    hide();
+    StopSounds(s);
+    if (s.Game.AutoPlayAllGames == 1)
+        WriteConfigString(s, "Preference", "AutoPlay", Action("mnuAutoplay")->isChecked() ? "Y" : "N");
+    WriteConfigInteger(s, "Settings", "Random_Game_Type", s.Game.RandomGameType);
+    Timer1_->stop();
+    table_->OnResize = nullptr;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!initialised_) {
+        event->accept();
+        return;
+    }
+    closeRefused_ = !CloseQuery();
+    if (closeRefused_) {
+        event->ignore();
+        return;
+    }
+    Close();
+    event->accept();
+}
+
+bool TfrmMain::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate && initialised_ && s.Flag(FirstActivationPending)) {
+        // After the activation event has been handled, so the window is on screen.
+        QTimer::singleShot(0, this, [this] { FirstActivation(); });
+    }
+    return handled;
+}
+
+void TfrmMain::FirstActivation() {
+    if (!s.Flag(FirstActivationPending))
+        return;
+    s.SetFlag(FirstActivationPending, false);
+    const std::string title = WindowTitle(s);
+    if (windowTitle().toStdString() != title)
+        setWindowTitle(Q(title));
+    MigrateStatistics(s);
+    if (ReadConfigString(s, "Parameters", "Players_Names_V01", "N") == "N") {
+        WriteConfigString(s, "Parameters", "Players_Names_V01", "Y");
+        // The players dialog is not part of this window yet: the check reports a name that must
+        // be renamed with its own message.
+        CheckPlayerNames(s);
+    }
+    if (!SeriesInProgress(s))
+        OpenGameCommand();
+}
+
+void TfrmMain::OpenGameCommand() {
+    const std::string player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
+    int number = -1;
+    std::string name, chosenPlayer = player;
+    const bool chosen = ChooseGame && ChooseGame(number, name, chosenPlayer);
+    s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, player);
+    if (chosen)
+        OpenGame(s, number, name, chosenPlayer, seams_.get());
+}
+
+// TEMPORARY stand-in for the open-game dialog: a plain list of the games of the game list. It is
+// replaced by the open-game dialog with its tree of game families.
+bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& player) {
+    QDialog dialog(this);
+    dialog.setWindowTitle("Open a game");
+    auto* column = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName("trvGames");
+    const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
+    for (const std::string& line : s.Game.GameList) {
+        int n = -1;
+        // Characters 5 to 7 of a game-list line hold the game number.
+        if (line.size() < 7 || std::sscanf(line.substr(4, 3).c_str(), "%d", &n) != 1)
+            continue;
+        const std::string gameName = GameName(s, n);
+        if (gameName.empty())
+            continue;
+        auto* item = new QListWidgetItem(Q(gameName), list);
+        item->setData(Qt::UserRole, n);
+        if (n == current)
+            list->setCurrentItem(item);
+    }
+    if (!list->currentItem() && list->count() > 0)
+        list->setCurrentRow(0);
+    column->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    dialog.resize(360, 480);
+    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
+        return false;
+    number = list->currentItem()->data(Qt::UserRole).toInt();
+    name = list->currentItem()->text().toStdString();
+    player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
+    return true;
+}
+
+void TfrmMain::NewGameCommand() {
+    if (s.Params.ReadInt(kParamGame, kParamGameWidth, -1) < 0) {
+        OpenGameCommand();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
+    QApplication::restoreOverrideCursor();
+    NewGame(s, seams_.get());
+}
+
+void TfrmMain::RulesCommand() {
+    const int number = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
+    if (number < 0 || number >= kFirstCustomGame || !ShowHelpPage)
+        return;
+    char file[32];
+    std::snprintf(file, sizeof file, "help/rules/%04d.html", number + 3000);
+    ShowHelpPage(FindNoCase(s.ProgramFolder, file));
+}
+
+void TfrmMain::AutoplayCommand() {
+    const bool on = Action("mnuAutoplay")->isChecked();
+    Action("tbAutoplay_Small")->setChecked(on);
+    Action("tbAutoplay_Large")->setChecked(on);
+}
+
+void TfrmMain::NotAvailable() {
+    QDialog notice(this);
+    notice.setWindowTitle("Not available");
+    auto* column = new QVBoxLayout(&notice);
+    column->addWidget(new QLabel("This command is not available in this edition.", &notice));
+    auto* close = new QPushButton("Close", &notice);
+    column->addWidget(close, 0, Qt::AlignHCenter);
+    connect(close, &QPushButton::clicked, &notice, &QDialog::accept);
+    notice.exec();
+}
+
+void TfrmMain::EnableGameCommands(bool on) {
+    const bool undoOn = on && s.Params.ReadParam(kParamUndo, 1) != "2";
+    for (const char* name : {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large",
+                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules"})
+        if (QAction* a = Action(name))
+            a->setEnabled(on);
+    for (const char* name :
+         {"tbUndo_Small", "tbUndo_Large", "tbRedo_Small", "tbRedo_Large", "mnuUndo", "mnuRedo"})
+        if (QAction* a = Action(name))
+            a->setEnabled(undoOn);
+}
+
+void TfrmMain::TableResized(int w, int h) {
+    QRect screen(0, 0, 1024, 768);
+    if (QScreen* sc = QGuiApplication::primaryScreen())
+        screen = sc->geometry();
+    drawing_->Resize(std::max(screen.width(), w), std::max(screen.height(), h), w, h);
+    ArrangePanels();
+    if (!s.Flag(FirstActivationPending))
+        RedrawTable();
+    else {
+        drawing_->PaintBackground();
+        drawing_->RefreshWindow();
+    }
+}
+
+void TfrmMain::RedrawTable() {
+    const int w = std::max(1, table_->width()), h = std::max(1, table_->height());
+    QRect screen(0, 0, w, h);
+    if (QScreen* sc = QGuiApplication::primaryScreen())
+        screen = sc->geometry();
+    drawing_->Resize(std::max(screen.width(), w), std::max(screen.height(), h), w, h);
+    if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
+        s.ResetPilePositions();
+        ComputeFanSteps(s);
+        // The table widget begins below the toolbar band, so its own top is the band's bottom.
+        LayoutPiles(s, 0, h - 1, w, height(), ScreenSize{screen.width(), screen.height()}, 0);
+    }
+    drawing_->PaintBackground();
+    drawing_->PaintTable();
+    drawing_->RefreshWindow();
+}
+
+void TfrmMain::ArrangePanels() {
+    QWidget* band = Band();
+    pnlTempo_->setParent(band);
+    pnlScore_->setParent(band);
+    const int h = toolbarLarge_ ? 24 : 20;
+    pnlTempo_->setFixedHeight(h);
+    pnlScore_->setFixedHeight(h);
+    int right = band->width() > 0 ? band->width() : width();
+    if (InFullScreen()) {
+        // The restore button closes the band; the panels sit to its left.
+        QWidget* restore = RestoreButton();
+        restore->move(right - restore->width() - 2, std::max(0, (band->height() - restore->height()) / 2));
+        right = restore->x() - 5;
+    }
+    const int top = std::max(0, (band->height() - h) / 2);
+    const bool timeOn = s.Params.ReadParam(kParamShowTime, 1) == "Y";
+    const bool scoreOn = s.Params.ReadParam(kParamShowScore, 1) == "Y";
+    pnlTempo_->move(right - pnlTempo_->width() - 15, top);
+    const int scoreX = timeOn ? pnlTempo_->x() - pnlScore_->width() - 5 : right - pnlScore_->width() - 15;
+    pnlScore_->move(scoreX, top);
+    // The Exit button's right edge: panels never cover the buttons.
+    QToolBar* bar = VisibleToolbar();
+    int exitRight = 0;
+    if (QAction* exit = Action(toolbarLarge_ ? "tbExit_Large" : "tbExit_Small"))
+        if (QWidget* button = bar->widgetForAction(exit))
+            exitRight = bar->x() + button->x() + button->width();
+    pnlTempo_->setVisible(timeOn && pnlTempo_->x() > exitRight + 3);
+    pnlScore_->setVisible(scoreOn && pnlScore_->x() > exitRight + 3);
+}
+
+void TfrmMain::SetToolbarLarge(bool large) {
+    toolbarLarge_ = large;
+    coolBarToolBarLarge_->setVisible(large);
+    coolBarToolBarSmall_->setVisible(!large);
+    ArrangePanels();
+    UpdatePopupChecks();
+}
+
+void TfrmMain::SetShowTime(bool on) {
+    s.Params.WriteParam(kParamShowTime, 1, on ? "Y" : "N");
+    ArrangePanels();
+    UpdatePopupChecks();
+}
+
+void TfrmMain::SetShowScore(bool on) {
+    s.Params.WriteParam(kParamShowScore, 1, on ? "Y" : "N");
+    ArrangePanels();
+    UpdatePopupChecks();
+}
+
+void TfrmMain::ClockTick() {
+    if (!s.Flag(ClockRunning))
+        return;
+    lblTempo_->setText(Q(FormatClock(SecondOfDay(s.GameTimes[0]), SecondOfDay(CurrentDateTime()))));
+}
+
+} // namespace quillon

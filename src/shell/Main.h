@@ -1,0 +1,140 @@
+#pragma once
+// frmMain: the program's one top-level window. Its client area is the card table; above it the
+// toolbar band with the time and score panels, below it the hidden status bar, beside it the
+// vertical scroll bar. It runs the main initialisation, the first activation, the close query and
+// the close, and serves a new game as the window, the table and the clock.
+#include "model/Deal.h"
+#include "support/widgets/C_FullScreen.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class QToolBar;
+class QWidget;
+
+namespace quillon {
+
+class ImageResources;
+class Session;
+class TableDrawing;
+class TableWidget;
+
+// "h:nn:ss" of the time between a start and now, both as times of day in seconds; a game that
+// went past midnight counts the time to midnight plus the time since.
+std::string FormatClock(int startSecondOfDay, int nowSecondOfDay);
+// The time of day in seconds of a date-time (days since 30 December 1899, fraction = time).
+int SecondOfDay(double dateTime);
+// The current local date-time in the same form.
+double CurrentDateTime();
+
+class TfrmMain : public QMainWindow {
+public:
+    explicit TfrmMain(Session& s, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    Session& s;
+
+    // The main initialisation of the creation handler; false when the program must end (the
+    // image and sound library or the game list is missing; the message has been shown).
+    bool MainInitialisation();
+    // The window placement of the configuration file (left, top, width, height, maximized).
+    void RestorePlacement();
+    // The first activation: title, statistics of an older installation, the player-name check,
+    // then the game choice. Runs once per start.
+    void FirstActivation();
+    // The open-game command: the game choice, then the game is opened and dealt.
+    void OpenGameCommand();
+    void NewGameCommand();
+    void RulesCommand();
+    void AutoplayCommand();
+    void NotAvailable();
+    void EnableGameCommands(bool on);
+    // Lays the current game out for the table's client area and repaints the whole table.
+    void RedrawTable();
+    // Panels at the right of the toolbar band, each visible only when it is wanted and fits.
+    void ArrangePanels();
+    // Shows the small or the large toolbar band.
+    void SetToolbarLarge(bool large);
+    void SetShowTime(bool on);
+    void SetShowScore(bool on);
+    // Switches full screen on or off: no menu bar and no status bar while on, and the restore
+    // button of the visible toolbar size at the end of the band.
+    void ToggleFullScreen();
+    bool InFullScreen() const { return C_TFullScreen1_.Fullscreen(); }
+    QWidget* RestoreButton() const;
+    // The toolbar popup menu (right click on a toolbar) and the panels' own popups.
+    QMenu* ToolbarPopup() const { return toolbarPopup_; }
+    // One tick of the game clock.
+    void ClockTick();
+
+    // Chooses a game: number, name and player; false when the choice was cancelled. Set by tests;
+    // by default a plain list of the games.
+    std::function<bool(int& number, std::string& name, std::string& player)> ChooseGame;
+    // Shows the rules page of a file; set by tests.
+    std::function<void(const std::string& path)> ShowHelpPage;
+
+    NewGameSeams& Seams();
+    ImageResources& Images() { return *images_; }
+    TableDrawing& Drawing() { return *drawing_; }
+    TableWidget* Table() const { return table_; }
+    QLabel* TimeLabel() const { return lblTempo_; }
+    QLabel* ScoreLabel() const { return lblScore_; }
+    QWidget* TimePanel() const { return pnlTempo_; }
+    QWidget* ScorePanel() const { return pnlScore_; }
+    QAction* Action(const std::string& name) const;
+    QWidget* Band() const;
+    QToolBar* VisibleToolbar() const;
+    QScrollBar* ScrollBar() const { return scrBarMain_; }
+    bool CloseWasRefused() const { return closeRefused_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    class Seams_;
+    void BuildMenu();
+    void BuildToolbars();
+    void LoadToolbarPictures();
+    void SavePlacement();
+    bool CloseQuery();
+    void Close();
+    void TableResized(int w, int h);
+    bool StandInGameList(int& number, std::string& name, std::string& player);
+
+    std::unique_ptr<ImageResources> images_;
+    std::unique_ptr<TableDrawing> drawing_;
+    std::unique_ptr<Seams_> seams_;
+    TableWidget* table_ = nullptr;
+    QScrollBar* scrBarMain_ = nullptr;
+    QWidget* coolBarToolBarSmall_ = nullptr;
+    QWidget* coolBarToolBarLarge_ = nullptr;
+    QToolBar* toolBarSmall_ = nullptr;
+    QToolBar* toolBarLarge_ = nullptr;
+    QWidget* pnlTempo_ = nullptr;
+    QWidget* pnlScore_ = nullptr;
+    QLabel* lblTempo_ = nullptr;
+    QLabel* lblScore_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+    QWidget* tbRestoreAfterFS_Small_ = nullptr;
+    QWidget* tbRestoreAfterFS_Large_ = nullptr;
+    C_TFullScreen C_TFullScreen1_;
+    bool statusBarWasVisible_ = false;
+    QMenu* toolbarPopup_ = nullptr;
+    void BuildPopups();
+    void UpdatePopupChecks();
+    bool toolbarLarge_ = true;
+    bool closeRefused_ = false;
+    bool initialised_ = false;
+};
+
+} // namespace quillon

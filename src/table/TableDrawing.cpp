@@ -1,0 +1,682 @@
+#include "table/TableDrawing.h"
+
+#include "model/Cards.h"
+#include "model/Session.h"
+#include "table/ImageResources.h"
+#include "table/PileLayout.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kAttrTableauFan = 3, kAttrFoundationFan = 4, kAttrReserveFan = 5;
+constexpr int kAttrStockBack = 7; // 7, 8, 9: backs on stock, waste, second waste
+constexpr int kAttrHasStock = 10, kAttrPasses = 16, kAttrRedealMode = 17, kAttrPileAfterPile = 26;
+constexpr int kAttrPairing = 41, kAttrFamily = 54, kAttrFoundationBase = 55, kAttrFoundationRule = 87;
+constexpr int kAttrTableauEmpty = 135, kAttrReserveKind = 335;
+constexpr int kAttrFoundations = 374, kAttrTableaus = 375, kAttrReserves = 376, kAttrStockPiles = 373;
+
+const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
+
+bool Inside(const QImage& img, int x, int y) {
+    return x >= 0 && y >= 0 && x < img.width() && y < img.height();
+}
+
+QRgb PixelOr(const QImage& img, int x, int y, QRgb fallback) {
+    return Inside(img, x, y) ? reinterpret_cast<const QRgb*>(img.constScanLine(y))[x] : fallback;
+}
+
+QImage Rgb32(const QImage& img) {
+    return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void CopyPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from) {
+    if (srcIn.isNull() || dst.isNull())
+        return;
+    const QImage src = Rgb32(srcIn);
+    if (from.isNull())
+        from = src.rect();
+    from = from.intersected(src.rect());
+    QRect to(x, y, from.width(), from.height());
+    QRect clipped = to.intersected(dst.rect());
+    if (clipped.isEmpty())
+        return;
+    const int sx = from.x() + (clipped.x() - x), sy = from.y() + (clipped.y() - y);
+    for (int row = 0; row < clipped.height(); ++row) {
+        auto* d = reinterpret_cast<QRgb*>(dst.scanLine(clipped.y() + row)) + clipped.x();
+        auto* sp = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
+        std::memcpy(d, sp, size_t(clipped.width()) * sizeof(QRgb));
+    }
+}
+
+TableDrawing::TableDrawing(Session& session, ImageResources& res) : s(session), images(res) {}
+
+int TableDrawing::Scroll() const {
+    return s.Game.ScrollOffset;
+}
+
+void TableDrawing::Resize(int screenWidth, int screenHeight, int clientWidth, int clientHeight) {
+    auto grow = [](QImage& img, int w, int h) {
+        w = std::max(1, w);
+        h = std::max(1, h);
+        if (img.width() == w && img.height() == h)
+            return;
+        QImage next(w, h, QImage::Format_RGB32);
+        next.fill(0);
+        if (!img.isNull())
+            CopyPixels(next, 0, 0, img);
+        img = next;
+    };
+    grow(TableImage, screenWidth + 30, screenHeight + 30);
+    grow(BackgroundImage, screenWidth + 30, screenHeight + 30);
+    grow(WindowImage, clientWidth, clientHeight);
+}
+
+void TableDrawing::Show(const QRect& windowRect) {
+    if (ShowOnWindow && !windowRect.isEmpty())
+        ShowOnWindow(windowRect.intersected(WindowImage.rect()));
+}
+
+QImage& TableDrawing::Canvas(DrawTarget to, int& dy) {
+    if (to == DrawTarget::Table) {
+        dy = Scroll();
+        return TableImage;
+    }
+    dy = 0;
+    return WindowImage;
+}
+
+void TableDrawing::RefreshWindow() {
+    CopyPixels(WindowImage, 0, 0, TableImage, QRect(0, Scroll(), WindowImage.width(), WindowImage.height()));
+    Show(WindowImage.rect());
+}
+
+void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
+    CopyPixels(canvas, 0, 0, BackgroundImage);
+}
+
+void TableDrawing::PaintBackground() {
+    BackgroundChoice choice = images.ChooseBackground();
+    if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
+        // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
+        QImage& img = BackgroundImage;
+        const int bottom = img.height();
+        const int H = img.height() + (ScrollBarVisible ? 80 : 1);
+        const int r = qRed(choice.colour), g = qGreen(choice.colour), b = qBlue(choice.colour);
+        QPainter p(&img);
+        for (int n = 0; n < 256; ++n) {
+            int y0 = bottom - (n + 1) * H / 256, y1 = bottom - n * H / 256;
+            p.fillRect(QRect(0, y0, img.width(), y1 - y0), QColor(n * r / 256, n * g / 256, n * b / 256));
+        }
+    } else {
+        images.PaintBackground(BackgroundImage);
+    }
+    CopyPixels(TableImage, 0, 0, BackgroundImage);
+}
+
+void TableDrawing::CopyFromBackground(const QRect& tableRect, DrawTarget to) {
+    if (to != DrawTarget::Window)
+        CopyPixels(TableImage, tableRect.x(), tableRect.y(), BackgroundImage, tableRect);
+    if (to != DrawTarget::Table) {
+        QRect w = tableRect.translated(0, -Scroll());
+        CopyPixels(WindowImage, w.x(), w.y(), BackgroundImage, tableRect);
+        Show(w);
+    }
+}
+
+int TableDrawing::FanMode(int pileKind, int) const {
+    switch (pileKind) {
+    case pile_kind::Tableau:
+        return s.Attr(kAttrTableauFan);
+    case pile_kind::Foundation:
+        return s.Attr(kAttrFoundationFan);
+    case pile_kind::Reserve:
+        return s.Attr(kAttrReserveFan);
+    default:
+        return 0;
+    }
+}
+
+// Overwrites the corner pixels of a card picture with what lies under them, so that the copy
+// leaves the table visible in the rounded corners. (tx, ty) is the picture's place on `target`;
+// table coordinates are target coordinates + `dy`.
+void TableDrawing::BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked,
+                                int pileIndex, int pileKind) const {
+    const int W = pic.width(), H = pic.height();
+    if (W < 3 || H < 3)
+        return;
+    const int dy = (&target == &TableImage) ? 0 : Scroll();
+    const bool single = W == 25;
+    enum Src { Target, Background, Table, Silver };
+    Src tl = Target, tr = Target, bl = Background, br = stacked ? Silver : Background;
+    if (pileKind == pile_kind::Tableau) {
+        const int mode = FanMode(pileKind, pileIndex);
+        if (mode == 2 || mode == 6) {
+            tl = bl = Target;
+            tr = br = Table;
+        } else if (mode == 10) {
+            tl = bl = Table;
+            tr = br = Target;
+        }
+    }
+    auto source = [&](Src from, int px, int py) -> QRgb {
+        const int x = tx + px, y = ty + py;
+        const QRgb own = reinterpret_cast<const QRgb*>(pic.constScanLine(py))[px];
+        switch (from) {
+        case Target:
+            return PixelOr(target, x, y, own);
+        case Background:
+            return PixelOr(BackgroundImage, x, y + dy, own);
+        case Table:
+            return PixelOr(TableImage, x, y + dy, own);
+        case Silver:
+            return kStackEdgeColour;
+        }
+        return own;
+    };
+    auto corner = [&](Src from, int cx, int cy, int sx, int sy) {
+        pic.setPixel(cx, cy, source(from, cx, cy));
+        if (!single) {
+            pic.setPixel(cx + sx, cy, source(from, cx + sx, cy));
+            pic.setPixel(cx, cy + sy, source(from, cx, cy + sy));
+        }
+    };
+    corner(tl, 0, 0, 1, 1);
+    corner(tr, W - 1, 0, -1, 1);
+    corner(bl, 0, H - 1, 1, -1);
+    corner(br, W - 1, H - 1, -1, -1);
+}
+
+void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
+                              int pileKind) {
+    if (picture.isNull())
+        return;
+    const QImage base = Rgb32(picture).copy(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
+    // The table first: the window's corners may be taken from it.
+    if (to != DrawTarget::Window) {
+        QImage pic = base;
+        BlendCorners(pic, TableImage, x, y + Scroll(), stacked, pileIndex, pileKind);
+        CopyPixels(TableImage, x, y + Scroll(), pic);
+    }
+    if (to != DrawTarget::Table) {
+        QImage pic = base;
+        BlendCorners(pic, WindowImage, x, y, stacked, pileIndex, pileKind);
+        CopyPixels(WindowImage, x, y, pic);
+        Show(QRect(x, y, pic.width(), pic.height()));
+    }
+    s.Game.TableBottom = static_cast<std::int16_t>(
+        std::max<int>(s.Game.TableBottom, std::min(32767, y + s.Metrics.CardHeight + Scroll())));
+}
+
+void TableDrawing::DrawCard(int card, int x, int y, bool stacked, DrawTarget to, int pileIndex,
+                            int pileKind) {
+    if (card < 1) {
+        if (s.Attr(kAttrPairing) != 0)
+            DrawMark(mark_kind::Nothing, x, y, to, 0);
+        return;
+    }
+    const size_t entry = card <= 208 ? size_t((card - 1) % 52) : 52;
+    PutPicture(images.CardFaceImages[entry], x, y, to, stacked, pileIndex, pileKind);
+}
+
+void TableDrawing::DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind) {
+    if (x < -9999 || y < -9999)
+        return;
+    PutPicture(images.CardBackImage, x, y, to, stacked, pileIndex, pileKind);
+}
+
+std::string TableDrawing::RankMarkName(int rank) {
+    switch (rank) {
+    case 1:
+    case 58:
+    case 81:
+    case 85:
+        return "FoundationA";
+    case 2:
+    case 90:
+        return "Foundation2";
+    case 13:
+    case 64:
+    case 84:
+        return "Foundation13";
+    case 94:
+        return "=BG";
+    default:
+        if (rank >= 3 && rank <= 12)
+            return "Foundation" + std::to_string(rank);
+        return "";
+    }
+}
+
+std::string TableDrawing::MarkName(int kind, int index) const {
+    const int p = s.Attr(kAttrPasses), redeals = s.Game.RedealCount;
+    switch (kind) {
+    case mark_kind::Stock: {
+        const int family = s.Attr(kAttrFamily);
+        if (family == 8 || family == 45 || family == 71)
+            return "#W" + s.Params.ReadParam(128, 1) + "021";
+        if (s.Attr(kAttrRedealMode) < 1 || (redeals >= p && p != -1)) {
+            if (s.Piles.StockPiles[0].empty() && PileSize(s.Piles.StockPiles[1]) <= 1)
+                return "StockStop";
+            return (redeals < p || p < 0) ? "StockUp" : "StockStop";
+        }
+        return "StockUp";
+    }
+    case mark_kind::Waste:
+        if (s.Attr(kAttrHasStock) == 1)
+            return "StockVisible";
+        if (p == 0)
+            return "StockStop";
+        if (s.Attr(kAttrRedealMode) >= 1 && s.Attr(kAttrHasStock) == 0)
+            return (redeals >= p && p != -1) ? "StockStop" : "StockUp";
+        return "";
+    case mark_kind::Foundation: {
+        std::string name = s.Attr(kAttrFoundationRule + index) == 10
+                               ? RankMarkName(12)
+                               : RankMarkName(s.Attr(kAttrFoundationBase + index));
+        return name.empty() ? "Foundation" : name;
+    }
+    case mark_kind::Reserve: {
+        const int c = s.Attr(kAttrReserveKind + index), first = s.Attr(kAttrReserveKind);
+        if (c == 4)
+            return "Position";
+        if (first == 9)
+            return "#JQK";
+        if (first == 8)
+            return "Foundation13";
+        if (c == 88)
+            return "Foundation11";
+        if (c == 89 || c == 119)
+            return "Foundation12";
+        if (c == 90)
+            return "Foundation13";
+        if (c == 107)
+            return "FoundationA";
+        return "EmptyPosition";
+    }
+    case mark_kind::Tableau: {
+        const int rank = s.Attr(kAttrTableauEmpty + index);
+        std::string name = RankMarkName(rank);
+        if (!name.empty())
+            return name;
+        return rank != 0 ? "FirstTableauAll" : "Position";
+    }
+    case mark_kind::SecondWaste:
+        return "StockVisible";
+    default:
+        return "";
+    }
+}
+
+const QImage& TableDrawing::Mark(const std::string& name) {
+    const std::string key = name + "/" + s.Params.ReadParam(128, 1) + s.Params.ReadParam(21, 3);
+    auto it = marks_.find(key);
+    if (it != marks_.end())
+        return it->second;
+    QImage img;
+    if (name == "#JQK")
+        img = images.JqkMarkImage;
+    else if (name[0] == '#')
+        images.LoadImageResource(img, name.substr(1));
+    else
+        images.LoadMarkImage(img, name);
+    return marks_[key] = Rgb32(img);
+}
+
+void TableDrawing::DrawMark(int kind, int x, int y, DrawTarget to, int index) {
+    const std::string name = MarkName(kind, index);
+    if (name.empty())
+        return;
+    const QRect place(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight);
+    if (name == "=BG") {
+        CopyFromBackground(place.translated(0, Scroll()), to);
+    } else {
+        MarkImage = Mark(name);
+        const QRect from(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
+        if (to != DrawTarget::Window)
+            CopyPixels(TableImage, x, y + Scroll(), MarkImage, from);
+        if (to != DrawTarget::Table) {
+            CopyPixels(WindowImage, x, y, MarkImage, from);
+            Show(place);
+        }
+    }
+    s.Game.TableBottom = static_cast<std::int16_t>(
+        std::max<int>(s.Game.TableBottom, std::min(32767, y + s.Metrics.CardHeight + Scroll())));
+}
+
+int TableDrawing::StackDepth(int c, int maximum) {
+    int d = c <= 1 ? 0 : c == 2 ? 1 : c / 7 + 1;
+    return std::min(d, maximum);
+}
+
+void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool force, int contentLength) {
+    const bool stock = group == 0;
+    if (!stock && (s.Attr(kAttrFoundationFan) == 2 || s.Attr(kAttrFoundationFan) == 7))
+        return;
+    if ((stock && (index < 0 || index > 2)) || (!stock && (index < 0 || index > 15)))
+        return;
+    const int m = stock ? 15 : 2;
+    const int d = StackDepth(contentLength / 3, m);
+    const TMainGame::HomePos home =
+        stock ? s.Game.StockHomePos[size_t(index)] : s.Game.FoundationHomePos[size_t(index)];
+    const int nx = home.X - d, ny = home.Y - d + Scroll();
+    auto& px = stock ? s.Game.StockX[size_t(index)] : s.Game.FoundationX[size_t(index)];
+    auto& py = stock ? s.Game.StockY[size_t(index)] : s.Game.FoundationY[size_t(index)];
+    const bool there = px == nx && py == ny;
+    px = static_cast<std::int16_t>(nx);
+    py = static_cast<std::int16_t>(ny);
+    if (there && !force)
+        return;
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    // The sides of the cards beneath: pure blue in the border pieces is transparent.
+    auto strip = [&](const QImage& piece, QRect from, int x, int y) {
+        const QImage src = Rgb32(piece);
+        from = from.intersected(src.rect());
+        auto put = [&](QImage& dst, int ty, bool window) {
+            for (int r = 0; r < from.height(); ++r)
+                for (int c = 0; c < from.width(); ++c) {
+                    QRgb v = src.pixel(from.x() + c, from.y() + r);
+                    if ((v & 0xFFFFFF) == 0x0000FF)
+                        continue;
+                    if (Inside(dst, x + c, ty + r))
+                        dst.setPixel(x + c, ty + r, v);
+                }
+            if (window)
+                Show(QRect(x, ty, from.width(), from.height()));
+        };
+        if (to != DrawTarget::Window)
+            put(TableImage, y + Scroll(), false);
+        if (to != DrawTarget::Table)
+            put(WindowImage, y, true);
+    };
+    if (d > 0) {
+        strip(images.BorderImages[1], QRect(0, 15 - d, cw + 11, d + 1), home.X - 13, home.Y + ch - 1 - d);
+        strip(images.BorderImages[0], QRect(15 - d, 0, d + 1, ch + 13), home.X + cw - 1 - d, home.Y - 13);
+    }
+    // The bands the raised card uncovered above and to its left.
+    CopyFromBackground(QRect(home.X - m, home.Y - m + Scroll(), cw + m + 1, m - d + 1), to);
+    CopyFromBackground(QRect(home.X - m, home.Y - m + 1 + Scroll(), m - d + 1, ch + m), to);
+}
+
+void TableDrawing::RestoreCorners(int x, int y) {
+    const int W = s.Metrics.CardWidth, H = s.Metrics.CardHeight;
+    const int n = W == 25 ? 1 : 2;
+    const QRect corners[4] = {QRect(x, y, n, n), QRect(x + W - n, y, n, n), QRect(x, y + H - n, n, n),
+                              QRect(x + W - n, y + H - n, n, n)};
+    for (const QRect& r : corners)
+        CopyFromBackground(r.translated(0, Scroll()), DrawTarget::Both);
+}
+
+void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget to) {
+    const std::string* content = s.Piles.Find(name);
+    if (!content)
+        return;
+    const int kind = PileKind(name);
+    const bool isStockGroup = kind == kStockKind || kind == kWasteKind;
+    const int slot = name == "Mazzo" ? 0 : name == "Mazzo_Vis" ? 1 : 2;
+    if (content->empty()) {
+        if (isStockGroup) {
+            const int x = s.Game.GetStockX(slot), y = s.Game.GetStockY(slot);
+            DrawMark(slot == 0   ? mark_kind::Stock
+                     : slot == 1 ? mark_kind::Waste
+                                 : mark_kind::SecondWaste,
+                     x, y, to, 0);
+        } else if (kind == kFoundationKind) {
+            DrawMark(mark_kind::Foundation, s.Game.GetFoundationX(pileIndex),
+                     s.Game.GetFoundationY(pileIndex), to, pileIndex);
+        } else if (kind == kReserveKind) {
+            DrawMark(mark_kind::Reserve, s.Game.GetReserveX(pileIndex), s.Game.GetReserveY(pileIndex), to,
+                     pileIndex);
+        } else if (kind == kTableauKind) {
+            DrawMark(mark_kind::Tableau, s.GetTableauX(pileIndex), s.GetTableauY(pileIndex), to, pileIndex);
+        }
+        return;
+    }
+    const int top = PileTop(*content);
+    if (isStockGroup) {
+        DrawStackDepth(to, 0, slot, false, int(content->size()));
+        const int x = s.Game.GetStockX(slot), y = s.Game.GetStockY(slot);
+        if (s.Attr(kAttrStockBack + slot) != 0 || s.Cards.CardIsHidden(top))
+            DrawBack(x, y, content->size() > 3, to);
+        else
+            DrawCard(top, x, y, content->size() > 3, to, slot, pile_kind::Other);
+        const auto home = s.Game.StockHomePos[size_t(slot)];
+        const int W = s.Metrics.CardWidth, H = s.Metrics.CardHeight, n = W == 25 ? 1 : 2;
+        CopyFromBackground(QRect(home.X + W - n, home.Y + H - n + Scroll(), n, n), to);
+    } else if (kind == kFoundationKind) {
+        DrawStackDepth(to, 5, pileIndex, false, int(content->size()));
+        DrawCard(top, s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex), content->size() > 3,
+                 to, pileIndex, pile_kind::Foundation);
+        if (content->size() == 3) {
+            const auto home = s.Game.FoundationHomePos[size_t(pileIndex)];
+            RestoreCorners(home.X, home.Y);
+        }
+    } else {
+        DrawPileCard(name, PileSize(*content) - 1, to);
+    }
+}
+
+void TableDrawing::DrawPileCard(std::string_view name, int k, DrawTarget to) {
+    const std::string* content = s.Piles.Find(name);
+    if (!content)
+        return;
+    const int kind = PileKind(name);
+    const int index = std::max(0, PileNumber(name) - 1);
+    const int pk = kind == kTableauKind      ? pile_kind::Tableau
+                   : kind == kReserveKind    ? pile_kind::Reserve
+                   : kind == kFoundationKind ? pile_kind::Foundation
+                                             : pile_kind::Other;
+    const int count = PileSize(*content);
+    if (count == 0 || k < 0 || k >= count) {
+        if (count == 0)
+            DrawPileTop(name, index, to);
+        return;
+    }
+    const int skip = count - 1 - k;
+    const int x = PileCardX(s, name, skip, false, index), y = PileCardY(s, name, skip, false);
+    if (x < -9999)
+        return;
+    const int card = PileCard(*content, k);
+    if (s.Cards.CardIsHidden(card) && card >= 1)
+        DrawBack(x, y, false, to, index, pk);
+    else
+        DrawCard(card, x, y, false, to, index, pk);
+}
+
+void TableDrawing::DrawPile(std::string_view name, DrawTarget to) {
+    const std::string* content = s.Piles.Find(name);
+    if (!content)
+        return;
+    const int kind = PileKind(name);
+    const int index = std::max(0, PileNumber(name) - 1);
+    if (kind != kTableauKind && kind != kReserveKind) {
+        DrawPileTop(name, index, to);
+        return;
+    }
+    if (content->empty()) {
+        DrawPileTop(name, index, to);
+        return;
+    }
+    for (int k = 0; k < PileSize(*content); ++k)
+        DrawPileCard(name, k, to);
+}
+
+void TableDrawing::PaintTable() {
+    if (!s.Flag(GameInPlay))
+        return;
+    s.Game.ScrollOffset = 0;
+    s.Game.TableBottom = 0;
+    const int stocks = std::clamp(s.Attr(kAttrStockPiles), 0, 3);
+    for (int i = 0; i < 3; ++i) {
+        if (s.Game.GetStockX(i) < -9999 || (i >= stocks && s.Piles.StockPiles[size_t(i)].empty() && i != 0))
+            continue;
+        DrawPileTop(kStockNames[i], i, DrawTarget::Both);
+    }
+    const int foundations = std::clamp(s.Attr(kAttrFoundations), 0, 16);
+    for (int i = 0; i < foundations; ++i) {
+        if (s.Game.GetFoundationX(i) < -9999)
+            continue;
+        DrawPileTop("Dest" + std::to_string(i + 1), i, DrawTarget::Both);
+    }
+    const int reserves = std::clamp(s.Attr(kAttrReserves), 0, 12);
+    for (int i = 0; i < reserves; ++i)
+        if (s.Game.GetReserveX(i) >= -9999)
+            DrawPile("Appogg" + std::to_string(i + 1), DrawTarget::Both);
+    const int tableaus = std::clamp(s.Attr(kAttrTableaus), 0, 40);
+    auto name = [](int i) { return "Fila" + std::to_string(i + 1); };
+    if (s.Attr(kAttrPileAfterPile) != 0) {
+        for (int i = 0; i < tableaus; ++i)
+            if (s.GetTableauX(i) >= -9999)
+                DrawPile(name(i), DrawTarget::Both);
+    } else {
+        int longest = 0;
+        for (int i = 0; i < tableaus; ++i) {
+            if (s.GetTableauX(i) < -9999)
+                continue;
+            const int c = PileSize(s.Piles.TableauPiles[size_t(i)]);
+            longest = std::max(longest, c);
+            if (c == 0)
+                DrawPileTop(name(i), i, DrawTarget::Both);
+        }
+        // Row by row: the bottom card of every pile, then the second, and so on.
+        for (int k = 0; k < longest; ++k)
+            for (int i = 0; i < tableaus; ++i)
+                if (s.GetTableauX(i) >= -9999 && k < PileSize(s.Piles.TableauPiles[size_t(i)]))
+                    DrawPileCard(name(i), k, DrawTarget::Both);
+    }
+    if (s.Game.HighlightFoundationsMark != 0)
+        HighlightFoundations(-1);
+    s.Game.DealDone = 1;
+}
+
+void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::string& newContent,
+                                    std::string_view name) {
+    if (newContent.compare(0, oldContent.size(), oldContent) == 0 && newContent.size() >= oldContent.size())
+        return;
+    const int kind = PileKind(name);
+    const int pk = kind == kTableauKind      ? pile_kind::Tableau
+                   : kind == kReserveKind    ? pile_kind::Reserve
+                   : kind == kFoundationKind ? pile_kind::Foundation
+                                             : pile_kind::Other;
+    const int mode = FanMode(pk, 0);
+    if (kind == kTableauKind && mode == 3 && !newContent.empty())
+        return;
+    const int index = std::max(0, PileNumber(name) - 1);
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    const int removed = std::max(1, PileSize(oldContent) - PileSize(newContent));
+    const int x = PileCardX(s, name, 0, true, index);
+    const int y = PileCardY(s, name, 0, true);
+    if (mode == 2 || mode == 4 || mode == 6 || mode == 10) {
+        CopyFromBackground(QRect(x, y + Scroll(), cw * removed, ch), DrawTarget::Both);
+    } else if (mode == 1 || mode == 5 || mode == 7 || mode == 12 || mode == 13) {
+        const int step = (mode == 1 || mode == 7) ? s.Game.StepUpY : s.Game.StepMode5;
+        const int runHeight = (removed - 1) * std::max<int>(step, 0) + ch;
+        const int pileX = kind == kTableauKind ? s.GetTableauX(index) : x;
+        CopyFromBackground(QRect(pileX - 2, y + Scroll(), cw + 4, step + runHeight), DrawTarget::Both);
+    } else {
+        CopyFromBackground(QRect(x, y + Scroll(), cw, ch), DrawTarget::Both);
+    }
+    DrawPileTop(name, index, DrawTarget::Both);
+}
+
+QRgb TableDrawing::HighlightColour(int number) {
+    static const long long colours[] = {0x000000, 0xFF0000, 0xFFFF00, 0x00FF00, 0xDCB9FF,
+                                        0x4646FF, 0x80FFFF, 0xA00000, 0x808000, 0x408000,
+                                        0xFF80FF, 0x400080, 0x008080, 0x000080, 0xC0C0C0};
+    if (number < 0 || number >= int(std::size(colours)))
+        return ColourFromValue(0x000000);
+    return ColourFromValue(colours[number]);
+}
+
+void TableDrawing::HighlightFoundations(int index) {
+    auto pref = [this](const std::string& key) {
+        return images.services.ReadPreference ? images.services.ReadPreference(key) : images.Preference(key);
+    };
+    auto number = [](const std::string& text) {
+        try {
+            return text.empty() ? 0 : std::stoi(text);
+        } catch (...) {
+            return 0;
+        }
+    };
+    const int type = number(pref("HighLights_Foundations_Mark"));
+    const QColor colour(HighlightColour(number(pref("HighLights_Foundations_Color"))));
+    if (type < 1 || type > 5)
+        return;
+    const int count = std::clamp(s.Attr(kAttrFoundations), 0, 16);
+    for (int i = 0; i < count; ++i) {
+        if (index != -1 && index != i)
+            continue;
+        const int wanted = s.Attr(119 + i) == -1 ? s.Attr(34) : s.Attr(119 + i);
+        if (PileSize(s.Piles.FoundationPiles[size_t(i)]) != wanted || wanted <= 0)
+            continue;
+        const QRect place(s.Game.GetFoundationX(i) + 1, s.Game.GetFoundationY(i) + 1, s.Metrics.CardWidth - 2,
+                          s.Metrics.CardHeight - 2);
+        auto paint = [&](QImage& img, const QRect& r) {
+            QPainter p(&img);
+            p.setClipRect(r);
+            if (type == 1) {
+                // Diagonal lines every 2 px both ways; the corners stay clear.
+                p.setClipRegion(QRegion(r)
+                                    .subtracted(QRegion(r.x(), r.y(), 3, 3))
+                                    .subtracted(QRegion(r.right() - 2, r.y(), 3, 3))
+                                    .subtracted(QRegion(r.x(), r.bottom() - 2, 3, 3))
+                                    .subtracted(QRegion(r.right() - 2, r.bottom() - 2, 3, 3)));
+                p.setPen(colour);
+                for (int k = -r.height(); k < r.width(); k += 2) {
+                    p.drawLine(r.x() + k, r.y(), r.x() + k + r.height(), r.y() + r.height());
+                    p.drawLine(r.x() + k + r.height(), r.y(), r.x() + k, r.y() + r.height());
+                }
+            } else {
+                static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::FDiagPattern, Qt::CrossPattern,
+                                                        Qt::DiagCrossPattern};
+                p.fillRect(r, QBrush(colour, styles[type - 2]));
+            }
+        };
+        paint(TableImage, place.translated(0, Scroll()));
+        paint(WindowImage, place);
+        Show(place);
+    }
+}
+
+void TableDrawing::InvertCard(int left, int top, int right, int bottom) {
+    const QRect r(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    auto invert = [](QImage& img, const QRect& area) {
+        const QRect a = area.intersected(img.rect());
+        for (int y = a.top(); y <= a.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = a.left(); x <= a.right(); ++x)
+                line[x] ^= 0x00FFFFFF;
+        }
+    };
+    invert(WindowImage, r);
+    invert(TableImage, r.translated(0, Scroll()));
+    // The rounded corners show the table, not the inverted corner pixels.
+    const int W = r.width(), H = r.height();
+    if (W >= 3 && H >= 3) {
+        const int n = W == 25 ? 1 : 3;
+        const QPoint corners[4][3] = {{{0, 0}, {1, 0}, {0, 1}},
+                                      {{W - 1, 0}, {W - 2, 0}, {W - 1, 1}},
+                                      {{0, H - 1}, {1, H - 1}, {0, H - 2}},
+                                      {{W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}}};
+        for (const auto& corner : corners)
+            for (int k = 0; k < n; ++k) {
+                const QPoint at = r.topLeft() + corner[k];
+                const QRgb bg = PixelOr(BackgroundImage, at.x(), at.y() + Scroll(), 0xFF000000);
+                if (Inside(WindowImage, at.x(), at.y()))
+                    WindowImage.setPixel(at, bg);
+                if (Inside(TableImage, at.x(), at.y() + Scroll()))
+                    TableImage.setPixel(at.x(), at.y() + Scroll(), bg);
+            }
+    }
+    Show(r);
+}
+
+} // namespace quillon

@@ -1,0 +1,124 @@
+#pragma once
+// Painting the table: the background, every card and back, the marks of empty piles, the
+// thickness of squared piles and the repairs after cards leave a pile.
+//
+// Every operation draws on two surfaces: the window's own picture (window coordinates) and the
+// off-screen TableImage (table coordinates = window coordinates + scroll position). The window
+// shows its picture; after each change the changed rectangle is handed to `ShowOnWindow`, which
+// puts it on screen at once. Any place can be restored from TableImage (cards) or
+// BackgroundImage (the empty table) with one block copy.
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+class ImageResources;
+class Session;
+
+// Which surfaces an operation draws on.
+enum class DrawTarget { Window, Table, Both };
+
+// Kinds of empty-pile marks.
+namespace mark_kind {
+constexpr int Stock = 1, Waste = 2, Foundation = 3, Nothing = 4, Reserve = 5, Tableau = 6, SecondWaste = 7;
+}
+
+// The pile kinds the card drawing tells apart for its corners.
+namespace pile_kind {
+constexpr int Other = 0, Tableau = 4, Foundation = 5, Reserve = 6;
+}
+
+// The colour of the edge of a card lying beneath a squared pile's top card.
+constexpr QRgb kStackEdgeColour = 0xFFC0C0C0;
+
+class TableDrawing {
+public:
+    TableDrawing(Session& s, ImageResources& images);
+
+    Session& s;
+    ImageResources& images;
+
+    QImage TableImage;      // the whole table as shown, table coordinates
+    QImage BackgroundImage; // the empty table, same coordinates
+    QImage WindowImage;     // what the window shows, window coordinates
+    QImage MarkImage;       // scratch picture of an empty-pile mark
+
+    // Shows a changed rectangle of WindowImage on screen (a synchronous repaint); may be empty.
+    std::function<void(const QRect&)> ShowOnWindow;
+    // The display shows more than 256 colours (the faded background needs it).
+    bool ManyColours = true;
+    // The vertical scroll bar is visible (the faded background then reaches 80 px further).
+    bool ScrollBarVisible = false;
+
+    // Sizes the table pictures for a screen of width x height (+ 30 px each way) and the window
+    // picture for the client area. Contents are kept where they fit.
+    void Resize(int screenWidth, int screenHeight, int clientWidth, int clientHeight);
+
+    // Copies TableImage to the window from the scroll position down.
+    void RefreshWindow();
+    void ShowBackgroundOnly(QImage& canvas);
+    // Paints the background into TableImage and BackgroundImage.
+    void PaintBackground();
+
+    void DrawCard(int card, int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind);
+    void DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex = 0, int pileKind = 0);
+    void DrawMark(int kind, int x, int y, DrawTarget to, int index);
+    // The thickness of a squared pile: group 0 the stock-type pile `index`, group 5 foundation `index`.
+    void DrawStackDepth(DrawTarget to, int group, int index, bool force, int contentLength);
+    void DrawPileTop(std::string_view name, int pileIndex, DrawTarget to);
+    // Card k (0-based from the bottom) of a pile at its card place; an empty pile draws its mark.
+    void DrawPileCard(std::string_view name, int k, DrawTarget to);
+    // Every card of a tableau or reserve pile; the top of the other piles.
+    void DrawPile(std::string_view name, DrawTarget to);
+    // The whole table without the deal animation; nothing while no game is in play.
+    void PaintTable();
+    // Repairs the table after cards left a pile whose content was `oldContent`.
+    void RedrawPileChange(const std::string& oldContent, const std::string& newContent,
+                          std::string_view name);
+    // Puts the background back into the four corners of the card place at window (x, y).
+    void RestoreCorners(int x, int y);
+
+    // Marks the completed foundations (index -1: all of them) with the highlight chosen in the
+    // configuration file.
+    void HighlightFoundations(int index);
+    // Shows a selected card by inverting its colours on the window and on TableImage; the
+    // corners show the table again. Inverting twice restores the card.
+    void InvertCard(int left, int top, int right, int bottom);
+    // The colour of a highlight colour number; numbers without a colour of their own give black.
+    static QRgb HighlightColour(int number);
+
+    // The mark name an empty pile of the given kind and index shows ("" for none, "=BG" for the
+    // table itself, "#NAME" for a library picture taken by its resource name, "#JQK" for the
+    // jack-queen-king mark).
+    std::string MarkName(int kind, int index) const;
+    // The mark of a rank value (the empty-pile rank of a tableau pile, the base rank of a
+    // foundation): "" for none, "=BG" for the table itself.
+    static std::string RankMarkName(int rank);
+    // Depth in pixels of a squared pile of c cards, at most `maximum`.
+    static int StackDepth(int c, int maximum);
+
+    // Forgets the loaded mark pictures (after the card size or back changed).
+    void ForgetMarks() { marks_.clear(); }
+
+private:
+    int Scroll() const;
+    QImage& Canvas(DrawTarget to, int& dy);
+    void Show(const QRect& windowRect);
+    void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
+                    int pileKind);
+    void BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked, int pileIndex,
+                      int pileKind) const;
+    void CopyFromBackground(const QRect& tableRect, DrawTarget to);
+    int FanMode(int pileKind, int pileIndex) const;
+    const QImage& Mark(const std::string& name);
+    std::map<std::string, QImage> marks_;
+};
+
+// Copies `src` into `dst` at (x, y), clipped to `dst`; both 32-bit.
+void CopyPixels(QImage& dst, int x, int y, const QImage& src, QRect from = QRect());
+
+} // namespace quillon

@@ -1,0 +1,323 @@
+#include "table/TableDrawing.h"
+
+#include "model/Session.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+#include "table/ImageResources.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+using namespace quillon;
+
+namespace {
+
+constexpr QRgb kGreen = 0xFF008000;
+
+std::string BuiltProgramFolder() {
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    return dir ? WithSlash(dir) : std::string();
+}
+
+// A session with the built library open, big cards of the first set and a plain green table.
+class TableDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.desktop = &desktop;
+        s.ProgramFolder = BuiltProgramFolder();
+        ASSERT_TRUE(OpenMainLibrary(s)) << s.ProgramFolder;
+        s.Params.WriteParam(128, 1, "B");
+        s.Params.WriteParam(24, 3, "001");
+        s.Params.WriteParam(21, 3, "011");
+        images.ApplyCardSettings();
+        ASSERT_EQ(s.Metrics.CardWidth, 71);
+        ASSERT_EQ(s.Metrics.CardHeight, 96);
+        drawing.Resize(800, 600, 800, 600);
+        drawing.BackgroundImage.fill(kGreen);
+        drawing.TableImage.fill(kGreen);
+        drawing.WindowImage.fill(kGreen);
+    }
+    QRgb Table(int x, int y) const { return drawing.TableImage.pixel(x, y); }
+    QRgb Window(int x, int y) const { return drawing.WindowImage.pixel(x, y); }
+    std::string Cards(int from, int count) {
+        std::string out;
+        for (int c = from; c < from + count; ++c)
+            out += FormatFixed(c, 3);
+        return out;
+    }
+
+    RecordingDesktop desktop;
+    Session s;
+    ImageResources images{s};
+    TableDrawing drawing{s, images};
+};
+
+TEST_F(TableDrawingTest, CardCornersShowTheTableAndTheCardBeneath) {
+    drawing.DrawCard(1, 100, 100, false, DrawTarget::Both, 0, pile_kind::Other);
+    const int r = 100 + 70, b = 100 + 95;
+    for (auto [x, y] : {std::pair{100, 100},
+                        {101, 100},
+                        {100, 101},
+                        {r, 100},
+                        {r - 1, 100},
+                        {r, 101},
+                        {100, b},
+                        {101, b},
+                        {100, b - 1},
+                        {r, b},
+                        {r - 1, b},
+                        {r, b - 1}}) {
+        EXPECT_EQ(Table(x, y), kGreen) << x << "," << y;
+        EXPECT_EQ(Window(x, y), kGreen) << x << "," << y;
+    }
+    // Inside the corners the card itself shows.
+    const QImage face = images.CardFaceImages[0].convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Table(101, 101), face.pixel(1, 1));
+    EXPECT_EQ(Table(135, 150), face.pixel(35, 50));
+    EXPECT_NE(Table(135, 150), kGreen);
+    EXPECT_GE(s.Game.TableBottom, b + 1);
+
+    // A card fanned over it takes its top corners from the card beneath, its bottom ones from the table.
+    drawing.DrawCard(2, 100, 120, false, DrawTarget::Both, 0, pile_kind::Tableau);
+    EXPECT_EQ(Table(100, 120), face.pixel(0, 20));
+    EXPECT_EQ(Table(r, 120), face.pixel(70, 20));
+    EXPECT_EQ(Table(100, 120 + 95), kGreen);
+}
+
+TEST_F(TableDrawingTest, StackedCardShowsTheSilverEdgeBeneath) {
+    drawing.DrawCard(5, 200, 100, true, DrawTarget::Table, 0, pile_kind::Foundation);
+    EXPECT_EQ(Table(200 + 70, 100 + 95), kStackEdgeColour);
+    EXPECT_EQ(Table(200, 100 + 95), kGreen);
+    // Only the table was drawn on.
+    EXPECT_EQ(Window(235, 150), kGreen);
+}
+
+TEST_F(TableDrawingTest, NoCardAndFarAwayBacksDrawNothing) {
+    drawing.DrawCard(0, 100, 100, false, DrawTarget::Both, 0, 0);
+    drawing.DrawBack(-10000, 100, false, DrawTarget::Both);
+    drawing.DrawCard(2000, 700, 500, false, DrawTarget::Both, 0, 0); // beyond the table: clipped, no crash
+    EXPECT_EQ(Table(130, 150), kGreen);
+}
+
+TEST(StackDepth, GrowsWithTheCardsUpToTheGroupLimit) {
+    const struct {
+        int cards, maximum, depth;
+    } cases[] = {{0, 15, 0},  {1, 15, 0},    {2, 15, 1},   {3, 15, 1},   {6, 15, 1}, {7, 15, 2},
+                 {24, 15, 4}, {104, 15, 15}, {98, 15, 15}, {91, 15, 14}, {24, 2, 2}, {2, 2, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TableDrawing::StackDepth(c.cards, c.maximum), c.depth) << c.cards << " cards";
+}
+
+TEST_F(TableDrawingTest, StockOfTwentyFourCardsShowsItsFourPixelEdge) {
+    s.GameAttr[7] = 1; // the stock lies face down
+    s.Game.StockHomePos[0] = {200, 100};
+    s.Game.StockX[0] = 200;
+    s.Game.StockY[0] = 100;
+    s.Piles.StockPiles[0] = Cards(1, 24);
+    drawing.DrawPileTop("Mazzo", 0, DrawTarget::Both);
+    EXPECT_EQ(s.Game.StockX[0], 196);
+    EXPECT_EQ(s.Game.StockY[0], 96);
+    const int cw = 71, ch = 96;
+    // The raised back: its inside is the back picture.
+    const QImage back = images.CardBackImage.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Table(196 + 30, 96 + 40), back.pixel(30, 40));
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_NE(Table(200 + cw - 5 + k, 150), kGreen) << "right edge column " << k;
+        EXPECT_NE(Window(230, 100 + ch - 5 + k), kGreen) << "bottom edge row " << k;
+    }
+    EXPECT_EQ(Table(200 + cw, 150), kGreen);
+    EXPECT_EQ(Table(230, 100 + ch), kGreen);
+    // Above and to the left of the raised card the table shows.
+    EXPECT_EQ(Table(195, 150), kGreen);
+    EXPECT_EQ(Table(230, 95), kGreen);
+}
+
+TEST_F(TableDrawingTest, AFoundationNeverShowsMoreThanTwoPixels) {
+    s.GameAttr[4] = 0;
+    s.Game.FoundationHomePos[0] = {300, 100};
+    s.Game.FoundationX[0] = 300;
+    s.Game.FoundationY[0] = 100;
+    s.Piles.FoundationPiles[0] = Cards(1, 13);
+    drawing.DrawPileTop("Dest1", 0, DrawTarget::Both);
+    EXPECT_EQ(s.Game.FoundationX[0], 298);
+    EXPECT_EQ(s.Game.FoundationY[0], 98);
+    // A foundation fanned in mode 2 stays flat at its layout place.
+    s.GameAttr[4] = 2;
+    s.Game.FoundationX[0] = 300;
+    s.Game.FoundationY[0] = 100;
+    drawing.DrawPileTop("Dest1", 0, DrawTarget::Both);
+    EXPECT_EQ(s.Game.FoundationX[0], 300);
+    EXPECT_EQ(s.Game.FoundationY[0], 100);
+}
+
+TEST_F(TableDrawingTest, EmptyTableauPileOfRankThirteenShowsItsKingMark) {
+    s.GameAttr[135] = 13;
+    s.TableauX[0] = 300;
+    s.TableauY[0] = 50;
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
+    QImage king, position;
+    images.LoadMarkImage(king, "Foundation13");
+    images.LoadMarkImage(position, "Position");
+    king = king.convertToFormat(QImage::Format_RGB32);
+    position = position.convertToFormat(QImage::Format_RGB32);
+    int differs = 0;
+    for (int y = 0; y < 96; y += 3)
+        for (int x = 0; x < 71; x += 3) {
+            ASSERT_EQ(Table(300 + x, 50 + y), king.pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(Window(300 + x, 50 + y), king.pixel(x, y)) << x << "," << y;
+            differs += king.pixel(x, y) != position.pixel(x, y);
+        }
+    EXPECT_GT(differs, 10) << "the king mark must differ from the plain place mark";
+}
+
+TEST_F(TableDrawingTest, RankNinetyFourLeavesTheTableItself) {
+    s.GameAttr[135] = 94;
+    s.TableauX[0] = 300;
+    s.TableauY[0] = 50;
+    drawing.TableImage.fill(0xFFFF0000);
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
+    EXPECT_EQ(Table(330, 90), kGreen);
+    EXPECT_EQ(Table(299, 90), 0xFFFF0000u);
+}
+
+TEST_F(TableDrawingTest, MarksOfEmptyPiles) {
+    struct Case {
+        int kind, index;
+        std::vector<std::pair<int, int>> attrs;
+        int redeals;
+        std::string mark;
+    };
+    const std::vector<Case> cases = {
+        {mark_kind::Tableau, 0, {{135, 13}}, 0, "Foundation13"},
+        {mark_kind::Tableau, 2, {{137, 0}}, 0, "Position"},
+        {mark_kind::Tableau, 1, {{136, 94}}, 0, "=BG"},
+        {mark_kind::Tableau, 0, {{135, 91}}, 0, "FirstTableauAll"},
+        {mark_kind::Tableau, 0, {{135, 64}}, 0, "Foundation13"},
+        {mark_kind::Tableau, 0, {{135, 58}}, 0, "FoundationA"},
+        {mark_kind::Tableau, 0, {{135, 7}}, 0, "Foundation7"},
+        {mark_kind::Foundation, 3, {{90, 10}, {58, 1}}, 0, "Foundation12"},
+        {mark_kind::Foundation, 3, {{58, 1}}, 0, "FoundationA"},
+        {mark_kind::Foundation, 0, {{55, 0}}, 0, "Foundation"},
+        {mark_kind::Reserve, 1, {{336, 4}, {335, 9}}, 0, "Position"},
+        {mark_kind::Reserve, 1, {{335, 9}}, 0, "#JQK"},
+        {mark_kind::Reserve, 1, {{336, 88}}, 0, "Foundation11"},
+        {mark_kind::Reserve, 1, {{336, 119}}, 0, "Foundation12"},
+        {mark_kind::Reserve, 1, {{336, 107}}, 0, "FoundationA"},
+        {mark_kind::Reserve, 1, {{336, 5}}, 0, "EmptyPosition"},
+        // Unlimited passes with redeals allowed: always ready to turn the waste over.
+        {mark_kind::Stock, 0, {{16, -1}, {17, 1}}, 500, "StockUp"},
+        {mark_kind::Stock, 0, {{16, 2}, {17, 0}}, 1, "StockStop"},
+        {mark_kind::Stock, 0, {{16, 2}, {17, 1}}, 2, "StockStop"},
+        {mark_kind::Stock, 0, {{16, 3}, {17, 1}}, 2, "StockUp"},
+        {mark_kind::Stock, 0, {{54, 45}}, 0, "#WB021"},
+        {mark_kind::Waste, 0, {{10, 1}}, 0, "StockVisible"},
+        {mark_kind::Waste, 0, {{16, 0}}, 0, "StockStop"},
+        {mark_kind::Waste, 0, {{16, 2}, {17, 1}}, 1, "StockUp"},
+        {mark_kind::Waste, 0, {{16, 2}, {17, 1}}, 2, "StockStop"},
+        {mark_kind::Waste, 0, {{16, 2}, {17, 0}}, 0, ""},
+        {mark_kind::SecondWaste, 0, {}, 0, "StockVisible"},
+        {mark_kind::Nothing, 0, {}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        s.GameAttr.fill(0);
+        for (auto [n, v] : c.attrs)
+            s.GameAttr[size_t(n)] = static_cast<std::int16_t>(v);
+        s.Game.RedealCount = static_cast<std::int16_t>(c.redeals);
+        EXPECT_EQ(drawing.MarkName(c.kind, c.index), c.mark) << "kind " << c.kind << " index " << c.index;
+    }
+}
+
+TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
+    s.Params.WriteParam(179, 1, "N"); // no hand-placed offsets
+    s.GameAttr[3] = 1;                // tableau fanned downwards
+    s.GameAttr[375] = 1;
+    s.Game.StepUpY = 20;
+    s.Game.StepDownY = 8;
+    s.TableauX[0] = 100;
+    s.TableauY[0] = 50;
+    const std::string before = Cards(1, 3);
+    s.Piles.TableauPiles[0] = before;
+    drawing.DrawPile("Fila1", DrawTarget::Both);
+    EXPECT_NE(Table(130, 50 + 40 + 90), kGreen); // inside the third card
+    s.Piles.TableauPiles[0] = Cards(1, 2);
+    drawing.RedrawPileChange(before, s.Piles.TableauPiles[0], "Fila1");
+    EXPECT_EQ(Table(130, 50 + 20 + 96 + 5), kGreen); // below the new top card
+    EXPECT_EQ(Window(130, 50 + 20 + 96 + 5), kGreen);
+    const QImage face = images.CardFaceImages[1].convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Table(130, 50 + 20 + 60), face.pixel(30, 60)); // the new top card whole again
+    // Cards that were only added need no repair.
+    drawing.TableImage.setPixel(5, 5, 0xFF0000FF);
+    drawing.RedrawPileChange(Cards(1, 1), Cards(1, 2), "Fila1");
+    EXPECT_EQ(Table(5, 5), 0xFF0000FFu);
+}
+
+TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
+    s.Params.WriteParam(27, 1, "Y");
+    s.Params.WriteParam(135, 1, "Y");
+    images.services.ReadPreference = [](const std::string&) { return std::string(); };
+    BackgroundChoice choice = images.ChooseBackground();
+    if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+        GTEST_SKIP() << "the default background is not a faded colour";
+    drawing.PaintBackground();
+    const QImage& bg = drawing.BackgroundImage;
+    const QRgb top = bg.pixel(10, 0), bottom = bg.pixel(10, bg.height() - 1);
+    EXPECT_EQ(qRed(bottom) + qGreen(bottom) + qBlue(bottom), 0);
+    EXPECT_GT(qRed(top) + qGreen(top) + qBlue(top), 0);
+    EXPECT_EQ(drawing.TableImage.pixel(10, 0), top);
+}
+
+TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {
+    std::map<std::string, std::string> prefs;
+    images.services.ReadPreference = [&](const std::string& key) { return prefs[key]; };
+    s.GameAttr[374] = 2;
+    s.GameAttr[119] = 13;
+    s.GameAttr[120] = -1; // foundation 2 takes the common capacity
+    s.GameAttr[34] = 2;
+    s.Game.FoundationX[0] = 100;
+    s.Game.FoundationY[0] = 100;
+    s.Game.FoundationX[1] = 300;
+    s.Game.FoundationY[1] = 100;
+    s.Piles.FoundationPiles[0] = Cards(1, 13);
+    s.Piles.FoundationPiles[1] = Cards(14, 1);          // one card short
+    const QRgb blue = TableDrawing::HighlightColour(1); // 0xFF0000 with blue in the high byte
+    EXPECT_EQ(blue, qRgb(0, 0, 255));
+    struct Case {
+        const char* mark;
+        bool painted;
+    };
+    for (const Case& c : {Case{"0", false}, Case{"", false}, Case{"7", false}, Case{"2", true}}) {
+        drawing.TableImage.fill(kGreen);
+        prefs["HighLights_Foundations_Mark"] = c.mark;
+        prefs["HighLights_Foundations_Color"] = "1";
+        drawing.HighlightFoundations(-1);
+        EXPECT_EQ(Table(130, 150) == blue, c.painted) << "mark " << c.mark;
+        EXPECT_EQ(Table(100, 100), kGreen) << "the highlight is inset by one pixel";
+        EXPECT_EQ(Table(330, 150), kGreen) << "an incomplete foundation is not marked";
+    }
+    EXPECT_EQ(Table(101, 101), blue);
+    // A full second foundation is marked when it alone is asked for; the first is left alone.
+    s.Piles.FoundationPiles[1] = Cards(14, 2);
+    drawing.TableImage.fill(kGreen);
+    drawing.HighlightFoundations(1);
+    EXPECT_EQ(Table(330, 150), blue);
+    EXPECT_EQ(Table(130, 150), kGreen);
+    EXPECT_EQ(TableDrawing::HighlightColour(15), TableDrawing::HighlightColour(0));
+}
+
+TEST_F(TableDrawingTest, InvertingACardTwiceRestoresItAndKeepsItsCorners) {
+    drawing.DrawCard(1, 100, 100, false, DrawTarget::Both, 0, 0);
+    const QImage before = drawing.TableImage.copy();
+    const QRgb inside = Table(135, 150);
+    drawing.InvertCard(100, 100, 171, 196);
+    EXPECT_EQ(Table(135, 150), inside ^ 0x00FFFFFFu);
+    EXPECT_EQ(Window(135, 150), inside ^ 0x00FFFFFFu);
+    EXPECT_EQ(Table(100, 100), kGreen);
+    EXPECT_EQ(Table(170, 195), kGreen);
+    EXPECT_EQ(Table(99, 150), kGreen) << "nothing outside the card changes";
+    drawing.InvertCard(100, 100, 171, 196);
+    EXPECT_EQ(drawing.TableImage, before);
+}
+
+} // namespace
