@@ -11,7 +11,7 @@ namespace quillon {
 struct SoundPlayer::State {
     bool audioReady = false;
     SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec deviceFormat{};
     // Shared with the audio thread; guarded by SDL_LockAudioDevice.
     std::vector<Uint8> samples;
     size_t position = 0;
@@ -20,7 +20,7 @@ struct SoundPlayer::State {
 
     static void Fill(void* user, Uint8* stream, int len) {
         auto* st = static_cast<State*>(user);
-        Uint8 silence = st->spec.silence;
+        Uint8 silence = st->deviceFormat.silence;
         size_t want = static_cast<size_t>(len);
         size_t done = 0;
         while (done < want && st->playing) {
@@ -51,8 +51,8 @@ struct SoundPlayer::State {
 
     // Opens a device for the format of `format` unless one is open for it already.
     bool EnsureDevice(const SDL_AudioSpec& format) {
-        if (device && spec.freq == format.freq && spec.format == format.format &&
-            spec.channels == format.channels)
+        if (device && deviceFormat.freq == format.freq && deviceFormat.format == format.format &&
+            deviceFormat.channels == format.channels)
             return true;
         CloseDevice();
         SDL_AudioSpec want = format;
@@ -63,8 +63,8 @@ struct SoundPlayer::State {
         device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (!device)
             return false;
-        spec = have;
-        spec.callback = &State::Fill;
+        deviceFormat = have;
+        deviceFormat.callback = &State::Fill;
         return true;
     }
 
@@ -128,7 +128,7 @@ bool SoundPlayer::PlayWait(const std::string& wave) {
     if (!state_->Start(wave, false))
         return false;
     // The sound's own length bounds the wait; a stalled device cannot hold the program longer.
-    const auto& sp = state_->spec;
+    const auto& sp = state_->deviceFormat;
     int bytesPerSecond = sp.freq * sp.channels * static_cast<int>(SDL_AUDIO_BITSIZE(sp.format) / 8);
     Uint64 limit =
         SDL_GetTicks64() + 1000 + (bytesPerSecond > 0 ? state_->samples.size() * 1000 / bytesPerSecond : 0);
