@@ -349,10 +349,6 @@ bool RewriteSection(Desktop& desktop, File& old, const std::string& file, const 
         throw;
     }
     old.Close();
-    // The rewritten file keeps the permissions of the old one.
-    struct stat st {};
-    if (::stat(file.c_str(), &st) == 0)
-        ::chmod(temp->c_str(), st.st_mode & 07777);
     return ReplaceWithTemp(desktop, *temp, file);
 }
 
@@ -612,17 +608,17 @@ bool ReplaceInLines(Desktop& desktop, const std::string& file, int column, std::
         throw;
     }
     in.Close();
-    struct stat st {};
-    if (::stat(file.c_str(), &st) == 0)
-        ::chmod(temp->c_str(), st.st_mode & 07777);
     return ReplaceWithTemp(desktop, *temp, file);
 }
 
 bool ReplaceWithTemp(Desktop& desktop, const std::string& temp, const std::string& file) {
+    // The rewritten file keeps the permissions of the old one.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0)
+        ::chmod(temp.c_str(), st.st_mode & 07777);
     // A rename replaces the old file in one step, so the file is never missing in between.
     if (::rename(temp.c_str(), file.c_str()) == 0)
         return true;
-    struct stat st {};
     if (::lstat(file.c_str(), &st) == 0)
         Inform(desktop, "Error in deleting the file: " + file);
     else

@@ -219,11 +219,11 @@ std::string ImageResources::DefaultSet() const {
 
 // ---- Loaders of files and libraries ----------------------------------------------------------
 
-bool ImageResources::LoadBitmapFile(QImage& bitmap, const std::string& name) {
-    std::string path = name.find('/') == std::string::npos ? s.DataFolder + name + ".bmp" : name;
+std::optional<std::string> ImageResources::ReadImageFile(const std::string& path) {
     std::string resolved = FindNoCase(FolderOf(path), path.substr(FolderOf(path).size()));
     auto bytes = ReadWholeFile(resolved);
     if (!bytes) {
+        // A picture file the program cannot do without: say where it belongs, then end.
         s.desktop->MessageBox(BoxKind::Error, "Error",
                               "Cannot find images file:\r" + path +
                                   "\rSome program components cannot be shown correctly.\r"
@@ -231,25 +231,23 @@ bool ImageResources::LoadBitmapFile(QImage& bitmap, const std::string& name) {
                                   "or reinstall the program.");
         if (services.Terminate)
             services.Terminate();
-        return false;
     }
+    return bytes;
+}
+
+bool ImageResources::LoadBitmapFile(QImage& bitmap, const std::string& name) {
+    std::string path = name.find('/') == std::string::npos ? s.DataFolder + name + ".bmp" : name;
+    auto bytes = ReadImageFile(path);
+    if (!bytes)
+        return false;
     bitmap = DecodeImage(*bytes);
     return !bitmap.isNull();
 }
 
 bool ImageResources::LoadJpegFile(QImage& bitmap, const std::string& path) {
-    std::string resolved = FindNoCase(FolderOf(path), path.substr(FolderOf(path).size()));
-    auto bytes = ReadWholeFile(resolved);
-    if (!bytes) {
-        s.desktop->MessageBox(BoxKind::Error, "Error",
-                              "Cannot find images file:\r" + path +
-                                  "\rSome program components cannot be shown correctly.\r"
-                                  "Copy the file into the directory that above is specified\r"
-                                  "or reinstall the program.");
-        if (services.Terminate)
-            services.Terminate();
+    auto bytes = ReadImageFile(path);
+    if (!bytes)
         return false;
-    }
     bitmap = DecodeJpeg(*bytes);
     return !bitmap.isNull();
 }

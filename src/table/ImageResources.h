@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace quillon {
@@ -97,6 +98,8 @@ public:
 
     // File and library loaders.
     bool LoadBitmapFile(QImage& bitmap, const std::string& name);
+    // The bytes of a picture file; nothing, after the fatal images message, when it is missing.
+    std::optional<std::string> ReadImageFile(const std::string& path);
     bool LoadJpegFile(QImage& bitmap, const std::string& path);
     bool LoadLibraryBitmap(QImage& bitmap, const std::string& name, const std::string& library);
     bool LoadLibraryJpeg(QImage& bitmap, const std::string& name, const std::string& library);
