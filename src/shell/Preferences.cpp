@@ -189,10 +189,4 @@ PreferenceEffects LoadPreferences(Session& s, bool moreThan256Colours) {
     return fx;
 }
 
-void ConvertOldPreferenceValues(Session& s) {
-    for (const char* key : {"Cards_Animate", "ConfirmQuit"})
-        if (ReadConfigString(s, kPreference, key, "") == "S")
-            WriteConfigString(s, kPreference, key, "Y");
-}
-
 } // namespace quillon

@@ -26,7 +26,4 @@ struct PreferenceEffects {
 // display depth: it selects the default card set and the low-colour advice.
 PreferenceEffects LoadPreferences(Session& s, bool moreThan256Colours = true);
 
-// The first activation after an update: an "S" stored in Cards_Animate or ConfirmQuit becomes "Y".
-void ConvertOldPreferenceValues(Session& s);
-
 } // namespace quillon

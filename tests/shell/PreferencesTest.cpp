@@ -140,14 +140,6 @@ TEST_F(PreferencesTest, LowColourDisplayAdvisesOnceAndUsesThePlainSet) {
     EXPECT_EQ(desktop.advice.size(), 1u) << "switched off by the tick";
 }
 
-TEST_F(PreferencesTest, FirstActivationConvertsOldValues) {
-    Config("[Preference]\r\nCards_Animate=S\r\nConfirmQuit=S\r\nShow_Time=S\r\n");
-    ConvertOldPreferenceValues(s);
-    EXPECT_EQ(ReadConfigString(s, "Preference", "Cards_Animate", ""), "Y");
-    EXPECT_EQ(ReadConfigString(s, "Preference", "ConfirmQuit", ""), "Y");
-    EXPECT_EQ(ReadConfigString(s, "Preference", "Show_Time", ""), "S");
-}
-
 TEST_F(PreferencesTest, ConfigNameComesFromTheParameterString) {
     data.Write("CFG.DAT", "[Preference]\r\nShow_Score=N\r\n");
     EXPECT_EQ(ReadConfigString(s, "preference", "show_score", "Y"), "N") << "names ignore case";

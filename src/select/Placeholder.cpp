@@ -1,4 +1,0 @@
-// This layer's units arrive with their features; the file keeps the library non-empty.
-namespace quillon {
-void select_placeholder() {}
-} // namespace quillon

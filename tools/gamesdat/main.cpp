@@ -1,0 +1,83 @@
+// gamesdat: compiles the game sources into the game-definition file, or dumps a definition file
+// back to game sources.
+//   gamesdat compile OUT.DAT FILE.toml...
+//   gamesdat dump GAMES.DAT [NUMBER]
+
+#include "GamesDatCompiler.h"
+
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <iostream>
+
+using namespace quillon::gamesdat;
+
+static int Usage() {
+    std::cerr << "usage: gamesdat compile OUT.DAT FILE.toml...\n       gamesdat dump GAMES.DAT [NUMBER]\n";
+    return 2;
+}
+
+static int Compile(const std::string& out, const std::vector<std::string>& files) {
+    std::vector<CompileError> errors;
+    std::vector<GameSource> games;
+    for (const auto& f : files) {
+        auto text = quillon::ReadWholeFile(f);
+        if (!text) {
+            errors.push_back({f, "file", "cannot be read"});
+            continue;
+        }
+        if (auto g = ParseGameSource(*text, f, errors))
+            games.push_back(std::move(*g));
+    }
+    ValidateCatalogue(games, errors);
+    if (!errors.empty()) {
+        for (const auto& e : errors)
+            std::cerr << "gamesdat: " << e.Text() << "\n";
+        return 1;
+    }
+    if (!quillon::WriteFileAtomic(out, WriteGamesDat(games))) {
+        std::cerr << "gamesdat: cannot write " << out << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+static int Dump(const std::string& path, int only) {
+    auto text = quillon::ReadWholeFile(path);
+    if (!text) {
+        std::cerr << "gamesdat: cannot read " << path << "\n";
+        return 1;
+    }
+    std::vector<CompileError> errors;
+    auto games = ReadGamesDatText(*text, errors);
+    for (const auto& e : errors)
+        std::cerr << "gamesdat: " << e.Text() << "\n";
+    bool first = true;
+    for (const auto& g : games) {
+        if (only >= 0 && g.number != only)
+            continue;
+        if (!first)
+            std::cout << "\n# ----------------------------------------------------------------\n\n";
+        first = false;
+        std::cout << ToToml(g);
+    }
+    return errors.empty() ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 2 && args[0] == "compile")
+        return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "dump") {
+        int only = -1;
+        if (args.size() == 3) {
+            try {
+                only = std::stoi(args[2]);
+            } catch (...) {
+                return Usage();
+            }
+        }
+        return Dump(args[1], only);
+    }
+    return Usage();
+}
