@@ -249,6 +249,16 @@ bool DropOnPile(Session& s, int card, const TableRect& rect, int kind, int index
 }
 
 bool ResolveDrop(Session& s, int card, const TableRect& rect, const DropOptions& options) {
+    // The dealt row of family 19 finds its own candidates among the cards of the row.
+    if (Family(s) == 19 && s.Attr(attr::TableauRule) != 129 && options.target.kind < 0) {
+        if (s.Attr(attr::FirstMoveToFoundation) == 1 && s.Game.MovesMade == 0)
+            return false;
+        const bool moved = RowDrop(s, card, rect);
+        if (moved && !options.autoplay && s.Game.GameStarted < 1)
+            s.Game.GameStarted = 1;
+        return moved;
+    }
+
     DropCandidates all;
     if (options.target.kind >= 0)
         all[0] = options.target;
@@ -286,8 +296,6 @@ bool ResolveDrop(Session& s, int card, const TableRect& rect, const DropOptions&
         moved = tryAll();
         if (!moved && droppedTableau && (!options.named || all[0].index == 0))
             View(s).MessageBox(BoxKind::Information, "Quillon 2003", kBuildAfterStockEmpty);
-    } else if (Family(s) == 19) {
-        moved = RowDrop(s, card, rect);
     } else {
         moved = tryAll();
     }

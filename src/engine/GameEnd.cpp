@@ -1,6 +1,7 @@
 #include "engine/GameEnd.h"
 
 #include "engine/CardPlaces.h"
+#include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 
 #include <algorithm>
@@ -687,6 +688,9 @@ bool EndGame(Session& s) {
 void InstallPlayHooks(Session& s) {
     InstallEngineHooks(s);
     s.Hooks.AddScore = [](Session& session, int cards) { AddScore(session, cards); };
+    s.Hooks.DrawCard = [](Session& session, int card, const std::string& target) {
+        DrawCardToTop(session, card, target);
+    };
 }
 
 } // namespace quillon

@@ -542,6 +542,22 @@ void RemoveCompleteRun(Session& s, int pileIndex) {
     }
 }
 
+void DrawCardToTop(Session& s, int card, const std::string& target) {
+    const int loc = CardLocation(s, card);
+    if (!LocIsTableau(loc))
+        return;
+    const std::string pile = PileName("Fila", LocTableauIndex(loc) + 1);
+    const std::string& content = *s.Piles.Find(pile);
+    const int skip = PileSize(content) - 1 - PileFind(content, card);
+    const int fromX = CardPlaceX(s, pile, skip, false), fromY = CardPlaceY(s, pile, skip, false);
+    if (!ExecuteMove(s, card, target))
+        return;
+    FlyCard(s, card, fromX, fromY, CardPlaceX(s, pile, 0, false), CardPlaceY(s, pile, 0, false), true, false,
+            false, true);
+    View(s).RedrawPile(pile, Surface::Both);
+    LogEvent(s, 4);
+}
+
 void PutBackDragged(Session& s) {
     const int card = s.Game.DragCard;
     const int loc = CardLocation(s, card);

@@ -52,6 +52,11 @@ bool AutoFaceUp(Session& s);
 // Sends a complete 13-card run at the top of tableau pile `pileIndex` to the foundations.
 void RemoveCompleteRun(Session& s, int pileIndex);
 
+// The Draw of pick-up rule -17: the buried card is pulled to the top of its own tableau pile
+// (target "Fila" + two digits), flies there, the pile is redrawn and the move is logged with
+// event code 4. Installed as the session's DrawCard hook.
+void DrawCardToTop(Session& s, int card, const std::string& target);
+
 // The release of the pointer: a pressed empty stock deals, a dragged card is dropped or goes back
 // to its place, and autoplay runs.
 void OnTableRelease(Session& s, int x, int y);

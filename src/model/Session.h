@@ -10,8 +10,8 @@
 #include "model/Random.h"
 
 #include <array>
-#include <cstdint>
 #include <memory>
+#include <cstdint>
 #include <string>
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // command.
 
 #include "../common/TempFolder.h"
-#include "PlayTable.h"
+#include "StockTable.h"
 #include "engine/MoveExecution.h"
 #include "model/ConfigFile.h"
 
@@ -22,7 +22,7 @@ struct FillCase {
 
 // A game with six tableau piles and two reserves whose first move has been made.
 void RunFill(const FillCase& c) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 6}, {attr::ReserveCount, 2}});
     t.Attrs(c.attrs);
     t.Piles(c.before);
@@ -119,7 +119,7 @@ TEST(FillRules, PerPileTable) {
 }
 
 TEST(FillRules, RuleEighteenFaces) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::FillRule, 18}, {attr::TableauCount, 1}});
     t.Pile("Mazzo", "AS 2S 3S 4S 5S");
     t.s.Game.MovesMade = 2;
@@ -131,7 +131,7 @@ TEST(FillRules, RuleEighteenFaces) {
 }
 
 TEST(FillRules, RuleSeventeenWaitsForPileSix) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::FillRule, 17}, {attr::TableauCount, 6}});
     t.Piles({{"Mazzo", "AS 2S 3S"}, {"Fila1", "KH"}, {"Fila3", "KD"}, {"Fila5", "KC"}, {"Fila6", "KS"}});
     t.s.Game.MovesMade = 2;
@@ -161,7 +161,7 @@ TEST(FillRules, RuleFourteenPartners) {
         {"all of 8 to 15 empty", {{"Fila17", "10H"}}, ""},
     };
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.Attrs({{attr::FillRule, 14}, {attr::TableauCount, 24}});
         for (int i = 1; i <= 24; ++i)
             if (i <= 8 || i >= 17)
@@ -175,7 +175,7 @@ TEST(FillRules, RuleFourteenPartners) {
 }
 
 TEST(FillRules, NothingBeforeTheFirstMoveWhenTheGameSaysSo) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::FillRule, 3}, {attr::TableauCount, 1}, {attr::FirstMoveToFoundation, 1}});
     t.Pile("Mazzo", "AS");
     FillEmptyPiles(t.s);
@@ -186,7 +186,7 @@ TEST(FillRules, NothingBeforeTheFirstMoveWhenTheGameSaysSo) {
 }
 
 TEST(FillRules, FillBelongsToTheMoveThatCausedIt) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::FillRule, 3}, {attr::TableauCount, 2}});
     t.Piles({{"Mazzo", "AS 2S"}, {"Fila1", "KH"}, {"Fila2", "KD"}});
     t.s.Game.MovesMade = 2;
@@ -200,7 +200,7 @@ TEST(FillRules, FillBelongsToTheMoveThatCausedIt) {
 }
 
 TEST(FillRules, SlotsFromTheStock) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::FillRule, 16}, {attr::TableauCount, 2}});
     t.Piles({{"Mazzo", "AS 2S"}, {"Fila1", "KH 000 QH"}, {"Fila2", "000"}});
     t.s.Game.MovesMade = 2;
@@ -234,7 +234,7 @@ TEST(FillRules, RuleFifteenCoversTheSelectedCards) {
         {"nothing selected", "", "AS", "2C 5H", "9H", "", {}},
     };
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.Attrs({{attr::FillRule, 15}, {attr::TableauCount, 4}});
         t.Piles({{"Mazzo", c.stock}, {"Fila1", "2C 5H"}, {"Fila2", "9H"}, {"Fila3", "3C"}, {"Fila4", "KS"}});
         t.s.Piles.FoundationPiles[0] = Content(c.selection);
@@ -260,7 +260,7 @@ TEST(AutoFinish, OnlyWhenTickedEnabledDealtAndInPlay) {
                           {true, true, false, true, false},
                           {true, true, true, false, false}};
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.UpFromAce(1).Pile("Fila1", "AH");
         t.s.AutoplayMenu.Ticked = c.ticked;
         t.s.AutoplayMenu.Enabled = c.enabled;
@@ -272,7 +272,7 @@ TEST(AutoFinish, OnlyWhenTickedEnabledDealtAndInPlay) {
 }
 
 TEST(AutoFinish, OnlyFoundationsEverTakeACard) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(4);
     t.Attrs({{attr::TableauCount, 3}, {attr::ReserveCount, 1}});
     // Everything here could go on a tableau pile or a reserve, nothing on a foundation.
@@ -287,7 +287,7 @@ TEST(AutoFinish, OnlyFoundationsEverTakeACard) {
 }
 
 TEST(AutoFinish, SweepsReservesWasteAndTableau) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(2);
     t.Attrs({{attr::TableauCount, 2}, {attr::ReserveCount, 1}});
     t.Piles({{"Appogg1", "3H"}, {"Mazzo_Vis", "2S 2H"}, {"Fila1", "KD AS"}, {"Fila2", "QD AH"}});
@@ -300,14 +300,14 @@ TEST(AutoFinish, SweepsReservesWasteAndTableau) {
 }
 
 TEST(AutoFinish, WasteLeftAloneWhenTheGameSaysSo) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(1).Attr(attr::WasteLocked, 1).Pile("Mazzo_Vis", "AH");
     EXPECT_FALSE(AutoFinish(t.s));
     EXPECT_EQ(t.Cards("Mazzo_Vis"), "AH");
 }
 
 TEST(AutoFinish, ReservesAreTriedAgainAfterEachTableauCard) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(2);
     t.Attrs({{attr::TableauCount, 2}, {attr::ReserveCount, 1}});
     t.Piles({{"Appogg1", "2H"}, {"Fila1", "AH"}, {"Fila2", "AH'"}});
@@ -323,7 +323,7 @@ TEST(AutoFinish, ReservesAreTriedAgainAfterEachTableauCard) {
 }
 
 TEST(AutoFinish, WithoutReservesTheTableauPassGoesOn) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(2).Attrs({{attr::TableauCount, 3}, {attr::ReserveCount, 0}});
     t.Piles({{"Fila1", "AH"}, {"Fila2", "AH'"}, {"Fila3", "2H"}});
     EXPECT_TRUE(AutoFinish(t.s));
@@ -339,7 +339,7 @@ TEST(AutoFinish, FaceDownTopTurnedUpAndSentInTheSameSweep) {
     };
     const Case cases[] = {{"Y", 1, true}, {"N", 1, false}, {"Y", 0, false}, {"Y", 2, false}};
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.AutoplayOn().UpFromAce(1).Attrs({{attr::TableauCount, 1}, {attr::AutoFaceUpAllowed, c.attr44}});
         t.s.Params.WriteParam(239, 1, c.faceUpParam);
         t.Pile("Fila1", "KS AH").FaceDown("AH").FaceDown("KS");
@@ -354,7 +354,7 @@ TEST(AutoFinish, FaceDownTopTurnedUpAndSentInTheSameSweep) {
 }
 
 TEST(AutoFinish, EndGameOnceAfterTheLoop) {
-    PlayTable t;
+    StockTable t;
     int results = 0;
     t.s.Play.RecordGameResult = [&](Session&, int, const std::string&, bool, bool won) {
         ++results;
@@ -375,7 +375,7 @@ TEST(AutoFinish, EndGameOnceAfterTheLoop) {
 }
 
 TEST(AutoplaySteps, FillsBetweenFinishingRuns) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(1).Attrs({{attr::FillRule, 3}, {attr::TableauCount, 1}});
     t.Piles({{"Mazzo", "3H 2H"}, {"Fila1", "AH"}});
     t.s.Game.MovesMade = 2;
@@ -385,14 +385,14 @@ TEST(AutoplaySteps, FillsBetweenFinishingRuns) {
 }
 
 TEST(AutoplayRelease, TheReleaseFillsAndFinishes) {
-    PlayTable t;
+    StockTable t;
     t.AutoplayOn().UpFromAce(1).Attrs({{attr::FillRule, 3}, {attr::TableauCount, 1}});
     t.Piles({{"Mazzo", "3H 2H"}, {"Fila1", "AH"}});
     t.s.Game.MovesMade = 2;
     OnTableRelease(t.s, 0, 0);
     EXPECT_EQ(t.Cards("Dest1"), "AH 2H 3H");
     // Autoplay off: only the fill rule runs.
-    PlayTable u;
+    StockTable u;
     u.UpFromAce(1).Attrs({{attr::FillRule, 3}, {attr::TableauCount, 1}});
     u.Piles({{"Mazzo", "3H 2H"}});
     u.s.Game.MovesMade = 2;
@@ -402,7 +402,7 @@ TEST(AutoplayRelease, TheReleaseFillsAndFinishes) {
 }
 
 TEST(CardPlaceTest, TopCardsOnlyAndNothingElsewhere) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 2}});
     t.s.TableauX[1] = 200;
     t.s.TableauY[1] = 50;
@@ -428,7 +428,7 @@ protected:
     }
     std::string Games() { return ReadConfigString(t.s, "Autoplay", "Games", "<none>"); }
     quillon::testing::TempFolder folder;
-    PlayTable t;
+    StockTable t;
 };
 
 TEST_F(AutoplayChoice, StoringNForGameSeventeenExtendsTheText) {

@@ -1,119 +1,65 @@
 #pragma once
-// A table for play tests: the legality test table with the engine's hooks (building rules, stock,
-// fill rules and autoplay) installed and a view that records what the player would have seen.
+// A small game laid out on the table for the play tests: 8 foundations in a row at y 10 building
+// up in suit from the Ace, 10 tableau piles at y 150 fanned downwards building down in alternate
+// colours (Kings on empty piles), 4 reserves at y 600; cards 71 x 96, 100 px apart. The recording
+// view is installed, moves are not animated and no sound switch is on unless a test says so.
 
+#include "RecordingTableView.h"
 #include "TableSetup.h"
-#include "engine/Autoplay.h"
 #include "engine/CardPlaces.h"
 #include "engine/GameEnd.h"
-#include "engine/Stock.h"
-#include "engine/TableView.h"
-
-#include <algorithm>
-#include <string>
-#include <vector>
+#include "engine/MoveExecution.h"
 
 namespace quillon::test {
 
-class RecordingTableView : public SilentTableView {
-public:
-    std::vector<std::string> messages;
-    std::vector<std::string> stockImages; // "StockDown 0", "StockUp 1", ...
-    int emptyStockMarkers = 0;
-    std::vector<int> pauses;
-
-    bool MessageBox(BoxKind, const std::string&, const std::string& text) override {
-        messages.push_back(text);
-        return true;
-    }
-    void DrawStockImage(const std::string& image, int pile) override {
-        stockImages.push_back(image + " " + std::to_string(pile));
-    }
-    void DrawEmptyStockMarker() override { ++emptyStockMarkers; }
-    void PauseWithMessages(int ms) override { pauses.push_back(ms); }
-};
+// A card's rectangle with its top-left corner at (x, y) on the standard table (71 x 96).
+inline TableRect At(int x, int y) {
+    return {x, y, x + 71, y + 96};
+}
 
 class PlayTable : public Table {
 public:
+    static constexpr int kPitch = 100;
+    static constexpr int kTableauTop = 150;
+
     PlayTable() {
         InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
         s.view = &view;
-        s.Game.RedealCount = 1;
-        // Every pile on the table, apart from each other: foundations in the top row, tableau
-        // piles below, reserves below them, the stock group at the left.
-        for (int k = 0; k < kFoundationCount; ++k)
-            s.Game.SetFoundationX(k, 100 + 80 * k), s.Game.SetFoundationY(k, 0);
-        for (int k = 0; k < kTableauCount; ++k)
-            s.TableauX[static_cast<size_t>(k)] = static_cast<std::int16_t>(100 + 80 * k),
-            s.TableauY[static_cast<size_t>(k)] = 150;
-        for (int k = 0; k < kReserveCount; ++k)
-            s.Game.SetReserveX(k, 100 + 80 * k), s.Game.SetReserveY(k, 600);
-        for (int k = 0; k < kStockPileCount; ++k)
-            s.Game.SetStockX(k, 0), s.Game.SetStockY(k, 150 * k);
-        // Moves do not fly: the tests look at piles, not at frames.
-        s.Params.WriteParam(67, 1, "N");
-        s.Params.WriteParam(242, 1, "N");
-    }
-    ~PlayTable() { s.view = nullptr; }
-    PlayTable(const PlayTable&) = delete;
-    PlayTable& operator=(const PlayTable&) = delete;
-
-    // The pile's cards in the test notation, bottom first ("AH 2H").
-    std::string Cards(const std::string& name) const {
-        const std::string* content = s.Piles.Find(name);
-        std::string out;
-        for (int k = 0; content && k < PileSize(*content); ++k) {
-            if (!out.empty())
-                out += ' ';
-            out += Name(PileCard(*content, k));
-        }
-        return out;
-    }
-    static std::string Name(int card) {
-        if (card == 0)
-            return "000";
-        static const char* ranks[] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-        std::string out = std::string(ranks[CardRank(card)]) + "HDCS"[CardSuit(card)];
-        for (int d = (card - 1) / 52; d > 0; --d)
-            out += '\'';
-        return out;
-    }
-    bool FaceUp(const std::string& card) const { return !s.Cards.CardIsHidden(Card(card)); }
-    // Every card on the table, sorted: a move that loses or doubles a card changes it.
-    std::vector<int> AllCards() const {
-        std::vector<int> out;
-        auto add = [&](const std::string& p) {
-            for (int k = 0; k < PileSize(p); ++k)
-                if (PileCard(p, k) > 0)
-                    out.push_back(PileCard(p, k));
-        };
-        for (const auto& p : s.Piles.StockPiles)
-            add(p);
-        for (const auto& p : s.Piles.FoundationPiles)
-            add(p);
-        for (const auto& p : s.Piles.TableauPiles)
-            add(p);
-        for (const auto& p : s.Piles.ReservePiles)
-            add(p);
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-    // Autoplay switched on, with a dealt game in play.
-    PlayTable& AutoplayOn() {
-        s.AutoplayMenu.Ticked = s.AutoplayMenu.Enabled = s.AutoplayMenu.ButtonsDown = true;
-        s.Game.DealDone = 1;
-        s.SetFlag(GameInPlay, true);
-        return *this;
-    }
-    // Foundations 1..n build up in suit from the Ace.
-    PlayTable& UpFromAce(int n) {
-        for (int k = 0; k < n; ++k)
+        for (int k = 0; k < 8; ++k) {
+            s.Game.SetFoundationX(k, 10 + kPitch * k);
+            s.Game.SetFoundationY(k, 10);
             Attrs(
                 {{attr::FoundationBase + k, 1}, {attr::FoundationDir + k, 1}, {attr::FoundationRule + k, 0}});
-        return *this;
+        }
+        for (int k = 0; k < 10; ++k) {
+            s.TableauX[static_cast<size_t>(k)] = static_cast<std::int16_t>(10 + kPitch * k);
+            s.TableauY[static_cast<size_t>(k)] = kTableauTop;
+            Attrs({{attr::TableauEmpty + k, 13}, {attr::TableauDir + k, 0}, {attr::TableauRule + k, 3}});
+        }
+        for (int k = 0; k < 4; ++k) {
+            s.Game.SetReserveX(k, 10 + kPitch * k);
+            s.Game.SetReserveY(k, 600);
+        }
+        Attr(attr::TableauFan, 1);
+        Attr(attr::AutoFaceUpAllowed, 1);
+        s.Game.StepUpY = 20;
+        s.Game.StepDownY = 5;
+        s.Params.WriteParam(param::CardsAnimate, 1, "N");
+        s.Params.WriteParam(param::CardsShadowed, 1, "N");
+        s.Params.WriteParam(param::AutomaticFaceUp, 1, "Y");
+        s.Params.WriteParam(param::ScoringScheme, 2, "01");
+        s.Params.WriteParam(param::SpeedMoveCard, 2, "10");
+        s.SetFlag(GameInPlay, true);
     }
+
+    std::string PileText(const std::string& name) {
+        const std::string* content = s.Piles.Find(name);
+        return content ? *content : "?";
+    }
+    bool Move(const std::string& card, const std::string& target) {
+        return ExecuteMove(s, Card(card), target);
+    }
+    bool Hidden(const std::string& card) { return s.Cards.CardIsHidden(Card(card)); }
 
     RecordingTableView view;
 };

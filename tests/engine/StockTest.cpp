@@ -1,7 +1,7 @@
 // The stock: deals to the waste, turn-over and shuffled redeals with their pass limits, the deal
 // modes of a click, the deal targets and the empty-stock marker.
 
-#include "PlayTable.h"
+#include "StockTable.h"
 #include "engine/MoveExecution.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace quillon::test {
 namespace {
 
 // A press on the stock followed by the release of the pointer over it.
-void ClickStock(PlayTable& t) {
+void ClickStock(StockTable& t) {
     StockClick(t.s, t.s.TopCard("Mazzo"));
     OnTableRelease(t.s, 0, 0);
 }
@@ -41,7 +41,7 @@ TEST(Shuffle, KnownOrdersAndPermutations) {
 }
 
 // A game that turns cards to the waste.
-PlayTable& ToWasteGame(PlayTable& t, int perClick, int passes) {
+StockTable& ToWasteGame(StockTable& t, int perClick, int passes) {
     t.Attrs({{attr::StockToWaste, 1},
              {attr::CardsPerClick, perClick},
              {attr::Passes, passes},
@@ -51,7 +51,7 @@ PlayTable& ToWasteGame(PlayTable& t, int perClick, int passes) {
 }
 
 TEST(StockDeal, ThreePerClickWithTwoLeftTakesBothAndShowsTheMarker) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 3, 1).Piles({{"Mazzo", "5H 6H"}, {"Mazzo_Vis", "AH"}});
     ClickStock(t);
     EXPECT_EQ(t.Cards("Mazzo"), "");
@@ -77,7 +77,7 @@ TEST(StockDeal, CardsPerClickTable) {
         {0, "AH 2H", "2H", "AH"},
     };
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         ToWasteGame(t, c.perClick, 1).Pile("Mazzo", c.stock);
         ClickStock(t);
         EXPECT_EQ(t.Cards("Mazzo_Vis"), c.waste) << c.perClick << " " << c.stock;
@@ -86,7 +86,7 @@ TEST(StockDeal, CardsPerClickTable) {
 }
 
 TEST(StockRedeal, TurnOverReversesTheWasteAndCountsPasses) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, 3).Pile("Mazzo_Vis", "AH 2H 3H");
     // The press only holds the marker down; the release turns the waste over and deals on.
     StockClick(t.s, 0);
@@ -120,7 +120,7 @@ TEST(StockRedeal, TurnOverReversesTheWasteAndCountsPasses) {
 }
 
 TEST(StockRedeal, UnlimitedPassesAndFaceUpStock) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, -1).Attr(attr::StockFaceDown, 0).Pile("Mazzo_Vis", "AH 2H");
     for (int pass = 0; pass < 5; ++pass) {
         ClickStock(t); // turn over, deal AH
@@ -131,7 +131,7 @@ TEST(StockRedeal, UnlimitedPassesAndFaceUpStock) {
 }
 
 TEST(StockRedeal, FaceUpStockKeepsFacesAfterTurnOver) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 3, 2).Attr(attr::StockFaceDown, 0).Pile("Mazzo_Vis", "AH 2H 3H 4H 5H");
     ClickStock(t);
     EXPECT_EQ(t.Cards("Mazzo"), "5H 4H");
@@ -139,7 +139,7 @@ TEST(StockRedeal, FaceUpStockKeepsFacesAfterTurnOver) {
 }
 
 TEST(StockRedeal, SingleWasteCardIsNotTurnedOver) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, -1).Pile("Mazzo_Vis", "KS");
     ClickStock(t);
     EXPECT_EQ(t.Cards("Mazzo_Vis"), "KS");
@@ -149,7 +149,7 @@ TEST(StockRedeal, SingleWasteCardIsNotTurnedOver) {
 }
 
 TEST(StockMarker, SlidingOffThePressedMarkerLeavesEverything) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, -1).Attr(attr::MarkerOnStock, 1).Pile("Mazzo_Vis", "AH 2H 3H");
     StockClick(t.s, 0);
     ASSERT_EQ(t.s.Game.StockPressed, 1);
@@ -177,7 +177,7 @@ TEST(StockMarker, DrawnOverTheStockOrTheWaste) {
         {0, 0, "", "", {}},
     };
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.Attrs({{attr::MarkerOnStock, c.onStock}, {attr::StockToWaste, c.toWaste}});
         t.Piles({{"Mazzo", c.stock}, {"Mazzo_Vis", c.waste}});
         PressStockMarker(t.s);
@@ -188,7 +188,7 @@ TEST(StockMarker, DrawnOverTheStockOrTheWaste) {
 }
 
 TEST(StockClickModes, DealModeTwoNeedsEveryTableauPileOccupied) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 4},
              {attr::TableauDealMode, 2},
              {attr::TableauDealMode + 1, 2},
@@ -211,7 +211,7 @@ TEST(StockClickModes, DealModeTwoNeedsEveryTableauPileOccupied) {
 
 TEST(StockClickModes, PerPileDealModes) {
     // Mode 1 face up, 6 face down, 7 only on a pile holding cards, 0 and 16 take no card.
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 5},
              {attr::TableauDealMode, 1},
              {attr::TableauDealMode + 1, 6},
@@ -232,7 +232,7 @@ TEST(StockClickModes, PerPileDealModes) {
 }
 
 TEST(StockClickModes, DealToTableauAndReservesIsOneStep) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 2},
              {attr::ReserveCount, 2},
              {attr::TableauDealMode, 1},
@@ -251,7 +251,7 @@ TEST(StockClickModes, DealToTableauAndReservesIsOneStep) {
 }
 
 TEST(StockClickModes, ReserveModeFiveRefusedAfterTheLastPass) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::ReserveCount, 1}, {attr::ReserveDealMode, 5}, {attr::Passes, 2}});
     t.Pile("Mazzo", "AS 2S");
     t.s.Game.RedealCount = 2;
@@ -264,7 +264,7 @@ TEST(StockClickModes, ReserveModeFiveRefusedAfterTheLastPass) {
 }
 
 TEST(StockClickModes, ReserveModeFourAlternatesByThrees) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::ReserveCount, 2}, {attr::ReserveDealMode, 4}, {attr::ReserveDealMode + 1, 4}});
     t.Pile("Mazzo", "AS 2S 3S 4S 5S 6S 7S");
     ClickStock(t);
@@ -280,7 +280,7 @@ TEST(StockClickModes, ReserveModeFourAlternatesByThrees) {
 }
 
 TEST(StockClickModes, DealModeTenGivesEightPilesPerDeal) {
-    PlayTable t;
+    StockTable t;
     t.Attr(attr::TableauCount, 16);
     for (int i = 0; i < 16; ++i)
         t.Attr(attr::TableauDealMode + i, 10);
@@ -302,7 +302,7 @@ TEST(StockClickModes, DealModeTenGivesEightPilesPerDeal) {
 
 TEST(StockClickModes, SecondWasteAndModeFifteen) {
     {
-        PlayTable t;
+        StockTable t;
         t.Attrs({{attr::DealToSecondWaste, 1}, {attr::CardsPerClick, 2}});
         t.Pile("Mazzo", "AS 2S 3S");
         ClickStock(t);
@@ -310,7 +310,7 @@ TEST(StockClickModes, SecondWasteAndModeFifteen) {
     }
     {
         // Three deals to the tableau, then cards go to the waste.
-        PlayTable t;
+        StockTable t;
         ToWasteGame(t, 1, 1).Attrs(
             {{attr::TableauCount, 2}, {attr::TableauDealMode, 15}, {attr::TableauDealMode + 1, 15}});
         t.Pile("Mazzo", "AS 2S 3S 4S 5S 6S 7S 8S");
@@ -324,7 +324,7 @@ TEST(StockClickModes, SecondWasteAndModeFifteen) {
 }
 
 TEST(StockClickModes, DealModeNineFillsToThreeThenTurnsOneToTheWaste) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, 2).Attrs({{attr::TableauCount, 2}, {attr::TableauDealMode, 9}});
     t.Piles({{"Mazzo", "AS 5S"}, {"Mazzo_Vis", "2S 3S 4S"}, {"Fila1", "KH KD"}, {"Fila2", "KC KS QH"}});
     ClickStock(t);
@@ -335,7 +335,7 @@ TEST(StockClickModes, DealModeNineFillsToThreeThenTurnsOneToTheWaste) {
 }
 
 TEST(StockClickModes, DealModeNineTurnsTheWasteOverWhenTheStockRunsOut) {
-    PlayTable t;
+    StockTable t;
     ToWasteGame(t, 1, 2).Attrs({{attr::TableauCount, 1}, {attr::TableauDealMode, 9}});
     t.Piles({{"Mazzo", "AS"}, {"Mazzo_Vis", "2S 3S 4S"}, {"Fila1", "KH"}});
     ClickStock(t);
@@ -348,7 +348,7 @@ TEST(StockClickModes, DealModeNineTurnsTheWasteOverWhenTheStockRunsOut) {
 }
 
 TEST(StockDealTargets, SingleTargetsAndEmptyStock) {
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 3}, {attr::TableauDealMode + 1, 1}, {attr::ReserveDealMode + 2, 1}});
     t.Pile("Mazzo", "AS 2S");
     EXPECT_TRUE(ExecuteMove(t.s, 0, "Add_Tableau_02"));
@@ -368,7 +368,7 @@ TEST(StockDealTargets, SingleTargetsAndEmptyStock) {
 }
 
 TEST(StockDealTargets, FillTableausOnlyEmptyPilesAndNoOwnStep) {
-    PlayTable t;
+    StockTable t;
     t.Attr(attr::TableauCount, 3);
     t.Piles({{"Mazzo", "AS 2S 3S"}, {"Fila2", "KH"}});
     RecordStep(t.s);
@@ -388,7 +388,7 @@ TEST(StockDealTargets, RedealModeEighteenReserveDeals) {
     };
     const Case cases[] = {{1, "3S", "2S", "AS"}, {2, "3S", "2S", ""}, {3, "3S", "", ""}, {4, "", "", ""}};
     for (const auto& c : cases) {
-        PlayTable t;
+        StockTable t;
         t.Attrs({{attr::TableauCount, 2},
                  {attr::ReserveCount, 3},
                  {attr::RedealMode, 18},
@@ -403,7 +403,7 @@ TEST(StockDealTargets, RedealModeEighteenReserveDeals) {
         EXPECT_EQ(t.Cards("Appogg3"), c.r3) << c.redealCount;
     }
     // A gap in the tableau while a reserve holds cards refuses the deal and drops its step.
-    PlayTable t;
+    StockTable t;
     t.Attrs({{attr::TableauCount, 2},
              {attr::ReserveCount, 3},
              {attr::RedealMode, 18},
@@ -416,13 +416,13 @@ TEST(StockDealTargets, RedealModeEighteenReserveDeals) {
 }
 
 // A game with a shuffled redeal of `mode` and an exhausted stock.
-PlayTable& RedealGame(PlayTable& t, int mode, int piles) {
+StockTable& RedealGame(StockTable& t, int mode, int piles) {
     t.Attrs({{attr::RedealMode, mode}, {attr::Passes, -1}, {attr::TableauCount, piles}});
     return t;
 }
 
 TEST(ShuffledRedeals, ModeNineteenSweepAlternates) {
-    PlayTable t;
+    StockTable t;
     RedealGame(t, 19, 8).Piles({{"Fila1", "AH"}, {"Fila2", "2H"}, {"Fila3", "3H"}});
     ClickStock(t);
     EXPECT_EQ(t.Cards("Fila1"), "");
@@ -439,7 +439,7 @@ TEST(ShuffledRedeals, ModeNineteenSweepAlternates) {
 
 TEST(ShuffledRedeals, ModeNineteenMessages) {
     {
-        PlayTable t;
+        StockTable t;
         RedealGame(t, 19, 8).Pile("Fila4", "AH 2H");
         ClickStock(t);
         EXPECT_EQ(t.view.messages, std::vector<std::string>{kOnlyOnePileLeft});
@@ -448,7 +448,7 @@ TEST(ShuffledRedeals, ModeNineteenMessages) {
     }
     {
         // Two piles that are not neighbours: nothing can move.
-        PlayTable t;
+        StockTable t;
         RedealGame(t, 19, 8).Piles({{"Fila1", "AH"}, {"Fila3", "2H"}});
         ClickStock(t);
         EXPECT_EQ(t.view.messages, std::vector<std::string>{kNoCardsToMove});
@@ -458,7 +458,7 @@ TEST(ShuffledRedeals, ModeNineteenMessages) {
 }
 
 TEST(ShuffledRedeals, GatheredShuffledAndDealtBackByShape) {
-    PlayTable t;
+    StockTable t;
     RedealGame(t, 1, 3).Attrs({{attr::RedealShape, 2}, {attr::RedealFaces, 2}, {attr::Passes, 2}});
     t.Piles({{"Fila1", "AH 2H"}, {"Fila2", "3H 4H"}, {"Fila3", "5H 6H"}});
     ClickStock(t);
@@ -478,7 +478,7 @@ TEST(ShuffledRedeals, GatheredShuffledAndDealtBackByShape) {
 TEST(ShuffledRedeals, EveryModeKeepsEveryCard) {
     const int modes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18, 19, 20, 21};
     for (int mode : modes) {
-        PlayTable t;
+        StockTable t;
         RedealGame(t, mode, 8)
             .Attrs({{attr::RedealShape, 3},
                     {attr::RedealFaces, 1},
@@ -500,7 +500,7 @@ TEST(ShuffledRedeals, EveryModeKeepsEveryCard) {
 
 TEST(ShuffledRedeals, RotateAndSpreadModes) {
     {
-        PlayTable t;
+        StockTable t;
         RedealGame(t, 7, 3).Piles({{"Fila1", "AH 2H 3H"}, {"Fila2", "KS"}});
         t.FaceDown("AH");
         ClickStock(t);
@@ -510,7 +510,7 @@ TEST(ShuffledRedeals, RotateAndSpreadModes) {
     }
     {
         // Mode 13: the first redeal spreads pile 1 (skipping it when empty) over the piles.
-        PlayTable t;
+        StockTable t;
         RedealGame(t, 13, 3).Piles({{"Fila2", "AH 2H 3H 4H"}, {"Fila3", "KS"}});
         ClickStock(t);
         EXPECT_EQ(t.s.Game.RedealCount, 3);
