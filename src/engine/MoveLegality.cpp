@@ -4,7 +4,6 @@
 #include "engine/RuleContext.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace quillon {
 
@@ -15,11 +14,12 @@ int Clamp(int value, int limit) {
 }
 
 // Position (0-based) of the card's three-digit group in a content, or -1. Contents are scanned
-// in steps of three characters, without parsing.
+// in steps of three characters, without parsing: "014027" holds 14 and 27, not 402.
 int FindGroup(std::string_view content, const char (&key)[4]) {
+    const char* p = content.data();
     const int count = PileSize(content);
-    for (int k = 0; k < count; ++k)
-        if (std::memcmp(content.data() + 3 * k, key, 3) == 0)
+    for (int k = 0; k < count; ++k, p += 3)
+        if (p[0] == key[0] && p[1] == key[1] && p[2] == key[2])
             return k;
     return -1;
 }

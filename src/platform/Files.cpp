@@ -91,9 +91,6 @@ std::string FindNoCase(const std::string& folder, const std::string& name) {
 }
 
 std::string ProgramFolder() {
-    // Tests and tools may point at a build's program folder explicitly.
-    if (const char* dir = std::getenv("QUILLON_PROGRAM_DIR"); dir && *dir)
-        return WithSlash(dir);
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec)

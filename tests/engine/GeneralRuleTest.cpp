@@ -21,6 +21,7 @@ struct CoveredRow {
 
 // Tableau pile 1 (index 0), covered, judged by RuleAccepts as PileAccepts would ask it.
 TEST(GeneralRule, CoveredTableauPile) {
+    // clang-format off
     const CoveredRow rows[] = {
         // Suit rules.
         {"alternate: red 9 on black 10", 3, 0, 1, 0, "10S", "9H", true},
@@ -61,6 +62,7 @@ TEST(GeneralRule, CoveredTableauPile) {
         {"both ways: the stop rank blocks the way down too", 2, 2, 5, 0, "5S", "4H", false},
         {"both ways: down from a King", 2, 2, 7, 0, "KS", "QH", true},
     };
+    // clang-format on
     for (const CoveredRow& row : rows) {
         Table t;
         t.Attr(attr::TableauWrap, row.wrapAttr);
@@ -80,6 +82,7 @@ struct FoundationRow {
 };
 
 TEST(GeneralRule, CoveredFoundation) {
+    // clang-format off
     const FoundationRow rows[] = {
         {"up by one", 1, 1, "2H", "3H", true},
         {"up: suit must match", 1, 1, "2H", "3D", false},
@@ -93,6 +96,7 @@ TEST(GeneralRule, CoveredFoundation) {
         {"both ways: down from a King when no Ace fits", 2, 1, "KH", "QH", true},
         {"both ways: up", 2, 1, "5H", "6H", true},
     };
+    // clang-format on
     for (const FoundationRow& row : rows) {
         Table t;
         RuleQuery q{
@@ -114,6 +118,7 @@ struct EmptyRow {
 
 // Empty tableau pile 10 (index 9): the empty-pile value decides.
 TEST(GeneralRule, EmptyDestinationByEmptyValue) {
+    // clang-format off
     const EmptyRow rows[] = {
         {"13 takes a King", 13, 1, {}, "KS", false, true},
         {"13 refuses a Queen", 13, 1, {}, "QS", false, false},
@@ -133,36 +138,19 @@ TEST(GeneralRule, EmptyDestinationByEmptyValue) {
         {"87 refuses a foundation", 87, 1, {{"Dest1", "AC 2C 3C 4C 5C"}}, "5C", false, false},
         {"88 refuses the tableau", 88, 1, {{"Fila1", "5C"}}, "5C", false, false},
         {"88 takes from a reserve", 88, 1, {{"Appogg1", "5C"}}, "5C", false, true},
-        {"92 takes the rank the foundations started with",
-         92,
-         1,
-         {{"Dest1", "7H"}, {"Dest2", "7S"}, {"Fila1", "7C"}},
-         "7C",
-         false,
-         true},
+        {"92 takes the rank the foundations started with", 92, 1, {{"Dest1", "7H"}, {"Dest2", "7S"}, {"Fila1", "7C"}}, "7C", false, true},
         {"92 refuses another rank", 92, 1, {{"Dest1", "7H"}, {"Fila1", "8C"}}, "8C", false, false},
         {"92 with no foundation started takes any card", 92, 1, {{"Fila1", "8C"}}, "8C", false, true},
         {"93 before any foundation: only from a reserve", 93, 1, {{"Appogg2", "8C"}}, "8C", false, true},
         {"93 before any foundation: not from the waste", 93, 1, {{"Mazzo_Vis", "8C"}}, "8C", false, false},
-        {"93 once started: rank of the foundations",
-         93,
-         1,
-         {{"Dest3", "8H"}, {"Mazzo_Vis", "8C"}},
-         "8C",
-         false,
-         true},
+        {"93 once started: rank of the foundations", 93, 1, {{"Dest3", "8H"}, {"Mazzo_Vis", "8C"}}, "8C", false, true},
         {"96 refuses the tableau", 96, 1, {{"Fila1", "8C"}}, "8C", false, false},
         {"96 with a reserve card: the reserve", 96, 1, {{"Appogg1", "8C"}}, "8C", false, true},
-        {"96 with a reserve card: not the waste",
-         96,
-         1,
-         {{"Appogg1", "2C"}, {"Mazzo_Vis", "8C"}},
-         "8C",
-         false,
-         false},
+        {"96 with a reserve card: not the waste", 96, 1, {{"Appogg1", "2C"}, {"Mazzo_Vis", "8C"}}, "8C", false, false},
         {"96 with reserves empty: the waste", 96, 1, {{"Mazzo_Vis", "8C"}}, "8C", false, true},
         {"96 with reserves empty: not the stock", 96, 1, {{"Mazzo", "8C"}}, "8C", false, false},
     };
+    // clang-format on
     for (const EmptyRow& row : rows) {
         Table t;
         t.Piles(row.piles).Attrs({{attr::TableauEmpty + 9, row.emptyValue},
@@ -198,32 +186,19 @@ struct LockRow {
 };
 
 TEST(GeneralRule, StockLock) {
+    // clang-format off
     const LockRow rows[] = {
-        {"1: waste holds a card, tableau card to a foundation",
-         1,
-         {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}},
-         "AH",
-         "Dest1",
-         false},
+        {"1: waste holds a card, tableau card to a foundation", 1, {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}}, "AH", "Dest1", false},
         {"1: the waste card itself may go up", 1, {{"Mazzo_Vis", "AH"}}, "AH", "Dest1", true},
-        {"1: a tableau card may still go to the tableau",
-         1,
-         {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}},
-         "AH",
-         "Fila2",
-         true},
+        {"1: a tableau card may still go to the tableau", 1, {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}}, "AH", "Fila2", true},
         {"1: stock and waste empty, the lock is off", 1, {{"Fila1", "AH"}}, "AH", "Dest1", true},
         {"1: the stock alone locks too", 1, {{"Mazzo", "9D"}, {"Fila1", "AH"}}, "AH", "Dest1", false},
         {"2: nothing moves from the tableau", 2, {{"Mazzo", "9D"}, {"Fila1", "AH"}}, "AH", "Fila2", false},
-        {"3: nothing moves from the tableau",
-         3,
-         {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}},
-         "AH",
-         "Dest1",
-         false},
+        {"3: nothing moves from the tableau", 3, {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}}, "AH", "Dest1", false},
         {"3: a reserve card is free", 3, {{"Mazzo_Vis", "9D"}, {"Appogg1", "AH"}}, "AH", "Fila2", true},
         {"0: no lock", 0, {{"Mazzo_Vis", "9D"}, {"Fila1", "AH"}}, "AH", "Dest1", true},
     };
+    // clang-format on
     for (const LockRow& row : rows) {
         Table t;
         t.Piles(row.piles).Attrs({{attr::StockLock, row.lock},
@@ -246,33 +221,21 @@ struct StartRow {
 
 // Foundation start rules: four distinct suits per group, alternating base colours.
 TEST(GeneralRule, FoundationStartRules) {
+    // clang-format off
     const StartRow rows[] = {
-        {"51=1: fourth foundation refuses a suit on show",
-         1,
-         {{"Dest1", "AH"}, {"Dest2", "AS"}, {"Dest3", "AD"}},
-         "AH'",
-         "Dest4",
-         false},
-        {"51=1: fourth foundation takes the missing suit",
-         1,
-         {{"Dest1", "AH"}, {"Dest2", "AS"}, {"Dest3", "AD"}},
-         "AC",
-         "Dest4",
-         true},
+        {"51=1: fourth foundation refuses a suit on show", 1, {{"Dest1", "AH"}, {"Dest2", "AS"}, {"Dest3", "AD"}}, "AH'", "Dest4", false},
+        {"51=1: fourth foundation takes the missing suit", 1, {{"Dest1", "AH"}, {"Dest2", "AS"}, {"Dest3", "AD"}}, "AC", "Dest4", true},
         {"51=1: only the tops count", 1, {{"Dest1", "AH 2H"}, {"Dest2", "AS"}}, "AD", "Dest3", true},
-        {"51=1: a started foundation is not re-judged",
-         1,
-         {{"Dest1", "AH"}, {"Dest2", "AS"}},
-         "2S",
-         "Dest2",
-         true},
+        {"51=1: a started foundation is not re-judged", 1, {{"Dest1", "AH"}, {"Dest2", "AS"}}, "2S", "Dest2", true},
         {"51=2: first foundation free", 2, {}, "AS", "Dest1", true},
+        {"51=2: a started foundation is not re-judged", 2, {{"Dest1", "AH"}, {"Dest2", "AD"}}, "2D", "Dest2", true},
         {"51=2: the next one needs the other colour", 2, {{"Dest1", "AH"}}, "AD", "Dest2", false},
         {"51=2: the other colour fits", 2, {{"Dest1", "AH"}}, "AS", "Dest2", true},
         {"51=2: two places on, the same colour", 2, {{"Dest1", "AH"}}, "AD", "Dest3", true},
         {"51=2: counted from the lowest started foundation", 2, {{"Dest2", "AS"}}, "AS'", "Dest1", false},
         {"51=0: no start rule", 0, {{"Dest1", "AH"}}, "AD", "Dest2", true},
     };
+    // clang-format on
     for (const StartRow& row : rows) {
         Table t;
         t.Piles(row.piles).Attr(attr::FoundationStart, row.startRule);
