@@ -1,6 +1,8 @@
 #include "model/Session.h"
 
 #include "platform/Desktop.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/SoundPlayer.h"
 
 #include <algorithm>
 

@@ -10,15 +10,17 @@
 #include "model/Random.h"
 
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace quillon {
 
 class Desktop;
+class ResourceLibrary;
 class Session;
+class SoundPlayer;
 class TableView;
 
 // The inputs of the building-rule evaluator: may `card` go on `top` (-1 for an empty pile) of a
@@ -124,6 +126,11 @@ public:
     // The table on screen, as the play engine sees it; set by the window. Without one the engine
     // plays silently (nothing is drawn, no pause is taken, message boxes answer OK).
     TableView* view = nullptr;
+
+    // The image and sound library "SOL.RGF", open for the whole run once start-up has loaded it,
+    // and the player of the event sounds (made on the first sound).
+    std::unique_ptr<ResourceLibrary> MainLibrary;
+    std::unique_ptr<SoundPlayer> Sound;
 
     // Game attribute by number; 0 for numbers outside the array.
     int Attr(int n) const { return n >= 0 && n < kAttrCount ? GameAttr[static_cast<size_t>(n)] : 0; }

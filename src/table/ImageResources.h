@@ -1,0 +1,135 @@
+#pragma once
+// Where the table's pictures come from: the card faces, back, empty-pile marks, shadows and
+// borders of the chosen card set and size, taken from the main library, the extra-large library
+// "plus/soladd.rgf", the add-on libraries and lists of the "plus" folder, or the player's own files
+// in the data folder; the fitting of the card size to the screen and the game; and the sources of
+// the table background. Every failure ends in the program's own message and a working fallback.
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace quillon {
+
+class ResourceLibrary;
+class Session;
+
+// What the image settings need of the shell. Unset preference functions fall back to a private
+// in-memory store (handy for tests and headless use).
+struct ImageServices {
+    // Keys of the configuration file's section "Preference"; "" when missing.
+    std::function<std::string(const std::string& key)> ReadPreference;
+    std::function<void(const std::string& key, const std::string& value)> WritePreference;
+    // The advice box with its "don't show again" check box (section "Show_Messages", key `name`).
+    std::function<void(const std::string& text, const std::string& name)> ShowAdvice;
+    // Enables the Customize command of the main window.
+    std::function<void(bool)> EnableCustomize;
+    // Ends the program after the fatal "Cannot find images file" error.
+    std::function<void()> Terminate;
+    int ScreenWidth = 1024;
+    bool ManyColours = true; // the display shows more than 256 colours
+};
+
+class ImageResources;
+// Points the preference and advice services at the configuration file "Cfg.dat" of the session's
+// data folder (section "Preference") and its advice box, as the running program uses them.
+void UseConfigurationFile(ImageResources& images);
+
+// A table background as chosen from the settings.
+struct BackgroundChoice {
+    enum Kind { Colour, Tiled, Whole };
+    Kind kind = Colour;
+    QImage picture;     // Tiled and Whole
+    QRgb colour = 0;    // Colour: the plain colour
+    bool faded = false; // Colour: drawn as the faded gradient of the table drawing
+};
+
+// Colour values are stored with blue in the high byte (0x008000 is the default green).
+QRgb ColourFromValue(long long value);
+
+// Decoders. Both give a null image for data they cannot read, never more than they can hold.
+QImage DecodeImage(const std::string& bytes);
+// JPEG at best quality into 24-bit colour, through libjpeg.
+QImage DecodeJpeg(const std::string& bytes);
+
+// Opens "SOL.RGF" of the program folder into s.MainLibrary; on failure shows
+// "Can't find/load " + the lower-cased path and returns false (the caller ends the program).
+bool OpenMainLibrary(Session& s);
+
+class ImageResources {
+public:
+    explicit ImageResources(Session& s);
+    ~ImageResources();
+    ImageResources(const ImageResources&) = delete;
+    ImageResources& operator=(const ImageResources&) = delete;
+
+    Session& s;
+    ImageServices services;
+
+    // The memory images the table drawing uses.
+    std::array<QImage, 53> CardFaceImages; // 13 * suit + rank - 1; entry 52 the joker
+    QImage CardBackImage;
+    QImage JqkMarkImage;
+    std::array<QImage, 2> ShadowImages; // white is transparent
+    std::array<QImage, 2> BorderImages; // pure blue is transparent
+    QImage FaceCopyImage;
+
+    // Loads a bitmap resource; names of the extra-large pictures come from plus/soladd.rgf.
+    bool LoadImageResource(QImage& bitmap, const std::string& name);
+    // The image of an empty-pile mark ("deck", "stockup", "foundation5" ...).
+    void LoadMarkImage(QImage& bitmap, const std::string& markName);
+    void ApplyCardSettings();
+    void LoadCardImages(bool facesOnly);
+    void LoadCardBack();
+    void FitCardSize();
+    void SetCardSize(const std::string& letter);
+    void ResetCardSettings();
+    void VerifyCardSet();
+    // The size letter of the custom or additional card set in force; false when it has no valid size.
+    bool CardSetSizeLetter(std::string& letter);
+    // The letter a card-set picture of that size stands for, or "" for any other size.
+    static std::string LetterOfCardSetSize(int width, int height);
+    std::string AddOnResourceName(const std::string& displayName, const std::string& kind);
+
+    // File and library loaders.
+    bool LoadBitmapFile(QImage& bitmap, const std::string& name);
+    bool LoadJpegFile(QImage& bitmap, const std::string& path);
+    bool LoadLibraryBitmap(QImage& bitmap, const std::string& name, const std::string& library);
+    bool LoadLibraryJpeg(QImage& bitmap, const std::string& name, const std::string& library);
+
+    // Backgrounds: the source in force (with its messages and fallbacks), and painting it.
+    BackgroundChoice ChooseBackground();
+    void PaintBackground(QImage& canvas);
+
+    // The preference store used while no ReadPreference/WritePreference is set.
+    std::string Preference(const std::string& key) const;
+    void WritePreferenceForTest(const std::string& key, const std::string& value) { WritePref(key, value); }
+
+private:
+    std::string ReadPref(const std::string& key) const;
+    void WritePref(const std::string& key, const std::string& value);
+    void Message(const std::string& text);
+    std::string PlusPath(const std::string& name) const;
+    std::string CustomCardSetPath() const;
+    void KeepOldCardSetNames();
+    // The picture of the custom or additional card set; "" error text when it loaded.
+    bool LoadCardSetPicture(QImage& picture, bool showErrors);
+    void LoadExtraCardSet();
+    void LoadExtraDeck(bool custom);
+    void ResetDeck();
+    void ResetBackground();
+    char Letter() const;
+    std::string DefaultSet() const;
+
+    std::map<std::string, std::string> prefs_;
+    int resetDepth_ = 0;
+    // While one set of card images loads, the extra-large library stays open for all of them.
+    int holdExtra_ = 0;
+    std::unique_ptr<ResourceLibrary> heldExtra_;
+};
+
+} // namespace quillon

@@ -1,0 +1,447 @@
+// The building rules of the catalogue's well-known games, as the compiled game definitions and the
+// legality rules give them together: each case lays out a few piles of one game and asks whether a
+// card may go somewhere, whether a run may be lifted, or which moves the position allows.
+#include "engine/LegalMoves.h"
+#include "engine/MoveLegality.h"
+#include "engine/PickUp.h"
+#include "model/GameDefinitions.h"
+#include "model/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+enum Game {
+    Klondike = 101,
+    KlondikeByThrees = 102,
+    FreeCell = 103,
+    Yukon = 104,
+    FortyThieves = 105,
+    Spider = 106,
+    Golf = 107,
+    BeleagueredCastle = 108,
+    Canfield = 109,
+};
+
+std::string GamesDatText() {
+    // The program folder; without the variable, the one beside the tests' own folder.
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    std::ifstream in(std::string(dir && *dir ? dir : "../bin") + "/GAMES.DAT", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+const std::string& GamesDat() {
+    static const std::string text = GamesDatText();
+    return text;
+}
+
+// Loads a game of the compiled catalogue into the session, as opening it does.
+bool LoadGame(Session& s, int number) {
+    s.Game.GameList = GameListFromText(GamesDat());
+    s.Params.WriteParam(62, 4, std::to_string(number));
+    return LoadGameDefinitionFromText(s, GamesDat());
+}
+
+// A card written as rank and suit letter: "10S", "KD", "AH"; a trailing "2" names the card of the
+// second deck ("AS2").
+int Card(const std::string& text) {
+    std::string t = text;
+    int deck = 0;
+    if (t.size() > 2 && t.back() == '2' && t[t.size() - 2] != '1') {
+        deck = 1;
+        t.pop_back();
+    }
+    const char suit = t.back();
+    const std::string rank = t.substr(0, t.size() - 1);
+    const int r = rank == "A" ? 1 : rank == "J" ? 11 : rank == "Q" ? 12 : rank == "K" ? 13 : std::stoi(rank);
+    const int base = suit == 'H' ? 0 : suit == 'D' ? 13 : suit == 'C' ? 26 : 39;
+    return 52 * deck + base + r;
+}
+
+// A pile written bottom first, "~" in front of a face-down card: "~KD 10S 9H".
+void Lay(Session& s, const std::string& pile, const std::string& cards) {
+    std::string* content = s.Piles.Find(pile);
+    ASSERT_NE(content, nullptr) << pile;
+    content->clear();
+    std::istringstream in(cards);
+    std::string word;
+    while (in >> word) {
+        const bool down = word[0] == '~';
+        const int n = Card(down ? word.substr(1) : word);
+        *content += CardText(n);
+        s.Cards.SetCardFace(n, down ? '0' : '1');
+    }
+}
+
+struct Layout {
+    std::vector<std::pair<std::string, std::string>> piles;
+    int baseRank = 0; // when set, the start rank the deal gives every foundation
+};
+
+void Prepare(Session& s, int game, const Layout& layout) {
+    ASSERT_TRUE(LoadGame(s, game)) << "game " << game << " is not in the catalogue";
+    for (const auto& [pile, cards] : layout.piles)
+        Lay(s, pile, cards);
+    if (layout.baseRank != 0)
+        for (int k = 0; k < 16; ++k)
+            s.GameAttr[static_cast<size_t>(55 + k)] = static_cast<std::int16_t>(layout.baseRank);
+    s.DragHeight = s.Metrics.CardHeight; // a single card unless a case lifts a run
+}
+
+// Test names from the cases' descriptions.
+template <class Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* p = info.param.what; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+}
+
+struct PlaceCase {
+    const char* what;
+    Game game;
+    Layout layout;
+    const char* card;
+    const char* pile;
+    bool accepted;
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CataloguePlacing : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(CataloguePlacing, CardGoesWhereTheGameAllows) {
+    const PlaceCase& c = GetParam();
+    Session s;
+    Prepare(s, c.game, c.layout);
+    EXPECT_EQ(PileAccepts(s, Card(c.card), c.pile), c.accepted) << c.what;
+}
+
+const PlaceCase kPlacing[] = {
+    // Klondike and Klondike by Threes: down in alternating colours, kings into gaps, aces up in suit.
+    {"red on black", Klondike, {{{"Fila1", "~3C 10S"}}}, "9H", "Fila1", true},
+    {"red on red", Klondike, {{{"Fila1", "10D"}}}, "9H", "Fila1", false},
+    {"up on the tableau", Klondike, {{{"Fila1", "8S"}}}, "9H", "Fila1", false},
+    {"a king fills a gap", Klondike, {}, "KH", "Fila3", true},
+    {"a queen does not fill a gap", Klondike, {}, "QH", "Fila3", false},
+    {"no king on an ace", Klondike, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"not on a face-down card", Klondike, {{{"Fila1", "~10S"}}}, "9H", "Fila1", false},
+    {"an ace starts a foundation", Klondike, {}, "AH", "Dest1", true},
+    {"a two does not start one", Klondike, {}, "2H", "Dest1", false},
+    {"up in suit on the foundation", Klondike, {{{"Dest1", "AH"}}}, "2H", "Dest1", true},
+    {"other suit on the foundation", Klondike, {{{"Dest1", "AH"}}}, "2D", "Dest1", false},
+    {"no ace on a full foundation",
+     Klondike,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AH2",
+     "Dest1",
+     false},
+    {"threes build the same way", KlondikeByThrees, {{{"Fila7", "JC"}}}, "10D", "Fila7", true},
+    {"threes: kings only into gaps", KlondikeByThrees, {}, "JC", "Fila7", false},
+
+    // FreeCell: four single-card cells, any card into a gap.
+    {"a free cell takes any card", FreeCell, {}, "7D", "Appogg1", true},
+    {"a full free cell takes nothing", FreeCell, {{{"Appogg2", "KS"}}}, "7D", "Appogg2", false},
+    {"any card fills a gap", FreeCell, {}, "QH", "Fila8", true},
+    {"freecell: red on black", FreeCell, {{{"Fila8", "10C"}}}, "9D", "Fila8", true},
+    {"freecell: same colour refused", FreeCell, {{{"Fila8", "10H"}}}, "9D", "Fila8", false},
+    {"freecell: ace home", FreeCell, {}, "AS", "Dest4", true},
+
+    // Yukon: like Klondike on the tableau; only a king into a gap.
+    {"yukon: red on black", Yukon, {{{"Fila2", "~2C 8C"}}}, "7H", "Fila2", true},
+    {"yukon: a gap takes a king", Yukon, {}, "KD", "Fila1", true},
+    {"yukon: not a jack", Yukon, {}, "JD", "Fila1", false},
+
+    // Forty Thieves: down in suit, any card into a gap, eight foundations.
+    {"forty thieves: in suit", FortyThieves, {{{"Fila10", "10S"}}}, "9S", "Fila10", true},
+    {"forty thieves: not another suit", FortyThieves, {{{"Fila10", "10S"}}}, "9C", "Fila10", false},
+    {"forty thieves: any card into a gap", FortyThieves, {}, "5H", "Fila4", true},
+    {"forty thieves: second deck's ace", FortyThieves, {}, "AS2", "Dest8", true},
+    {"forty thieves: two aces of a suit side by side",
+     FortyThieves,
+     {{{"Dest1", "AS"}, {"Dest2", "AS2 2S2"}}},
+     "2S",
+     "Dest1",
+     true},
+
+    // Spider: down regardless of suit, nothing on an ace, foundations take no single card.
+    {"spider: any suit", Spider, {{{"Fila1", "10S"}}}, "9H", "Fila1", true},
+    {"spider: not up", Spider, {{{"Fila1", "10S"}}}, "JS", "Fila1", false},
+    {"spider: nothing on an ace", Spider, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
+    {"spider: any card into a gap", Spider, {}, "5D", "Fila10", true},
+    {"spider: no ace to a foundation", Spider, {}, "AS", "Dest1", false},
+    {"spider: no king to a foundation", Spider, {}, "KS", "Dest1", false},
+
+    // Golf: nothing is built on the tableau.
+    {"golf: the piles take nothing", Golf, {{{"Fila1", "10S"}}}, "9H", "Fila1", false},
+    {"golf: not even into a gap", Golf, {}, "9H", "Fila1", false},
+
+    // Beleaguered Castle: down regardless of suit, any card into a gap.
+    {"castle: same suit", BeleagueredCastle, {{{"Fila5", "10H"}}}, "9H", "Fila5", true},
+    {"castle: other colour", BeleagueredCastle, {{{"Fila5", "10S"}}}, "9H", "Fila5", true},
+    {"castle: not two down", BeleagueredCastle, {{{"Fila5", "10S"}}}, "8H", "Fila5", false},
+    {"castle: any card into a gap", BeleagueredCastle, {}, "8H", "Fila5", true},
+    {"castle: up in suit home", BeleagueredCastle, {{{"Dest1", "AH"}}, 1}, "2H", "Dest1", true},
+
+    // Canfield with the foundations starting at 5: build up in suit round the corner.
+    {"canfield: the start rank opens a foundation", Canfield, {{{"Dest1", "5S"}}, 5}, "5H", "Dest2", true},
+    {"canfield: an ace does not", Canfield, {{{"Dest1", "5S"}}, 5}, "AH", "Dest2", false},
+    {"canfield: ace on king at home",
+     Canfield,
+     {{{"Dest1", "5S 6S 7S 8S 9S 10S JS QS KS"}}, 5},
+     "AS",
+     "Dest1",
+     true},
+    {"canfield: king on ace in the tableau", Canfield, {{{"Fila2", "AH"}}, 5}, "KS", "Fila2", true},
+    {"canfield: building through the start rank", Canfield, {{{"Fila2", "5H"}}, 5}, "4S", "Fila2", true},
+    {"canfield: same colour refused", Canfield, {{{"Fila2", "6H"}}, 5}, "5D", "Fila2", false},
+    {"canfield: nothing back onto the reserve", Canfield, {{{"Appogg1", "10C"}}, 5}, "9H", "Appogg1", false},
+    {"canfield: nothing into an empty reserve", Canfield, {{}, 5}, "9H", "Appogg1", false},
+    {"canfield: any card into a gap", Canfield, {{}, 5}, "9H", "Fila3", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing), CaseName<PlaceCase>);
+
+// Moves the position allows: runs lifted and the cards they may land on.
+struct MoveCase {
+    const char* what;
+    Game game;
+    Layout layout;
+    const char* from;
+    const char* card;
+    const char* to;
+    bool listed;
+};
+
+void PrintTo(const MoveCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CatalogueMoves : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(CatalogueMoves, RunsMoveAsTheGameAllows) {
+    const MoveCase& c = GetParam();
+    Session s;
+    Prepare(s, c.game, c.layout);
+    const LegalMove wanted{c.from, Card(c.card), c.to};
+    const auto moves = ListLegalMoves(s);
+    EXPECT_EQ(std::find(moves.begin(), moves.end(), wanted) != moves.end(), c.listed) << c.what << "\n"
+                                                                                      << FormatMoves(moves);
+}
+
+const MoveCase kMoves[] = {
+    {"klondike: a run in sequence moves",
+     Klondike,
+     {{{"Fila1", "~2C 10S 9H"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"klondike: a run out of sequence stays",
+     Klondike,
+     {{{"Fila1", "~2C 10S 9S"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"klondike: a king's run into a gap", Klondike, {{{"Fila1", "~2C KS QH"}}}, "Fila1", "KS", "Fila4", true},
+    {"klondike: the waste card plays",
+     Klondike,
+     {{{"Mazzo_Vis", "3D 9H"}, {"Fila1", "10C"}}},
+     "Mazzo_Vis",
+     "9H",
+     "Fila1",
+     true},
+    {"klondike: a buried waste card does not",
+     Klondike,
+     {{{"Mazzo_Vis", "9H 3D"}, {"Fila1", "10C"}}},
+     "Mazzo_Vis",
+     "9H",
+     "Fila1",
+     false},
+
+    // FreeCell: how long a run may be depends on the free cells and gaps.
+    {"freecell: three cards with two free cells",
+     FreeCell,
+     {{{"Appogg1", "2S"},
+       {"Appogg2", "3S"},
+       {"Fila1", "10S 9H 8C"},
+       {"Fila2", "JH"},
+       {"Fila3", "4C"},
+       {"Fila4", "4D"},
+       {"Fila5", "4H"},
+       {"Fila6", "4S"},
+       {"Fila7", "5C"},
+       {"Fila8", "5D"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"freecell: three cards with one free cell",
+     FreeCell,
+     {{{"Appogg1", "2S"},
+       {"Appogg2", "3S"},
+       {"Appogg3", "6S"},
+       {"Fila1", "10S 9H 8C"},
+       {"Fila2", "JH"},
+       {"Fila3", "4C"},
+       {"Fila4", "4D"},
+       {"Fila5", "4H"},
+       {"Fila6", "4S"},
+       {"Fila7", "5C"},
+       {"Fila8", "5D"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"freecell: a free cell card plays home",
+     FreeCell,
+     {{{"Appogg3", "AD"}}},
+     "Appogg3",
+     "AD",
+     "Dest1",
+     true},
+
+    // Yukon: any face-up card moves with whatever lies on it.
+    {"yukon: an unordered pile moves",
+     Yukon,
+     {{{"Fila1", "~KC 5S 9H 2C"}, {"Fila2", "6H"}}},
+     "Fila1",
+     "5S",
+     "Fila2",
+     true},
+    {"yukon: but not from a face-down card",
+     Yukon,
+     {{{"Fila1", "~5S 9H"}, {"Fila2", "6H"}}},
+     "Fila1",
+     "5S",
+     "Fila2",
+     false},
+
+    // Forty Thieves and Beleaguered Castle: one card at a time.
+    {"forty thieves: a run in suit stays",
+     FortyThieves,
+     {{{"Fila1", "10S 9S"}, {"Fila2", "JS"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"forty thieves: its top card moves",
+     FortyThieves,
+     {{{"Fila1", "10S 9S"}, {"Fila2", "10S2"}}},
+     "Fila1",
+     "9S",
+     "Fila2",
+     true},
+    {"castle: a run stays",
+     BeleagueredCastle,
+     {{{"Fila1", "10S 9H"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+
+    // Spider: only a run in one suit moves as a unit.
+    {"spider: a run in suit moves",
+     Spider,
+     {{{"Fila1", "~4C 10S 9S"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"spider: a mixed run stays",
+     Spider,
+     {{{"Fila1", "~4C 10S 9H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"spider: its top card still moves",
+     Spider,
+     {{{"Fila1", "~4C 10S 9H"}, {"Fila2", "10C"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     true},
+
+    // Canfield: a top card alone, or a whole pile.
+    {"canfield: a whole pile moves",
+     Canfield,
+     {{{"Fila1", "10S 9H"}, {"Fila2", "JD"}}, 5},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"canfield: part of a pile stays",
+     Canfield,
+     {{{"Fila1", "QC JD 10S 9H"}, {"Fila2", "JH"}}, 5},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"canfield: the reserve card plays",
+     Canfield,
+     {{{"Appogg1", "3C 8D"}, {"Fila3", "9C"}}, 5},
+     "Appogg1",
+     "8D",
+     "Fila3",
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Games, CatalogueMoves, ::testing::ValuesIn(kMoves), CaseName<MoveCase>);
+
+// Golf plays a tableau card onto the pile beside the stock when it is one rank above or below that
+// pile's top card, whatever the suit; the press asks the rule evaluator both ways round.
+struct GolfCase {
+    const char* wasteTop;
+    const char* card;
+    bool fits;
+};
+
+void PrintTo(const GolfCase& c, std::ostream* os) {
+    *os << c.card << " on " << c.wasteTop;
+}
+
+class GolfPlay : public ::testing::TestWithParam<GolfCase> {};
+
+TEST_P(GolfPlay, OneRankUpOrDown) {
+    const GolfCase& c = GetParam();
+    Session s;
+    Prepare(s, Golf, {});
+    const int top = Card(c.wasteTop), card = Card(c.card);
+    const int wrapOfPile = s.Attr(255);
+    auto ask = [&](int a, int b) {
+        RuleQuery q{a, b, -1, -1, 1, 2, false, false, 0, false};
+        return RuleAccepts(s, q);
+    };
+    ASSERT_EQ(wrapOfPile, 0) << "the piles must not change the plain one-step test";
+    bool fits = ask(top, card) || ask(card, top);
+    // The press itself refuses a king on an ace and an ace on a king.
+    const int rt = CardRank(top), rc = CardRank(card);
+    if ((rt == 1 && rc == 13) || (rt == 13 && rc == 1))
+        fits = false;
+    EXPECT_EQ(fits, c.fits) << c.card << " on " << c.wasteTop;
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, GolfPlay,
+                         ::testing::Values(GolfCase{"8C", "9H", true}, GolfCase{"8C", "7S", true},
+                                           GolfCase{"8C", "8H", false}, GolfCase{"8C", "10C", false},
+                                           GolfCase{"KS", "QD", true}, GolfCase{"AS", "2D", true},
+                                           GolfCase{"KS", "AD", false}, GolfCase{"AS", "KD", false}));
+
+} // namespace
+} // namespace quillon

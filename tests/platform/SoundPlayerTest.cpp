@@ -1,0 +1,98 @@
+#include "platform/SoundPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <chrono>
+#include <cstdint>
+#include <thread>
+
+using namespace quillon;
+
+namespace {
+
+// Tests never reach for a real sound card.
+[[maybe_unused]] const bool kDummyAudio = setenv("SDL_AUDIODRIVER", "dummy", 0) == 0;
+
+// A RIFF wave of `ms` milliseconds of a quiet tone, 16-bit mono at 22050 Hz.
+std::string Wave(int ms) {
+    const int rate = 22050;
+    uint32_t samples = uint32_t(rate) * uint32_t(ms) / 1000u, bytes = samples * 2;
+    std::string out = "RIFF";
+    auto put32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(char((v >> (8 * i)) & 0xFF));
+    };
+    auto put16 = [&](uint16_t v) {
+        out.push_back(char(v & 0xFF));
+        out.push_back(char(v >> 8));
+    };
+    put32(36 + bytes);
+    out += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(rate);
+    put32(rate * 2);
+    put16(2);
+    put16(16);
+    out += "data";
+    put32(bytes);
+    for (uint32_t i = 0; i < samples; ++i)
+        put16(uint16_t(int16_t((i % 50) * 20 - 500)));
+    return out;
+}
+
+TEST(SoundPlayerTest, DataThatIsNotAWaveIsSilent) {
+    SoundPlayer player;
+    for (const std::string& bad :
+         {std::string(), std::string("RIFF"), std::string("not a sound at all"), Wave(100).substr(0, 30)}) {
+        EXPECT_FALSE(player.Play(bad, false));
+        EXPECT_FALSE(player.IsPlaying());
+        EXPECT_FALSE(player.PlayWait(bad));
+    }
+}
+
+TEST(SoundPlayerTest, PlaysStopsAndLoops) {
+    SoundPlayer player;
+    if (!player.Play(Wave(150), false))
+        GTEST_SKIP() << "no audio device, not even the dummy one";
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+
+    // A looping sound keeps going past its own length until stopped.
+    ASSERT_TRUE(player.Play(Wave(40), true));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST(SoundPlayerTest, WaitingPlaysToTheEndButLeavesABusyDeviceAlone) {
+    SoundPlayer player;
+    if (!player.Play(Wave(4000), false))
+        GTEST_SKIP() << "no audio device";
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(player.PlayWait(Wave(1500))); // busy: returns at once, the long sound goes on
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_TRUE(player.IsPlaying());
+    player.Stop();
+
+    start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(player.PlayWait(Wave(120)));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST(SoundPlayerTest, ANewSoundReplacesThePlayingOne) {
+    SoundPlayer player;
+    if (!player.Play(Wave(2000), true))
+        GTEST_SKIP() << "no audio device";
+    ASSERT_TRUE(player.Play(Wave(60), false));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    EXPECT_FALSE(player.IsPlaying()); // the loop was replaced by the short, single sound
+}
+
+} // namespace
