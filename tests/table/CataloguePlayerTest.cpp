@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -165,8 +167,11 @@ PlayResult PlayDeal(int number, const std::string& code, int seed) {
         piles.push_back(PileName("Appogg", k));
 
     int stockClicksWithoutMove = 0;
-    for (int step = 0; step < 300 && s.Flag(GameInPlay); ++step) {
-        // A forbidden drop: a top card on a pile that does not take it.
+    for (int step = 0; step < 200 && s.Flag(GameInPlay); ++step) {
+        s.DragHeight = s.Metrics.CardHeight;
+        const std::vector<LegalMove> moves = ListLegalMoves(s);
+        // A forbidden drop: a top card on a pile the move list does not offer it; it must be
+        // refused and the table must stay as it is.
         {
             std::vector<int> tops;
             for (const auto& p : piles)
@@ -178,21 +183,26 @@ PlayResult PlayDeal(int number, const std::string& code, int seed) {
                 const int card = tops[static_cast<size_t>(rng.RandomInt(static_cast<int>(tops.size())))];
                 const std::string& to =
                     piles[static_cast<size_t>(rng.RandomInt(static_cast<int>(piles.size())))];
-                s.DragHeight = s.Metrics.CardHeight;
-                const std::vector<LegalMove> legal = ListLegalMoves(s);
-                const bool allowed = std::any_of(legal.begin(), legal.end(), [&](const LegalMove& m) {
+                const bool allowed = std::any_of(moves.begin(), moves.end(), [&](const LegalMove& m) {
                     return m.card == card && m.to == to;
                 });
-                if (!allowed && CardLocation(s, card) != kLocNowhere && g.Drop(card, to)) {
-                    r.failure = "forbidden move accepted: " + std::to_string(card) + " -> " + to +
-                                " at step " + std::to_string(step);
-                    return r;
+                if (!allowed) {
+                    const PileLists before = s.Piles;
+                    if (g.Drop(card, to)) {
+                        r.failure = "forbidden move accepted: " + std::to_string(card) + " -> " + to +
+                                    " at step " + std::to_string(step);
+                        return r;
+                    }
+                    // The release after it may fill or autoplay; the move list is then stale.
+                    if (before.StockPiles != s.Piles.StockPiles ||
+                        before.TableauPiles != s.Piles.TableauPiles ||
+                        before.FoundationPiles != s.Piles.FoundationPiles)
+                        continue;
                 }
             }
         }
         if (!s.Flag(GameInPlay))
             break;
-        std::vector<LegalMove> moves = ListLegalMoves(s);
         std::vector<LegalMove> home;
         for (const auto& m : moves)
             if (m.to.rfind("Dest", 0) == 0)
@@ -238,12 +248,13 @@ TEST(CataloguePlayer, EveryGameTwoHundredDealsWithoutFault) {
     for (int number : games) {
         int won = 0;
         for (int k = 1; k <= 200; ++k) {
-            const PlayResult r = PlayDeal(number, Code(k * 7919 % 100000), k);
-            ASSERT_TRUE(r.failure.empty())
-                << "game " << number << " code " << Code(k * 7919 % 100000) << ": " << r.failure;
+            const std::string code = Code(k * 7919 % 100000);
+            const PlayResult r = PlayDeal(number, code, k);
+            ASSERT_TRUE(r.failure.empty()) << "game " << number << " code " << code << ": " << r.failure;
             won += r.won ? 1 : 0;
         }
         RecordProperty("game_" + std::to_string(number) + "_won", won);
+        std::printf("game %d: %d of 200 deals won by the player\n", number, won);
     }
 }
 
@@ -257,6 +268,90 @@ struct Replay {
 
 const std::vector<Replay>& Replays() {
     static const std::vector<Replay> replays = {
+        {101,
+         "6057494623763",
+         {
+             {40, "Dest1"}, {0, "Mazzo"},  {0, "Mazzo"},  {48, "Fila5"}, {0, "Mazzo"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {50, "Fila6"}, {23, "Fila6"}, {0, "Mazzo"},  {41, "Dest1"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {1, "Dest2"},  {0, "Mazzo"},  {4, "Fila5"},
+             {0, "Mazzo"},  {27, "Dest3"}, {0, "Mazzo"},  {0, "Mazzo"},  {29, "Fila5"}, {15, "Fila5"},
+             {7, "Fila2"},  {38, "Fila7"}, {11, "Fila7"}, {28, "Dest3"}, {26, "Fila4"}, {31, "Fila7"},
+             {29, "Fila5"}, {0, "Mazzo"},  {29, "Fila7"}, {0, "Mazzo"},  {29, "Fila5"}, {0, "Mazzo"},
+             {29, "Fila7"}, {36, "Fila4"}, {29, "Fila5"}, {0, "Mazzo"},  {29, "Fila7"}, {0, "Mazzo"},
+             {29, "Fila5"}, {9, "Fila4"},  {34, "Fila4"}, {29, "Fila7"}, {0, "Mazzo"},  {29, "Fila5"},
+             {0, "Mazzo"},  {29, "Fila7"}, {8, "Fila6"},  {29, "Fila5"}, {0, "Mazzo"},  {29, "Fila7"},
+             {0, "Mazzo"},  {29, "Fila5"}, {0, "Mazzo"},  {2, "Dest2"},  {3, "Dest2"},  {4, "Dest2"},
+             {5, "Dest2"},  {32, "Fila2"}, {17, "Fila7"}, {52, "Fila1"}, {33, "Fila6"}, {12, "Fila1"},
+             {19, "Fila1"}, {14, "Dest4"}, {15, "Dest4"}, {29, "Dest3"}, {30, "Dest3"}, {42, "Dest1"},
+             {43, "Dest1"}, {44, "Dest1"}, {16, "Dest4"}, {17, "Dest4"}, {31, "Dest3"}, {32, "Dest3"},
+             {33, "Fila6"}, {0, "Mazzo"},  {33, "Fila1"}, {0, "Mazzo"},  {33, "Fila6"}, {0, "Mazzo"},
+             {33, "Fila1"}, {0, "Mazzo"},  {33, "Fila6"}, {13, "Fila3"}, {38, "Fila3"}, {33, "Fila1"},
+             {38, "Fila4"}, {0, "Mazzo"},  {6, "Dest2"},  {7, "Dest2"},  {20, "Fila4"}, {33, "Fila6"},
+             {8, "Dest2"},  {21, "Fila1"}, {21, "Fila6"}, {38, "Fila3"}, {21, "Fila1"}, {0, "Mazzo"},
+             {45, "Dest1"}, {21, "Fila6"}, {38, "Fila4"}, {21, "Fila1"}, {0, "Mazzo"},  {46, "Dest1"},
+             {21, "Fila6"}, {38, "Fila3"}, {21, "Fila1"}, {0, "Mazzo"},  {47, "Dest1"}, {21, "Fila6"},
+             {48, "Dest1"}, {35, "Fila1"}, {39, "Fila2"}, {12, "Fila2"}, {38, "Fila4"}, {12, "Fila1"},
+             {36, "Fila6"}, {12, "Fila2"}, {38, "Fila3"}, {12, "Fila1"}, {25, "Fila2"}, {50, "Fila2"},
+             {38, "Fila4"}, {50, "Fila1"}, {36, "Fila4"}, {50, "Fila2"}, {38, "Fila3"}, {50, "Fila1"},
+             {0, "Mazzo"},  {50, "Fila2"}, {38, "Fila4"}, {50, "Fila1"}, {36, "Fila6"}, {50, "Fila2"},
+             {38, "Fila3"}, {50, "Fila1"}, {37, "Fila2"}, {23, "Fila2"}, {38, "Fila4"}, {23, "Fila1"},
+             {36, "Fila4"}, {23, "Fila2"}, {38, "Fila3"}, {23, "Fila1"}, {0, "Mazzo"},  {18, "Dest4"},
+             {19, "Dest4"}, {33, "Dest3"}, {20, "Dest4"}, {21, "Dest4"}, {34, "Dest3"}, {35, "Dest3"},
+             {9, "Dest2"},  {36, "Dest3"}, {37, "Dest3"}, {22, "Dest4"}, {23, "Dest4"}, {24, "Dest4"},
+             {25, "Dest4"}, {26, "Dest4"}, {49, "Dest1"}, {50, "Dest1"}, {12, "Fila2"}, {0, "Mazzo"},
+             {51, "Dest1"}, {52, "Dest1"}, {0, "Mazzo"},  {10, "Dest2"}, {11, "Dest2"}, {12, "Dest2"},
+             {38, "Dest3"}, {39, "Dest3"}, {13, "Dest2"},
+         }},
+        {104,
+         "9288288561941",
+         {
+             {30, "Fila4"}, {14, "Fila4"}, {23, "Fila4"}, {17, "Fila6"}, {20, "Fila6"}, {46, "Fila4"},
+             {52, "Fila1"}, {25, "Fila7"}, {1, "Dest1"},  {19, "Fila4"}, {12, "Fila1"}, {31, "Fila4"},
+             {47, "Fila1"}, {15, "Fila3"}, {47, "Fila6"}, {34, "Fila3"}, {21, "Fila4"}, {20, "Fila6"},
+             {8, "Fila7"},  {9, "Fila4"},  {49, "Fila6"}, {27, "Dest2"}, {2, "Dest1"},  {28, "Dest2"},
+             {29, "Dest2"}, {50, "Fila1"}, {48, "Fila6"}, {10, "Fila1"}, {24, "Fila7"}, {50, "Fila7"},
+             {22, "Fila6"}, {20, "Fila6"}, {5, "Fila2"},  {32, "Fila6"}, {20, "Fila7"}, {40, "Fila3"},
+             {7, "Fila6"},  {40, "Dest3"}, {41, "Fila5"}, {37, "Fila1"}, {14, "Dest4"}, {15, "Dest4"},
+             {41, "Dest3"}, {42, "Dest3"}, {16, "Dest4"}, {43, "Dest3"}, {44, "Dest3"}, {45, "Dest3"},
+             {30, "Dest2"}, {36, "Fila3"}, {31, "Fila4"}, {48, "Fila4"}, {35, "Fila1"}, {11, "Fila4"},
+             {26, "Fila2"}, {39, "Fila3"}, {51, "Fila2"}, {13, "Fila5"}, {3, "Dest1"},  {4, "Dest1"},
+             {5, "Dest1"},  {6, "Fila7"},  {18, "Fila2"}, {33, "Fila1"}, {31, "Fila3"}, {6, "Dest1"},
+             {7, "Dest1"},  {51, "Fila5"}, {19, "Fila1"}, {46, "Dest3"}, {8, "Dest1"},  {21, "Fila3"},
+             {38, "Fila2"}, {17, "Dest4"}, {31, "Dest2"}, {18, "Dest4"}, {19, "Dest4"}, {32, "Dest2"},
+             {33, "Dest2"}, {34, "Dest2"}, {35, "Dest2"}, {20, "Dest4"}, {21, "Dest4"}, {22, "Dest4"},
+             {23, "Dest4"}, {36, "Dest2"}, {37, "Dest2"}, {47, "Dest3"}, {48, "Dest3"}, {9, "Dest1"},
+             {10, "Dest1"}, {11, "Dest1"}, {12, "Dest1"}, {38, "Dest2"}, {49, "Dest3"}, {50, "Dest3"},
+             {24, "Dest4"}, {25, "Dest4"}, {26, "Dest4"}, {39, "Dest2"}, {51, "Dest3"}, {52, "Dest3"},
+             {13, "Dest1"},
+         }},
+        {109,
+         "6057494623763",
+         {
+             {17, "Fila4"}, {0, "Mazzo"},  {0, "Mazzo"},  {32, "Fila3"}, {0, "Mazzo"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {6, "Fila1"},  {41, "Dest2"}, {31, "Fila1"}, {0, "Mazzo"},
+             {0, "Mazzo"},  {29, "Fila1"}, {0, "Mazzo"},  {0, "Mazzo"},  {51, "Fila4"}, {0, "Mazzo"},
+             {16, "Dest1"}, {0, "Mazzo"},  {2, "Dest3"},  {0, "Mazzo"},  {11, "Fila4"}, {0, "Mazzo"},
+             {0, "Mazzo"},  {5, "Fila3"},  {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {28, "Dest4"}, {29, "Dest4"}, {17, "Dest1"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},
+             {36, "Fila4"}, {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},  {3, "Dest3"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {22, "Fila4"}, {0, "Mazzo"},  {0, "Mazzo"},  {4, "Dest3"},  {5, "Dest3"},
+             {0, "Mazzo"},  {47, "Fila4"}, {7, "Fila4"},  {31, "Fila3"}, {6, "Dest3"},  {19, "Fila1"},
+             {30, "Dest4"}, {31, "Dest4"}, {32, "Dest4"}, {7, "Dest3"},  {42, "Dest2"}, {52, "Fila3"},
+             {12, "Fila3"}, {44, "Fila1"}, {33, "Fila2"}, {21, "Fila1"}, {12, "Fila2"}, {0, "Mazzo"},
+             {12, "Fila3"}, {0, "Mazzo"},  {12, "Fila2"}, {0, "Mazzo"},  {43, "Dest2"}, {44, "Dest2"},
+             {12, "Fila3"}, {0, "Mazzo"},  {12, "Fila2"}, {0, "Mazzo"},  {12, "Fila3"}, {0, "Mazzo"},
+             {12, "Fila2"}, {0, "Mazzo"},  {12, "Fila3"}, {37, "Fila3"}, {0, "Mazzo"},  {8, "Dest3"},
+             {9, "Dest3"},  {18, "Dest1"}, {19, "Dest1"}, {33, "Dest4"}, {46, "Fila1"}, {0, "Mazzo"},
+             {10, "Dest3"}, {0, "Mazzo"},  {34, "Dest4"}, {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {20, "Dest1"}, {0, "Mazzo"},  {25, "Fila2"}, {37, "Fila2"}, {0, "Mazzo"},
+             {45, "Dest2"}, {46, "Dest2"}, {21, "Dest1"}, {35, "Dest4"}, {47, "Dest2"}, {22, "Dest1"},
+             {36, "Dest4"}, {37, "Dest4"}, {11, "Dest3"}, {12, "Dest3"}, {23, "Dest1"}, {24, "Dest1"},
+             {25, "Dest1"}, {52, "Fila1"}, {39, "Fila3"}, {51, "Fila2"}, {26, "Dest1"}, {39, "Fila4"},
+             {14, "Dest1"}, {50, "Fila3"}, {13, "Dest3"}, {48, "Dest2"}, {49, "Dest2"}, {50, "Dest2"},
+             {51, "Dest2"}, {52, "Dest2"}, {38, "Dest4"}, {39, "Dest4"}, {40, "Dest2"}, {0, "Mazzo"},
+             {27, "Dest4"}, {1, "Dest3"},
+         }},
         {87,
          "0000000000003",
          {{5, "Fila8"},
@@ -283,8 +378,11 @@ TEST(CataloguePlayer, RecordedWinsReplayThroughTheEntryPoints) {
         for (size_t k = 0; k < replay.moves.size(); ++k) {
             const auto& [card, to] = replay.moves[k];
             EXPECT_FALSE(g.Won()) << "won before move " << k;
-            ASSERT_TRUE(g.Drop(card, to))
-                << "game " << replay.game << " move " << k << ": " << card << " -> " << to;
+            if (card == 0)
+                ASSERT_TRUE(g.ClickStock()) << "game " << replay.game << " move " << k << ": stock";
+            else
+                ASSERT_TRUE(g.Drop(card, to))
+                    << "game " << replay.game << " move " << k << ": " << card << " -> " << to;
             ASSERT_EQ(CardsOnTable(g.s), g.dealt);
         }
         EXPECT_EQ(recorded, 1) << "game " << replay.game;
@@ -313,6 +411,122 @@ TEST(CataloguePlayer, ForbiddenDropsLeaveTheTable) {
         EXPECT_FALSE(g.Drop(5, to)) << to;
     }
     EXPECT_EQ(g.s.Piles.TableauPiles, before.TableauPiles);
+}
+
+// Finds the winning move lists above: a depth-first search over the engine's own drops and stock
+// clicks (the table saved and restored around each try), printing the moves of the first win.
+// Run by hand: --gtest_also_run_disabled_tests --gtest_filter='*FindReplays*' with
+// QUILLON_FIND="game code budget".
+struct Saved {
+    PileLists piles;
+    std::string faces;
+    std::int16_t redeal, pressed, moves, started;
+    std::array<std::uint8_t, 10> flags;
+    std::array<std::int32_t, 4> values;
+};
+
+Saved Save(const Session& s) {
+    Saved v{s.Piles,          std::string(kCardCount, '1'), s.Game.RedealCount, s.Game.StockPressed,
+            s.Game.MovesMade, s.Game.GameStarted,           s.StateFlags,       s.StateValues};
+    for (int n = 1; n <= kCardCount; ++n)
+        v.faces[static_cast<size_t>(n - 1)] = s.Cards.CardIsHidden(n) ? '0' : '1';
+    return v;
+}
+
+void Restore(Session& s, const Saved& v) {
+    s.Piles = v.piles;
+    for (int n = 1; n <= kCardCount; ++n)
+        s.Cards.SetCardFace(n, v.faces[static_cast<size_t>(n - 1)]);
+    s.Game.RedealCount = v.redeal, s.Game.StockPressed = v.pressed, s.Game.MovesMade = v.moves;
+    s.Game.GameStarted = v.started;
+    s.StateFlags = v.flags;
+    s.StateValues = v.values;
+}
+
+std::string Key(const Session& s) {
+    std::string key;
+    for (const auto& p : s.Piles.StockPiles)
+        key += p + "|";
+    for (const auto& p : s.Piles.FoundationPiles)
+        key += std::to_string(PileSize(p)) + "|";
+    for (const auto& p : s.Piles.TableauPiles) {
+        for (int k = 0; k < PileSize(p); ++k)
+            key += CardText(PileCard(p, k)) + (s.Cards.CardIsHidden(PileCard(p, k)) ? "d" : "");
+        key += "|";
+    }
+    for (const auto& p : s.Piles.ReservePiles)
+        key += p + "|";
+    return key + std::to_string(s.Game.RedealCount);
+}
+
+struct Finder {
+    Game& g;
+    long budget;
+    std::set<std::string> seen;
+    std::vector<std::pair<int, std::string>> path;
+
+    bool Play(int depth) {
+        if (g.Won())
+            return true;
+        if (--budget < 0 || depth > 400 || !g.s.Flag(GameInPlay) || !seen.insert(Key(g.s)).second)
+            return false;
+        const Saved here = Save(g.s);
+        g.s.DragHeight = g.s.Metrics.CardHeight;
+        std::vector<LegalMove> home, uncover, other;
+        for (const LegalMove& m : ListLegalMoves(g.s)) {
+            const std::string* from = g.s.Piles.Find(m.from);
+            const std::string* to = g.s.Piles.Find(m.to);
+            const int at = PileFind(*from, m.card);
+            const bool fromTableau = m.from.rfind("Fila", 0) == 0;
+            if (m.to.rfind("Dest", 0) == 0)
+                home.push_back(m);
+            else if (at == 0 && to->empty() && fromTableau)
+                continue; // a whole pile into a gap changes nothing
+            else if (fromTableau && (at == 0 || g.s.Cards.CardIsHidden(PileCard(*from, at - 1))))
+                uncover.push_back(m);
+            else
+                other.push_back(m);
+        }
+        std::vector<std::pair<int, std::string>> tries;
+        for (const auto* list : {&home, &uncover, &other})
+            for (const auto& m : *list)
+                tries.push_back({m.card, m.to});
+        tries.push_back({0, "Mazzo"});
+        for (const auto& [card, to] : tries) {
+            const bool moved = card == 0 ? g.ClickStock() : g.Drop(card, to);
+            if (moved) {
+                path.push_back({card, to});
+                if (Play(depth + 1))
+                    return true;
+                path.pop_back();
+            }
+            Restore(g.s, here);
+            if (budget < 0)
+                return false;
+        }
+        return false;
+    }
+};
+
+TEST(CataloguePlayer, DISABLED_FindReplays) {
+    const char* spec = std::getenv("QUILLON_FIND");
+    ASSERT_TRUE(spec);
+    int number = 0;
+    char code[32] = {};
+    long budget = 0;
+    ASSERT_EQ(std::sscanf(spec, "%d %31s %ld", &number, code, &budget), 3);
+    Game g(number, code, false);
+    ASSERT_TRUE(g.ok);
+    Finder f{g, budget, {}, {}};
+    const bool won = f.Play(0);
+    std::printf("game %d code %s: %s after %ld positions\n", number, code, won ? "won" : "not won",
+                budget - f.budget);
+    if (won) {
+        std::printf("        {%d, \"%s\", {", number, code);
+        for (const auto& [card, to] : f.path)
+            std::printf("{%d, \"%s\"}, ", card, to.c_str());
+        std::printf("}},\n");
+    }
 }
 
 } // namespace
