@@ -268,6 +268,75 @@ struct Replay {
 
 const std::vector<Replay>& Replays() {
     static const std::vector<Replay> replays = {
+        {102,
+         "0000001152019",
+         {
+             {33, "Fila7"}, {36, "Fila1"}, {8, "Fila4"},  {20, "Fila7"}, {0, "Mazzo"},  {0, "Mazzo"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {10, "Fila5"}, {48, "Fila5"}, {40, "Dest1"}, {24, "Fila4"},
+             {13, "Fila1"}, {51, "Fila1"}, {14, "Dest2"}, {15, "Dest2"}, {39, "Fila2"}, {32, "Fila3"},
+             {45, "Fila7"}, {0, "Mazzo"},  {27, "Dest3"}, {0, "Mazzo"},  {0, "Mazzo"},  {22, "Fila1"},
+             {28, "Dest3"}, {47, "Fila1"}, {0, "Mazzo"},  {0, "Mazzo"},  {5, "Fila1"},  {29, "Dest3"},
+             {30, "Dest3"}, {0, "Mazzo"},  {25, "Fila2"}, {37, "Fila2"}, {16, "Dest2"}, {0, "Mazzo"},
+             {31, "Dest3"}, {32, "Dest3"}, {33, "Dest3"}, {43, "Fila1"}, {41, "Dest1"}, {3, "Fila1"},
+             {0, "Mazzo"},  {0, "Mazzo"},  {46, "Fila2"}, {0, "Mazzo"},  {0, "Mazzo"},  {0, "Mazzo"},
+             {52, "Fila4"}, {0, "Mazzo"},  {12, "Fila4"}, {35, "Fila7"}, {50, "Fila4"}, {23, "Fila4"},
+             {1, "Dest4"},  {2, "Dest4"},  {3, "Dest4"},  {4, "Dest4"},  {34, "Dest3"}, {35, "Dest3"},
+             {17, "Dest2"}, {18, "Dest2"}, {19, "Dest2"}, {6, "Fila2"},  {26, "Fila5"}, {0, "Mazzo"},
+             {38, "Fila5"}, {11, "Fila5"}, {42, "Dest1"}, {43, "Dest1"}, {5, "Dest4"},  {6, "Dest4"},
+             {7, "Dest4"},  {44, "Dest1"}, {45, "Dest1"}, {20, "Dest2"}, {46, "Dest1"}, {47, "Dest1"},
+             {8, "Dest4"},  {48, "Dest1"}, {21, "Dest2"}, {22, "Dest2"}, {36, "Dest3"}, {23, "Dest2"},
+             {24, "Dest2"}, {49, "Dest1"}, {50, "Dest1"}, {51, "Dest1"}, {9, "Dest4"},  {10, "Dest4"},
+             {37, "Dest3"}, {25, "Dest2"}, {11, "Dest4"}, {12, "Dest4"}, {13, "Dest4"}, {52, "Dest1"},
+             {38, "Dest3"}, {39, "Dest3"}, {26, "Dest2"},
+         }},
+        {108,
+         "3071271705465",
+         {
+             {21, "Fila2"}, {33, "Fila2"}, {32, "Fila2"}, {29, "Fila8"}, {28, "Dest3"}, {29, "Dest3"},
+             {44, "Fila2"}, {42, "Fila8"}, {49, "Fila6"}, {41, "Dest4"}, {42, "Dest4"}, {17, "Fila2"},
+             {16, "Fila2"}, {2, "Dest1"},  {19, "Fila5"}, {18, "Fila5"}, {7, "Fila1"},  {22, "Fila6"},
+             {47, "Fila6"}, {23, "Fila8"}, {4, "Fila3"},  {7, "Fila4"},  {7, "Fila6"},  {16, "Fila4"},
+             {16, "Fila3"}, {17, "Fila4"}, {17, "Fila5"}, {16, "Fila4"}, {16, "Fila5"}, {4, "Fila4"},
+             {4, "Fila2"},  {5, "Fila4"},  {3, "Dest1"},  {4, "Dest1"},  {30, "Dest3"}, {5, "Dest1"},
+             {25, "Fila4"}, {15, "Dest2"}, {16, "Dest2"}, {17, "Dest2"}, {18, "Dest2"}, {19, "Dest2"},
+             {20, "Dest2"}, {34, "Fila3"}, {50, "Fila4"}, {34, "Fila5"}, {8, "Fila3"},  {10, "Fila4"},
+             {31, "Dest3"}, {12, "Fila7"}, {44, "Fila1"}, {32, "Dest3"}, {33, "Dest3"}, {21, "Dest2"},
+             {34, "Dest3"}, {35, "Dest3"}, {8, "Fila2"},  {7, "Fila3"},  {7, "Fila2"},  {12, "Fila3"},
+             {12, "Fila5"}, {7, "Fila3"},  {7, "Fila6"},  {8, "Fila3"},  {9, "Fila4"},  {6, "Dest1"},
+             {7, "Dest1"},  {8, "Dest1"},  {9, "Dest1"},  {10, "Dest1"}, {46, "Fila3"}, {46, "Fila6"},
+             {50, "Fila3"}, {50, "Fila5"}, {25, "Fila2"}, {25, "Fila3"}, {25, "Fila7"}, {13, "Fila3"},
+             {52, "Fila4"}, {36, "Dest3"}, {50, "Fila2"}, {50, "Fila7"}, {12, "Fila2"}, {12, "Fila3"},
+             {50, "Fila2"}, {50, "Fila3"}, {25, "Fila2"}, {25, "Fila4"}, {50, "Fila2"}, {50, "Fila4"},
+             {12, "Fila2"}, {12, "Fila5"}, {50, "Fila2"}, {50, "Fila5"}, {25, "Fila2"}, {25, "Fila3"},
+             {50, "Fila2"}, {50, "Fila3"}, {12, "Fila2"}, {12, "Fila4"}, {50, "Fila2"}, {50, "Fila4"},
+             {25, "Fila2"}, {25, "Fila5"}, {50, "Fila2"}, {50, "Fila5"}, {12, "Fila2"}, {12, "Fila3"},
+             {50, "Fila2"}, {50, "Fila3"}, {23, "Fila2"}, {37, "Dest3"}, {23, "Fila3"}, {51, "Fila4"},
+             {23, "Fila2"}, {50, "Fila8"}, {23, "Fila8"}, {12, "Fila2"}, {12, "Fila7"}, {51, "Fila2"},
+             {51, "Fila3"}, {25, "Fila2"}, {25, "Fila4"}, {51, "Fila2"}, {51, "Fila5"}, {25, "Fila2"},
+             {25, "Fila3"}, {51, "Fila2"}, {51, "Fila4"}, {12, "Fila2"}, {12, "Fila5"}, {25, "Fila2"},
+             {25, "Fila7"}, {51, "Fila2"}, {51, "Fila3"}, {12, "Fila2"}, {12, "Fila4"}, {51, "Fila2"},
+             {51, "Fila5"}, {12, "Fila2"}, {12, "Fila3"}, {51, "Fila2"}, {51, "Fila4"}, {23, "Fila2"},
+             {50, "Fila3"}, {23, "Fila3"}, {23, "Fila8"}, {50, "Fila2"}, {50, "Fila4"}, {23, "Fila4"},
+             {12, "Fila2"}, {12, "Fila5"}, {23, "Fila2"}, {50, "Fila8"}, {50, "Fila5"}, {23, "Fila5"},
+             {51, "Fila2"}, {51, "Fila3"}, {51, "Fila8"}, {23, "Fila2"}, {51, "Fila3"}, {50, "Fila8"},
+             {50, "Fila3"}, {23, "Fila3"}, {23, "Fila8"}, {50, "Fila2"}, {50, "Fila5"}, {51, "Fila2"},
+             {51, "Fila4"}, {50, "Fila2"}, {50, "Fila4"}, {46, "Fila2"}, {23, "Fila4"}, {12, "Fila8"},
+             {46, "Fila6"}, {23, "Fila2"}, {12, "Fila3"}, {46, "Fila8"}, {23, "Fila4"}, {12, "Fila2"},
+             {12, "Fila5"}, {47, "Fila2"}, {22, "Dest2"}, {23, "Dest2"}, {46, "Fila2"}, {50, "Fila8"},
+             {50, "Fila5"}, {51, "Fila8"}, {51, "Fila3"}, {50, "Fila8"}, {50, "Fila3"}, {12, "Fila8"},
+             {12, "Fila4"}, {50, "Fila8"}, {50, "Fila4"}, {51, "Fila8"}, {51, "Fila5"}, {50, "Fila8"},
+             {50, "Fila5"}, {12, "Fila8"}, {12, "Fila3"}, {50, "Fila8"}, {50, "Fila3"}, {51, "Fila8"},
+             {51, "Fila4"}, {50, "Fila8"}, {50, "Fila4"}, {49, "Fila8"}, {11, "Dest1"}, {12, "Dest1"},
+             {13, "Dest1"}, {24, "Dest2"}, {43, "Dest4"}, {44, "Dest4"}, {25, "Dest2"}, {26, "Dest2"},
+             {49, "Fila4"}, {46, "Fila1"}, {47, "Fila6"}, {46, "Fila6"}, {49, "Fila1"}, {50, "Fila2"},
+             {49, "Fila2"}, {49, "Fila3"}, {50, "Fila4"}, {50, "Fila1"}, {49, "Fila1"}, {49, "Fila2"},
+             {50, "Fila4"}, {50, "Fila3"}, {49, "Fila3"}, {49, "Fila1"}, {51, "Fila2"}, {49, "Fila3"},
+             {51, "Fila7"}, {49, "Fila1"}, {50, "Fila7"}, {49, "Fila7"}, {46, "Fila1"}, {47, "Fila2"},
+             {46, "Fila2"}, {46, "Fila3"}, {47, "Fila6"}, {47, "Fila1"}, {46, "Fila1"}, {46, "Fila2"},
+             {47, "Fila6"}, {47, "Fila3"}, {46, "Fila3"}, {46, "Fila1"}, {48, "Fila2"}, {38, "Dest3"},
+             {45, "Dest4"}, {46, "Dest4"}, {47, "Dest4"}, {48, "Dest4"}, {49, "Dest4"}, {50, "Dest4"},
+             {51, "Dest4"}, {52, "Dest4"}, {39, "Dest3"},
+         }},
         {101,
          "6057494623763",
          {
@@ -459,6 +528,23 @@ std::string Key(const Session& s) {
     return key + std::to_string(s.Game.RedealCount);
 }
 
+// True when `card` lies on `below` as the first tableau pile's rule would build it there.
+bool Builds(Session& s, int below, int card) {
+    if (s.Cards.CardIsHidden(below))
+        return false;
+    RuleQuery q{below,
+                card,
+                s.Attr(attr::TableauEmpty),
+                s.Attr(attr::FoundationBase),
+                s.Attr(attr::TableauDir),
+                s.Attr(attr::TableauRule),
+                false,
+                s.Attr(attr::TableauWrap) > 0,
+                0,
+                false};
+    return RuleAccepts(s, q);
+}
+
 struct Finder {
     Game& g;
     long budget;
@@ -482,6 +568,9 @@ struct Finder {
                 home.push_back(m);
             else if (at == 0 && to->empty() && fromTableau)
                 continue; // a whole pile into a gap changes nothing
+            else if (fromTableau && at > 0 && m.to.rfind("Fila", 0) == 0 && !to->empty() &&
+                     Builds(g.s, PileCard(*from, at - 1), m.card))
+                continue; // from one card it builds on to another: nothing is gained
             else if (fromTableau && (at == 0 || g.s.Cards.CardIsHidden(PileCard(*from, at - 1))))
                 uncover.push_back(m);
             else
