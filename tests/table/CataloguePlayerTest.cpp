@@ -32,7 +32,8 @@ namespace {
 
 std::string ProgramDir() {
     const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir && *dir ? WithSlash(dir) : std::string();
+    // Without the variable, the program folder beside the tests' own folder.
+    return WithSlash(dir && *dir ? dir : "../bin");
 }
 
 std::vector<int> CatalogueGames() {
