@@ -1,6 +1,6 @@
 #include "app/CliSession.h"
 
-#include "engine/MoveLegality.h"
+#include "engine/GameEnd.h"
 #include "model/Deal.h"
 #include "model/Session.h"
 #include "platform/Files.h"
@@ -18,7 +18,7 @@ std::string CliProgramFolder() {
 
 void PrepareSession(Session& s) {
     s.ProgramFolder = CliProgramFolder();
-    InstallEngineHooks(s);
+    InstallPlayHooks(s);
 }
 
 bool ParseNumberArg(const std::string& command, const std::string& what, const std::string& text, long long max,

@@ -73,7 +73,7 @@ void GlideTo(Session& s, int card, const std::string& pile, bool prepare, bool a
     // With `prepare` the picture is built by the flight, or at once when the card does not fly.
     if (animate && ParamNotN(s, param::CardsAnimate)) {
         FlyCard(s, card, s.DragRect.left, s.DragRect.top, CardPlaceX(s, pile, 0, true),
-                CardPlaceY(s, pile, 0, true), prepare, true, false, false);
+                CardPlaceY(s, pile, 0, true), prepare, true, false, true);
     } else if (prepare) {
         View(s).BuildDragImage(card);
     }
@@ -295,7 +295,7 @@ bool ResolveDrop(Session& s, int card, const TableRect& rect, const DropOptions&
                 std::erase_if(list, [](const DropCandidate& c) { return c.kind == kTableauKind; }) > 0;
         moved = tryAll();
         if (!moved && droppedTableau && (!options.named || all[0].index == 0))
-            View(s).MessageBox(BoxKind::Information, "Quillon 2003", kBuildAfterStockEmpty);
+            View(s).MessageBox(BoxKind::Information, "Information", kBuildAfterStockEmpty);
     } else {
         moved = tryAll();
     }

@@ -492,6 +492,10 @@ int HandValue(std::string_view cards, int stride) {
     return sum;
 }
 
+void ShowPartialScore(Session& s, std::string_view cards) {
+    View(s).DrawPartialScore(HandValue(cards, 3));
+}
+
 int HandScore(const Session& s) {
     int score = -s.Attr(attr::CardsInPlay);
     // Every distinct state of the second waste pile in the history adds the hand put on it. The

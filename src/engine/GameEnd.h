@@ -30,6 +30,8 @@ int SequenceLength(const Session& s);
 int MatchedPairs(const Session& s);
 // The point count 0-9 of a hand of two or three cards whose numbers lie `stride` characters apart.
 int HandValue(std::string_view cards, int stride);
+// Family 64: shows the point count of the hand being built (pile contents) above the tableau.
+void ShowPartialScore(Session& s, std::string_view cards);
 // Family 64: -N plus the value of every hand put on the second waste pile.
 int HandScore(const Session& s);
 // Family 58: the sum the foundations must reach, from the deal code; -1 without a full code.

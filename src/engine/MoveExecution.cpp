@@ -7,6 +7,7 @@
 #include "engine/MoveLegality.h"
 #include "engine/Stock.h"
 #include "engine/TableView.h"
+#include "model/CardRemoval.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -287,38 +288,11 @@ bool PileTarget(const std::string& target, std::string_view prefix, size_t digit
 } // namespace
 
 RemovedFrom RemoveCard(Session& s, int card, bool leaveSlot) {
-    RemovedFrom out;
+    // Numbers that are no cards are never looked for: "000" would take an empty slot.
     if (!IsCard(card))
-        return out;
-    auto take = [&](std::string& pile, int kind, std::string name, bool slot) {
-        int k = PileFind(pile, card);
-        if (k < 0)
-            return false;
-        if (slot)
-            pile.replace(static_cast<size_t>(3 * k), 3, "000");
-        else
-            pile.erase(static_cast<size_t>(3 * k), 3);
-        out.kind = kind;
-        out.pile = std::move(name);
-        return true;
-    };
-    PileLists& p = s.Piles;
-    if (take(p.StockPiles[1], kFromWaste, "Mazzo_Vis", false))
-        return out;
-    for (int i = 0; i < kTableauCount; ++i)
-        if (take(p.TableauPiles[static_cast<size_t>(i)], kFromTableau, PileName("Fila", i + 1), leaveSlot))
-            return out;
-    for (int i = 0; i < kFoundationCount; ++i)
-        if (take(p.FoundationPiles[static_cast<size_t>(i)], kFromFoundation, PileName("Dest", i + 1), false))
-            return out;
-    if (take(p.StockPiles[0], kFromStock, "Mazzo", false))
-        return out;
-    if (take(p.StockPiles[2], kFromSecondWaste, "Mazzo_Waste", false))
-        return out;
-    for (int i = 0; i < kReserveCount; ++i)
-        if (take(p.ReservePiles[static_cast<size_t>(i)], kFromReserve, PileName("Appogg", i + 1), false))
-            return out;
-    return out;
+        return {};
+    TakenCard taken = TakeCardFromPiles(s.Piles, card, leaveSlot);
+    return {taken.kind, std::move(taken.pile)};
 }
 
 void RecordStep(Session& s) {

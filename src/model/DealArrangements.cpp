@@ -1,5 +1,6 @@
 #include "model/DealArrangements.h"
 
+#include "model/CardRemoval.h"
 #include "model/Session.h"
 
 #include <algorithm>
@@ -349,30 +350,7 @@ void FamilyArrangement(Session& s, DeckList& deck) {
 } // namespace
 
 int RemoveCardFromPiles(Session& s, int card) {
-    auto take = [&](std::string& pile) {
-        int k = PileFind(pile, card);
-        if (k < 0)
-            return false;
-        EraseAt(pile, k);
-        return true;
-    };
-    auto& P = s.Piles;
-    if (take(P.StockPiles[1]))
-        return 2;
-    for (auto& t : P.TableauPiles)
-        if (take(t))
-            return 4;
-    for (auto& f : P.FoundationPiles)
-        if (take(f))
-            return 5;
-    if (take(P.StockPiles[0]))
-        return 1;
-    if (take(P.StockPiles[2]))
-        return 3;
-    for (auto& r : P.ReservePiles)
-        if (take(r))
-            return 6;
-    return 255;
+    return TakeCardFromPiles(s.Piles, card, false).kind;
 }
 
 bool PlayToFoundation(Session& s, int card, int k) {

@@ -69,6 +69,14 @@ TEST(DropTargets, LargerOverlapFirstAndTiesByKindThenIndex) {
     c = DropTargets(u.s, At(30, 10));
     EXPECT_EQ(c[0], (DropCandidate{6, 0}));
     EXPECT_EQ(c[1], (DropCandidate{5, 0}));
+
+    // Equal overlaps: foundation (5) before tableau (4), though the tableau is looked at later.
+    PlayTable v;
+    v.s.Game.SetFoundationX(0, 50);
+    v.s.Game.SetFoundationY(0, 150);
+    c = DropTargets(v.s, At(30, 150));
+    EXPECT_EQ(c[0], (DropCandidate{5, 0}));
+    EXPECT_EQ(c[1], (DropCandidate{4, 0}));
 }
 
 TEST(DropTargets, AtMostFourAndTheWasteOnlyWhenShown) {
@@ -303,6 +311,33 @@ TEST(OnTableRelease, PressAndReleaseWithoutMovingTriesNoDrop) {
     t.s.DragRect = At(110, 160);
     OnTableRelease(t.s, 0, 0);
     EXPECT_EQ(t.PileText("Fila1"), Content("5C 8H"));
+}
+
+} // namespace
+} // namespace quillon::test
+
+namespace quillon::test {
+namespace {
+
+TEST(ResolveDrop, AnimatedDropGlidesRaisedToThePlaceAndLands) {
+    PlayTable t;
+    t.s.Params.WriteParam(param::CardsAnimate, 1, "Y");
+    t.s.Params.WriteParam(param::CardsShadowed, 1, "Y");
+    t.Pile("Fila1", "5C AH");
+    t.s.DragRect = At(40, 40);
+    ASSERT_TRUE(ResolveDrop(t.s, Card("AH"), t.s.DragRect));
+    const auto moves = t.view.Lines("Move ");
+    ASSERT_GE(moves.size(), 2u);
+    EXPECT_EQ(moves[moves.size() - 2], "Move 1,1 blend");
+    EXPECT_EQ(moves.back(), "Move 10,10 commit blend");
+    EXPECT_EQ(t.view.Count("Build "), 0) << "the dragged picture is already built";
+    EXPECT_LT(t.view.Index("Move 10,10 commit blend"), t.view.Index("Drop 10,10"));
+    // Without animation the card is dropped in place at once.
+    PlayTable u;
+    u.Pile("Fila1", "5C AH");
+    ASSERT_TRUE(ResolveDrop(u.s, Card("AH"), At(40, 40)));
+    EXPECT_EQ(u.view.Count("Move "), 0);
+    EXPECT_GE(u.view.Index("Drop 10,10"), 0);
 }
 
 } // namespace

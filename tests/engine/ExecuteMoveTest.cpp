@@ -315,3 +315,63 @@ TEST(DrawCardToTop, PullsTheCardToTheTopAndLogsTheDraw) {
 
 } // namespace
 } // namespace quillon::test
+
+namespace quillon::test {
+namespace {
+
+TEST(ExecuteMove, GridJumpTakesTheJumpedCardOffInTheSameStep) {
+    struct Row {
+        const char* what;
+        const char* from;
+        const char* to;
+        const char* jumped; // pile that loses its card, or nullptr
+    } rows[] = {
+        {"along a row", "Fila1", "Fila3", "Fila2"},
+        {"down a column", "Fila1", "Fila7", "Fila4"},
+        {"not a jump", "Fila1", "Fila5", nullptr},
+    };
+    for (const Row& r : rows) {
+        PlayTable t;
+        t.Attr(attr::GridWidth, 3).Attr(attr::TableauCount, 9);
+        for (int k = 0; k < 9; ++k)
+            t.Attr(attr::TableauRule + k, 71);
+        t.Piles({{"Fila1", "5C"}, {"Fila2", "7D"}, {"Fila4", "9S"}, {"Fila3", ""}, {"Fila7", ""}});
+        ASSERT_TRUE(t.Move("5C", r.to)) << r.what;
+        EXPECT_EQ(t.PileText(r.to), Content("5C")) << r.what;
+        if (r.jumped) {
+            EXPECT_EQ(t.PileText(r.jumped), "") << r.what;
+            EXPECT_EQ(PileSize(t.PileText("Mazzo_Waste")), 1) << r.what;
+        } else {
+            EXPECT_EQ(t.PileText("Mazzo_Waste"), "") << r.what;
+        }
+        EXPECT_EQ(t.s.History.Steps(), 1) << r.what;
+    }
+}
+
+TEST(ExecuteMove, KingDownToAceRunLeavesUnderCodeNinetyFive) {
+    PlayTable t;
+    for (int k = 0; k < 8; ++k)
+        t.Attr(attr::FoundationBase + k, 95);
+    t.Attr(attr::TableauRule, 12).Attr(attr::TableauRule + 1, 12);
+    t.Pile("Fila1", "AS 2S 3S 4S 5S 6S 7S 8S 9S 10S JS QS").Pile("Fila2", "KS");
+    ASSERT_TRUE(t.Move("KS", "Fila1"));
+    EXPECT_EQ(t.PileText("Fila1"), "");
+    EXPECT_EQ(t.PileText("Dest1"), Content("KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS"));
+    EXPECT_EQ(t.s.History.Steps(), 1);
+}
+
+TEST(ExecuteMove, CompleteRunGoesToTheSecondWasteWhenItsFoundationIsOffTheTable) {
+    PlayTable t;
+    for (int k = 0; k < 8; ++k)
+        t.Attr(attr::FoundationBase + k, 83);
+    t.s.Game.SetFoundationX(0, kFoundationHidden);
+    t.Attr(attr::TableauRule, 12).Attr(attr::TableauRule + 1, 12);
+    t.Pile("Fila1", "KD QD JD 10D 9D 8D 7D 6D 5D 4D 3D 2D").Pile("Fila2", "AD");
+    ASSERT_TRUE(t.Move("AD", "Fila1"));
+    EXPECT_EQ(t.PileText("Fila1"), "");
+    EXPECT_EQ(PileSize(t.PileText("Mazzo_Waste")), 13);
+    EXPECT_EQ(t.PileText("Dest1"), "");
+}
+
+} // namespace
+} // namespace quillon::test

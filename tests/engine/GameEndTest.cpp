@@ -314,6 +314,9 @@ TEST(HandValue, PointCounts) {
     EXPECT_EQ(hand({"7H", "8S"}, 4), 5) << "separated cards four characters apart";
     EXPECT_EQ(hand({"9H"}, 3), 9);
     EXPECT_EQ(HandValue("", 3), 0);
+    PlayTable t;
+    ShowPartialScore(t.s, Content("KH 9S"));
+    EXPECT_EQ(t.view.Lines("Partial"), std::vector<std::string>{"Partial 9"});
 }
 
 TEST(HandScore, EachHandOnTheSecondWasteCountsOnce) {

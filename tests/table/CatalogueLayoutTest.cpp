@@ -4,6 +4,7 @@
 #include "model/GameDefinitions.h"
 #include "model/Session.h"
 #include "table/PileLayout.h"
+#include "LayoutChecker.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,22 @@ INSTANTIATE_TEST_SUITE_P(Games, CatalogueLayout, ::testing::ValuesIn(kTables),
                              return std::string(info.param.game) + "_" + std::to_string(info.param.width) +
                                     "x" + std::to_string(info.param.height) + "_" + info.param.size;
                          });
+
+// Every game the build put into GAMES.DAT, whatever its number, at the two common screens with
+// size "B" cards: a new game file is checked without touching this test.
+TEST(CatalogueLayoutAll, EveryGameOfTheDefinitionFileLiesSoundly) {
+    Session list;
+    list.Game.GameList = GameListFromText(GamesDatText());
+    ASSERT_GE(list.Game.GameList.size(), 10u) << "the built catalogue should hold the shipped games";
+    for (const std::string& line : list.Game.GameList) {
+        const int number = std::stoi(line.substr(4, 3));
+        Session s;
+        ASSERT_TRUE(LoadGame(s, number)) << number;
+        DealShapes(s);
+        for (const std::string& fault : test::CheckGameLayout(s))
+            ADD_FAILURE() << "game " << number << ": " << fault;
+    }
+}
 
 } // namespace
 } // namespace quillon

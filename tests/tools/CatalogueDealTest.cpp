@@ -1,6 +1,7 @@
 // Every game of the catalogue compiles, and deals every code into the cards its deck keeps, each
 // once; the deal is a pure function of game and code. quillon-cli deal shows it.
 
+#include "CliRunner.h"
 #include "GamesDatCompiler.h"
 
 #include "model/Deal.h"
@@ -153,22 +154,6 @@ TEST(Catalogue, DealIsAPureFunctionOfGameAndCode) {
         }
     // Different codes give different deals of the default game.
     EXPECT_NE(deal(87, "0000000000000", 1), deal(87, "0000000000001", 1));
-}
-
-// Runs quillon-cli from the program folder; returns its output and exit status.
-std::pair<std::string, int> Cli(const std::string& args, const std::string& programDir = "") {
-    // The program folder is the one beside the tool unless the test names its own.
-    std::string cmd = (programDir.empty() ? "" : "QUILLON_PROGRAM_DIR=" + programDir + " ") +
-                      std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p)
-        return {"", -1};
-    std::string out;
-    char buf[256];
-    while (fgets(buf, sizeof buf, p))
-        out += buf;
-    int status = pclose(p);
-    return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 TEST(CliDeal, DefaultGamePrintsAPuzzleWithOneGap) {
