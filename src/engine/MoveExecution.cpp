@@ -5,6 +5,7 @@
 #include "engine/DropTargets.h"
 #include "engine/GameEnd.h"
 #include "engine/MoveLegality.h"
+#include "engine/Stock.h"
 #include "engine/TableView.h"
 #include "model/CardRemoval.h"
 
@@ -559,6 +560,7 @@ void OnTableRelease(Session& s, int, int) {
     TableView& view = View(s);
     view.SetBusyCursor(false);
     if (s.Game.StockPressed == 1) {
+        ReleaseStockMarker(s);
         ExecuteMove(s, 0, "Mazzo_Vis");
         s.Game.StockPressed = 0;
     }

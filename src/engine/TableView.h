@@ -59,6 +59,11 @@ public:
     virtual void InvertCard(int x, int y) = 0;
     // The empty-stock marker at the stock's place.
     virtual void DrawEmptyStockMarker() = 0;
+    // A stock picture ("StockDown", "StockUp": the empty-stock marker pressed and let go) over
+    // stock pile 0 (the stock) or 1 (the waste).
+    virtual void DrawStockImage(const std::string& image, int stockPile) { (void)image, (void)stockPile; }
+    // The empty-waste marker at the waste's place, after the waste was turned over.
+    virtual void DrawEmptyWasteMarker() {}
     // The highlight of a foundation (0-based) under the foundation-highlight preference.
     virtual void DrawFoundationHighlight(int foundation) = 0;
     // Marks on the table: the columns whose ranks add up (family 74), the matched pairs (family

@@ -20,6 +20,11 @@ struct PlaySeams {
     std::function<bool(Session&, int card, const std::string& target)> StockMove;
     std::function<bool(Session&, int card, const std::string& target)> SelectionMove;
 
+    // The selection of families 4 and 67: a stock click adds the stock's top card to a selection
+    // that is not empty (true when it did); a card turned back to the stock leaves the selection.
+    std::function<bool(Session&, int card)> AddToSelection;
+    std::function<void(Session&, int card)> DropFromSelection;
+
     // The Autoplay menu item is ticked and enabled.
     std::function<bool(const Session&)> AutoplayActive;
     // One autoplay pass after a release; the automatic finishing step (true: run again).

@@ -114,6 +114,13 @@ public:
     // Message boxes, links and the beep; never null (a silent recorder until the window sets its own).
     Desktop* desktop = nullptr;
     EngineHooks Hooks;
+    // The autoplay command as the window shows it: the "Auto&play" menu item ticked and enabled,
+    // and its two toolbar buttons held down.
+    struct AutoplayCommandState {
+        bool Ticked = false;
+        bool Enabled = true;
+        bool ButtonsDown = false;
+    } AutoplayMenu;
     // Work the play engine hands to the stock, autoplay, statistics and layout code.
     PlaySeams Play;
     // The table on screen, as the play engine sees it; set by the window. Without one the engine
