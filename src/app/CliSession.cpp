@@ -1,6 +1,6 @@
 #include "app/CliSession.h"
 
-#include "engine/GameEnd.h"
+#include "engine/Engine.h"
 #include "model/Deal.h"
 #include "model/Session.h"
 #include "platform/Files.h"
@@ -18,7 +18,7 @@ std::string CliProgramFolder() {
 
 void PrepareSession(Session& s) {
     s.ProgramFolder = CliProgramFolder();
-    InstallPlayHooks(s);
+    InstallEngine(s);
 }
 
 bool ParseNumberArg(const std::string& command, const std::string& what, const std::string& text, long long max,

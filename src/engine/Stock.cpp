@@ -1047,6 +1047,8 @@ bool StockMove(Session& s, int, const std::string& target) {
 
 void InstallStockHooks(Session& s) {
     s.Play.StockMove = StockMove;
+    // A press on the stock (or the space key) clicks it with its top card.
+    s.Play.StockClick = [](Session& x) { StockClick(x, x.TopCard("Mazzo")); };
 }
 
 } // namespace quillon

@@ -64,7 +64,7 @@ void ShuffledRedeal(Session& s);
 // The redeal shuffle: deterministic, so that a position can be replayed.
 std::vector<int> ShuffleGathered(std::vector<int> gathered);
 
-// Fills the session's StockMove seam.
+// Fills the session's StockMove and StockClick seams.
 void InstallStockHooks(Session& s);
 
 } // namespace quillon

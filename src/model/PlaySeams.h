@@ -25,6 +25,14 @@ struct PlaySeams {
     std::function<bool(Session&, int card)> AddToSelection;
     std::function<void(Session&, int card)> DropFromSelection;
 
+    // Presses the play engine hands on: a left press on the stock (the stock click), a press in a
+    // selection, pairing or memory game on a pile (button, pile name, card or 0).
+    std::function<void(Session&)> StockClick;
+    std::function<void(Session&, int button, const std::string& pile, int card)> SelectionPress;
+    // The pointer moves over the table with nothing held: the pile hints; the move-hint command.
+    std::function<void(Session&, int x, int y)> PileHints;
+    std::function<void(Session&)> SuggestMove;
+
     // The Autoplay menu item is ticked and enabled.
     std::function<bool(const Session&)> AutoplayActive;
     // One autoplay pass after a release; the automatic finishing step (true: run again).

@@ -87,6 +87,8 @@ public:
     // the pointer position less the top-left corner of the picked-up card.
     TableRect DragRect;
     int GrabOffsetX = 0, GrabOffsetY = 0;
+    // Top-left corner of a partly covered card shown whole until the release; (0, 0) when none.
+    int PeekX = 0, PeekY = 0;
     // Which joker the label under the foundations shows (foundation, depth and pile), so an
     // unchanged joker is not drawn again.
     std::string JokerLabelKey;

@@ -1,5 +1,9 @@
 #include "shell/Main.h"
 
+#include "engine/Engine.h"
+#include "engine/GameEnd.h"
+#include "engine/MoveExecution.h"
+#include "engine/PointerInput.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
 #include "model/GameDefinitions.h"
@@ -12,6 +16,7 @@
 #include "shell/Preferences.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
+#include "table/QtTableView.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -133,6 +138,37 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     table_->setObjectName("table");
     table_->Attach(drawing_.get());
     table_->OnResize = [this](int w, int h) { TableResized(w, h); };
+    // The play engine draws through the table view and reaches the pile layout's card places.
+    view_ = std::make_unique<QtTableView>(s, *drawing_);
+    view_->onOpenGameChooser = [this] { OpenGameCommand(); };
+    view_->onCloseWindow = [this] { close(); };
+    view_->onShowScore = [this](const std::string& text) {
+        if (lblScore_)
+            lblScore_->setText(QString::fromStdString(text));
+    };
+    view_->onBusyCursor = [this](bool busy) {
+        if (busy)
+            table_->setCursor(Qt::WaitCursor);
+        else
+            table_->unsetCursor();
+    };
+    view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
+    view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
+    s.view = view_.get();
+    InstallEngine(s);
+    s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
+        return PileCardX(ss, name, skip, nextSlot, pileIndex);
+    };
+    s.Play.PileCardY = [](const Session& ss, std::string_view name, int skip, bool nextSlot) {
+        return PileCardY(ss, name, skip, nextSlot);
+    };
+    table_->OnPress = [this](int button, int shift, int x, int y) { OnTablePress(s, button, shift, x, y); };
+    table_->OnMove = [this](int x, int y) { OnTableMove(s, x, y); };
+    table_->OnRelease = [this](int x, int y) {
+        OnTableRelease(s, x, y);
+        view_->HideDragImage();
+    };
+    table_->OnDoubleClick = [this] { OnTableDoubleClick(s); };
     scrBarMain_ = new QScrollBar(Qt::Vertical, central);
     scrBarMain_->setObjectName("scrBarMain");
     scrBarMain_->hide();
@@ -169,8 +205,15 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
 
 TfrmMain::~TfrmMain() {
     // No resize work may run while the window and its pictures are destroyed.
-    if (table_)
+    if (table_) {
         table_->OnResize = nullptr;
+        table_->OnPress = nullptr;
+        table_->OnMove = nullptr;
+        table_->OnRelease = nullptr;
+        table_->OnDoubleClick = nullptr;
+    }
+    if (s.view == view_.get())
+        s.view = nullptr;
 }
 
 NewGameSeams& TfrmMain::Seams() {
@@ -419,6 +462,16 @@ void TfrmMain::ToggleFullScreen() {
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    // Characters typed on the window are the table's keys (the space clicks the stock).
+    if (!table_->InputBlocked && event->text().size() == 1 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QChar c = event->text().at(0);
+        if (c == ' ' || c == 'm' || c == 'M') {
+            OnTableKey(s, static_cast<char>(c.toLatin1()));
+            view_->HideDragImage();
+            return;
+        }
+    }
     if (!InFullScreen()) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -774,6 +827,7 @@ void TfrmMain::RedrawTable() {
         // The table widget begins below the toolbar band, so its own top is the band's bottom.
         LayoutPiles(s, 0, h - 1, w, height(), ScreenSize{screen.width(), screen.height()}, 0);
     }
+    view_->ForgetPiles();
     drawing_->PaintBackground();
     drawing_->PaintTable();
     drawing_->RefreshWindow();

@@ -25,6 +25,7 @@ class ImageResources;
 class Session;
 class TableDrawing;
 class TableWidget;
+class QtTableView;
 
 // "h:nn:ss" of the time between a start and now, both as times of day in seconds; a game that
 // went past midnight counts the time to midnight plus the time since.
@@ -84,6 +85,7 @@ public:
     ImageResources& Images() { return *images_; }
     TableDrawing& Drawing() { return *drawing_; }
     TableWidget* Table() const { return table_; }
+    QtTableView& View() { return *view_; }
     QLabel* TimeLabel() const { return lblTempo_; }
     QLabel* ScoreLabel() const { return lblScore_; }
     QWidget* TimePanel() const { return pnlTempo_; }
@@ -113,6 +115,7 @@ private:
     std::unique_ptr<ImageResources> images_;
     std::unique_ptr<TableDrawing> drawing_;
     std::unique_ptr<Seams_> seams_;
+    std::unique_ptr<QtTableView> view_;
     TableWidget* table_ = nullptr;
     QScrollBar* scrBarMain_ = nullptr;
     QWidget* coolBarToolBarSmall_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "table/TableDrawing.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -44,6 +45,45 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (OnResize)
         OnResize(width(), height());
+}
+
+namespace {
+
+int ButtonNumber(Qt::MouseButton b) {
+    return b == Qt::RightButton ? 1 : b == Qt::MiddleButton ? 2 : 0;
+}
+
+int ShiftSet(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::AltModifier ? 2 : 0) |
+           (m & Qt::ControlModifier ? 4 : 0);
+}
+
+} // namespace
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+    if (!InputBlocked && OnPress)
+        OnPress(ButtonNumber(event->button()), ShiftSet(event->modifiers()), event->position().toPoint().x(),
+                event->position().toPoint().y());
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!InputBlocked && OnMove)
+        OnMove(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (!InputBlocked && OnRelease)
+        OnRelease(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+// The second press of a double click arrives here instead of as a press: the double click
+// comes first, then the press it carries, as the engine expects.
+void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (InputBlocked)
+        return;
+    if (OnDoubleClick)
+        OnDoubleClick();
+    mousePressEvent(event);
 }
 
 } // namespace quillon

@@ -132,9 +132,14 @@ TEST_F(MainWindowTest, ChoosingAGameAtTheFirstActivationDealsAndDrawsIt) {
     EXPECT_EQ(window->windowTitle().toStdString(),
               "Quillon 2003 3.2  [Put-Them-In-Order (3x3 square)]  [" + code + "]");
     EXPECT_TRUE(desktop.boxes.empty()) << "the default players pass the name check";
-    // The first tableau pile's card is drawn where the layout put it.
+    // A tableau pile's card is drawn where the layout put it. The deal is random, so take a pile
+    // that holds a card: the gap shows its empty-pile mark instead.
     TableDrawing& d = window->Drawing();
-    const int x = s.GetTableauX(0), y = s.GetTableauY(0);
+    int pile = 0;
+    while (pile < 8 && s.Piles.TableauPiles[static_cast<size_t>(pile)].empty())
+        ++pile;
+    ASSERT_FALSE(s.Piles.TableauPiles[static_cast<size_t>(pile)].empty());
+    const int x = s.GetTableauX(pile), y = s.GetTableauY(pile);
     ASSERT_GT(x, -9999);
     const QRgb inside = d.WindowImage.pixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2);
     EXPECT_NE(inside, d.BackgroundImage.pixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2));

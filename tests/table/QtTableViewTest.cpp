@@ -1,0 +1,134 @@
+// The play engine's view drawn with the table pictures: the drag picture follows the pointer and
+// restores only what it uncovers, a commit leaves it on the table, and the table widget hands
+// the pointer to the engine's handlers (a double click before the press it carries).
+
+#include "table/QtTableView.h"
+
+#include "model/Session.h"
+#include "platform/Desktop.h"
+#include "support/QtAppEnvironment.h"
+#include "table/ImageResources.h"
+#include "table/TableDrawing.h"
+#include "table/TableWidget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace quillon;
+
+namespace {
+
+::testing::Environment* const kQtApp =
+    ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
+
+constexpr QRgb kGreen = 0xFF008000;
+constexpr QRgb kRed = 0xFFFF0000;
+
+class QtTableViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        s.desktop = &desktop;
+        drawing.Resize(800, 600, 800, 600);
+        drawing.TableImage.fill(kGreen);
+        drawing.WindowImage.fill(kGreen);
+        drawing.ShowOnWindow = [this](const QRect& r) { shown.push_back(r); };
+        // A red card at (100, 100) on both pictures.
+        for (QImage* img : {&drawing.TableImage, &drawing.WindowImage})
+            for (int y = 100; y < 196; ++y)
+                for (int x = 100; x < 171; ++x)
+                    img->setPixel(x, y, kRed);
+        s.DragRect = {100, 100, 171, 196};
+        s.DragHeight = 96;
+        view.BuildDragImage(1);
+        // The card is lifted: the table shows green beneath it.
+        for (int y = 100; y < 196; ++y)
+            for (int x = 100; x < 171; ++x)
+                drawing.TableImage.setPixel(x, y, kGreen);
+    }
+    QRgb Window(int x, int y) const { return drawing.WindowImage.pixel(x, y); }
+
+    RecordingDesktop desktop;
+    Session s;
+    ImageResources images{s};
+    TableDrawing drawing{s, images};
+    QtTableView view{s, drawing};
+    std::vector<QRect> shown;
+};
+
+TEST_F(QtTableViewTest, DragPictureFollowsAndRestoresWhatItUncovers) {
+    ASSERT_EQ(view.DragImage().size(), QSize(71, 96));
+    ASSERT_TRUE(view.MoveDragImage(100, 100, false, false));
+    ASSERT_TRUE(view.MoveDragImage(130, 120, false, false));
+    EXPECT_EQ(Window(105, 105), kGreen) << "the strip left behind shows the table again";
+    EXPECT_EQ(Window(129, 195), kGreen);
+    EXPECT_EQ(Window(130, 120), kRed);
+    EXPECT_EQ(Window(200, 215), kRed) << "bottom-right corner of the picture";
+    EXPECT_EQ(Window(201, 216), kGreen);
+    EXPECT_EQ(view.DragShown(), QRect(130, 120, 71, 96));
+    EXPECT_EQ(shown.back(), QRect(100, 100, 101, 116)) << "old and new places shown at once";
+    // The same place again draws nothing.
+    shown.clear();
+    EXPECT_FALSE(view.MoveDragImage(130, 120, false, false));
+    EXPECT_TRUE(shown.empty());
+    // The table picture itself is untouched by the drag.
+    EXPECT_EQ(drawing.TableImage.pixel(150, 150), kGreen);
+}
+
+TEST_F(QtTableViewTest, CommitLeavesThePictureOnTheTableAndHideRestoresTheWindow) {
+    view.MoveDragImage(300, 300, false, false);
+    view.HideDragImage();
+    EXPECT_EQ(Window(320, 320), kGreen);
+    EXPECT_TRUE(view.DragShown().isEmpty());
+    view.MoveDragImage(400, 200, true, false);
+    EXPECT_EQ(drawing.TableImage.pixel(410, 210), kRed);
+    EXPECT_EQ(Window(410, 210), kRed);
+    view.HideDragImage();
+    EXPECT_EQ(Window(410, 210), kRed) << "a committed picture is part of the table";
+}
+
+TEST_F(QtTableViewTest, DropDrawsAtTheCardPlaceAndClearsTheDragPosition) {
+    view.MoveDragImage(300, 300, false, false);
+    view.DropDragImage(500, 100);
+    EXPECT_EQ(Window(320, 320), kGreen);
+    EXPECT_EQ(Window(510, 110), kRed);
+    EXPECT_EQ(drawing.TableImage.pixel(510, 110), kRed);
+}
+
+TEST(TableWidgetInput, PointerEventsReachTheHandlers) {
+    TableWidget table;
+    table.resize(400, 300);
+    std::vector<std::string> calls;
+    table.OnPress = [&](int b, int shift, int x, int y) {
+        calls.push_back("press " + std::to_string(b) + " " + std::to_string(shift) + " " + std::to_string(x) +
+                        "," + std::to_string(y));
+    };
+    table.OnMove = [&](int x, int y) {
+        calls.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
+    table.OnRelease = [&](int x, int y) {
+        calls.push_back("release " + std::to_string(x) + "," + std::to_string(y));
+    };
+    table.OnDoubleClick = [&] { calls.push_back("double"); };
+    auto send = [&](QEvent::Type type, Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF at) {
+        QMouseEvent e(type, at, table.mapToGlobal(at), b, b, m);
+        QApplication::sendEvent(&table, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::NoModifier, {10, 20});
+    send(QEvent::MouseMove, Qt::NoButton, Qt::NoModifier, {15, 25});
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoModifier, {15, 25});
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::NoModifier, {15, 25});
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::ControlModifier, {30, 40});
+    send(QEvent::MouseButtonPress, Qt::MiddleButton, Qt::NoModifier, {1, 2});
+    table.InputBlocked = true;
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::NoModifier, {10, 20});
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::NoModifier, {15, 25});
+    const std::vector<std::string> expected{"press 0 0 10,20", "move 15,25",      "release 15,25", "double",
+                                            "press 0 0 15,25", "press 1 4 30,40", "press 2 0 1,2"};
+    EXPECT_EQ(calls, expected);
+}
+
+} // namespace
