@@ -1,5 +1,7 @@
 #include "table/QtTableView.h"
 
+#include "table/ImageResources.h"
+
 #include "model/Cards.h"
 #include "model/EventSounds.h"
 #include "table/TableDrawing.h"
@@ -54,16 +56,40 @@ void QtTableView::RestoreWindow(const QRect& r) {
 }
 
 void QtTableView::BuildDragImage(int card) {
-    // The picked-up cards are taken from the table picture as they lie at the drag rectangle:
-    // a single card, or the run down to the pile's bottom edge.
     const int w = s_.Metrics.CardWidth;
     const int h = std::max(s_.DragHeight, s_.Metrics.CardHeight);
+    dragIsCard_ = false;
+    // A single flying card is its own picture, face or back (-1): the table at its start may show
+    // another card, such as the stock's back.
+    if (card != 0 && h == s_.Metrics.CardHeight) {
+        const auto& faces = d_.images.CardFaceImages;
+        const size_t entry = card >= 1 && card <= 208 ? size_t((card - 1) % 52) : 52;
+        const QImage& picture = card < 0 ? d_.images.CardBackImage
+                                         : (entry < faces.size() ? faces[entry] : QImage());
+        if (!picture.isNull()) {
+            drag_ = picture.convertToFormat(QImage::Format_RGB32);
+            dragIsCard_ = true;
+            // The card may already be shown at its start (raised off the stock, say): the first
+            // step of the flight then gives that place back to the table.
+            shown_ = QRect(s_.DragRect.left, s_.DragRect.top, w, h);
+            return;
+        }
+    }
+    // Picked-up cards are taken from the table picture as they lie at the drag rectangle: a single
+    // card, or the run down to the pile's bottom edge.
     drag_ = QImage(w, h, QImage::Format_ARGB32);
     drag_.fill(Qt::transparent);
     if (d_.TableImage.isNull())
         return;
     CopyPixels(drag_, 0, 0, d_.TableImage, QRect(s_.DragRect.left, s_.DragRect.top + Scroll(), w, h));
-    (void)card;
+}
+
+QImage QtTableView::Placed(int x, int y) const {
+    if (!dragIsCard_)
+        return drag_;
+    QImage pic = drag_;
+    d_.BlendCorners(pic, d_.TableImage, x, y + Scroll(), false, 0, 0);
+    return pic;
 }
 
 bool QtTableView::MoveDragImage(int x, int y, bool commit, bool) {
@@ -76,9 +102,10 @@ bool QtTableView::MoveDragImage(int x, int y, bool commit, bool) {
     const QRegion uncovered = QRegion(shown_).subtracted(QRegion(to));
     for (const QRect& strip : uncovered)
         RestoreWindow(strip);
-    CopyPixels(d_.WindowImage, x, y, drag_);
+    const QImage picture = Placed(x, y);
+    CopyPixels(d_.WindowImage, x, y, picture);
     if (commit) {
-        CopyPixels(d_.TableImage, x, y + Scroll(), drag_);
+        CopyPixels(d_.TableImage, x, y + Scroll(), picture);
         Show(shown_.united(to));
         shown_ = QRect();
         return true;
@@ -90,7 +117,7 @@ bool QtTableView::MoveDragImage(int x, int y, bool commit, bool) {
 
 void QtTableView::CommitDragImage(int x, int y) {
     if (!drag_.isNull())
-        CopyPixels(d_.TableImage, x, y + Scroll(), drag_);
+        CopyPixels(d_.TableImage, x, y + Scroll(), Placed(x, y));
 }
 
 void QtTableView::Repaint(const TableRect& a) {
@@ -103,8 +130,9 @@ void QtTableView::DropDragImage(int x, int y) {
     HideDragImage();
     if (drag_.isNull())
         return;
-    CopyPixels(d_.TableImage, x, y + Scroll(), drag_);
-    CopyPixels(d_.WindowImage, x, y, drag_);
+    const QImage picture = Placed(x, y);
+    CopyPixels(d_.TableImage, x, y + Scroll(), picture);
+    CopyPixels(d_.WindowImage, x, y, picture);
     Show(QRect(x, y, drag_.width(), drag_.height()));
 }
 

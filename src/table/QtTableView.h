@@ -74,6 +74,9 @@ private:
     TableDrawing& d_;
     Pauses pauses_;
     QImage drag_;
+    // The drag picture is one card's own picture (a flight), whose corners take on each place.
+    bool dragIsCard_ = false;
+    QImage Placed(int x, int y) const;
     QRect shown_; // where the drag picture stands on the window; empty when not shown
     std::map<std::string, std::string, std::less<>> drawn_;
 };

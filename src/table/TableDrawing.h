@@ -101,6 +101,11 @@ public:
     // Depth in pixels of a squared pile of c cards, at most `maximum`.
     static int StackDepth(int c, int maximum);
 
+    // Gives a card picture about to be put at (tx, ty) of `target` the rounded corners of its
+    // place: the pixels of the table beneath show through them.
+    void BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked, int pileIndex,
+                      int pileKind) const;
+
     // Forgets the loaded mark pictures (after the card size or back changed).
     void ForgetMarks() { marks_.clear(); }
 
@@ -110,8 +115,6 @@ private:
     void Show(const QRect& windowRect);
     void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                     int pileKind);
-    void BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked, int pileIndex,
-                      int pileKind) const;
     void CopyFromBackground(const QRect& tableRect, DrawTarget to);
     int FanMode(int pileKind, int pileIndex) const;
     const QImage& Mark(const std::string& name);

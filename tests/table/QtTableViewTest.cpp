@@ -90,6 +90,37 @@ TEST_F(QtTableViewTest, CommitLeavesThePictureOnTheTableAndHideRestoresTheWindow
     EXPECT_EQ(Window(410, 210), kRed) << "a committed picture is part of the table";
 }
 
+TEST_F(QtTableViewTest, AFlyingCardIsItsOwnPictureWithTheCornersOfItsPlace) {
+    // The table under the start shows red (another card, such as the stock's back); the card that
+    // flies from there is the ace of hearts, whose picture is blue, or a back, drawn yellow.
+    constexpr QRgb kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
+    images.CardFaceImages[0] = QImage(71, 96, QImage::Format_RGB32);
+    images.CardFaceImages[0].fill(kBlue);
+    images.CardBackImage = QImage(71, 96, QImage::Format_RGB32);
+    images.CardBackImage.fill(kYellow);
+    for (int y = 100; y < 196; ++y)
+        for (int x = 100; x < 171; ++x)
+            drawing.TableImage.setPixel(x, y, kRed);
+    // The card is first shown raised at its start, on the window only.
+    for (int y = 100; y < 196; ++y)
+        for (int x = 100; x < 171; ++x)
+            drawing.WindowImage.setPixel(x, y, kBlue);
+    view.BuildDragImage(1);
+    view.MoveDragImage(400, 200, true, true);
+    EXPECT_EQ(Window(110, 110), kRed) << "the start shows the table's picture again";
+    EXPECT_EQ(drawing.TableImage.pixel(435, 250), kBlue) << "the card's face lands, not the start's picture";
+    EXPECT_EQ(drawing.TableImage.pixel(400, 200), kGreen) << "its rounded corner shows the table";
+    EXPECT_EQ(drawing.TableImage.pixel(401, 201), kBlue);
+    view.BuildDragImage(-1);
+    view.MoveDragImage(500, 200, true, true);
+    EXPECT_EQ(drawing.TableImage.pixel(535, 250), kYellow) << "a face-down card flies as a back";
+    // A run is still taken from the table as it lies.
+    s.DragHeight = 130;
+    view.BuildDragImage(1);
+    EXPECT_EQ(view.DragImage().height(), 130);
+    EXPECT_EQ(view.DragImage().pixel(10, 10), kRed);
+}
+
 TEST_F(QtTableViewTest, DropDrawsAtTheCardPlaceAndClearsTheDragPosition) {
     view.MoveDragImage(300, 300, false, false);
     view.DropDragImage(500, 100);
