@@ -650,12 +650,12 @@ struct Finder {
 };
 
 TEST(CataloguePlayer, DISABLED_FindReplays) {
-    const char* spec = std::getenv("QUILLON_FIND");
-    ASSERT_TRUE(spec);
+    const char* request = std::getenv("QUILLON_FIND");
+    ASSERT_TRUE(request);
     int number = 0;
     char code[32] = {};
     long budget = 0;
-    ASSERT_EQ(std::sscanf(spec, "%d %31s %ld", &number, code, &budget), 3);
+    ASSERT_EQ(std::sscanf(request, "%d %31s %ld", &number, code, &budget), 3);
     Game g(number, code, false);
     ASSERT_TRUE(g.ok);
     Finder f{g, budget, {}, {}};
