@@ -81,6 +81,18 @@ struct PileLists {
     std::array<std::string, kReserveCount> ReservePiles;
 
     void Clear();
+    // Calls `visit` with every pile's content: stock group, foundations, tableau, reserves.
+    template <class Visit>
+    void ForEach(Visit&& visit) const {
+        for (const auto& p : StockPiles)
+            visit(p);
+        for (const auto& p : FoundationPiles)
+            visit(p);
+        for (const auto& p : TableauPiles)
+            visit(p);
+        for (const auto& p : ReservePiles)
+            visit(p);
+    }
     // The content of the pile with this name, or nullptr for a name that is no pile ("Waste" and
     // command names included, numbers out of range too).
     std::string* Find(std::string_view name);

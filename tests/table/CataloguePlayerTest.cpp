@@ -64,14 +64,7 @@ std::vector<int> CardsOnTable(const Session& s) {
             if (int c = PileCard(p, k); c > 0)
                 out.push_back(c);
     };
-    for (const auto& p : s.Piles.StockPiles)
-        add(p);
-    for (const auto& p : s.Piles.FoundationPiles)
-        add(p);
-    for (const auto& p : s.Piles.TableauPiles)
-        add(p);
-    for (const auto& p : s.Piles.ReservePiles)
-        add(p);
+    s.Piles.ForEach(add);
     std::sort(out.begin(), out.end());
     return out;
 }
