@@ -566,8 +566,12 @@ void TfrmMain::LoadToolbarPictures() {
 }
 
 bool TfrmMain::MainInitialisation() {
-    if (!OpenMainLibrary(s))
+    // The splash window opened the library for its title already: it stays the program's library.
+    const bool opened = s.MainLibrary && s.MainLibrary->IsOpen() &&
+                        s.MainLibrary->Path() == FindNoCase(s.ProgramFolder, "SOL.RGF");
+    if (!opened && !OpenMainLibrary(s))
         return false;
+    s.StateValues[3] = 1;
     s.SetFlag(FirstActivationPending, true);
     cursors_.Load(*s.MainLibrary);
     setWindowTitle("Quillon 2003");

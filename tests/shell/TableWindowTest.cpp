@@ -285,6 +285,39 @@ TEST_F(TableWindowTest, TheStatusBarIsHiddenAndCarriesTheLongHints) {
     EXPECT_EQ(window->statusBar()->currentMessage(), "Undo");
 }
 
+TEST_F(TableWindowTest, TheSplashOpensTheImageLibraryOnceForTheWholeRun) {
+    CreateGlobalObjects(s, program.path());
+    std::unique_ptr<QWidget> splash = MakeSplash(s);
+    ASSERT_TRUE(s.MainLibrary);
+    const ResourceLibrary* opened = s.MainLibrary.get();
+    window = CreateMainWindow(s);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(s.MainLibrary.get(), opened) << "the main initialisation keeps the library of the splash";
+    EXPECT_EQ(s.StateValues[3], 1);
+    EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(TableWindowTest, ALibraryOfAnotherFolderIsNotTakenForTheProgramsOwn) {
+    CreateGlobalObjects(s, program.path());
+    TempFolder other;
+    std::filesystem::copy(BuiltProgramFolder() + "SOL.RGF", other.path() + "SOL.RGF");
+    s.MainLibrary = std::make_unique<ResourceLibrary>();
+    ASSERT_TRUE(s.MainLibrary->Open(other.path() + "SOL.RGF"));
+    window = CreateMainWindow(s);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(s.MainLibrary->Path(), program.path() + "SOL.RGF");
+}
+
+TEST_F(TableWindowTest, WithoutTheImageLibraryTheSplashHasNoPictureAndTheStartEnds) {
+    std::filesystem::remove(program.path() + "SOL.RGF");
+    CreateGlobalObjects(s, program.path());
+    std::unique_ptr<QWidget> splash = MakeSplash(s);
+    EXPECT_FALSE(s.MainLibrary);
+    EXPECT_FALSE(CreateMainWindow(s));
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].text.rfind("Can't find/load ", 0), 0u);
+}
+
 TEST(Hints, ShortAndLongForms) {
     const struct {
         const char *hint, *shortForm, *longForm;
@@ -347,8 +380,9 @@ TEST(ProgramCursorsTest, NumbersHotSpotsAndFallbacks) {
     for (const auto& c : cases) {
         const QCursor cursor = cursors.ForSetting(c.setting, c.carrying);
         EXPECT_EQ(cursor.shape(), c.shape) << c.setting << (c.carrying ? " carrying" : "");
-        if (c.shape == Qt::BitmapCursor)
+        if (c.shape == Qt::BitmapCursor) {
             EXPECT_EQ(cursor.hotSpot(), c.hot) << c.setting;
+        }
     }
 }
 
