@@ -5,6 +5,7 @@
 #include "shell/ProgramCursors.h"
 #include "shell/Startup.h"
 
+#include "model/Cards.h"
 #include "model/ConfigFile.h"
 #include "model/GameDefinitions.h"
 #include "model/Session.h"
@@ -22,9 +23,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -316,6 +321,52 @@ TEST_F(TableWindowTest, WithoutTheImageLibraryTheSplashHasNoPictureAndTheStartEn
     EXPECT_FALSE(CreateMainWindow(s));
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].text.rfind("Can't find/load ", 0), 0u);
+}
+
+// The start as the program runs it, from an empty data folder: the splash, the main window with
+// its placement, the activation that opens the game list, a game picked there and dealt.
+TEST_F(TableWindowTest, FromAnEmptyDataFolderTheGameListOpensAndThePickedGameIsDealt) {
+    CreateGlobalObjects(s, program.path());
+    std::unique_ptr<QWidget> splash = MakeSplash(s);
+    splash->show();
+    window = CreateMainWindow(s);
+    ASSERT_TRUE(window);
+    window->RestorePlacement();
+    splash->hide();
+    splash.reset();
+    EXPECT_EQ(ReadConfigString(s, "Users", "User001", ""), "Player 1");
+    EXPECT_EQ(ReadConfigString(s, "Users", "User003", ""), "Player 3");
+    // Whoever opens the game list finds it modal and picks Klondike from it.
+    int listsSeen = 0;
+    QTimer picker;
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* list = modal ? modal->findChild<QListWidget*>("trvGames") : nullptr;
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!list || !dialog)
+            return;
+        ++listsSeen;
+        const auto items = list->findItems("Klondike", Qt::MatchExactly);
+        if (!items.isEmpty())
+            list->setCurrentItem(items.front());
+        dialog->accept();
+    });
+    picker.start(10);
+    window->show();
+    window->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!s.Flag(GameInPlay) && waited.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    picker.stop();
+    ASSERT_TRUE(s.Flag(GameInPlay)) << "the activation opened the game list and the pick dealt the game";
+    EXPECT_EQ(listsSeen, 1);
+    EXPECT_EQ(s.Params.ReadParam(62, 4), "0101");
+    EXPECT_EQ(window->windowTitle().toStdString(),
+              "Quillon 2003 3.2  [Klondike]  [" + s.Params.ReadParam(153, 15) + "]");
+    EXPECT_EQ(PileSize(s.Piles.StockPiles[0]), 24);
+    EXPECT_TRUE(window->isMaximized()) << "the default placement";
+    EXPECT_TRUE(desktop.boxes.empty());
 }
 
 TEST(Hints, ShortAndLongForms) {
