@@ -1,5 +1,6 @@
 #include "table/TableDrawing.h"
 
+#include "engine/GameEnd.h"
 #include "model/Cards.h"
 #include "model/Session.h"
 #include "table/ImageResources.h"
@@ -566,6 +567,9 @@ void TableDrawing::PaintTable() {
     if (s.Game.HighlightFoundationsMark != 0)
         HighlightFoundations(-1);
     s.Game.DealDone = 1;
+    // The puzzle of columns adding up shows its score and the sums of the finished columns.
+    if (s.Attr(kAttrFamily) == 74)
+        UpdateScore(s);
 }
 
 void TableDrawing::DrawLabelBox(const QRect& box, const QString& text) {

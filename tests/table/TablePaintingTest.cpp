@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 #include "table/ImageResources.h"
+#include "table/QtTableView.h"
 
 #include "support/QtAppEnvironment.h"
 
@@ -256,6 +257,33 @@ TEST_F(TablePaintingTest, MixedFansTakeTheirCornersFromTheSideTheyLeanOn) {
     QImage pic = face;
     drawing.BlendCorners(pic, drawing.WindowImage, 10, 10, false, 8, pile_kind::Tableau);
     EXPECT_EQ(pic.pixel(kCW - 1, 0), kGreen);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TablePaintingTest, TheColumnPuzzleShowsTheSumsOfItsFinishedColumnsWhenTheTableIsPainted) {
+    QtTableView view(s, drawing);
+    s.view = &view;
+    s.GameAttr[54] = 74;
+    s.GameAttr[3] = 9;
+    Grid(4, 1, 60, 40, 10);
+    // Column 0 adds up to 30 (10 + 10 + 5 + 5), column 1 does not.
+    s.Piles.TableauPiles[0] = "010001";
+    s.Piles.TableauPiles[1] = "023002";
+    s.Piles.TableauPiles[2] = "005003";
+    s.Piles.TableauPiles[3] = "044004";
+    for (int c : {10, 1, 23, 2, 5, 3, 44, 4})
+        s.Cards.SetCardFace(c, '1');
+    s.SetFlag(GameInPlay, true);
+    drawing.PaintTable();
+    const int y = 40 + 3 * (kCH + 10) + kCH + 5, x0 = 60 + (kCW - 28) / 2;
+    EXPECT_EQ(s.Game.DealDone, 1);
+    EXPECT_EQ(Table(x0 + 1, y + 1), kWhite) << "the finished column's sum";
+    EXPECT_EQ(Table(x0 + kCW + 2 + 1, y + 1), kGreen) << "the column that does not add up";
+    EXPECT_EQ(Window(x0 + 1, y + 1), kWhite);
+    s.view = nullptr;
 }
 
 } // namespace
