@@ -141,6 +141,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     BuildToolbars();
+    // The tool tips of the toolbar buttons and the restore buttons follow the tool-tip setting.
+    for (QToolBar* bar : {toolBarSmall_, toolBarLarge_})
+        for (QAction* a : bar->actions())
+            if (QWidget* button = bar->widgetForAction(a))
+                button->installEventFilter(this);
+    tbRestoreAfterFS_Small_->installEventFilter(this);
+    tbRestoreAfterFS_Large_->installEventFilter(this);
     column->addWidget(coolBarToolBarSmall_);
     column->addWidget(coolBarToolBarLarge_);
     auto* row = new QHBoxLayout;
@@ -934,6 +941,8 @@ void TfrmMain::ApplyTableCursor(bool carrying) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::ToolTip && watched != table_ && watched != scrBarMain_)
+        return s.Params.ReadParam(kParamToolbarTips, 1) != "Y";
     if (e->type() == QEvent::Wheel && (watched == table_ || watched == scrBarMain_)) {
         // While the bar shows, each notch of the wheel moves the table 60 pixels.
         if (scrBarMain_->isHidden())
