@@ -287,3 +287,30 @@ TEST_F(TablePaintingTest, TheColumnPuzzleShowsTheSumsOfItsFinishedColumnsWhenThe
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TablePaintingTest, AnEmptySecondWasteShowsItsMarkWhenTheTableIsPainted) {
+    QImage mark;
+    images.LoadMarkImage(mark, "StockVisible");
+    mark = mark.convertToFormat(QImage::Format_RGB32);
+    const struct {
+        int secondWastes;
+        bool marked;
+    } cases[] = {{1, true}, {0, false}};
+    for (const auto& c : cases) {
+        drawing.TableImage.fill(kGreen);
+        s.GameAttr[373] = 2; // stock and waste
+        s.GameAttr[377] = static_cast<std::int16_t>(c.secondWastes);
+        s.Game.StockX[2] = 300;
+        s.Game.StockY[2] = 200;
+        s.Game.StockHomePos[2] = {300, 200};
+        s.SetFlag(GameInPlay, true);
+        drawing.PaintTable();
+        EXPECT_EQ(Table(300 + kCW / 2, 200 + kCH / 2) == mark.pixel(kCW / 2, kCH / 2), c.marked)
+            << c.secondWastes;
+        EXPECT_EQ(Table(300 + kCW / 2, 200 + kCH / 2) == kGreen, !c.marked) << c.secondWastes;
+    }
+}
+
+} // namespace
