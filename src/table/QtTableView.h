@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <functional>
 #include <map>
 #include <string>
@@ -28,6 +29,8 @@ public:
     void ForgetPiles() { drawn_.clear(); }
     const QImage& DragImage() const { return drag_; }
     QRect DragShown() const { return shown_; }
+    // Where the drag picture's shadow stands on the window; empty when none is shown.
+    QRegion ShadowShown() const { return shadow_; }
 
     std::function<void(const std::string&)> onShowScore;
     std::function<void()> onUpdateClock, onHideHints, onOpenGameChooser, onCloseWindow;
@@ -76,8 +79,14 @@ private:
     QImage drag_;
     // The drag picture is one card's own picture (a flight), whose corners take on each place.
     bool dragIsCard_ = false;
-    QImage Placed(int x, int y) const;
-    QRect shown_; // where the drag picture stands on the window; empty when not shown
+    // The drag picture as it is put at (x, y): a single card with the corners of that place.
+    QImage Placed(int x, int y, bool blendCorners) const;
+    // Shadows are drawn under lifted and moving cards.
+    bool Shadowed() const;
+    // Draws the shadow of the drag picture standing at `at` on the window; returns where it lies.
+    QRegion DrawShadow(const QRect& at);
+    QRect shown_;    // where the drag picture stands on the window; empty when not shown
+    QRegion shadow_; // where its shadow stands on the window
     std::map<std::string, std::string, std::less<>> drawn_;
 };
 
