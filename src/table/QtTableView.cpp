@@ -8,6 +8,8 @@
 #include "table/TableDrawing.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 
@@ -261,6 +263,102 @@ void QtTableView::RedrawTable() {
     d_.PaintBackground();
     d_.PaintTable();
     d_.RefreshWindow();
+}
+
+void QtTableView::DrawLabel(const QRect& r, const QStringList& lines, const QImage& picture) {
+    if (d_.TableImage.isNull() || r.isEmpty())
+        return;
+    const QRect onTable = r.translated(0, Scroll());
+    {
+        QPainter p(&d_.TableImage);
+        p.fillRect(onTable, Qt::white);
+        p.setPen(Qt::black);
+        p.drawLine(onTable.topRight(), onTable.bottomRight());
+        p.drawLine(onTable.bottomLeft(), onTable.bottomRight());
+        QFont font("Tahoma");
+        font.setPixelSize(11);
+        p.setFont(font);
+        const QFontMetrics m(font);
+        int y = onTable.top() + 1;
+        int right = onTable.left() + 2;
+        for (const QString& line : lines) {
+            p.drawText(QRect(onTable.left() + 2, y, onTable.width() - 4, m.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, line);
+            right = std::max(right, onTable.left() + 2 + m.horizontalAdvance(line));
+            y += m.height();
+        }
+        if (!picture.isNull())
+            p.drawImage(QPoint(right + 2, onTable.top() + (onTable.height() - picture.height()) / 2),
+                        picture);
+    }
+    RestoreWindow(r);
+    Show(r);
+}
+
+void QtTableView::ClearLabel(const QRect& r) {
+    if (d_.TableImage.isNull() || d_.BackgroundImage.isNull())
+        return;
+    CopyPixels(d_.TableImage, r.left(), r.top() + Scroll(), d_.BackgroundImage, r.translated(0, Scroll()));
+    RestoreWindow(r);
+    Show(r);
+}
+
+void QtTableView::ShowMark(const std::string& kind, const std::vector<int>& items) {
+    if (kind != "columns")
+        return;
+    // Under each of the thirteen card columns of the fourth tableau row, a box with the column's
+    // sum where it adds up to thirty; the other places show the table.
+    const std::string* row = s_.Piles.Find("Fila4");
+    if (!row)
+        return;
+    const int count = PileSize(*row);
+    const int top = CardPlaceY(s_, "Fila4", 0, false) + s_.Metrics.CardHeight + 2;
+    for (int column = 0; column < 13; ++column) {
+        const int x = CardPlaceX(s_, "Fila4", count - 1 - column, false) + (s_.Metrics.CardWidth - 28) / 2;
+        const QRect box(x, top, 28, 18);
+        if (std::find(items.begin(), items.end(), column) != items.end())
+            DrawLabel(box, {" 30"});
+        else
+            ClearLabel(box);
+    }
+}
+
+void QtTableView::DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) {
+    if (foundation < 0 || foundation >= kFoundationCount)
+        return;
+    const int x = s_.Game.GetFoundationX(foundation);
+    if (x < -9999)
+        return;
+    const QRect box(x, s_.Game.GetFoundationY(foundation) + s_.Metrics.CardHeight + 3, s_.Metrics.CardWidth,
+                    16);
+    if (text.empty()) {
+        ClearLabel(box);
+        return;
+    }
+    QImage suit;
+    if (!suitImage.empty())
+        d_.images.LoadImageResource(suit, suitImage);
+    ClearLabel(box);
+    DrawLabel(box, {QString::fromStdString(text)}, suit.convertToFormat(QImage::Format_RGB32));
+}
+
+void QtTableView::DrawPartialScore(int value) {
+    // Over the first three tableau piles, just above their row; beside it, at the waste, how the
+    // hand is scored.
+    const int left = s_.GetTableauX(0), right = s_.GetTableauX(2) + s_.Metrics.CardWidth;
+    const QString score = QString(" Partial Score: %1    (max score = 9)").arg(value);
+    const int width = std::max(right - left, 190);
+    const QRect scoreBox(left + (right - left - width) / 2, s_.GetTableauY(0) - 20, width, 17);
+    DrawLabel(scoreBox, {score});
+    const int wx = s_.Game.GetStockX(1);
+    if (wx > -9999)
+        DrawLabel(QRect(wx, s_.Game.GetStockY(1), 130, 32),
+                  {" Click on the Waste", " to transfer the cards."});
+}
+
+void QtTableView::ShowMemoryResult(const MemoryResultPage& page) {
+    if (onShowMemoryResult)
+        onShowMemoryResult(page);
 }
 
 void QtTableView::PlaySound(const std::string& name, bool enabled) {

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <string>
@@ -35,6 +36,7 @@ public:
     std::function<void(const std::string&)> onShowScore;
     std::function<void()> onUpdateClock, onHideHints, onOpenGameChooser, onCloseWindow;
     std::function<void(bool)> onBusyCursor, onGameMenus, onInputBlocked;
+    std::function<void(const MemoryResultPage&)> onShowMemoryResult;
 
     void BuildDragImage(int card) override;
     bool MoveDragImage(int x, int y, bool commit, bool blendCorners) override;
@@ -47,9 +49,9 @@ public:
     void InvertCard(int x, int y) override;
     void DrawEmptyStockMarker() override;
     void DrawFoundationHighlight(int foundation) override;
-    void ShowMark(const std::string&, const std::vector<int>&) override {}
-    void DrawJokerLabel(int, const std::string&, const std::string&) override {}
-    void DrawPartialScore(int) override {}
+    void ShowMark(const std::string& kind, const std::vector<int>& items) override;
+    void DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) override;
+    void DrawPartialScore(int value) override;
     void RedrawTable() override;
     void PlaySound(const std::string& name, bool enabled) override;
     void PauseBusy(int ms) override { pauses_.PauseBusy(ms); }
@@ -63,7 +65,7 @@ public:
     void SetBusyCursor(bool busy) override;
     void SetGameMenusEnabled(bool enabled) override;
     void SetInputBlocked(bool blocked) override;
-    void ShowMemoryResult(const MemoryResultPage&) override {}
+    void ShowMemoryResult(const MemoryResultPage& page) override;
     void OpenGameChooser() override;
     void CloseMainWindow() override;
 
@@ -72,6 +74,11 @@ private:
     // Copies a window rectangle of the table picture back to the window picture.
     void RestoreWindow(const QRect& windowRect);
     void Show(const QRect& windowRect);
+    // A label box at a window rectangle: black text lines on white with a black right and bottom
+    // edge, and a picture after the text, on the window and the table picture.
+    void DrawLabel(const QRect& windowRect, const QStringList& lines, const QImage& picture = QImage());
+    // Gives a label's place back to the empty table on both pictures.
+    void ClearLabel(const QRect& windowRect);
 
     Session& s_;
     TableDrawing& d_;

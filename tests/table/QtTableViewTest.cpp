@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -236,6 +237,89 @@ TEST_F(QtTableViewTest, ADraggedCardTakesTheCornersOfEachPlace) {
     EXPECT_EQ(Window(490, 210), kGreen) << "top-right corner";
     EXPECT_EQ(Window(420, 305), kGreen) << "bottom-left corner";
     EXPECT_EQ(Window(421, 211), kBlue);
+}
+
+// Counts the pixels of a rectangle: white, dark (text and edges), the grey of smoothed text, and
+// coloured (the table showing through).
+struct Inks {
+    int white = 0, dark = 0, grey = 0, other = 0;
+};
+Inks Count(const QImage& img, const QRect& r) {
+    Inks k;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            const bool neutral = std::abs(qRed(c) - qGreen(c)) < 24 && std::abs(qGreen(c) - qBlue(c)) < 24;
+            if (c == 0xFFFFFFFF)
+                ++k.white;
+            else if (neutral && qGreen(c) < 100)
+                ++k.dark;
+            else if (neutral)
+                ++k.grey;
+            else
+                ++k.other;
+        }
+    return k;
+}
+
+TEST_F(QtTableViewTest, JokerLabelUnderItsFoundationAndClearedAgain) {
+    drawing.BackgroundImage.fill(kGreen);
+    s.Game.SetFoundationX(2, 300), s.Game.SetFoundationY(2, 20);
+    const QRect label(300, 20 + 96 + 3, 71, 16);
+    view.DrawJokerLabel(2, "Joker = 5", "");
+    for (const QImage* img : {&drawing.WindowImage, &drawing.TableImage}) {
+        const Inks k = Count(*img, label);
+        EXPECT_EQ(k.other, 0) << "a white box with black text, on both pictures";
+        EXPECT_GT(k.dark, 71 + 16) << "its edges and some text";
+        EXPECT_GT(k.white, k.dark);
+        EXPECT_EQ(img->pixel(370, label.top() + 3), 0xFF000000u) << "black right edge";
+        EXPECT_EQ(img->pixel(310, label.bottom()), 0xFF000000u) << "black bottom edge";
+    }
+    EXPECT_EQ(Window(299, 125), kGreen) << "nothing left of the foundation";
+    view.DrawJokerLabel(2, "", "");
+    EXPECT_EQ(Count(drawing.WindowImage, label).other, label.width() * label.height()) << "the table again";
+    EXPECT_EQ(Count(drawing.TableImage, label).other, label.width() * label.height());
+    // A foundation that is not on the table gets no label.
+    s.Game.SetFoundationX(3, -32000);
+    const QImage before = drawing.WindowImage;
+    view.DrawJokerLabel(3, "Joker = 5", "");
+    view.DrawJokerLabel(99, "Joker = 5", "");
+    EXPECT_TRUE(drawing.WindowImage == before);
+}
+
+TEST_F(QtTableViewTest, ColumnsAddingUpAreMarkedAndTheOthersShowTheTable) {
+    drawing.BackgroundImage.fill(kGreen);
+    // The fourth row of the column puzzle: thirteen places 55 px apart from x 20 at y 300.
+    s.Play.PileCardX = [](const Session&, std::string_view, int skip, bool, int) {
+        return 20 + (13 - 1 - skip) * 55;
+    };
+    s.Play.PileCardY = [](const Session&, std::string_view, int, bool) { return 300; };
+    s.Piles.TableauPiles[3] = std::string(13 * 3, '0');
+    view.ShowMark("columns", {0, 12});
+    auto box = [](int column) { return QRect(20 + column * 55 + 21, 300 + 96 + 2, 28, 18); };
+    EXPECT_EQ(Count(drawing.WindowImage, box(0)).other, 0);
+    EXPECT_EQ(Count(drawing.WindowImage, box(12)).other, 0);
+    EXPECT_EQ(Count(drawing.WindowImage, box(5)).other, 28 * 18);
+    // Column 0 no longer adds up: its box gives way to the table.
+    view.ShowMark("columns", {12});
+    EXPECT_EQ(Count(drawing.WindowImage, box(0)).other, 28 * 18);
+    EXPECT_EQ(Count(drawing.TableImage, box(0)).other, 28 * 18);
+    EXPECT_EQ(Count(drawing.TableImage, box(12)).other, 0);
+}
+
+TEST_F(QtTableViewTest, PartialScoreOverTheFirstPilesAndTheHintAtTheWaste) {
+    drawing.BackgroundImage.fill(kGreen);
+    s.TableauX[0] = 100, s.TableauX[1] = 180, s.TableauX[2] = 260;
+    s.TableauY[0] = 300;
+    s.Game.SetStockX(1, 500), s.Game.SetStockY(1, 20);
+    view.DrawPartialScore(7);
+    // Centred over piles 0 to 2 (100 to 331), just above the row.
+    const QRect score(100 + (231 - 231) / 2, 280, 231, 17);
+    const Inks k = Count(drawing.TableImage, score);
+    EXPECT_EQ(k.other, 0);
+    EXPECT_GT(k.dark, 231 + 17);
+    EXPECT_EQ(Window(99, 285), kGreen);
+    EXPECT_EQ(Count(drawing.WindowImage, QRect(500, 20, 130, 32)).other, 0) << "the hint at the waste";
 }
 
 TEST(TableWidgetInput, PointerEventsReachTheHandlers) {
