@@ -52,7 +52,12 @@ if ! xdpyinfo >/dev/null 2>&1; then
 fi
 read -r SCREEN_W SCREEN_H < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 
-# A private home and data folder; autoplay stays off, so the cards move only as they are dragged.
+# A private copy of the program folder (the program writes its data-folder marker there) and a
+# private home and data folder; autoplay stays off, so the cards move only as they are dragged.
+PROGRAM="$WORK/program"
+mkdir -p "$PROGRAM"
+cp -r "$BIN/quillon" "$BIN/GAMES.DAT" "$BIN/SOL.RGF" "$BIN/plus" "$PROGRAM/"
+[ -d "$BIN/help" ] && cp -r "$BIN/help" "$PROGRAM/"
 export HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share"
 mkdir -p "$XDG_DATA_HOME/Quillon"
 {
@@ -163,10 +168,18 @@ drag() {
 
 # Plays game $1 (its name begins with $2) to a win.
 play() {
-    local game=$1 name=$2 code moves tries=0
+    local game=$1 name=$2 code moves tries=0 before
+    before=$(deal_code)
     choose_game "$name" "$game"
+    # The title names the new game at once and its deal code when the deal is drawn.
+    for _ in $(seq 100); do
+        code=$(deal_code)
+        [ -n "$code" ] && [ "$code" != "$before" ] && break
+        sleep 0.1
+    done
     while :; do
         code=$(deal_code)
+        [ "$code" != "$before" ] || fail "no new deal code in the title"
         [ -n "$code" ] || fail "no deal code in the title '$(xdotool getwindowname "$MAIN")'"
         if "$CLI" solve "$game" "$code" 300000 >"$WORK/moves.txt" 2>"$WORK/solve.err"; then
             break
@@ -182,6 +195,7 @@ play() {
             sleep 0.1
         done
         [ "$(deal_code)" != "$code" ] || fail "F2 dealt no new game"
+        before=$code
         settle
     done
     moves=$(wc -l <"$WORK/moves.txt")
@@ -212,7 +226,7 @@ play() {
 }
 
 CARD_SIZE=${QUILLON_UI_CARD_SIZE:-B}
-"$BIN/quillon" >"$WORK/quillon.log" 2>&1 &
+"$PROGRAM/quillon" >"$WORK/quillon.log" 2>&1 &
 APP_PID=$!
 MAIN=$(wait_window '^Quillon 2003')
 say "main window $MAIN"
