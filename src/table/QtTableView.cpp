@@ -303,26 +303,6 @@ void QtTableView::ClearLabel(const QRect& r) {
     Show(r);
 }
 
-void QtTableView::ShowMark(const std::string& kind, const std::vector<int>& items) {
-    if (kind != "columns")
-        return;
-    // Under each of the thirteen card columns of the fourth tableau row, a box with the column's
-    // sum where it adds up to thirty; the other places show the table.
-    const std::string* row = s_.Piles.Find("Fila4");
-    if (!row)
-        return;
-    const int count = PileSize(*row);
-    const int top = CardPlaceY(s_, "Fila4", 0, false) + s_.Metrics.CardHeight + 2;
-    for (int column = 0; column < 13; ++column) {
-        const int x = CardPlaceX(s_, "Fila4", count - 1 - column, false) + (s_.Metrics.CardWidth - 28) / 2;
-        const QRect box(x, top, 28, 18);
-        if (std::find(items.begin(), items.end(), column) != items.end())
-            DrawLabel(box, {" 30"});
-        else
-            ClearLabel(box);
-    }
-}
-
 void QtTableView::DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) {
     if (foundation < 0 || foundation >= kFoundationCount)
         return;
@@ -404,6 +384,12 @@ void QtTableView::OpenGameChooser() {
 void QtTableView::CloseMainWindow() {
     if (onCloseWindow)
         onCloseWindow();
+}
+
+// The columns of the side-by-side puzzle whose ranks add up get their sum boxes.
+void QtTableView::ShowMark(const std::string& kind, const std::vector<int>& items) {
+    if (kind == "columns")
+        d_.DrawColumnSums(items);
 }
 
 } // namespace quillon

@@ -287,26 +287,6 @@ TEST_F(QtTableViewTest, JokerLabelUnderItsFoundationAndClearedAgain) {
     EXPECT_TRUE(drawing.WindowImage == before);
 }
 
-TEST_F(QtTableViewTest, ColumnsAddingUpAreMarkedAndTheOthersShowTheTable) {
-    drawing.BackgroundImage.fill(kGreen);
-    // The fourth row of the column puzzle: thirteen places 55 px apart from x 20 at y 300.
-    s.Play.PileCardX = [](const Session&, std::string_view, int skip, bool, int) {
-        return 20 + (13 - 1 - skip) * 55;
-    };
-    s.Play.PileCardY = [](const Session&, std::string_view, int, bool) { return 300; };
-    s.Piles.TableauPiles[3] = std::string(13 * 3, '0');
-    view.ShowMark("columns", {0, 12});
-    auto box = [](int column) { return QRect(20 + column * 55 + 21, 300 + 96 + 2, 28, 18); };
-    EXPECT_EQ(Count(drawing.WindowImage, box(0)).other, 0);
-    EXPECT_EQ(Count(drawing.WindowImage, box(12)).other, 0);
-    EXPECT_EQ(Count(drawing.WindowImage, box(5)).other, 28 * 18);
-    // Column 0 no longer adds up: its box gives way to the table.
-    view.ShowMark("columns", {12});
-    EXPECT_EQ(Count(drawing.WindowImage, box(0)).other, 28 * 18);
-    EXPECT_EQ(Count(drawing.TableImage, box(0)).other, 28 * 18);
-    EXPECT_EQ(Count(drawing.TableImage, box(12)).other, 0);
-}
-
 TEST_F(QtTableViewTest, PartialScoreOverTheFirstPilesAndTheHintAtTheWaste) {
     drawing.BackgroundImage.fill(kGreen);
     s.TableauX[0] = 100, s.TableauX[1] = 180, s.TableauX[2] = 260;
