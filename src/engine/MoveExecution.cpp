@@ -559,6 +559,11 @@ void PutBackDragged(Session& s) {
 void OnTableRelease(Session& s, int, int) {
     TableView& view = View(s);
     view.SetBusyCursor(false);
+    // A covered card shown whole since the press goes back under the cards that cover it.
+    if (s.PeekX != 0 || s.PeekY != 0) {
+        view.Repaint({s.PeekX, s.PeekY, s.PeekX + s.Metrics.CardWidth, s.PeekY + s.Metrics.CardHeight});
+        s.PeekX = s.PeekY = 0;
+    }
     if (s.Game.StockPressed == 1) {
         ReleaseStockMarker(s);
         ExecuteMove(s, 0, "Mazzo_Vis");

@@ -397,6 +397,10 @@ bool TableauPress(Session& s, int button, bool ctrl, const HitResult& hit) {
         return true;
     }
     (void)ctrl;
+    // Only the right button shows a covered card whole; the middle button goes on to the
+    // reserves' rule, which beeps when nothing is shown.
+    if (button != kRightButton)
+        return false;
     PeekCard(s, card, hit.rect);
     if (s.PeekX == 0 && s.PeekY == 0)
         view.Beep();

@@ -109,6 +109,9 @@ struct SoundPlayer::State {
 };
 
 SoundPlayer::SoundPlayer() : state_(std::make_unique<State>()) {
+    // The audio subsystem would otherwise turn the termination signals into events that this
+    // program never reads, and a request to end it from outside would be lost.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     state_->audioReady = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 

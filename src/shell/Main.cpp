@@ -13,6 +13,7 @@
 #include "platform/ResourceLibrary.h"
 #include "select/Players.h"
 #include "select/StatisticsFiles.h"
+#include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -174,6 +175,12 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     };
     view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
+    view_->onShowMemoryResult = [this](const MemoryResultPage& page) {
+        TfrmMemoryEnd result(page, this);
+        result.exec();
+        if (!s.Flag(GameInPlay))
+            RedrawTable();
+    };
     s.view = view_.get();
     InstallEngine(s);
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {

@@ -2,11 +2,14 @@
 
 #include "table/ImageResources.h"
 
+#include "engine/CardPlaces.h"
 #include "model/Cards.h"
 #include "model/EventSounds.h"
 #include "table/TableDrawing.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 
@@ -84,40 +87,99 @@ void QtTableView::BuildDragImage(int card) {
     CopyPixels(drag_, 0, 0, d_.TableImage, QRect(s_.DragRect.left, s_.DragRect.top + Scroll(), w, h));
 }
 
-QImage QtTableView::Placed(int x, int y) const {
-    if (!dragIsCard_)
+QImage QtTableView::Placed(int x, int y, bool blendCorners) const {
+    // A single card takes on the corners of each new place; a run keeps the picture it was lifted
+    // with (its corners lie on the cards of its own pile).
+    if (!dragIsCard_ && !(blendCorners && drag_.height() == s_.Metrics.CardHeight))
         return drag_;
     QImage pic = drag_;
     d_.BlendCorners(pic, d_.TableImage, x, y + Scroll(), false, 0, 0);
     return pic;
 }
 
-bool QtTableView::MoveDragImage(int x, int y, bool commit, bool) {
+bool QtTableView::Shadowed() const {
+    return s_.Params.ReadParam(param::CardsShadowed, 1) != "N";
+}
+
+namespace {
+
+// Draws `piece` onto `dst` at (x, y), white pixels left out, clipped to `dst`.
+void PutShadowPiece(QImage& dst, int x, int y, const QImage& piece) {
+    const QRect r = QRect(x, y, piece.width(), piece.height()).intersected(dst.rect());
+    if (r.isEmpty() || piece.format() != QImage::Format_RGB32)
+        return;
+    for (int row = r.top(); row <= r.bottom(); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(piece.constScanLine(row - y)) + (r.left() - x);
+        auto* to = reinterpret_cast<QRgb*>(dst.scanLine(row)) + r.left();
+        for (int k = 0; k < r.width(); ++k)
+            if ((from[k] & 0xFFFFFF) != 0xFFFFFF)
+                to[k] = from[k];
+    }
+}
+
+void PutPixel(QImage& dst, int x, int y, QRgb colour) {
+    if (dst.rect().contains(x, y))
+        reinterpret_cast<QRgb*>(dst.scanLine(y))[x] = colour;
+}
+
+} // namespace
+
+QRegion QtTableView::DrawShadow(const QRect& at) {
+    QImage& w = d_.WindowImage;
+    const int left = at.left(), top = at.top(), right = at.left() + at.width(),
+              bottom = at.top() + at.height();
+    if (at.height() > s_.Metrics.CardHeight) {
+        // A run: a dotted black band 7 px wide down the right edge and 7 px high along the bottom.
+        const QRect side(right, top + 7, 7, bottom - top), under(left + 8, bottom, right - left - 8, 7);
+        for (const QRect& band : {side, under})
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x)
+                    if ((x + y) % 2 == 0)
+                        PutPixel(w, x, y, 0xFF000000);
+        return QRegion(side).united(under);
+    }
+    const int S = s_.Metrics.ShadowSize;
+    const QImage& one = d_.images.ShadowImages[0];
+    const QImage& two = d_.images.ShadowImages[1];
+    PutShadowPiece(w, right, top + S - 2, one);
+    PutShadowPiece(w, left + S - 1, bottom, two);
+    // The rounded bottom-right corner of the card falls into its own shadow.
+    PutPixel(w, right - 1, bottom - 2, 0xFF000000);
+    PutPixel(w, right - 2, bottom - 1, 0xFF000000);
+    return QRegion(right, top + S - 2, one.width(), one.height())
+        .united(QRegion(left + S - 1, bottom, two.width(), two.height()))
+        .united(QRegion(right - 2, bottom - 2, 2, 2));
+}
+
+bool QtTableView::MoveDragImage(int x, int y, bool commit, bool blendCorners) {
     const QRect to(x, y, drag_.width(), drag_.height());
     if (drag_.isNull())
         return false;
     if (to == shown_ && !commit)
         return false;
-    // Only the strips the picture leaves are restored from the table picture.
-    const QRegion uncovered = QRegion(shown_).subtracted(QRegion(to));
+    // Only the strips the picture and its shadow leave are restored from the table picture.
+    const QRegion left = QRegion(shown_).united(shadow_);
+    const QRegion uncovered = left.subtracted(QRegion(to));
     for (const QRect& strip : uncovered)
         RestoreWindow(strip);
-    const QImage picture = Placed(x, y);
+    const QImage picture = Placed(x, y, blendCorners);
     CopyPixels(d_.WindowImage, x, y, picture);
     if (commit) {
         CopyPixels(d_.TableImage, x, y + Scroll(), picture);
-        Show(shown_.united(to));
+        Show(left.united(to).boundingRect());
         shown_ = QRect();
+        shadow_ = QRegion();
         return true;
     }
-    Show(shown_.isEmpty() ? to : shown_.united(to));
+    shadow_ = Shadowed() ? DrawShadow(to) : QRegion();
+    Show(left.united(to).united(shadow_).boundingRect());
     shown_ = to;
     return true;
 }
 
 void QtTableView::CommitDragImage(int x, int y) {
     if (!drag_.isNull())
-        CopyPixels(d_.TableImage, x, y + Scroll(), Placed(x, y));
+        CopyPixels(d_.TableImage, x, y + Scroll(), Placed(x, y, true));
 }
 
 void QtTableView::Repaint(const TableRect& a) {
@@ -130,17 +192,19 @@ void QtTableView::DropDragImage(int x, int y) {
     HideDragImage();
     if (drag_.isNull())
         return;
-    const QImage picture = Placed(x, y);
+    const QImage picture = Placed(x, y, true);
     CopyPixels(d_.TableImage, x, y + Scroll(), picture);
     CopyPixels(d_.WindowImage, x, y, picture);
     Show(QRect(x, y, drag_.width(), drag_.height()));
 }
 
 void QtTableView::HideDragImage() {
-    const QRect r = shown_;
+    const QRegion r = QRegion(shown_).united(shadow_);
     shown_ = QRect();
-    RestoreWindow(r);
-    Show(r);
+    shadow_ = QRegion();
+    for (const QRect& part : r)
+        RestoreWindow(part);
+    Show(r.boundingRect());
 }
 
 void QtTableView::LiftCard(int card) {
@@ -199,6 +263,82 @@ void QtTableView::RedrawTable() {
     d_.PaintBackground();
     d_.PaintTable();
     d_.RefreshWindow();
+}
+
+void QtTableView::DrawLabel(const QRect& r, const QStringList& lines, const QImage& picture) {
+    if (d_.TableImage.isNull() || r.isEmpty())
+        return;
+    const QRect onTable = r.translated(0, Scroll());
+    {
+        QPainter p(&d_.TableImage);
+        p.fillRect(onTable, Qt::white);
+        p.setPen(Qt::black);
+        p.drawLine(onTable.topRight(), onTable.bottomRight());
+        p.drawLine(onTable.bottomLeft(), onTable.bottomRight());
+        QFont font("Tahoma");
+        font.setPixelSize(11);
+        p.setFont(font);
+        const QFontMetrics m(font);
+        int y = onTable.top() + 1;
+        int right = onTable.left() + 2;
+        for (const QString& line : lines) {
+            p.drawText(QRect(onTable.left() + 2, y, onTable.width() - 4, m.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, line);
+            right = std::max(right, onTable.left() + 2 + m.horizontalAdvance(line));
+            y += m.height();
+        }
+        if (!picture.isNull())
+            p.drawImage(QPoint(right + 2, onTable.top() + (onTable.height() - picture.height()) / 2),
+                        picture);
+    }
+    RestoreWindow(r);
+    Show(r);
+}
+
+void QtTableView::ClearLabel(const QRect& r) {
+    if (d_.TableImage.isNull() || d_.BackgroundImage.isNull())
+        return;
+    CopyPixels(d_.TableImage, r.left(), r.top() + Scroll(), d_.BackgroundImage, r.translated(0, Scroll()));
+    RestoreWindow(r);
+    Show(r);
+}
+
+void QtTableView::DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) {
+    if (foundation < 0 || foundation >= kFoundationCount)
+        return;
+    const int x = s_.Game.GetFoundationX(foundation);
+    if (x < -9999)
+        return;
+    const QRect box(x, s_.Game.GetFoundationY(foundation) + s_.Metrics.CardHeight + 3, s_.Metrics.CardWidth,
+                    16);
+    if (text.empty()) {
+        ClearLabel(box);
+        return;
+    }
+    QImage suit;
+    if (!suitImage.empty())
+        d_.images.LoadImageResource(suit, suitImage);
+    ClearLabel(box);
+    DrawLabel(box, {QString::fromStdString(text)}, suit.convertToFormat(QImage::Format_RGB32));
+}
+
+void QtTableView::DrawPartialScore(int value) {
+    // Over the first three tableau piles, just above their row; beside it, at the waste, how the
+    // hand is scored.
+    const int left = s_.GetTableauX(0), right = s_.GetTableauX(2) + s_.Metrics.CardWidth;
+    const QString score = QString(" Partial Score: %1    (max score = 9)").arg(value);
+    const int width = std::max(right - left, 190);
+    const QRect scoreBox(left + (right - left - width) / 2, s_.GetTableauY(0) - 20, width, 17);
+    DrawLabel(scoreBox, {score});
+    const int wx = s_.Game.GetStockX(1);
+    if (wx > -9999)
+        DrawLabel(QRect(wx, s_.Game.GetStockY(1), 130, 32),
+                  {" Click on the Waste", " to transfer the cards."});
+}
+
+void QtTableView::ShowMemoryResult(const MemoryResultPage& page) {
+    if (onShowMemoryResult)
+        onShowMemoryResult(page);
 }
 
 void QtTableView::PlaySound(const std::string& name, bool enabled) {

@@ -10,6 +10,8 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <string>
@@ -28,10 +30,13 @@ public:
     void ForgetPiles() { drawn_.clear(); }
     const QImage& DragImage() const { return drag_; }
     QRect DragShown() const { return shown_; }
+    // Where the drag picture's shadow stands on the window; empty when none is shown.
+    QRegion ShadowShown() const { return shadow_; }
 
     std::function<void(const std::string&)> onShowScore;
     std::function<void()> onUpdateClock, onHideHints, onOpenGameChooser, onCloseWindow;
     std::function<void(bool)> onBusyCursor, onGameMenus, onInputBlocked;
+    std::function<void(const MemoryResultPage&)> onShowMemoryResult;
 
     void BuildDragImage(int card) override;
     bool MoveDragImage(int x, int y, bool commit, bool blendCorners) override;
@@ -44,9 +49,9 @@ public:
     void InvertCard(int x, int y) override;
     void DrawEmptyStockMarker() override;
     void DrawFoundationHighlight(int foundation) override;
-    void ShowMark(const std::string&, const std::vector<int>&) override {}
-    void DrawJokerLabel(int, const std::string&, const std::string&) override {}
-    void DrawPartialScore(int) override {}
+    void ShowMark(const std::string& kind, const std::vector<int>& items) override;
+    void DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) override;
+    void DrawPartialScore(int value) override;
     void RedrawTable() override;
     void PlaySound(const std::string& name, bool enabled) override;
     void PauseBusy(int ms) override { pauses_.PauseBusy(ms); }
@@ -60,7 +65,7 @@ public:
     void SetBusyCursor(bool busy) override;
     void SetGameMenusEnabled(bool enabled) override;
     void SetInputBlocked(bool blocked) override;
-    void ShowMemoryResult(const MemoryResultPage&) override {}
+    void ShowMemoryResult(const MemoryResultPage& page) override;
     void OpenGameChooser() override;
     void CloseMainWindow() override;
 
@@ -69,6 +74,11 @@ private:
     // Copies a window rectangle of the table picture back to the window picture.
     void RestoreWindow(const QRect& windowRect);
     void Show(const QRect& windowRect);
+    // A label box at a window rectangle: black text lines on white with a black right and bottom
+    // edge, and a picture after the text, on the window and the table picture.
+    void DrawLabel(const QRect& windowRect, const QStringList& lines, const QImage& picture = QImage());
+    // Gives a label's place back to the empty table on both pictures.
+    void ClearLabel(const QRect& windowRect);
 
     Session& s_;
     TableDrawing& d_;
@@ -76,8 +86,14 @@ private:
     QImage drag_;
     // The drag picture is one card's own picture (a flight), whose corners take on each place.
     bool dragIsCard_ = false;
-    QImage Placed(int x, int y) const;
-    QRect shown_; // where the drag picture stands on the window; empty when not shown
+    // The drag picture as it is put at (x, y): a single card with the corners of that place.
+    QImage Placed(int x, int y, bool blendCorners) const;
+    // Shadows are drawn under lifted and moving cards.
+    bool Shadowed() const;
+    // Draws the shadow of the drag picture standing at `at` on the window; returns where it lies.
+    QRegion DrawShadow(const QRect& at);
+    QRect shown_;    // where the drag picture stands on the window; empty when not shown
+    QRegion shadow_; // where its shadow stands on the window
     std::map<std::string, std::string, std::less<>> drawn_;
 };
 

@@ -206,6 +206,46 @@ TEST(PointerInput, CtrlRightPressShowsACoveredCardWhole) {
     EXPECT_EQ(t.s.PeekX, 10);
     EXPECT_EQ(t.s.PeekY, 150);
     EXPECT_EQ(t.view.Count("Beep"), 0);
+    // The release puts the table back over the card and forgets it, so the next right press on
+    // something that cannot be shown beeps again.
+    t.view.log.clear();
+    OnTableRelease(t.s, 20, 160);
+    EXPECT_EQ(t.view.Count("Repaint 10,150 81,246"), 1);
+    EXPECT_EQ(t.s.PeekX, 0);
+    EXPECT_EQ(t.s.PeekY, 0);
+    t.Press(5000, 5000, kRightButton, kCtrlKey);
+    t.Press(20, 160, kMiddleButton);
+    EXPECT_EQ(t.view.Count("Beep"), 1);
+    OnTableRelease(t.s, 20, 160);
+    EXPECT_EQ(t.view.Count("Repaint"), 1) << "nothing was shown, nothing is repaired";
+}
+
+TEST(PointerInput, RightPressesThatShowNothing) {
+    struct Row {
+        const char* what;
+        const char* peekSwitch;
+        bool faceDown;
+        int button, shift;
+        bool beep;
+    } rows[] = {
+        {"switch off", "N", false, kRightButton, kCtrlKey, true},
+        {"face-down card", "Y", true, kRightButton, kCtrlKey, true},
+        {"right button without Ctrl", "Y", false, kRightButton, 0, false},
+        {"middle button on a tableau card", "Y", false, kMiddleButton, 0, true},
+    };
+    for (const Row& r : rows) {
+        InputTable t;
+        t.s.Params.WriteParam(param::ShowPartialHiddenCard, 1, r.peekSwitch);
+        t.Pile("Fila1", "10D 8H 7S");
+        if (r.faceDown)
+            t.FaceDown("10D");
+        // A face-down card shows only its short strip.
+        t.Press(20, r.faceDown ? 152 : 160, r.button, r.shift);
+        EXPECT_EQ(t.s.PeekX, 0) << r.what;
+        EXPECT_EQ(t.view.Count("Card"), 0) << r.what;
+        EXPECT_EQ(t.view.Count("Beep"), r.beep ? 1 : 0) << r.what;
+        EXPECT_EQ(t.s.Game.DragCard, 0) << r.what;
+    }
 }
 
 TEST(PointerInput, FaceDownTopCardTurnsUpWhereItLies) {

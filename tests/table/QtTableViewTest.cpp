@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,178 @@ TEST_F(QtTableViewTest, DropDrawsAtTheCardPlaceAndClearsTheDragPosition) {
     EXPECT_EQ(Window(320, 320), kGreen);
     EXPECT_EQ(Window(510, 110), kRed);
     EXPECT_EQ(drawing.TableImage.pixel(510, 110), kRed);
+}
+
+// Shadow pieces as the library draws them: white is left out, the rest is dark.
+void GiveShadows(ImageResources& images) {
+    images.ShadowImages[0] = QImage(9, 98, QImage::Format_RGB32);
+    images.ShadowImages[1] = QImage(72, 9, QImage::Format_RGB32);
+    for (QImage& piece : images.ShadowImages) {
+        piece.fill(Qt::white);
+        for (int y = 0; y < piece.height(); ++y)
+            for (int x = 0; x < piece.width(); ++x)
+                if ((x + y) % 2 == 0)
+                    piece.setPixel(x, y, 0xFF303030);
+    }
+}
+
+// True when the window shows exactly the table picture inside `r` (window = table, no scroll).
+bool ShowsTable(const TableDrawing& d, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (d.WindowImage.pixel(x, y) != d.TableImage.pixel(x, y))
+                return false;
+    return true;
+}
+
+TEST_F(QtTableViewTest, ShadowFollowsTheCardAndItsOldStripsAreRestored) {
+    s.Params.WriteParam(178, 1, "Y");
+    GiveShadows(images);
+    CopyPixels(drawing.WindowImage, 0, 0, drawing.TableImage);
+    const QImage tableBefore = drawing.TableImage;
+    ASSERT_TRUE(view.MoveDragImage(300, 300, false, false));
+    // Piece 1 right of the card from 7 px below its top, piece 2 under it from 8 px right of its left.
+    EXPECT_EQ(Window(371, 307), 0xFF303030u);
+    EXPECT_EQ(Window(372, 307), kGreen) << "white is left out";
+    EXPECT_EQ(Window(308, 396), 0xFF303030u);
+    EXPECT_EQ(Window(307, 396), kGreen) << "the bottom piece starts 8 px in";
+    EXPECT_EQ(Window(371, 306), kGreen) << "the side piece starts 7 px down";
+    EXPECT_EQ(Window(370, 394), 0xFF000000u) << "the card's own corner falls into the shadow";
+    EXPECT_EQ(Window(369, 395), 0xFF000000u);
+    // Two pixels on: everything the card and its shadow left shows the table again.
+    ASSERT_TRUE(view.MoveDragImage(302, 302, false, false));
+    EXPECT_TRUE(ShowsTable(drawing, QRect(300, 300, 2, 96))) << "left strip";
+    EXPECT_TRUE(ShowsTable(drawing, QRect(300, 300, 71, 2))) << "top strip";
+    EXPECT_EQ(Window(373, 309), 0xFF303030u) << "the shadow moved with the card";
+    // Far away: nothing of the old place, its shadow included, is left on the window.
+    ASSERT_TRUE(view.MoveDragImage(600, 100, false, false));
+    EXPECT_TRUE(ShowsTable(drawing, QRect(290, 290, 100, 130)));
+    view.HideDragImage();
+    EXPECT_TRUE(ShowsTable(drawing, QRect(0, 0, 800, 600))) << "hidden with its shadow";
+    EXPECT_TRUE(view.ShadowShown().isEmpty());
+    EXPECT_TRUE(drawing.TableImage == tableBefore) << "the shadow is drawn on the window only";
+}
+
+TEST_F(QtTableViewTest, ARunGetsADottedShadowAndNoPieces) {
+    s.Params.WriteParam(178, 1, "Y");
+    GiveShadows(images);
+    CopyPixels(drawing.WindowImage, 0, 0, drawing.TableImage);
+    s.DragHeight = 140;
+    view.BuildDragImage(1);
+    ASSERT_EQ(view.DragImage().height(), 140);
+    ASSERT_TRUE(view.MoveDragImage(300, 100, false, false));
+    // Right edge x = 371, bottom y = 240: every second pixel black, 7 px wide from 7 px down to
+    // 7 px below the picture.
+    int wrong = 0;
+    for (int y = 107; y < 247; ++y)
+        for (int x = 371; x < 378; ++x)
+            wrong += (Window(x, y) == 0xFF000000u) != ((x + y) % 2 == 0);
+    EXPECT_EQ(wrong, 0) << "dotted";
+    EXPECT_FALSE(Window(371, 106) == 0xFF000000u || Window(372, 106) == 0xFF000000u) << "starts 7 px down";
+    EXPECT_TRUE(Window(308, 240) == 0xFF000000u || Window(309, 240) == 0xFF000000u) << "bottom band";
+    EXPECT_TRUE(Window(307, 240) == kGreen && Window(306, 240) == kGreen) << "starts 8 px in";
+    EXPECT_NE(Window(371, 150), 0xFF303030u) << "no shadow piece";
+    ASSERT_TRUE(view.MoveDragImage(500, 100, false, false));
+    EXPECT_TRUE(ShowsTable(drawing, QRect(300, 100, 90, 160)));
+}
+
+TEST_F(QtTableViewTest, WithoutShadowsOnlyTheUncoveredStripsChange) {
+    s.Params.WriteParam(178, 1, "N");
+    GiveShadows(images);
+    ASSERT_TRUE(view.MoveDragImage(300, 300, false, false));
+    QImage before = drawing.WindowImage;
+    ASSERT_TRUE(view.MoveDragImage(305, 303, false, false));
+    // Outside the union of the old and the new place, not a pixel changed.
+    const QRect touched = QRect(300, 300, 71, 96).united(QRect(305, 303, 71, 96));
+    for (int y = 280; y < 420; ++y)
+        for (int x = 280; x < 400; ++x)
+            if (!touched.contains(x, y))
+                ASSERT_EQ(drawing.WindowImage.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+    EXPECT_TRUE(view.ShadowShown().isEmpty());
+    EXPECT_TRUE(ShowsTable(drawing, QRect(300, 300, 5, 96)));
+    EXPECT_TRUE(ShowsTable(drawing, QRect(300, 300, 71, 3)));
+}
+
+TEST_F(QtTableViewTest, ADraggedCardTakesTheCornersOfEachPlace) {
+    s.Params.WriteParam(178, 1, "N");
+    drawing.BackgroundImage.fill(kGreen);
+    constexpr QRgb kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
+    images.CardFaceImages[0] = QImage(71, 96, QImage::Format_RGB32);
+    images.CardFaceImages[0].fill(kBlue);
+    view.BuildDragImage(1);
+    // The top-left corner of the first place lies on a yellow card; the second on the table.
+    drawing.TableImage.setPixel(400, 200, kYellow);
+    ASSERT_TRUE(view.MoveDragImage(400, 200, false, false));
+    EXPECT_EQ(Window(400, 200), kYellow);
+    EXPECT_EQ(Window(401, 201), kBlue);
+    ASSERT_TRUE(view.MoveDragImage(420, 210, false, false));
+    EXPECT_EQ(Window(420, 210), kGreen);
+    EXPECT_EQ(Window(490, 210), kGreen) << "top-right corner";
+    EXPECT_EQ(Window(420, 305), kGreen) << "bottom-left corner";
+    EXPECT_EQ(Window(421, 211), kBlue);
+}
+
+// Counts the pixels of a rectangle: white, dark (text and edges), the grey of smoothed text, and
+// coloured (the table showing through).
+struct Inks {
+    int white = 0, dark = 0, grey = 0, other = 0;
+};
+Inks Count(const QImage& img, const QRect& r) {
+    Inks k;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            const bool neutral = std::abs(qRed(c) - qGreen(c)) < 24 && std::abs(qGreen(c) - qBlue(c)) < 24;
+            if (c == 0xFFFFFFFF)
+                ++k.white;
+            else if (neutral && qGreen(c) < 100)
+                ++k.dark;
+            else if (neutral)
+                ++k.grey;
+            else
+                ++k.other;
+        }
+    return k;
+}
+
+TEST_F(QtTableViewTest, JokerLabelUnderItsFoundationAndClearedAgain) {
+    drawing.BackgroundImage.fill(kGreen);
+    s.Game.SetFoundationX(2, 300), s.Game.SetFoundationY(2, 20);
+    const QRect label(300, 20 + 96 + 3, 71, 16);
+    view.DrawJokerLabel(2, "Joker = 5", "");
+    for (const QImage* img : {&drawing.WindowImage, &drawing.TableImage}) {
+        const Inks k = Count(*img, label);
+        EXPECT_EQ(k.other, 0) << "a white box with black text, on both pictures";
+        EXPECT_GT(k.dark, 71 + 16) << "its edges and some text";
+        EXPECT_GT(k.white, k.dark);
+        EXPECT_EQ(img->pixel(370, label.top() + 3), 0xFF000000u) << "black right edge";
+        EXPECT_EQ(img->pixel(310, label.bottom()), 0xFF000000u) << "black bottom edge";
+    }
+    EXPECT_EQ(Window(299, 125), kGreen) << "nothing left of the foundation";
+    view.DrawJokerLabel(2, "", "");
+    EXPECT_EQ(Count(drawing.WindowImage, label).other, label.width() * label.height()) << "the table again";
+    EXPECT_EQ(Count(drawing.TableImage, label).other, label.width() * label.height());
+    // A foundation that is not on the table gets no label.
+    s.Game.SetFoundationX(3, -32000);
+    const QImage before = drawing.WindowImage;
+    view.DrawJokerLabel(3, "Joker = 5", "");
+    view.DrawJokerLabel(99, "Joker = 5", "");
+    EXPECT_TRUE(drawing.WindowImage == before);
+}
+
+TEST_F(QtTableViewTest, PartialScoreOverTheFirstPilesAndTheHintAtTheWaste) {
+    drawing.BackgroundImage.fill(kGreen);
+    s.TableauX[0] = 100, s.TableauX[1] = 180, s.TableauX[2] = 260;
+    s.TableauY[0] = 300;
+    s.Game.SetStockX(1, 500), s.Game.SetStockY(1, 20);
+    view.DrawPartialScore(7);
+    // Centred over piles 0 to 2 (100 to 331), just above the row.
+    const QRect score(100 + (231 - 231) / 2, 280, 231, 17);
+    const Inks k = Count(drawing.TableImage, score);
+    EXPECT_EQ(k.other, 0);
+    EXPECT_GT(k.dark, 231 + 17);
+    EXPECT_EQ(Window(99, 285), kGreen);
+    EXPECT_EQ(Count(drawing.WindowImage, QRect(500, 20, 130, 32)).other, 0) << "the hint at the waste";
 }
 
 TEST(TableWidgetInput, PointerEventsReachTheHandlers) {
