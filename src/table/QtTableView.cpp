@@ -386,4 +386,10 @@ void QtTableView::CloseMainWindow() {
         onCloseWindow();
 }
 
+// The columns of the side-by-side puzzle whose ranks add up get their sum boxes.
+void QtTableView::ShowMark(const std::string& kind, const std::vector<int>& items) {
+    if (kind == "columns")
+        d_.DrawColumnSums(items);
+}
+
 } // namespace quillon

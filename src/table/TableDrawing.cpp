@@ -645,6 +645,28 @@ void TableDrawing::DrawGameLabels() {
     }
 }
 
+void TableDrawing::DrawColumnSums(const std::vector<int>& marked) {
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    if (std::clamp(s.Attr(kAttrTableaus), 0, 40) < 4 || s.GetTableauX(0) < -9999)
+        return;
+    const int y = s.GetTableauY(3) + ch + 5;
+    for (int column = 0; column < 13; ++column) {
+        const int x = s.GetTableauX(0) + column * (cw + 2) + (cw - 28) / 2;
+        const QRect box(x, y, 28, 18);
+        if (std::find(marked.begin(), marked.end(), column) == marked.end()) {
+            CopyFromBackground(box.translated(0, Scroll()), DrawTarget::Both);
+            continue;
+        }
+        int sum = 0;
+        for (size_t pile = 0; pile < 4; ++pile) {
+            const std::string& content = s.Piles.TableauPiles[pile];
+            if (column < PileSize(content))
+                sum += CardRank(PileCard(content, column));
+        }
+        DrawLabelBox(box, QString::number(sum));
+    }
+}
+
 void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::string& newContent,
                                     std::string_view name) {
     if (newContent.compare(0, oldContent.size(), oldContent) == 0 && newContent.size() >= oldContent.size())

@@ -147,6 +147,29 @@ TEST_F(TablePaintingTest, EachRowOfTheSumPuzzleShowsItsOwnTarget) {
     EXPECT_EQ(Table(150, 40 + kCH + 2), kGreen) << "the bar is 2 px high in the middle of the gap";
 }
 
+TEST_F(TablePaintingTest, ColumnsThatAddUpGetTheirSumAndTheOthersShowTheTable) {
+    Grid(4, 1, 60, 40, 10);
+    // Column 0: 10 + 10 + 5 + 5 = 30; column 1: 1 + 2 + 3 + 4.
+    s.Piles.TableauPiles[0] = "010001";
+    s.Piles.TableauPiles[1] = "023002";
+    s.Piles.TableauPiles[2] = "005003";
+    s.Piles.TableauPiles[3] = "044004";
+    const int y = 40 + 3 * (kCH + 10) + kCH + 5;
+    auto box = [&](int column) { return QRect(60 + column * (kCW + 2) + (kCW - 28) / 2, y, 28, 18); };
+    drawing.DrawColumnSums({0, 1});
+    for (int column : {0, 1}) {
+        EXPECT_EQ(Table(box(column).left() + 1, y + 1), kWhite) << column;
+        EXPECT_EQ(Table(box(column).right(), y + 5), kBlack) << column;
+    }
+    EXPECT_NE(TablePart(box(0)), TablePart(box(1))) << "30 and 10 read differently";
+    EXPECT_EQ(Table(box(2).left() + 1, y + 1), kGreen);
+    // A column that no longer adds up gives its place back to the table.
+    drawing.DrawColumnSums({1});
+    EXPECT_EQ(Count(box(0), kGreen), 28 * 18);
+    EXPECT_EQ(Window(box(0).left() + 1, y + 1), kGreen);
+    EXPECT_EQ(Table(box(1).left() + 1, y + 1), kWhite);
+}
+
 TEST_F(TablePaintingTest, SquaredPilesRedrawnOnAScrolledTableStayInTheirPlaces) {
     s.GameAttr[7] = 1;
     s.GameAttr[4] = 0;
