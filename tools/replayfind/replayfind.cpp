@@ -117,6 +117,7 @@ struct Search {
     Kind kind = Kind::Forty;
     long budget = 0;
     unsigned noise = 0; // random spread added to the move scores, for the restarts
+    bool splitToGaps = false; // Spider: part of a run may go into a gap
     std::uint64_t seed = 1;
     std::unordered_set<std::uint64_t> seen;
     std::vector<Move> path;
@@ -229,11 +230,18 @@ struct Search {
                         continue;
                     const Pile& dst = p.tableau[static_cast<size_t>(j)];
                     if (dst.cards.empty()) {
-                        if (toEmptyDone || empties || onNatural)
+                        if (toEmptyDone || empties)
                             continue;
                         toEmptyDone = true;
-                        // Only the whole run, and only when it frees something.
-                        if (kind == Kind::Spider && at != first)
+                        // Spider: in the search to the end, part of a run of one suit may be set
+                        // aside in a gap, to be joined again elsewhere; otherwise only what frees
+                        // something moves.
+                        if (kind == Kind::Spider && at != first) {
+                            if (splitToGaps)
+                                out.push_back({10, i, at, j});
+                            continue;
+                        }
+                        if (onNatural)
                             continue;
                         out.push_back({uncovers ? 300 : 50, i, at, j});
                         continue;
@@ -432,6 +440,139 @@ bool BestFirst(Search& search, const Position& start, long budget) {
     return false;
 }
 
+// Spider, deal by deal: between two deals from the stock a best-first search over the moves on
+// the table (up to `cap` positions) keeps the `keep` best-looking positions from which the next
+// deal may be made; the best of those from every kept position go on to the next deal (a beam of
+// `beam` positions). The last stretch, with the stock used up, looks for the win itself.
+int SpiderValue(const Position& p) {
+    int v = 0;
+    for (const auto& f : p.foundations)
+        v += f.empty() ? 0 : 200;
+    for (const Pile& pile : p.tableau) {
+        const auto& c = pile.cards;
+        if (c.empty()) {
+            v += 25;
+            continue;
+        }
+        v -= 12 * pile.down;
+        for (size_t k = static_cast<size_t>(pile.down) + 1; k < c.size(); ++k)
+            if (Rank(c[k - 1]) == Rank(c[k]) + 1)
+                v += Suit(c[k - 1]) == Suit(c[k]) ? 6 : 1;
+            else
+                v -= 3; // a break that must be undone
+    }
+    return v;
+}
+
+struct Line {
+    Position p;
+    std::vector<Move> path;
+};
+
+// The best positions reachable from `start` without a deal; a won one comes back alone.
+std::vector<Line> SpiderStretch(Search& search, const Line& start, long cap, size_t keep, bool& won) {
+    struct Node {
+        Position p;
+        int parent;
+        Move move;
+        int value;
+    };
+    std::vector<Node> nodes;
+    std::vector<std::pair<int, int>> heap;
+    std::unordered_set<std::uint64_t> seen;
+    nodes.push_back({start.p, -1, {0, ""}, SpiderValue(start.p)});
+    heap.push_back({nodes[0].value, 0});
+    seen.insert(Key(start.p));
+    auto lineOf = [&](int at) {
+        Line l{nodes[static_cast<size_t>(at)].p, {}};
+        for (int k = at; nodes[static_cast<size_t>(k)].parent >= 0; k = nodes[static_cast<size_t>(k)].parent)
+            l.path.insert(l.path.begin(), nodes[static_cast<size_t>(k)].move);
+        l.path.insert(l.path.begin(), start.path.begin(), start.path.end());
+        return l;
+    };
+    while (!heap.empty() && cap-- > 0) {
+        std::pop_heap(heap.begin(), heap.end());
+        const int at = heap.back().second;
+        heap.pop_back();
+        const Position here = nodes[static_cast<size_t>(at)].p;
+        if (search.Won(here)) {
+            won = true;
+            return {lineOf(at)};
+        }
+        for (const auto& t : search.Moves(here)) {
+            if (t.from == -2)
+                continue;
+            Position next = here;
+            const Move m = search.Apply(next, t);
+            if (!seen.insert(Key(next)).second)
+                continue;
+            nodes.push_back({next, at, m, SpiderValue(next)});
+            heap.push_back({nodes.back().value, static_cast<int>(nodes.size()) - 1});
+            std::push_heap(heap.begin(), heap.end());
+        }
+    }
+    std::vector<int> order;
+    for (size_t k = 0; k < nodes.size(); ++k) {
+        bool canDeal = true;
+        for (const Pile& pile : nodes[k].p.tableau)
+            canDeal = canDeal && !pile.cards.empty();
+        if (canDeal || nodes[k].p.stock.empty())
+            order.push_back(static_cast<int>(k));
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return nodes[static_cast<size_t>(a)].value > nodes[static_cast<size_t>(b)].value;
+    });
+    std::vector<Line> out;
+    for (size_t k = 0; k < order.size() && k < keep; ++k)
+        out.push_back(lineOf(order[k]));
+    return out;
+}
+
+bool SpiderByDeals(Search& search, const Position& start, long cap, size_t keep, size_t beam) {
+    std::vector<Line> lines = {{start, {}}};
+    for (int round = 0; round < 12 && !lines.empty(); ++round) {
+        std::vector<Line> next;
+        std::unordered_set<std::uint64_t> seen;
+        for (const Line& l : lines) {
+            bool won = false;
+            std::vector<Line> got = SpiderStretch(search, l, cap, keep, won);
+            if (won) {
+                search.path = got.front().path;
+                return true;
+            }
+            for (auto& g : got)
+                if (seen.insert(Key(g.p)).second)
+                    next.push_back(std::move(g));
+        }
+        std::stable_sort(next.begin(), next.end(),
+                         [](const Line& a, const Line& b) { return SpiderValue(a.p) > SpiderValue(b.p); });
+        if (next.size() > beam)
+            next.resize(beam);
+        std::fprintf(stderr, "deal %d: best value %d\n", round, next.empty() ? 0 : SpiderValue(next.front().p));
+        lines.clear();
+        for (Line& l : next) {
+            if (l.p.stock.empty()) {
+                // The stock is used up and every card is known: a depth-first search to the end.
+                search.splitToGaps = true;
+                search.budget = cap * 5;
+                search.seen.clear();
+                search.path.clear();
+                const bool won = search.Play(l.p);
+                search.splitToGaps = false;
+                if (won) {
+                    search.path.insert(search.path.begin(), l.path.begin(), l.path.end());
+                    return true;
+                }
+                continue;
+            }
+            Search::Try deal{0, -2, 0, -1};
+            l.path.push_back(search.Apply(l.p, deal));
+            lines.push_back(std::move(l));
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -452,6 +593,11 @@ int main(int argc, char** argv) {
     int round = 0;
     if (restarts == 0) {
         won = BestFirst(search, start, budget);
+        round = 1;
+    } else if (restarts < 0) {
+        // Spider deal by deal: -KEEP, with the beam in the fourth argument.
+        won = SpiderByDeals(search, start, budget, static_cast<size_t>(-restarts),
+                            static_cast<size_t>(std::max(1u, noise)));
         round = 1;
     }
     for (; round < restarts && !won; ++round) {
