@@ -7,6 +7,7 @@
 #include "shell/Startup.h"
 
 #include "model/ConfigFile.h"
+#include "model/ParamString.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -145,6 +146,39 @@ TEST_F(AutoplayCommandTest, ComingOnDuringAGamePlaysAndTheChoiceIsKeptForTheGame
     EXPECT_TRUE(home) << "autoplay carried the ace home at once";
     EXPECT_EQ(s.Piles.TableauPiles[0] + "001", before);
     EXPECT_EQ(Games()[101], 'Y');
+}
+
+// Autoplay switched on in a position it can finish plays every card home by itself, and the game
+// ends as won (the table leaves play and the next game is offered).
+TEST_F(AutoplayCommandTest, SwitchedOnItFinishesTheGame) {
+    auto w = Start(1, "N");
+    ASSERT_TRUE(w);
+    Open(*w, 101, "Klondike");
+    int offered = 0;
+    w->ChooseGame = [&](int&, std::string&, std::string&) {
+        ++offered;
+        return false;
+    };
+    // Every suit home but its king; the four kings alone on the first four piles.
+    s.Piles.StockPiles = {};
+    for (auto& p : s.Piles.TableauPiles)
+        p.clear();
+    for (int suit = 0; suit < 4; ++suit) {
+        std::string home;
+        for (int rank = 1; rank <= 12; ++rank)
+            home += FormatFixed(suit * 13 + rank, 3);
+        s.Piles.FoundationPiles[static_cast<size_t>(suit)] = home;
+        s.Piles.TableauPiles[static_cast<size_t>(suit)] = FormatFixed(suit * 13 + 13, 3);
+    }
+    for (int n = 1; n <= 52; ++n)
+        s.Cards.SetCardFace(n, '1');
+    ASSERT_TRUE(s.Flag(GameInPlay));
+    w->Action("mnuAutoplay")->trigger();
+    for (int suit = 0; suit < 4; ++suit)
+        EXPECT_EQ(s.Piles.FoundationPiles[static_cast<size_t>(suit)].size(), 39u) << suit;
+    EXPECT_FALSE(s.Flag(GameInPlay)) << "the won game has ended";
+    EXPECT_EQ(offered, 1) << "the next game is offered once";
+    EXPECT_EQ(s.Params.ReadParam(122, 6), "208");
 }
 
 TEST_F(AutoplayCommandTest, TheStoredChoiceIsAppliedWhenTheGameChanges) {
