@@ -116,7 +116,7 @@ void TurnUp(Pile& pile) {
 struct Search {
     Kind kind = Kind::Forty;
     long budget = 0;
-    unsigned noise = 0; // random spread added to the move scores, for the restarts
+    unsigned noise = 0;       // random spread added to the move scores, for the restarts
     bool splitToGaps = false; // Spider: part of a run may go into a gap
     std::uint64_t seed = 1;
     std::unordered_set<std::uint64_t> seen;
@@ -548,7 +548,8 @@ bool SpiderByDeals(Search& search, const Position& start, long cap, size_t keep,
                          [](const Line& a, const Line& b) { return SpiderValue(a.p) > SpiderValue(b.p); });
         if (next.size() > beam)
             next.resize(beam);
-        std::fprintf(stderr, "deal %d: best value %d\n", round, next.empty() ? 0 : SpiderValue(next.front().p));
+        std::fprintf(stderr, "deal %d: best value %d\n", round,
+                     next.empty() ? 0 : SpiderValue(next.front().p));
         lines.clear();
         for (Line& l : next) {
             if (l.p.stock.empty()) {
