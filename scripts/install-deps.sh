@@ -10,6 +10,7 @@ QUILLON_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
     xvfb xauth xdotool imagemagick
+    libxcb-damage0-dev
 )
 
 missing=()

@@ -37,12 +37,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
 
@@ -69,6 +71,15 @@ std::string FormatClock(int start, int now) {
     return text;
 }
 
+std::string ShortHint(const std::string& hint) {
+    return hint.substr(0, hint.find('|'));
+}
+
+std::string LongHint(const std::string& hint) {
+    const size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
 int SecondOfDay(double dateTime) {
     double fraction = dateTime - std::floor(dateTime);
     return std::min(86399, static_cast<int>(std::floor(fraction * 86400.0 + 0.5)));
@@ -90,6 +101,7 @@ public:
     void SetCaption(const std::string& text) override { w_.setWindowTitle(Q(text)); }
     std::string Caption() override { return w_.windowTitle().toStdString(); }
     void PrepareGameAndLayout() override {
+        w_.tallTable_ = 0;
         w_.images_->FitCardSize();
         w_.drawing_->ForgetMarks();
     }
@@ -159,10 +171,11 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
             lblScore_->setText(QString::fromStdString(text));
     };
     view_->onBusyCursor = [this](bool busy) {
+        // After the hourglass the table has the cursor of the setting again.
         if (busy)
             table_->setCursor(Qt::WaitCursor);
         else
-            table_->unsetCursor();
+            ApplyTableCursor(false);
     };
     view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
@@ -174,16 +187,33 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     s.Play.PileCardY = [](const Session& ss, std::string_view name, int skip, bool nextSlot) {
         return PileCardY(ss, name, skip, nextSlot);
     };
-    table_->OnPress = [this](int button, int shift, int x, int y) { OnTablePress(s, button, shift, x, y); };
-    table_->OnMove = [this](int x, int y) { OnTableMove(s, x, y); };
+    table_->OnPress = [this](int button, int shift, int x, int y) {
+        OnTablePress(s, button, shift, x, y);
+        UpdateScrollBar();
+    };
+    table_->OnMove = [this](int x, int y) {
+        OnTableMove(s, x, y);
+        if ((s.Game.DragCard != 0) != carrying_)
+            ApplyTableCursor(s.Game.DragCard != 0);
+    };
     table_->OnRelease = [this](int x, int y) {
+        ApplyTableCursor(false);
         OnTableRelease(s, x, y);
         view_->HideDragImage();
+        UpdateScrollBar();
     };
-    table_->OnDoubleClick = [this] { OnTableDoubleClick(s); };
+    table_->OnDoubleClick = [this] {
+        OnTableDoubleClick(s);
+        UpdateScrollBar();
+    };
     scrBarMain_ = new QScrollBar(Qt::Vertical, central);
     scrBarMain_->setObjectName("scrBarMain");
+    scrBarMain_->setFocusPolicy(Qt::StrongFocus);
     scrBarMain_->hide();
+    connect(scrBarMain_, &QScrollBar::valueChanged, this, [this](int position) { Scrolled(position); });
+    // The wheel over the table or the bar, and a space typed on the bar, are the window's.
+    table_->installEventFilter(this);
+    scrBarMain_->installEventFilter(this);
     row->addWidget(table_, 1);
     row->addWidget(scrBarMain_);
     column->addLayout(row, 1);
@@ -381,9 +411,10 @@ void TfrmMain::BuildToolbars() {
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
         for (const Button& b : buttons) {
             const std::string objectName = std::string("tb") + b.name + (large ? "_Large" : "_Small");
-            QAction* a = bar->addAction(b.hint);
+            QAction* a = bar->addAction(Q(ShortHint(b.hint)));
             a->setObjectName(Q(objectName));
-            a->setToolTip(b.hint);
+            a->setToolTip(Q(ShortHint(b.hint)));
+            a->setStatusTip(Q(LongHint(b.hint)));
             actions_[objectName] = a;
             const std::string what = b.name;
             if (what == "New")
@@ -438,6 +469,7 @@ void TfrmMain::BuildToolbars() {
         auto* button = new QToolButton(large ? coolBarToolBarLarge_ : coolBarToolBarSmall_);
         button->setObjectName(large ? "tbRestoreAfterFS_Large" : "tbRestoreAfterFS_Small");
         button->setToolTip("Restore");
+        button->setStatusTip("Restore");
         button->setText("Restore");
         button->setAutoRaise(true);
         button->hide();
@@ -481,6 +513,7 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
         if (c == ' ' || c == 'm' || c == 'M') {
             OnTableKey(s, static_cast<char>(c.toLatin1()));
             view_->HideDragImage();
+            UpdateScrollBar();
             return;
         }
     }
@@ -545,9 +578,14 @@ void TfrmMain::LoadToolbarPictures() {
 }
 
 bool TfrmMain::MainInitialisation() {
-    if (!OpenMainLibrary(s))
+    // The splash window opened the library for its title already: it stays the program's library.
+    const bool opened = s.MainLibrary && s.MainLibrary->IsOpen() &&
+                        s.MainLibrary->Path() == FindNoCase(s.ProgramFolder, "SOL.RGF");
+    if (!opened && !OpenMainLibrary(s))
         return false;
+    s.StateValues[3] = 1;
     s.SetFlag(FirstActivationPending, true);
+    cursors_.Load(*s.MainLibrary);
     setWindowTitle("Quillon 2003");
     QApplication::setApplicationName("Quillon 2003");
     s.Game.DragCard = 0;
@@ -562,6 +600,7 @@ bool TfrmMain::MainInitialisation() {
     SetShowTime(effects.showTime);
     SetShowScore(effects.showScore);
     s.Metrics.ShadowSize = s.Params.ReadParam(178, 1) == "N" ? 0 : 9;
+    ApplyTableCursor(false);
     s.Cards.Build();
     s.Piles.Clear();
 
@@ -837,7 +876,7 @@ void TfrmMain::TableResized(int w, int h) {
     QRect screen(0, 0, 1024, 768);
     if (QScreen* sc = QGuiApplication::primaryScreen())
         screen = sc->geometry();
-    drawing_->Resize(std::max(screen.width(), w), std::max(screen.height(), h), w, h);
+    drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
     ArrangePanels();
     if (!s.Flag(FirstActivationPending))
         RedrawTable();
@@ -852,17 +891,100 @@ void TfrmMain::RedrawTable() {
     QRect screen(0, 0, w, h);
     if (QScreen* sc = QGuiApplication::primaryScreen())
         screen = sc->geometry();
-    drawing_->Resize(std::max(screen.width(), w), std::max(screen.height(), h), w, h);
-    if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
-        s.ResetPilePositions();
-        ComputeFanSteps(s);
-        // The table widget begins below the toolbar band, so its own top is the band's bottom.
-        LayoutPiles(s, 0, h - 1, w, height(), ScreenSize{screen.width(), screen.height()}, 0);
+    // A full paint starts at the top of the table; the piles are laid out unscrolled.
+    {
+        const QSignalBlocker quiet(scrBarMain_);
+        scrBarMain_->setValue(0);
     }
-    view_->ForgetPiles();
-    drawing_->PaintBackground();
-    drawing_->PaintTable();
+    s.Game.ScrollOffset = 0;
+    drawing_->ScrollBarVisible = scrBarMain_->isVisible();
+    for (int pass = 0; pass < 2; ++pass) {
+        drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
+        if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
+            s.ResetPilePositions();
+            ComputeFanSteps(s);
+            // The table widget begins below the toolbar band, so its own top is the band's bottom.
+            LayoutPiles(s, 0, h - 1, w, height(), ScreenSize{screen.width(), screen.height()}, 0);
+        }
+        view_->ForgetPiles();
+        drawing_->PaintBackground();
+        drawing_->PaintTable();
+        // A table that reaches below its pictures is painted again on taller ones, with room
+        // for the piles to grow during play.
+        if (s.Game.TableBottom <= drawing_->TableImage.height() - 30)
+            break;
+        tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
+    }
     drawing_->RefreshWindow();
+    UpdateScrollBar();
+}
+
+void TfrmMain::UpdateScrollBar() {
+    if (!table_)
+        return;
+    const int h = table_->height(), bottom = s.Game.TableBottom;
+    if (bottom > drawing_->TableImage.height() - 30) {
+        // The piles grew below the table pictures: paint the table again on taller ones.
+        tallTable_ = bottom + drawing_->TableImage.height() / 2 + 30;
+        RedrawTable();
+        return;
+    }
+    const bool taller = bottom > h;
+    if (taller) {
+        // A few pixels below the lowest card, so that its edge and shadow can be seen.
+        const QSignalBlocker quiet(scrBarMain_);
+        scrBarMain_->setRange(0, bottom - h + 10);
+        scrBarMain_->setPageStep(h);
+        scrBarMain_->setSingleStep(20);
+    }
+    if (taller != scrBarMain_->isVisible()) {
+        // The table's width changes with the bar; the resize handling lays the table out again.
+        if (!taller)
+            Scrolled(0);
+        scrBarMain_->setVisible(taller);
+    } else if (taller && s.Game.ScrollOffset != scrBarMain_->value()) {
+        Scrolled(scrBarMain_->value());
+    }
+}
+
+void TfrmMain::Scrolled(int position) {
+    if (scrBarMain_->value() != position) {
+        const QSignalBlocker quiet(scrBarMain_);
+        scrBarMain_->setValue(position);
+    }
+    if (s.Game.ScrollOffset == position)
+        return;
+    view_->HideDragImage();
+    s.Game.ScrollOffset = static_cast<std::int16_t>(position);
+    drawing_->RefreshWindow();
+}
+
+void TfrmMain::ApplyTableCursor(bool carrying) {
+    carrying_ = carrying;
+    if (table_)
+        table_->setCursor(cursors_.ForSetting(s.Params.ReadParam(172, 2), carrying));
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Wheel && (watched == table_ || watched == scrBarMain_)) {
+        // While the bar shows, each notch of the wheel moves the table 60 pixels.
+        if (!scrBarMain_->isVisible())
+            return false;
+        // One notch is 120 eighths of a degree; finer wheels move in proportion.
+        scrBarMain_->setValue(scrBarMain_->value() - static_cast<QWheelEvent*>(e)->angleDelta().y() / 2);
+        e->accept();
+        return true;
+    }
+    if (e->type() == QEvent::KeyPress && watched == scrBarMain_) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->text() == " " && !table_->InputBlocked) {
+            OnTableKey(s, ' ');
+            view_->HideDragImage();
+            UpdateScrollBar();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void TfrmMain::ArrangePanels() {

@@ -4,6 +4,7 @@
 // vertical scroll bar. It runs the main initialisation, the first activation, the close query and
 // the close, and serves a new game as the window, the table and the clock.
 #include "model/Deal.h"
+#include "shell/ProgramCursors.h"
 #include "support/widgets/C_FullScreen.h"
 
 #include <QMainWindow>
@@ -34,6 +35,10 @@ std::string FormatClock(int startSecondOfDay, int nowSecondOfDay);
 int SecondOfDay(double dateTime);
 // The current local date-time in the same form.
 double CurrentDateTime();
+// The two forms of a hint text "short|long": the short one for the tool tip, the long one for the
+// status bar. A hint without "|" is both.
+std::string ShortHint(const std::string& hint);
+std::string LongHint(const std::string& hint);
 
 class TfrmMain : public QMainWindow {
 public:
@@ -76,6 +81,14 @@ public:
     QMenu* ToolbarPopup() const { return toolbarPopup_; }
     // One tick of the game clock.
     void ClockTick();
+    // Shows the vertical scroll bar while the table reaches below the window, with its range from
+    // the table's bottom; hides it (and scrolls back to the top) otherwise.
+    void UpdateScrollBar();
+    // The table's scroll position changed: the window shows the table from there.
+    void Scrolled(int position);
+    // The table's cursor from the cursor setting; `carrying` while cards are dragged.
+    void ApplyTableCursor(bool carrying);
+    const ProgramCursors& Cursors() const { return cursors_; }
 
     // Chooses a game: number, name and player; false when the choice was cancelled. Set by tests;
     // by default a plain list of the games.
@@ -102,6 +115,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class Seams_;
@@ -140,6 +154,11 @@ private:
     bool toolbarLarge_ = true;
     bool closeRefused_ = false;
     bool initialised_ = false;
+    ProgramCursors cursors_;
+    // Height the table pictures must have for the current game beyond the screen's (a table that
+    // reaches below the screen); 0 while the screen-sized pictures hold it.
+    int tallTable_ = 0;
+    bool carrying_ = false;
 };
 
 } // namespace quillon

@@ -25,7 +25,7 @@ void CreateGlobalObjects(Session& s, const std::string& programFolder) {
     InstallEngineHooks(s);
 }
 
-std::unique_ptr<QWidget> MakeSplash(const std::string& programFolder) {
+std::unique_ptr<QWidget> MakeSplash(Session& s) {
     auto splash = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                                          Qt::SplashScreen);
     splash->setObjectName("frmSplash");
@@ -35,12 +35,12 @@ std::unique_ptr<QWidget> MakeSplash(const std::string& programFolder) {
     auto* picture = new QLabel(splash.get());
     picture->setObjectName("imgTitle");
     picture->setAlignment(Qt::AlignCenter);
-    // The library is opened for the title picture alone; the main initialisation opens it for good.
-    ResourceLibrary library;
-    if (library.Open(FindNoCase(programFolder, "SOL.RGF"))) {
-        const QImage title = DecodeImage(library.Bitmap("TITLE"));
+    auto library = std::make_unique<ResourceLibrary>();
+    if (library->Open(FindNoCase(s.ProgramFolder, "SOL.RGF"))) {
+        const QImage title = DecodeImage(library->Bitmap("TITLE"));
         if (!title.isNull())
             picture->setPixmap(QPixmap::fromImage(title.scaled(439, 260, Qt::KeepAspectRatio)));
+        s.MainLibrary = std::move(library);
     }
     column->addWidget(picture, 1);
     auto* text = new QLabel("Freeware version", splash.get());
@@ -72,7 +72,7 @@ int RunProgram() {
     s.desktop = &desktop;
     CreateGlobalObjects(s, ProgramFolder());
 
-    std::unique_ptr<QWidget> splash = MakeSplash(s.ProgramFolder);
+    std::unique_ptr<QWidget> splash = MakeSplash(s);
     splash->show();
     splash->repaint();
     QApplication::processEvents();

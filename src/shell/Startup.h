@@ -16,8 +16,10 @@ class TfrmMain;
 // parents when missing) and the blank parameter string.
 void CreateGlobalObjects(Session& s, const std::string& programFolder);
 // The splash window: borderless, on top, 439 x 287, centred, the title picture of the program
-// folder's image library and "Freeware version". The caller shows and destroys it.
-std::unique_ptr<QWidget> MakeSplash(const std::string& programFolder);
+// folder's image library and "Freeware version". The caller shows and destroys it. The library
+// opened for the title stays open in the session, so the main initialisation does not read it a
+// second time; when it cannot be opened the splash shows no picture.
+std::unique_ptr<QWidget> MakeSplash(Session& s);
 // Creates the main window and runs its initialisation; null (after the fatal message) when the
 // program must end.
 std::unique_ptr<TfrmMain> CreateMainWindow(Session& s);

@@ -64,8 +64,8 @@ void QtTableView::BuildDragImage(int card) {
     if (card != 0 && h == s_.Metrics.CardHeight) {
         const auto& faces = d_.images.CardFaceImages;
         const size_t entry = card >= 1 && card <= 208 ? size_t((card - 1) % 52) : 52;
-        const QImage& picture = card < 0 ? d_.images.CardBackImage
-                                         : (entry < faces.size() ? faces[entry] : QImage());
+        const QImage& picture =
+            card < 0 ? d_.images.CardBackImage : (entry < faces.size() ? faces[entry] : QImage());
         if (!picture.isNull()) {
             drag_ = picture.convertToFormat(QImage::Format_RGB32);
             dragIsCard_ = true;
@@ -244,6 +244,12 @@ void QtTableView::OpenGameChooser() {
 void QtTableView::CloseMainWindow() {
     if (onCloseWindow)
         onCloseWindow();
+}
+
+// The columns of the side-by-side puzzle whose ranks add up get their sum boxes.
+void QtTableView::ShowMark(const std::string& kind, const std::vector<int>& items) {
+    if (kind == "columns")
+        d_.DrawColumnSums(items);
 }
 
 } // namespace quillon

@@ -44,7 +44,7 @@ public:
     void InvertCard(int x, int y) override;
     void DrawEmptyStockMarker() override;
     void DrawFoundationHighlight(int foundation) override;
-    void ShowMark(const std::string&, const std::vector<int>&) override {}
+    void ShowMark(const std::string& kind, const std::vector<int>& items) override;
     void DrawJokerLabel(int, const std::string&, const std::string&) override {}
     void DrawPartialScore(int) override {}
     void RedrawTable() override;

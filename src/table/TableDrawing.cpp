@@ -1,12 +1,15 @@
 #include "table/TableDrawing.h"
 
+#include "engine/GameEnd.h"
 #include "model/Cards.h"
 #include "model/Session.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 
+#include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -14,7 +17,7 @@ namespace quillon {
 
 namespace {
 
-constexpr int kAttrTableauFan = 3, kAttrFoundationFan = 4, kAttrReserveFan = 5;
+constexpr int kAttrTableauFan = 3, kAttrFoundationFan = 4, kAttrReserveFan = 5, kAttrMixedFan = 6;
 constexpr int kAttrStockBack = 7; // 7, 8, 9: backs on stock, waste, second waste
 constexpr int kAttrHasStock = 10, kAttrPasses = 16, kAttrRedealMode = 17, kAttrPileAfterPile = 26;
 constexpr int kAttrPairing = 41, kAttrFamily = 54, kAttrFoundationBase = 55, kAttrFoundationRule = 87;
@@ -131,10 +134,15 @@ void TableDrawing::CopyFromBackground(const QRect& tableRect, DrawTarget to) {
     }
 }
 
-int TableDrawing::FanMode(int pileKind, int) const {
+int TableDrawing::FanMode(int pileKind, int pileIndex) const {
     switch (pileKind) {
-    case pile_kind::Tableau:
-        return s.Attr(kAttrTableauFan);
+    case pile_kind::Tableau: {
+        const int mode = s.Attr(kAttrTableauFan);
+        // Mixed fans: with the switch on, piles 1-7 fan to the right and piles 8-12 to the left.
+        if (mode == 11)
+            return s.Attr(kAttrMixedFan) != 1 ? 0 : pileIndex < 7 ? 2 : pileIndex < 12 ? 10 : 0;
+        return mode;
+    }
     case pile_kind::Foundation:
         return s.Attr(kAttrFoundationFan);
     case pile_kind::Reserve:
@@ -364,8 +372,12 @@ void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool forc
         return;
     const int m = stock ? 15 : 2;
     const int d = StackDepth(contentLength / 3, m);
-    const TMainGame::HomePos home =
+    const TMainGame::HomePos place =
         stock ? s.Game.StockHomePos[size_t(index)] : s.Game.FoundationHomePos[size_t(index)];
+    // The home places are taken on the unscrolled table (the window lays the piles out with its
+    // scroll bar at the top); on the window they lie the scroll position higher. Taking the scroll
+    // position off here keeps a pile redrawn on a scrolled table at its own place.
+    const TMainGame::HomePos home{place.X, static_cast<std::int16_t>(place.Y - Scroll())};
     const int nx = home.X - d, ny = home.Y - d + Scroll();
     auto& px = stock ? s.Game.StockX[size_t(index)] : s.Game.FoundationX[size_t(index)];
     auto& py = stock ? s.Game.StockY[size_t(index)] : s.Game.FoundationY[size_t(index)];
@@ -449,14 +461,14 @@ void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget 
             DrawCard(top, x, y, content->size() > 3, to, slot, pile_kind::Other);
         const auto home = s.Game.StockHomePos[size_t(slot)];
         const int W = s.Metrics.CardWidth, H = s.Metrics.CardHeight, n = W == 25 ? 1 : 2;
-        CopyFromBackground(QRect(home.X + W - n, home.Y + H - n + Scroll(), n, n), to);
+        CopyFromBackground(QRect(home.X + W - n, home.Y + H - n, n, n), to);
     } else if (kind == kFoundationKind) {
         DrawStackDepth(to, 5, pileIndex, false, int(content->size()));
         DrawCard(top, s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex), content->size() > 3,
                  to, pileIndex, pile_kind::Foundation);
         if (content->size() == 3) {
             const auto home = s.Game.FoundationHomePos[size_t(pileIndex)];
-            RestoreCorners(home.X, home.Y);
+            RestoreCorners(home.X, home.Y - Scroll());
         }
     } else {
         DrawPileCard(name, PileSize(*content) - 1, to);
@@ -551,9 +563,105 @@ void TableDrawing::PaintTable() {
                 if (s.GetTableauX(i) >= -9999 && k < PileSize(s.Piles.TableauPiles[size_t(i)]))
                     DrawPileCard(name(i), k, DrawTarget::Both);
     }
+    DrawGameLabels();
     if (s.Game.HighlightFoundationsMark != 0)
         HighlightFoundations(-1);
     s.Game.DealDone = 1;
+    // The puzzle of columns adding up shows its score and the sums of the finished columns.
+    if (s.Attr(kAttrFamily) == 74)
+        UpdateScore(s);
+}
+
+void TableDrawing::DrawLabelBox(const QRect& box, const QString& text) {
+    auto paint = [&](QImage& img, const QRect& r) {
+        QPainter p(&img);
+        p.fillRect(r, Qt::white);
+        p.setPen(Qt::black);
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        if (!text.isEmpty()) {
+            QFont font("Tahoma");
+            font.setPointSize(8);
+            p.setFont(font);
+            p.drawText(r.adjusted(0, 0, -1, -1), Qt::AlignCenter, text);
+        }
+    };
+    paint(TableImage, box.translated(0, Scroll()));
+    paint(WindowImage, box);
+    Show(box);
+}
+
+void TableDrawing::DrawGameLabels() {
+    const int family = s.Attr(kAttrFamily);
+    static const int kWithoutLabels[] = {9, 59, 10, 23, 50, 40, 42, 56, 58, 64, 65, 68};
+    if (std::find(std::begin(kWithoutLabels), std::end(kWithoutLabels), family) != std::end(kWithoutLabels) ||
+        s.Attr(kAttrFoundationRule) == 72)
+        return;
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    const int tableaus = std::clamp(s.Attr(kAttrTableaus), 0, 40);
+    if (family == 57 && tableaus >= 16) {
+        // Four rows of four piles: "+" between the piles of a row, the row's target at its end and
+        // white bars between the rows.
+        const int targets[4] = {s.Game.OnceUsed, s.Game.DealValues[0], s.Game.DealValues[1],
+                                s.Game.DealValues[2]};
+        const int sumX = s.GetTableauX(3) + cw + 20;
+        for (int row = 0; row < 4; ++row) {
+            const int first = row * 4;
+            const int middle = s.GetTableauY(first) + ch / 2;
+            for (int k = first; k < first + 3; ++k) {
+                const int gapLeft = s.GetTableauX(k) + cw, gap = s.GetTableauX(k + 1) - gapLeft;
+                DrawLabelBox(QRect(gapLeft + (gap - 14) / 2, middle - 9, 14, 18), "+");
+            }
+            DrawLabelBox(QRect(sumX, middle - 9, 58, 18), QString("Sum = %1").arg(targets[row]));
+            if (row < 3) {
+                const int below = s.GetTableauY(first) + ch, next = s.GetTableauY(first + 4);
+                const QRect bar(s.GetTableauX(first), below + (next - below - 2) / 2,
+                                sumX + 58 - s.GetTableauX(first), 2);
+                for (QImage* img : {&TableImage, &WindowImage}) {
+                    QPainter p(img);
+                    p.fillRect(img == &TableImage ? bar.translated(0, Scroll()) : bar, Qt::white);
+                }
+                Show(bar);
+            }
+        }
+    }
+    const int arrangement = s.Attr(366);
+    if (arrangement == 172 && tableaus >= 6 && s.GetTableauX(5) >= -9999) {
+        // A white arrow pointing right, beside tableau pile 6.
+        const int start = s.GetTableauX(5) + cw + 5, end = s.GetTableauX(5) + cw + 25;
+        const int y = s.GetTableauY(5) + ch / 2;
+        for (QImage* img : {&TableImage, &WindowImage}) {
+            const int dy = img == &TableImage ? Scroll() : 0;
+            QPainter p(img);
+            p.setPen(QPen(Qt::white, 3));
+            p.drawLine(start, y + dy, end, y + dy);
+            p.drawLine(end - 2, y + dy, end - 12, y + dy - 6);
+            p.drawLine(end - 2, y + dy, end - 12, y + dy + 5);
+        }
+        Show(QRect(start - 2, y - 8, end - start + 4, 16));
+    }
+}
+
+void TableDrawing::DrawColumnSums(const std::vector<int>& marked) {
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    if (std::clamp(s.Attr(kAttrTableaus), 0, 40) < 4 || s.GetTableauX(0) < -9999)
+        return;
+    const int y = s.GetTableauY(3) + ch + 5;
+    for (int column = 0; column < 13; ++column) {
+        const int x = s.GetTableauX(0) + column * (cw + 2) + (cw - 28) / 2;
+        const QRect box(x, y, 28, 18);
+        if (std::find(marked.begin(), marked.end(), column) == marked.end()) {
+            CopyFromBackground(box.translated(0, Scroll()), DrawTarget::Both);
+            continue;
+        }
+        int sum = 0;
+        for (size_t pile = 0; pile < 4; ++pile) {
+            const std::string& content = s.Piles.TableauPiles[pile];
+            if (column < PileSize(content))
+                sum += CardRank(PileCard(content, column));
+        }
+        DrawLabelBox(box, QString::number(sum));
+    }
 }
 
 void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::string& newContent,
@@ -565,24 +673,74 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
                    : kind == kReserveKind    ? pile_kind::Reserve
                    : kind == kFoundationKind ? pile_kind::Foundation
                                              : pile_kind::Other;
-    const int mode = FanMode(pk, 0);
+    const int index = std::max(0, PileNumber(name) - 1);
+    const int mode = FanMode(pk, index);
     if (kind == kTableauKind && mode == 3 && !newContent.empty())
         return;
-    const int index = std::max(0, PileNumber(name) - 1);
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
     const int removed = std::max(1, PileSize(oldContent) - PileSize(newContent));
     const int x = PileCardX(s, name, 0, true, index);
     const int y = PileCardY(s, name, 0, true);
+    const int pileX = kind == kTableauKind ? s.GetTableauX(index) : x;
+    const int pileY = kind == kTableauKind   ? s.GetTableauY(index)
+                      : kind == kReserveKind ? s.Game.GetReserveY(index)
+                                             : y;
+    // The first pile of a group that `wanted` picks is drawn again over the restored area.
+    auto redrawFirst = [&](const char* prefix, int count, auto position, auto wanted) {
+        for (int i = 0; i < count; ++i) {
+            const std::string other = prefix + std::to_string(i + 1);
+            if (other == name)
+                continue;
+            const auto [ox, oy] = position(i);
+            if (ox >= -9999 && wanted(ox, oy)) {
+                DrawPile(other, DrawTarget::Both);
+                return;
+            }
+        }
+    };
+    const int tableaus = std::clamp(s.Attr(kAttrTableaus), 0, 40);
+    const int reserves = std::clamp(s.Attr(kAttrReserves), 0, 12);
+    const int foundations = std::clamp(s.Attr(kAttrFoundations), 0, 16);
+    auto tableauAt = [&](int i) { return std::pair{s.GetTableauX(i), s.GetTableauY(i)}; };
+    auto reserveAt = [&](int i) { return std::pair{s.Game.GetReserveX(i), s.Game.GetReserveY(i)}; };
+    auto foundationAt = [&](int i) { return std::pair{s.Game.GetFoundationX(i), s.Game.GetFoundationY(i)}; };
     if (mode == 2 || mode == 4 || mode == 6 || mode == 10) {
-        CopyFromBackground(QRect(x, y + Scroll(), cw * removed, ch), DrawTarget::Both);
-    } else if (mode == 1 || mode == 5 || mode == 7 || mode == 12 || mode == 13) {
+        // The removed cards lay side by side from the next card place on (to the left in mode 10).
+        const int step = mode == 4 ? cw + s.Game.RowGap : mode == 6 ? s.Game.StepMode6X : s.Game.StepUpX;
+        const int span = (removed - 1) * std::max(step, 0);
+        const QRect area(mode == 10 ? x - span : x, y, cw + span, ch);
+        CopyFromBackground(area.translated(0, Scroll()), DrawTarget::Both);
+        DrawPileTop(name, index, DrawTarget::Both);
+        if (kind == kTableauKind) {
+            redrawFirst("Fila", tableaus, tableauAt,
+                        [&](int ox, int oy) { return ox > pileX && std::abs(oy - pileY) < ch; });
+            redrawFirst("Dest", foundations, foundationAt,
+                        [&](int ox, int oy) { return area.intersects(QRect(ox, oy, cw, ch)); });
+        }
+        return;
+    }
+    if (mode == 1 || mode == 5 || mode == 7 || mode == 12 || mode == 13) {
         const int step = (mode == 1 || mode == 7) ? s.Game.StepUpY : s.Game.StepMode5;
         const int runHeight = (removed - 1) * std::max<int>(step, 0) + ch;
-        const int pileX = kind == kTableauKind ? s.GetTableauX(index) : x;
         CopyFromBackground(QRect(pileX - 2, y + Scroll(), cw + 4, step + runHeight), DrawTarget::Both);
-    } else {
-        CopyFromBackground(QRect(x, y + Scroll(), cw, ch), DrawTarget::Both);
+        // The hand-placed look puts each card a little aside: the whole pile is drawn again.
+        if (kind == kTableauKind && s.Params.ReadParam(179, 1) != "N")
+            DrawPile(name, DrawTarget::Both);
+        else
+            DrawPileTop(name, index, DrawTarget::Both);
+        auto overlaps = [&](int ox) { return std::abs(ox - pileX) < cw; };
+        if (kind == kTableauKind && (mode == 1 || mode == 7)) {
+            redrawFirst("Fila", tableaus, tableauAt,
+                        [&](int ox, int oy) { return ox > pileX && ox - pileX < cw && oy > pileY; });
+            redrawFirst("Appogg", reserves, reserveAt,
+                        [&](int ox, int oy) { return oy > pileY && overlaps(ox); });
+        } else if (kind == kReserveKind && mode == 1) {
+            redrawFirst("Dest", foundations, foundationAt,
+                        [&](int ox, int oy) { return oy > pileY && overlaps(ox); });
+        }
+        return;
     }
+    CopyFromBackground(QRect(x, y + Scroll(), cw, ch), DrawTarget::Both);
     DrawPileTop(name, index, DrawTarget::Both);
 }
 

@@ -9,10 +9,12 @@
 // BackgroundImage (the empty table) with one block copy.
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -105,6 +107,16 @@ public:
     // place: the pixels of the table beneath show through them.
     void BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked, int pileIndex,
                       int pileKind) const;
+
+    // The labels some games show beside their piles: the row sums of the four-row sum puzzle and
+    // the arrow right of tableau pile 6 of the three-by-three arrangement, on both surfaces.
+    void DrawGameLabels();
+    // Under each of the 13 columns of tableau piles 1-4 laid side by side, the box with the
+    // column's rank sum when that column is one of `marked` (0-based); the table elsewhere.
+    void DrawColumnSums(const std::vector<int>& marked);
+    // A white label box with a black right and bottom edge, its text centred, on both surfaces
+    // (window coordinates).
+    void DrawLabelBox(const QRect& box, const QString& text);
 
     // Forgets the loaded mark pictures (after the card size or back changed).
     void ForgetMarks() { marks_.clear(); }
