@@ -12,6 +12,8 @@
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 
+#include "table/TableDrawing.h"
+
 #include "common/TempFolder.h"
 #include "support/QtAppEnvironment.h"
 
@@ -179,6 +181,33 @@ TEST_F(AutoplayCommandTest, SwitchedOnItFinishesTheGame) {
     EXPECT_FALSE(s.Flag(GameInPlay)) << "the won game has ended";
     EXPECT_EQ(offered, 1) << "the next game is offered once";
     EXPECT_EQ(s.Params.ReadParam(122, 6), "208");
+}
+
+// A card autoplay carries home leaves its place on the table: the pile it left looks as it does
+// when the whole table is drawn afresh.
+TEST_F(AutoplayCommandTest, ACardCarriedHomeLeavesItsPlace) {
+    auto w = Start(1, "N");
+    ASSERT_TRUE(w);
+    w->resize(900, 700);
+    w->show();
+    QApplication::processEvents();
+    Open(*w, 101, "Klondike");
+    for (auto& p : s.Piles.TableauPiles)
+        p.clear();
+    AceOnFirstPile(); // alone on the first pile
+    w->RedrawTable();
+    TableDrawing& d = w->Drawing();
+    const QRect place(s.GetTableauX(0), s.GetTableauY(0), s.Metrics.CardWidth, s.Metrics.CardHeight);
+    const QImage withAce = d.TableImage.copy(place);
+    w->Action("mnuAutoplay")->trigger();
+    ASSERT_EQ(s.Piles.TableauPiles[0], "");
+    const QImage window = d.WindowImage.copy(place), table = d.TableImage.copy(place);
+    w->RedrawTable();
+    const QImage fresh = d.TableImage.copy(place);
+    ASSERT_NE(fresh, withAce);
+    EXPECT_EQ(table, fresh) << "the table picture";
+    EXPECT_EQ(window, d.WindowImage.copy(place)) << "the window";
+    w->hide();
 }
 
 TEST_F(AutoplayCommandTest, TheStoredChoiceIsAppliedWhenTheGameChanges) {
