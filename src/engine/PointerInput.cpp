@@ -326,7 +326,7 @@ bool TableauPress(Session& s, int button, bool ctrl, const HitResult& hit) {
 
     if ((family == 2 || family == 15) && left) {
         bool taken = false;
-        const int waste = s.TopCard("Mazzo_Waste");
+        const int waste = PileTop(s.Piles.StockPiles[2]); // TopCard does not answer for the second waste
         if (top && waste > 0 && s.Hooks.RuleAccepts) {
             RuleQuery q;
             q.top = waste;
@@ -352,7 +352,7 @@ bool TableauPress(Session& s, int button, bool ctrl, const HitResult& hit) {
         return true;
     }
     if (family == 12) {
-        const int waste = s.TopCard("Mazzo_Waste");
+        const int waste = PileTop(s.Piles.StockPiles[2]); // TopCard does not answer for the second waste
         const int a = CardRank(card), b = waste > 0 ? CardRank(waste) : -10;
         if (top && waste > 0 && (a == b + 1 || a == b - 1 || (a == 1 && b == 13) || (a == 13 && b == 1)))
             PlayToWaste(s, card, hit.rect);

@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "engine/Autoplay.h"
 #include "engine/Engine.h"
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
@@ -112,6 +113,17 @@ public:
     void ShowDeal(Session&) override { w_.RedrawTable(); }
     double Now() override { return CurrentDateTime(); }
     void EnableGameCommandsIfNeeded() override { w_.EnableGameCommands(true); }
+    // Autoplay around a new deal: kept off under AutoPlay_All_Games 3, run after the deal's wait
+    // when it is on, and the game's own choice applied when the game changes.
+    void SwitchOffAllGamesAutoplay() override {
+        AutoplayBeforeNewDeal(w_.s);
+        w_.ShowAutoplayState();
+    }
+    void RunAutoplay() override { AutoplayAfterNewDeal(w_.s); }
+    void ApplyAutoplayMemory() override {
+        ApplyAutoplayChoice(w_.s, w_.s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
+        w_.ShowAutoplayState();
+    }
 
 private:
     TfrmMain& w_;
@@ -620,6 +632,15 @@ bool TfrmMain::MainInitialisation() {
         if (QAction* a = Action(name))
             a->setEnabled(undoOn);
     s.Random.seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+    // Autoplay as the preferences leave it: on for every game, or the current game's own choice.
+    s.AutoplayMenu.Enabled = Action("mnuAutoplay")->isEnabled();
+    if (effects.autoplay == PreferenceEffects::Autoplay::SwitchOn) {
+        s.AutoplayMenu.Ticked = false;
+        quillon::AutoplayCommand(s);
+    } else if (effects.autoplay == PreferenceEffects::Autoplay::ApplyGameChoice) {
+        ApplyAutoplayChoice(s, s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
+    }
+    ShowAutoplayState();
 
     // The version marker of this installation.
     const std::string marker = s.ProgramFolder + "SOLV1000.DAT";
@@ -826,9 +847,19 @@ void TfrmMain::RulesCommand() {
 }
 
 void TfrmMain::AutoplayCommand() {
-    const bool on = Action("mnuAutoplay")->isChecked();
-    Action("tbAutoplay_Small")->setChecked(on);
-    Action("tbAutoplay_Large")->setChecked(on);
+    // The menu item has changed its tick already; the play engine's command starts from the tick
+    // as it was, toggles it, runs autoplay when it comes on during a game and stores the choice.
+    QAction* item = Action("mnuAutoplay");
+    s.AutoplayMenu.Ticked = !item->isChecked();
+    s.AutoplayMenu.Enabled = item->isEnabled();
+    quillon::AutoplayCommand(s);
+    ShowAutoplayState();
+}
+
+void TfrmMain::ShowAutoplayState() {
+    Action("mnuAutoplay")->setChecked(s.AutoplayMenu.Ticked);
+    Action("tbAutoplay_Small")->setChecked(s.AutoplayMenu.ButtonsDown);
+    Action("tbAutoplay_Large")->setChecked(s.AutoplayMenu.ButtonsDown);
 }
 
 void TfrmMain::NotAvailable() {
@@ -848,6 +879,7 @@ void TfrmMain::EnableGameCommands(bool on) {
                              "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules"})
         if (QAction* a = Action(name))
             a->setEnabled(on);
+    s.AutoplayMenu.Enabled = on;
     for (const char* name :
          {"tbUndo_Small", "tbUndo_Large", "tbRedo_Small", "tbRedo_Large", "mnuUndo", "mnuRedo"})
         if (QAction* a = Action(name))

@@ -60,6 +60,8 @@ public:
     void NewGameCommand();
     void RulesCommand();
     void AutoplayCommand();
+    // The autoplay tick and the two toolbar buttons as the session holds them.
+    void ShowAutoplayState();
     void NotAvailable();
     void EnableGameCommands(bool on);
     // Lays the current game out for the table's client area and repaints the whole table.

@@ -178,6 +178,38 @@ TEST(PointerInput, RefusedPressesBeepAndChangeNothing) {
     }
 }
 
+// Games played onto the second waste: a press on a tableau top card one rank above or below the
+// waste's top card plays it there at once; ace and king are neighbours only where the game says.
+TEST(PointerInput, PressPlaysNeighbouringRankOntoTheSecondWaste) {
+    struct Row {
+        int family;
+        const char* waste;
+        const char* pressed;
+        bool played;
+    } rows[] = {
+        {2, "AH", "2C", true},  {2, "5D", "4S", true},   {2, "5D", "6D", true},  {2, "5D", "7D", false},
+        {2, "5D", "5C", false}, {2, "AH", "KS", false},  {2, "KH", "AS", false}, {15, "AH", "KS", true},
+        {15, "KH", "AS", true}, {15, "9C", "10H", true}, {12, "KH", "AS", true}, {12, "AH", "KS", true},
+        {12, "KH", "QC", true}, {12, "KH", "JC", false},
+    };
+    for (const Row& r : rows) {
+        InputTable t;
+        t.Attr(kFamily, r.family);
+        t.Pile("Fila1", std::string("10D ") + r.pressed).Pile("Mazzo_Waste", r.waste);
+        t.Press(20, 180);
+        const std::string what = std::to_string(r.family) + ": " + r.pressed + " on " + r.waste;
+        if (r.played) {
+            EXPECT_EQ(t.PileText("Mazzo_Waste"), Content(std::string(r.waste) + " " + r.pressed)) << what;
+            EXPECT_EQ(t.PileText("Fila1"), Content("10D")) << what;
+            EXPECT_EQ(t.view.Count("Beep"), 0) << what;
+        } else {
+            EXPECT_EQ(t.PileText("Mazzo_Waste"), Content(r.waste)) << what;
+            EXPECT_EQ(t.view.Count("Beep"), 1) << what;
+        }
+        EXPECT_EQ(t.s.Game.DragCard, 0) << what << ": no drag is kept";
+    }
+}
+
 TEST(PointerInput, QuietPressesDoNothingAtAll) {
     struct Row {
         const char* what;
