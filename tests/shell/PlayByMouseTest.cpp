@@ -151,16 +151,15 @@ protected:
     }
 
     // The middle of the visible strip of a card of a pile (skip = cards above it), in the table
-    // widget's coordinates.
+    // widget's coordinates (the card places are given in them).
     QPoint At(const std::string& pile, int skip = 0) const {
         const int x = CardPlaceX(s, pile, skip, false), y = CardPlaceY(s, pile, skip, false);
-        return {x + s.Metrics.CardWidth / 2,
-                y + (skip == 0 ? s.Metrics.CardHeight / 2 : 6) - s.Game.ScrollOffset};
+        return {x + s.Metrics.CardWidth / 2, y + (skip == 0 ? s.Metrics.CardHeight / 2 : 6)};
     }
     // Where a card dropped on the pile's top would land (its next free place), same coordinates.
     QPoint Onto(const std::string& pile) const {
         const int x = CardPlaceX(s, pile, 0, true), y = CardPlaceY(s, pile, 0, true);
-        return {x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2 - s.Game.ScrollOffset};
+        return {x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2};
     }
 
     void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at,
@@ -242,7 +241,8 @@ TEST_F(PlayByMouseTest, RefusedDropsFlyBackAndChangeNothing) {
         EXPECT_EQ(s.Piles.FoundationPiles, before.FoundationPiles) << r.what;
         EXPECT_EQ(s.History.Steps(), 0) << r.what;
         EXPECT_EQ(s.Game.DragCard, 0) << r.what;
-        EXPECT_TRUE(Shown() == picture) << r.what << ": the window shows the table as it was" << Diff(picture, Shown());
+        EXPECT_TRUE(Shown() == picture)
+            << r.what << ": the window shows the table as it was" << Diff(picture, Shown());
     }
 }
 
