@@ -279,6 +279,24 @@ TEST_F(PlayByMouseTest, APressDuringADragIsIgnored) {
     EXPECT_EQ(Pile("Fila3"), P("9C"));
 }
 
+TEST_F(PlayByMouseTest, CtrlAndTheRightButtonShowACoveredCardUntilTheRelease) {
+    s.Params.WriteParam(255, 1, "Y");
+    Position({{"Fila1", "QH JC 10D 9S"}});
+    const QImage before = Shown();
+    const Qt::CursorShape cursor = window->Table()->cursor().shape();
+    const QPoint jack = At("Fila1", 2);
+    // Where the ten lies over the jack, the jack's own face shows while the button is held.
+    const QPoint covered(jack.x(), CardPlaceY(s, "Fila1", 1, false) + 30);
+    Press(jack, Qt::RightButton, Qt::ControlModifier);
+    EXPECT_NE(Shown().pixel(covered), before.pixel(covered)) << "the jack is drawn whole";
+    EXPECT_EQ(s.Game.DragCard, 0) << "nothing is picked up";
+    Release(jack, Qt::RightButton);
+    EXPECT_TRUE(Shown() == before) << "the table is whole again" << Diff(before, Shown());
+    EXPECT_EQ(Pile("Fila1"), P("QH JC 10D 9S"));
+    EXPECT_EQ(window->Table()->cursor().shape(), cursor) << "the table's own cursor again";
+    EXPECT_EQ(desktop.beeps, 0) << "a card was shown, so no beep";
+}
+
 TEST_F(PlayByMouseTest, FirstMoveMustGoToAFoundationWhenTheGameSaysSo) {
     s.GameAttr[42] = 1;
     Position({{"Fila1", "8H"}, {"Fila2", "9S"}, {"Fila3", "AD"}});
