@@ -23,20 +23,17 @@ static double now_ms(void) {
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
+/* Whether the window's name (WM_NAME) begins with the prefix. */
 static int name_matches(xcb_connection_t* c, xcb_window_t w, const char* prefix) {
-    const xcb_atom_t atoms[2] = {XCB_ATOM_WM_NAME, XCB_ATOM_WM_NAME};
-    for (int i = 0; i < 1; ++i) {
-        xcb_get_property_reply_t* r =
-            xcb_get_property_reply(c, xcb_get_property(c, 0, w, atoms[i], XCB_GET_PROPERTY_TYPE_ANY, 0, 256), NULL);
-        if (!r)
-            continue;
-        int len = xcb_get_property_value_length(r);
-        int ok = len >= (int)strlen(prefix) && memcmp(xcb_get_property_value(r), prefix, strlen(prefix)) == 0;
-        free(r);
-        if (ok)
-            return 1;
-    }
-    return 0;
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), NULL);
+    if (!r)
+        return 0;
+    const int len = xcb_get_property_value_length(r);
+    const size_t want = strlen(prefix);
+    const int ok = len >= (int)want && memcmp(xcb_get_property_value(r), prefix, want) == 0;
+    free(r);
+    return ok;
 }
 
 int main(int argc, char** argv) {

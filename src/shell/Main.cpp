@@ -142,6 +142,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     BuildToolbars();
+    // The tool tips of the toolbar buttons and the restore buttons follow the tool-tip setting.
+    for (QToolBar* bar : {toolBarSmall_, toolBarLarge_})
+        for (QAction* a : bar->actions())
+            if (QWidget* button = bar->widgetForAction(a))
+                button->installEventFilter(this);
+    tbRestoreAfterFS_Small_->installEventFilter(this);
+    tbRestoreAfterFS_Large_->installEventFilter(this);
     column->addWidget(coolBarToolBarSmall_);
     column->addWidget(coolBarToolBarLarge_);
     auto* row = new QHBoxLayout;
@@ -872,7 +879,7 @@ void TfrmMain::RedrawTable() {
         scrBarMain_->setValue(0);
     }
     s.Game.ScrollOffset = 0;
-    drawing_->ScrollBarVisible = scrBarMain_->isVisible();
+    drawing_->ScrollBarVisible = !scrBarMain_->isHidden();
     for (int pass = 0; pass < 2; ++pass) {
         drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
         if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
@@ -912,7 +919,7 @@ void TfrmMain::UpdateScrollBar() {
         scrBarMain_->setPageStep(h);
         scrBarMain_->setSingleStep(20);
     }
-    if (taller != scrBarMain_->isVisible()) {
+    if (taller == scrBarMain_->isHidden()) {
         // The table's width changes with the bar; the resize handling lays the table out again.
         if (!taller)
             Scrolled(0);
@@ -941,9 +948,11 @@ void TfrmMain::ApplyTableCursor(bool carrying) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::ToolTip && watched != table_ && watched != scrBarMain_)
+        return s.Params.ReadParam(kParamToolbarTips, 1) != "Y";
     if (e->type() == QEvent::Wheel && (watched == table_ || watched == scrBarMain_)) {
         // While the bar shows, each notch of the wheel moves the table 60 pixels.
-        if (!scrBarMain_->isVisible())
+        if (scrBarMain_->isHidden())
             return false;
         // One notch is 120 eighths of a degree; finer wheels move in proportion.
         scrBarMain_->setValue(scrBarMain_->value() - static_cast<QWheelEvent*>(e)->angleDelta().y() / 2);

@@ -67,8 +67,8 @@ void QtTableView::BuildDragImage(int card) {
     if (card != 0 && h == s_.Metrics.CardHeight) {
         const auto& faces = d_.images.CardFaceImages;
         const size_t entry = card >= 1 && card <= 208 ? size_t((card - 1) % 52) : 52;
-        const QImage& picture =
-            card < 0 ? d_.images.CardBackImage : (entry < faces.size() ? faces[entry] : QImage());
+        const QImage& picture = card < 0 ? d_.images.CardBackImage
+                                         : (entry < faces.size() ? faces[entry] : QImage());
         if (!picture.isNull()) {
             drag_ = picture.convertToFormat(QImage::Format_RGB32);
             dragIsCard_ = true;

@@ -23,6 +23,7 @@ constexpr int kAttrHasStock = 10, kAttrPasses = 16, kAttrRedealMode = 17, kAttrP
 constexpr int kAttrPairing = 41, kAttrFamily = 54, kAttrFoundationBase = 55, kAttrFoundationRule = 87;
 constexpr int kAttrTableauEmpty = 135, kAttrReserveKind = 335;
 constexpr int kAttrFoundations = 374, kAttrTableaus = 375, kAttrReserves = 376, kAttrStockPiles = 373;
+constexpr int kAttrSecondWastes = 377;
 
 const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
 
@@ -527,7 +528,9 @@ void TableDrawing::PaintTable() {
     s.Game.TableBottom = 0;
     const int stocks = std::clamp(s.Attr(kAttrStockPiles), 0, 3);
     for (int i = 0; i < 3; ++i) {
-        if (s.Game.GetStockX(i) < -9999 || (i >= stocks && s.Piles.StockPiles[size_t(i)].empty() && i != 0))
+        // The second waste is a pile of its own count; an empty one shows its mark too.
+        const bool counted = i == 0 || i < stocks || (i == 2 && s.Attr(kAttrSecondWastes) > 0);
+        if (s.Game.GetStockX(i) < -9999 || (!counted && s.Piles.StockPiles[size_t(i)].empty()))
             continue;
         DrawPileTop(kStockNames[i], i, DrawTarget::Both);
     }

@@ -30,6 +30,8 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -367,6 +369,21 @@ TEST_F(TableWindowTest, FromAnEmptyDataFolderTheGameListOpensAndThePickedGameIsD
     EXPECT_EQ(PileSize(s.Piles.StockPiles[0]), 24);
     EXPECT_TRUE(window->isMaximized()) << "the default placement";
     EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(TableWindowTest, ToolbarTipsFollowTheirSetting) {
+    Start(900, 600);
+    QToolBar* bar = window->VisibleToolbar();
+    QWidget* button = bar->widgetForAction(window->Action("tbOpen_Large"));
+    ASSERT_TRUE(button);
+    for (const char* setting : {"N", "Y"}) {
+        s.Params.WriteParam(244, 1, setting);
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button, &help);
+        EXPECT_EQ(QToolTip::text().toStdString(), std::string(setting) == "Y" ? "Open" : "") << setting;
+    }
+    QToolTip::hideText();
 }
 
 TEST(Hints, ShortAndLongForms) {

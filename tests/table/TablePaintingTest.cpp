@@ -6,8 +6,8 @@
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 #include "table/ImageResources.h"
-#include "table/QtTableView.h"
 
+#include "engine/RecordingTableView.h"
 #include "support/QtAppEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -263,10 +263,9 @@ TEST_F(TablePaintingTest, MixedFansTakeTheirCornersFromTheSideTheyLeanOn) {
 
 namespace {
 
-TEST_F(TablePaintingTest, TheColumnPuzzleShowsTheSumsOfItsFinishedColumnsWhenTheTableIsPainted) {
-    QtTableView view(s, drawing);
+TEST_F(TablePaintingTest, APaintedColumnPuzzleAsksForTheMarksOfItsFinishedColumns) {
+    quillon::test::RecordingTableView view;
     s.view = &view;
-    s.GameAttr[54] = 74;
     s.GameAttr[3] = 9;
     Grid(4, 1, 60, 40, 10);
     // Column 0 adds up to 30 (10 + 10 + 5 + 5), column 1 does not.
@@ -274,16 +273,45 @@ TEST_F(TablePaintingTest, TheColumnPuzzleShowsTheSumsOfItsFinishedColumnsWhenThe
     s.Piles.TableauPiles[1] = "023002";
     s.Piles.TableauPiles[2] = "005003";
     s.Piles.TableauPiles[3] = "044004";
-    for (int c : {10, 1, 23, 2, 5, 3, 44, 4})
-        s.Cards.SetCardFace(c, '1');
     s.SetFlag(GameInPlay, true);
-    drawing.PaintTable();
-    const int y = 40 + 3 * (kCH + 10) + kCH + 5, x0 = 60 + (kCW - 28) / 2;
-    EXPECT_EQ(s.Game.DealDone, 1);
-    EXPECT_EQ(Table(x0 + 1, y + 1), kWhite) << "the finished column's sum";
-    EXPECT_EQ(Table(x0 + kCW + 2 + 1, y + 1), kGreen) << "the column that does not add up";
-    EXPECT_EQ(Window(x0 + 1, y + 1), kWhite);
+    for (int family : {74, 0}) {
+        view.log.clear();
+        s.GameAttr[54] = static_cast<std::int16_t>(family);
+        s.Game.DealDone = 0;
+        drawing.PaintTable();
+        EXPECT_EQ(s.Game.DealDone, 1);
+        EXPECT_EQ(view.Lines("Mark columns"),
+                  family == 74 ? std::vector<std::string>{"Mark columns 0"} : std::vector<std::string>{})
+            << "family " << family;
+    }
     s.view = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TablePaintingTest, AnEmptySecondWasteShowsItsMarkWhenTheTableIsPainted) {
+    QImage mark;
+    images.LoadMarkImage(mark, "StockVisible");
+    mark = mark.convertToFormat(QImage::Format_RGB32);
+    const struct {
+        int secondWastes;
+        bool marked;
+    } cases[] = {{1, true}, {0, false}};
+    for (const auto& c : cases) {
+        drawing.TableImage.fill(kGreen);
+        s.GameAttr[373] = 2; // stock and waste
+        s.GameAttr[377] = static_cast<std::int16_t>(c.secondWastes);
+        s.Game.StockX[2] = 300;
+        s.Game.StockY[2] = 200;
+        s.Game.StockHomePos[2] = {300, 200};
+        s.SetFlag(GameInPlay, true);
+        drawing.PaintTable();
+        EXPECT_EQ(Table(300 + kCW / 2, 200 + kCH / 2) == mark.pixel(kCW / 2, kCH / 2), c.marked)
+            << c.secondWastes;
+        EXPECT_EQ(Table(300 + kCW / 2, 200 + kCH / 2) == kGreen, !c.marked) << c.secondWastes;
+    }
 }
 
 } // namespace
