@@ -151,16 +151,15 @@ protected:
     }
 
     // The middle of the visible strip of a card of a pile (skip = cards above it), in the table
-    // widget's coordinates.
+    // widget's coordinates (the card places are given in them).
     QPoint At(const std::string& pile, int skip = 0) const {
         const int x = CardPlaceX(s, pile, skip, false), y = CardPlaceY(s, pile, skip, false);
-        return {x + s.Metrics.CardWidth / 2,
-                y + (skip == 0 ? s.Metrics.CardHeight / 2 : 6) - s.Game.ScrollOffset};
+        return {x + s.Metrics.CardWidth / 2, y + (skip == 0 ? s.Metrics.CardHeight / 2 : 6)};
     }
     // Where a card dropped on the pile's top would land (its next free place), same coordinates.
     QPoint Onto(const std::string& pile) const {
         const int x = CardPlaceX(s, pile, 0, true), y = CardPlaceY(s, pile, 0, true);
-        return {x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2 - s.Game.ScrollOffset};
+        return {x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2};
     }
 
     void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at,
@@ -242,7 +241,8 @@ TEST_F(PlayByMouseTest, RefusedDropsFlyBackAndChangeNothing) {
         EXPECT_EQ(s.Piles.FoundationPiles, before.FoundationPiles) << r.what;
         EXPECT_EQ(s.History.Steps(), 0) << r.what;
         EXPECT_EQ(s.Game.DragCard, 0) << r.what;
-        EXPECT_TRUE(Shown() == picture) << r.what << ": the window shows the table as it was" << Diff(picture, Shown());
+        EXPECT_TRUE(Shown() == picture)
+            << r.what << ": the window shows the table as it was" << Diff(picture, Shown());
     }
 }
 
@@ -277,6 +277,24 @@ TEST_F(PlayByMouseTest, APressDuringADragIsIgnored) {
     Release(Onto("Fila2"));
     EXPECT_EQ(Pile("Fila2"), P("9S 8H"));
     EXPECT_EQ(Pile("Fila3"), P("9C"));
+}
+
+TEST_F(PlayByMouseTest, CtrlAndTheRightButtonShowACoveredCardUntilTheRelease) {
+    s.Params.WriteParam(255, 1, "Y");
+    Position({{"Fila1", "QH JC 10D 9S"}});
+    const QImage before = Shown();
+    const Qt::CursorShape cursor = window->Table()->cursor().shape();
+    const QPoint jack = At("Fila1", 2);
+    // Where the ten lies over the jack, the jack's own face shows while the button is held.
+    const QPoint covered(jack.x(), CardPlaceY(s, "Fila1", 1, false) + 30);
+    Press(jack, Qt::RightButton, Qt::ControlModifier);
+    EXPECT_NE(Shown().pixel(covered), before.pixel(covered)) << "the jack is drawn whole";
+    EXPECT_EQ(s.Game.DragCard, 0) << "nothing is picked up";
+    Release(jack, Qt::RightButton);
+    EXPECT_TRUE(Shown() == before) << "the table is whole again" << Diff(before, Shown());
+    EXPECT_EQ(Pile("Fila1"), P("QH JC 10D 9S"));
+    EXPECT_EQ(window->Table()->cursor().shape(), cursor) << "the table's own cursor again";
+    EXPECT_EQ(desktop.beeps, 0) << "a card was shown, so no beep";
 }
 
 TEST_F(PlayByMouseTest, FirstMoveMustGoToAFoundationWhenTheGameSaysSo) {
