@@ -203,33 +203,9 @@ bool PreconditionHolds(Session& s, int rule) {
     }
 }
 
-// The pile whose top card `card` is, among those autoplay sends from; empty when none.
-std::string PileWithTop(const Session& s, int card) {
-    if (PileTop(s.Piles.StockPiles[1]) == card)
-        return "Mazzo_Vis";
-    for (int i = 0; i < TableauInPlay(s); ++i)
-        if (PileTop(s.Piles.TableauPiles[static_cast<size_t>(i)]) == card)
-            return PileName("Fila", i + 1);
-    for (int i = 0; i < ReservesInPlay(s); ++i)
-        if (PileTop(s.Piles.ReservePiles[static_cast<size_t>(i)]) == card)
-            return PileName("Appogg", i + 1);
-    return {};
-}
-
-// Sends an autoplay card to the first foundation that takes it. A card that some foundation
-// takes is first lifted off the table picture, as a picked-up card is, so that its place shows
-// what lies under it once it has flown; should it stay after all, its pile is drawn again.
+// Sends an autoplay card to the first foundation that takes it.
 bool Send(Session& s, int card) {
-    bool fits = false;
-    for (int k = 1; k <= FoundationsInPlay(s) && !fits; ++k)
-        fits = PileAccepts(s, card, PileName("Dest", k));
-    if (fits)
-        View(s).LiftCard(card);
-    const bool sent = SendCard(s, card, CardPlace(s, card), true, true, false, false, true, false);
-    if (fits && !sent)
-        if (const std::string pile = PileWithTop(s, card); !pile.empty())
-            View(s).RedrawPile(pile, Surface::Both);
-    return sent;
+    return SendCard(s, card, CardPlace(s, card), true, true, false, false, true, false);
 }
 
 } // namespace

@@ -70,7 +70,11 @@ std::string PileOfCandidate(int kind, int index) {
 
 // Flies the dragged image from where it lies to the place one more card takes on the pile.
 void GlideTo(Session& s, int card, const std::string& pile, bool prepare, bool animate) {
-    // With `prepare` the picture is built by the flight, or at once when the card does not fly.
+    // With `prepare` (a card sent, not dragged) the card is still drawn at its place: it is
+    // lifted off the table first, as a picked-up card is, so that its place shows what lies
+    // under it. Its picture is built by the flight, or at once when the card does not fly.
+    if (prepare)
+        View(s).LiftCard(card);
     if (animate && ParamNotN(s, param::CardsAnimate)) {
         FlyCard(s, card, s.DragRect.left, s.DragRect.top, CardPlaceX(s, pile, 0, true),
                 CardPlaceY(s, pile, 0, true), prepare, true, false, true);

@@ -258,6 +258,15 @@ TEST_F(PlayByMouseTest, DoubleClickSendsHomeAndTheCarriedPressIsIgnored) {
     EXPECT_EQ(s.Game.DragCard, 0) << "the press carried by the double click picks nothing up";
     Release(ace);
     EXPECT_EQ(s.History.Steps(), 1);
+    // The ace's old place shows the empty pile's mark, not the ace's red heart left behind.
+    const QImage shown = Shown();
+    const QRect old(CardPlaceX(s, "Fila2", 0, false), CardPlaceY(s, "Fila2", 0, false), s.Metrics.CardWidth,
+                    s.Metrics.CardHeight);
+    int red = 0;
+    for (int y = old.top(); y <= old.bottom(); ++y)
+        for (int x = old.left(); x <= old.right(); ++x)
+            red += qRed(shown.pixel(x, y)) > 150 && qGreen(shown.pixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_EQ(red, 0) << "the sent card left its picture behind";
     // The next press acts normally: the two of hearts follows by a drag.
     Drag(two, At("Dest1"));
     EXPECT_EQ(Pile("Dest1"), P("AH 2H"));
