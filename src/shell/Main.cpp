@@ -727,6 +727,8 @@ bool TfrmMain::CloseQuery() {
 }
 
 void TfrmMain::Close() {
+    // A game still in progress ends as an unfinished game: scored and recorded as usual.
+    EndGame(s);
     hide();
     StopSounds(s);
     if (s.Game.AutoPlayAllGames == 1)

@@ -199,6 +199,46 @@ TEST_F(MainWindowTest, RefusedCloseStillWritesThePlacement) {
     EXPECT_EQ(Config("Settings", "Random_Game_Type"), "5");
 }
 
+TEST_F(MainWindowTest, ClosingRecordsTheGameInProgressOnce) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    WriteConfigString(s, "Preference", "ConfirmQuit", "N");
+    std::vector<bool> recorded;
+    s.Play.RecordGameResult = [&](Session&, int, const std::string&, bool, bool won) {
+        recorded.push_back(won);
+    };
+    window->ChooseGame = [&](int& number, std::string& name, std::string& player) {
+        number = 103;
+        name = "FreeCell";
+        player = s.Params.ReadParam(77, 30);
+        return true;
+    };
+    window->show();
+    QApplication::processEvents();
+    window->FirstActivation();
+    ASSERT_TRUE(s.Flag(GameInPlay));
+    EXPECT_TRUE(recorded.empty());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(recorded, std::vector<bool>{false}) << "the unfinished game is recorded as not won";
+    EXPECT_FALSE(s.Flag(GameInPlay));
+}
+
+TEST_F(MainWindowTest, ClosingWithoutAGameRecordsNothing) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    WriteConfigString(s, "Preference", "ConfirmQuit", "N");
+    int recorded = 0;
+    s.Play.RecordGameResult = [&](Session&, int, const std::string&, bool, bool) { ++recorded; };
+    window->show();
+    QApplication::processEvents();
+    window->FirstActivation(); // the game choice is cancelled
+    ASSERT_FALSE(s.Flag(GameInPlay));
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(recorded, 0);
+}
+
 TEST_F(MainWindowTest, ClosingAMaximizedWindowKeepsTheNormalBounds) {
     ProvideAll();
     auto window = Start();
