@@ -16,6 +16,7 @@
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
+#include "support/widgets/C_ShadowedHintWindow.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 #include "table/QtTableView.h"
@@ -679,6 +680,8 @@ bool TfrmMain::MainInitialisation() {
     s.Game.SmallScreenAdviceShown = 0;
     s.Game.CardSizeAdviceShown = 0;
     EnableGameCommands(false);
+    // Hints everywhere in the program show in the hint window with the drop shadow.
+    C_TShadowedHintWindow::Install();
     initialised_ = true;
     return true;
 }

@@ -19,6 +19,10 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "support/widgets/C_ShadowedHintWindow.h"
+
+#include <QHelpEvent>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -237,6 +241,21 @@ TEST_F(MainWindowTest, ClosingWithoutAGameRecordsNothing) {
     ASSERT_FALSE(s.Flag(GameInPlay));
     EXPECT_TRUE(window->close());
     EXPECT_EQ(recorded, 0);
+}
+
+TEST_F(MainWindowTest, HintsShowInTheShadowedHintWindowAfterTheStart) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    QLabel pile("pile");
+    pile.setToolTip("Foundation");
+    pile.show();
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), pile.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&pile, &help);
+    C_TShadowedHintWindow* hint = C_TShadowedHintWindow::Install(); // the one the start installed
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->Text(), "Foundation");
+    C_TShadowedHintWindow::Uninstall();
 }
 
 TEST_F(MainWindowTest, ClosingAMaximizedWindowKeepsTheNormalBounds) {
