@@ -53,6 +53,11 @@
 namespace quillon {
 
 namespace {
+// Marks the widgets whose tool tips follow the toolbar's tool-tip setting.
+constexpr const char* kToolbarTipProperty = "quillonToolbarTip";
+} // namespace
+
+namespace {
 
 constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
 constexpr int kParamToolbarTips = 244;
@@ -156,12 +161,16 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     column->setSpacing(0);
     BuildToolbars();
     // The tool tips of the toolbar buttons and the restore buttons follow the tool-tip setting.
+    auto followTipSetting = [this](QWidget* w) {
+        w->setProperty(kToolbarTipProperty, true);
+        w->installEventFilter(this);
+    };
     for (QToolBar* bar : {toolBarSmall_, toolBarLarge_})
         for (QAction* a : bar->actions())
             if (QWidget* button = bar->widgetForAction(a))
-                button->installEventFilter(this);
-    tbRestoreAfterFS_Small_->installEventFilter(this);
-    tbRestoreAfterFS_Large_->installEventFilter(this);
+                followTipSetting(button);
+    followTipSetting(tbRestoreAfterFS_Small_);
+    followTipSetting(tbRestoreAfterFS_Large_);
     column->addWidget(coolBarToolBarSmall_);
     column->addWidget(coolBarToolBarLarge_);
     auto* row = new QHBoxLayout;
@@ -261,6 +270,8 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
+    if (initialised_)
+        C_TShadowedHintWindow::SetGate(nullptr);
     // No resize work may run while the window and its pictures are destroyed.
     if (table_) {
         table_->OnResize = nullptr;
@@ -680,8 +691,10 @@ bool TfrmMain::MainInitialisation() {
     s.Game.SmallScreenAdviceShown = 0;
     s.Game.CardSizeAdviceShown = 0;
     EnableGameCommands(false);
-    // Hints everywhere in the program show in the hint window with the drop shadow.
+    // Hints everywhere in the program show in the hint window with the drop shadow; the
+    // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
+    C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
     initialised_ = true;
     return true;
 }
@@ -984,9 +997,13 @@ void TfrmMain::ApplyTableCursor(bool carrying) {
         table_->setCursor(cursors_.ForSetting(s.Params.ReadParam(172, 2), carrying));
 }
 
+bool TfrmMain::TipAllowed(const QObject* widget) const {
+    return !widget->property(kToolbarTipProperty).toBool() || s.Params.ReadParam(kParamToolbarTips, 1) == "Y";
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::ToolTip && watched != table_ && watched != scrBarMain_)
-        return s.Params.ReadParam(kParamToolbarTips, 1) != "Y";
+    if (e->type() == QEvent::ToolTip && !TipAllowed(watched))
+        return true;
     if (e->type() == QEvent::Wheel && (watched == table_ || watched == scrBarMain_)) {
         // While the bar shows, each notch of the wheel moves the table 60 pixels.
         if (scrBarMain_->isHidden())

@@ -127,6 +127,8 @@ private:
     void Close();
     void TableResized(int w, int h);
     bool StandInGameList(int& number, std::string& name, std::string& player);
+    // May the widget's tool tip show? The toolbar's and the restore buttons' follow the setting.
+    bool TipAllowed(const QObject* widget) const;
 
     std::unique_ptr<ImageResources> images_;
     std::unique_ptr<TableDrawing> drawing_;

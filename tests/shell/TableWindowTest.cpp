@@ -34,6 +34,8 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "support/widgets/C_ShadowedHintWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -80,6 +82,8 @@ protected:
         CreateGlobalObjects(s, program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
+        // Autoplay off, so that the cards of a random deal stay where they were dealt.
+        WriteConfigString(s, "Preference", "AutoPlay", "N");
         if (!cursor.empty())
             WriteConfigString(s, "Preference", "Cursor", cursor);
         window = CreateMainWindow(s);
@@ -376,14 +380,17 @@ TEST_F(TableWindowTest, ToolbarTipsFollowTheirSetting) {
     QToolBar* bar = window->VisibleToolbar();
     QWidget* button = bar->widgetForAction(window->Action("tbOpen_Large"));
     ASSERT_TRUE(button);
+    // The program's hint window, installed by the start.
+    C_TShadowedHintWindow* hint = C_TShadowedHintWindow::Install();
     for (const char* setting : {"N", "Y"}) {
         s.Params.WriteParam(244, 1, setting);
-        QToolTip::hideText();
+        hint->HideHint();
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(button, &help);
-        EXPECT_EQ(QToolTip::text().toStdString(), std::string(setting) == "Y" ? "Open" : "") << setting;
+        EXPECT_EQ(hint->isVisible() ? hint->Text().toStdString() : "", std::string(setting) == "Y" ? "Open" : "")
+            << setting;
     }
-    QToolTip::hideText();
+    hint->HideHint();
 }
 
 TEST(Hints, ShortAndLongForms) {

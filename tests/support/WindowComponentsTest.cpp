@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace quillon;
@@ -230,6 +231,28 @@ TEST(ShadowedHint, StaysOnTheScreen) {
     QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     hint.ShowHint("A hint near the corner of the screen", area.bottomRight());
     EXPECT_TRUE(area.contains(hint.geometry())) << hint.geometry().x() << "," << hint.geometry().y();
+}
+
+TEST(ShadowedHint, TheGateKeepsChosenHintsBack) {
+    C_TShadowedHintWindow* hint = C_TShadowedHintWindow::Install();
+    QLabel kept("kept"), shown("shown");
+    kept.setToolTip("Kept back");
+    shown.setToolTip("Shown");
+    C_TShadowedHintWindow::SetGate([&](QWidget* w) { return w != &kept; });
+    for (QLabel* w : {&kept, &shown}) {
+        w->show();
+        hint->HideHint();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w, &help);
+        EXPECT_EQ(hint->isVisible(), w == &shown) << w->text().toStdString();
+        EXPECT_FALSE(QToolTip::isVisible()) << "nor does the toolkit show it";
+    }
+    C_TShadowedHintWindow::SetGate(nullptr);
+    hint->HideHint();
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), kept.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&kept, &help);
+    EXPECT_TRUE(hint->isVisible()) << "without a gate every hint shows";
+    C_TShadowedHintWindow::Uninstall();
 }
 
 TEST(ShadowedHint, InstalledForTheWholeApplication) {

@@ -14,6 +14,11 @@ namespace quillon {
 
 namespace {
 
+std::function<bool(QWidget*)>& Gate() {
+    static std::function<bool(QWidget*)> gate;
+    return gate;
+}
+
 // Routes the application's hint requests to the one shadowed hint window.
 class HintFilter : public QObject {
 public:
@@ -29,9 +34,9 @@ public:
             if (!w)
                 break;
             QString text = w->toolTip();
-            if (text.isEmpty()) {
+            if (text.isEmpty() || (Gate() && !Gate()(w))) {
                 window_->HideHint();
-                break;
+                return !text.isEmpty(); // a hint kept back is not shown by the toolkit either
             }
             auto* help = static_cast<QHelpEvent*>(e);
             // Below the pointer, as the toolkit places its hints.
@@ -132,6 +137,10 @@ C_TShadowedHintWindow* C_TShadowedHintWindow::Install() {
         qApp->installEventFilter(filter);
     }
     return filter->window();
+}
+
+void C_TShadowedHintWindow::SetGate(std::function<bool(QWidget*)> gate) {
+    Gate() = std::move(gate);
 }
 
 void C_TShadowedHintWindow::Uninstall() {

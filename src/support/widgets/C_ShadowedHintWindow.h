@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 
@@ -30,6 +31,10 @@ public:
     // hint hides it. Installing again changes nothing. Returns the application's hint window.
     static C_TShadowedHintWindow* Install();
     static void Uninstall();
+    // Lets the program keep some widgets' hints back (the toolbar's, when its hints are switched
+    // off): a widget's hint shows only when the gate answers true for it. An empty gate lets
+    // every hint through.
+    static void SetGate(std::function<bool(QWidget*)> gate);
 
 private:
     QLabel* label_;
