@@ -47,7 +47,14 @@ void CopyPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from) {
     const QImage src = Rgb32(srcIn);
     if (from.isNull())
         from = src.rect();
+    // A source rectangle reaching past the picture is cut, and its destination moves with it, so
+    // that every pixel still lands where it belongs.
+    const QRect wanted = from;
     from = from.intersected(src.rect());
+    if (from.isEmpty())
+        return;
+    x += from.x() - wanted.x();
+    y += from.y() - wanted.y();
     QRect to(x, y, from.width(), from.height());
     QRect clipped = to.intersected(dst.rect());
     if (clipped.isEmpty())

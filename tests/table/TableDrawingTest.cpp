@@ -101,6 +101,44 @@ TEST_F(TableDrawingTest, NoCardAndFarAwayBacksDrawNothing) {
     EXPECT_EQ(Table(130, 150), kGreen);
 }
 
+// A block copy whose source or destination reaches past a picture's edge copies the part that
+// lies inside, each pixel to the place it belongs (a repair of an area above the top of the
+// table must not shift the table up).
+TEST(CopyPixels, CutEdgesKeepEveryPixelInItsPlace) {
+    QImage src(20, 20, QImage::Format_RGB32);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            src.setPixel(x, y, qRgb(x * 10, y * 10, 7));
+    const struct {
+        const char* what;
+        int x, y;
+        QRect from;
+    } cases[] = {
+        {"source above and left of the picture", -5, -5, QRect(-5, -5, 12, 12)},
+        {"source past the right and bottom edges", 12, 12, QRect(12, 12, 15, 15)},
+        {"destination above and left of the picture", -3, -4, QRect(0, 0, 10, 10)},
+        {"both cut, by different amounts", -2, 3, QRect(-6, 1, 10, 10)},
+        {"whole picture", 0, 0, QRect()},
+    };
+    for (const auto& c : cases) {
+        QImage dst(20, 20, QImage::Format_RGB32);
+        dst.fill(qRgb(1, 2, 3));
+        CopyPixels(dst, c.x, c.y, src, c.from);
+        const QRect from = c.from.isNull() ? src.rect() : c.from;
+        int copied = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                // The source pixel that belongs at (x, y), if it lies inside the source rectangle.
+                const QPoint at(from.x() + x - c.x, from.y() + y - c.y);
+                const bool inside = from.contains(at) && src.rect().contains(at);
+                const QRgb want = inside ? src.pixel(at) : qRgb(1, 2, 3);
+                ASSERT_EQ(dst.pixel(x, y), want) << c.what << " at " << x << "," << y;
+                copied += inside ? 1 : 0;
+            }
+        EXPECT_GT(copied, 0) << c.what;
+    }
+}
+
 TEST(StackDepth, GrowsWithTheCardsUpToTheGroupLimit) {
     const struct {
         int cards, maximum, depth;
