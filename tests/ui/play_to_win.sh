@@ -1,6 +1,7 @@
 #!/bin/bash
 # Plays FreeCell and then the sliding puzzle "Put-Them-In-Order (3x3 square)" to a win the way a
-# person does: on a virtual screen, with the mouse, through the program's own game list.
+# person does: on a virtual screen, with the mouse, through the program's own game list. FreeCell
+# is finished by autoplay: once only foundation moves are left, F7 switches it on.
 #
 #   tests/ui/play_to_win.sh [PROGRAM_FOLDER] [SHOTS_FOLDER]
 #
@@ -166,9 +167,11 @@ drag() {
     xdotool mouseup 1
 }
 
-# Plays game $1 (its name begins with $2) to a win.
+# Plays game $1 (its name begins with $2) to a win. With a third argument "autoplay" the hand
+# stops once only cards for the foundations are left to move: F7 switches autoplay on, and
+# autoplay must carry every remaining card home and end the game by itself.
 play() {
-    local game=$1 name=$2 code moves tries=0 before
+    local game=$1 name=$2 finish=${3:-} code moves tries=0 before
     before=$(deal_code)
     choose_game "$name" "$game"
     # The title names the new game at once and its deal code when the deal is drawn.
@@ -200,6 +203,14 @@ play() {
     done
     moves=$(wc -l <"$WORK/moves.txt")
     say "game $game deal $code: $moves moves"
+    # The moves played by hand: all of them, or with autoplay up to the last one that does not
+    # go to a foundation.
+    local by_hand=$moves
+    if [ "$finish" = autoplay ]; then
+        by_hand=$(awk '$2 !~ /^Dest/ { last = NR } END { print last + 0 }' "$WORK/moves.txt")
+        [ "$by_hand" -lt "$moves" ] || fail "the winning moves end with no card for the foundations"
+        say "by hand up to move $by_hand, then autoplay for the last $((moves - by_hand))"
+    fi
     shot "dealt-$game"
     measure_table
     "$CLI" drags "$game" "$code" "$CARD_SIZE" "$TABLE_W" "$TABLE_H" "$WIN_H" "$SCREEN_W" "$SCREEN_H" \
@@ -208,6 +219,7 @@ play() {
     local n=0
     while read -r x1 y1 x2 y2; do
         [ "$x1" = "won" ] && break
+        [ $n -lt "$by_hand" ] || break
         n=$((n + 1))
         if [ $n -eq 2 ]; then
             drag "$x1" "$y1" "$x2" "$y2" "game$game-dragging"
@@ -219,6 +231,11 @@ play() {
         settle
         if [ $((n % 10)) -eq 1 ]; then shot "game$game-move$n"; fi
     done <"$WORK/drags.txt"
+    if [ "$by_hand" -lt "$moves" ]; then
+        shot "game$game-before-autoplay"
+        xdotool windowfocus --sync "$MAIN"
+        xdotool key F7
+    fi
     # The win: the game list opens again by itself.
     wait_window '^Open a game$' >/dev/null
     shot "won-$game"
@@ -230,7 +247,7 @@ CARD_SIZE=${QUILLON_UI_CARD_SIZE:-B}
 APP_PID=$!
 MAIN=$(wait_window '^Quillon 2003')
 say "main window $MAIN"
-play 103 FreeCell
+play 103 FreeCell autoplay
 play 87 Put-Them
 shot "end"
 say "both games won; screenshots in $SHOTS"
