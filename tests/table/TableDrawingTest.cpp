@@ -1,4 +1,5 @@
 #include "table/TableDrawing.h"
+#include "GreenTableFixture.h"
 
 #include "model/Session.h"
 #include "platform/Desktop.h"
@@ -14,44 +15,18 @@ using namespace quillon;
 
 namespace {
 
-constexpr QRgb kGreen = 0xFF008000;
+constexpr QRgb kGreen = quillon::testing::kGreenTable;
 
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
-
-// A session with the built library open, big cards of the first set and a plain green table.
-class TableDrawingTest : public ::testing::Test {
+// Big cards of the first set on a plain green table of 800 x 600.
+class TableDrawingTest : public quillon::testing::GreenTableFixture {
 protected:
-    void SetUp() override {
-        s.desktop = &desktop;
-        s.ProgramFolder = BuiltProgramFolder();
-        ASSERT_TRUE(OpenMainLibrary(s)) << s.ProgramFolder;
-        s.Params.WriteParam(128, 1, "B");
-        s.Params.WriteParam(24, 3, "001");
-        s.Params.WriteParam(21, 3, "011");
-        images.ApplyCardSettings();
-        ASSERT_EQ(s.Metrics.CardWidth, 71);
-        ASSERT_EQ(s.Metrics.CardHeight, 96);
-        drawing.Resize(800, 600, 800, 600);
-        drawing.BackgroundImage.fill(kGreen);
-        drawing.TableImage.fill(kGreen);
-        drawing.WindowImage.fill(kGreen);
-    }
-    QRgb Table(int x, int y) const { return drawing.TableImage.pixel(x, y); }
-    QRgb Window(int x, int y) const { return drawing.WindowImage.pixel(x, y); }
+    TableDrawingTest() : GreenTableFixture(800, 600) {}
     std::string Cards(int from, int count) {
         std::string out;
         for (int c = from; c < from + count; ++c)
             out += FormatFixed(c, 3);
         return out;
     }
-
-    RecordingDesktop desktop;
-    Session s;
-    ImageResources images{s};
-    TableDrawing drawing{s, images};
 };
 
 TEST_F(TableDrawingTest, CardCornersShowTheTableAndTheCardBeneath) {

@@ -1,5 +1,6 @@
 // The labels some games draw beside their piles, squared piles redrawn on a scrolled table, and
 // the repair of the piles that reach into the place cards left.
+#include "GreenTableFixture.h"
 #include "table/TableDrawing.h"
 
 #include "model/Session.h"
@@ -21,30 +22,13 @@ namespace {
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
 
-constexpr QRgb kGreen = 0xFF008000, kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+constexpr QRgb kGreen = quillon::testing::kGreenTable, kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
 constexpr int kCW = 71, kCH = 96;
 
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
-
 // Big cards on a plain green table, with the piles of a game placed by hand.
-class TablePaintingTest : public ::testing::Test {
+class TablePaintingTest : public quillon::testing::GreenTableFixture {
 protected:
-    void SetUp() override {
-        s.desktop = &desktop;
-        s.ProgramFolder = BuiltProgramFolder();
-        ASSERT_TRUE(OpenMainLibrary(s)) << s.ProgramFolder;
-        s.Params.WriteParam(128, 1, "B");
-        s.Params.WriteParam(24, 3, "001");
-        s.Params.WriteParam(21, 3, "011");
-        images.ApplyCardSettings();
-        ASSERT_EQ(s.Metrics.CardWidth, kCW);
-        drawing.Resize(900, 700, 900, 700);
-        for (QImage* img : {&drawing.BackgroundImage, &drawing.TableImage, &drawing.WindowImage})
-            img->fill(kGreen);
-    }
+    TablePaintingTest() : GreenTableFixture(900, 700) {}
     // Tableau piles in a grid of `columns` from (x0, y0), `gap` pixels apart.
     void Grid(int piles, int columns, int x0, int y0, int gap) {
         s.GameAttr[375] = static_cast<std::int16_t>(piles);
@@ -53,8 +37,6 @@ protected:
             s.TableauY[size_t(k)] = static_cast<std::int16_t>(y0 + (k / columns) * (kCH + gap));
         }
     }
-    QRgb Table(int x, int y) const { return drawing.TableImage.pixel(x, y); }
-    QRgb Window(int x, int y) const { return drawing.WindowImage.pixel(x, y); }
     QImage TablePart(const QRect& r) const { return drawing.TableImage.copy(r); }
     int Count(const QRect& r, QRgb colour) const {
         int n = 0;
@@ -63,11 +45,6 @@ protected:
                 n += Table(x, y) == colour;
         return n;
     }
-
-    RecordingDesktop desktop;
-    Session s;
-    ImageResources images{s};
-    TableDrawing drawing{s, images};
 };
 
 TEST_F(TablePaintingTest, ArrowPointsAwayFromTheSixthPileOfTheThreeByThreeSquare) {
