@@ -15,4 +15,12 @@ std::int64_t C_TCounter::ElapsedMicroseconds() {
     return static_cast<std::int64_t>(counts >= 0 ? (counts + half) / frequency : (counts - half) / frequency);
 }
 
+bool C_TCounter::HasElapsed(std::int64_t microseconds) {
+    last_ = clock_.Counter();
+    const std::int64_t frequency = clock_.Frequency();
+    if (frequency <= 0)
+        return true;
+    return static_cast<__int128>(last_ - start_) * 1000000 >= static_cast<__int128>(microseconds) * frequency;
+}
+
 } // namespace quillon

@@ -15,6 +15,9 @@ public:
     void StartCounter();
     // (reading - start) * 1 000 000 / frequency, rounded to the nearest microsecond.
     std::int64_t ElapsedMicroseconds();
+    // True once at least `microseconds` have passed since the start, compared in counter units
+    // without rounding: a rounded reading may show the time as passed a fraction too early.
+    bool HasElapsed(std::int64_t microseconds);
 
 private:
     PauseClock& clock_;

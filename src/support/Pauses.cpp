@@ -39,7 +39,7 @@ void Pauses::PauseBusy(int ms) {
     C_TCounter watch(*clock_);
     watch.StartCounter();
     const std::int64_t wanted = static_cast<std::int64_t>(ms) * 1000;
-    while (watch.ElapsedMicroseconds() < wanted) {
+    while (!watch.HasElapsed(wanted)) {
     }
 }
 
@@ -47,7 +47,7 @@ void Pauses::PauseSmooth(int ms) {
     C_TCounter watch(*clock_);
     watch.StartCounter();
     const std::int64_t wanted = static_cast<std::int64_t>(ms) * 1000;
-    while (watch.ElapsedMicroseconds() < wanted) {
+    while (!watch.HasElapsed(wanted)) {
         if (pumpMessages)
             pumpMessages();
     }

@@ -74,9 +74,11 @@ TEST(SoundPlayerTest, WaitingPlaysToTheEndButLeavesABusyDeviceAlone) {
     SoundPlayer player;
     if (!player.Play(Wave(4000), false))
         GTEST_SKIP() << "no audio device";
+    // Busy: returns at once, the long sound goes on. A wait would last most of the 20 s sound;
+    // the bound is loose enough for a loaded machine and still far below that.
     auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(player.PlayWait(Wave(1500))); // busy: returns at once, the long sound goes on
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_FALSE(player.PlayWait(Wave(20000)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_TRUE(player.IsPlaying());
     player.Stop();
 
@@ -93,8 +95,12 @@ TEST(SoundPlayerTest, ANewSoundReplacesThePlayingOne) {
     if (!player.Play(Wave(2000), true))
         GTEST_SKIP() << "no audio device";
     ASSERT_TRUE(player.Play(Wave(60), false));
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    EXPECT_FALSE(player.IsPlaying()); // the loop was replaced by the short, single sound
+    // The loop was replaced by the short, single sound, so playing ends. The audio thread may be
+    // slow to run on a loaded machine: wait for the end, giving up only long after any loop.
+    const auto start = std::chrono::steady_clock::now();
+    while (player.IsPlaying() && std::chrono::steady_clock::now() - start < std::chrono::seconds(30))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_FALSE(player.IsPlaying());
 }
 
 } // namespace

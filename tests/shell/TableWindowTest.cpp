@@ -362,7 +362,7 @@ TEST_F(TableWindowTest, FromAnEmptyDataFolderTheGameListOpensAndThePickedGameIsD
     window->activateWindow();
     QElapsedTimer waited;
     waited.start();
-    while (!s.Flag(GameInPlay) && waited.elapsed() < 20000)
+    while (!s.Flag(GameInPlay) && waited.elapsed() < 300000) // only a failure waits this long
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     picker.stop();
     ASSERT_TRUE(s.Flag(GameInPlay)) << "the activation opened the game list and the pick dealt the game";

@@ -55,6 +55,18 @@ TEST(Pauses, BusyPauseProcessesNoMessages) {
     EXPECT_LE(clock.counter, 5000000 + 2 * 250000);
 }
 
+// A reading a fraction short of the pause rounds up to it; the pause must still wait for the rest.
+TEST(Pauses, StopwatchPausesNeverEndEarly) {
+    for (auto pause : {&Pauses::PauseBusy, &Pauses::PauseSmooth}) {
+        SteppingClock clock;
+        clock.counterStep = 1999772; // just short of 2 ms per reading
+        Pauses p(&clock);
+        p.pumpMessages = [] {};
+        (p.*pause)(2);
+        EXPECT_GE(clock.counter, 2 * 1999772 + 1999772) << "the pause ended after one short reading";
+    }
+}
+
 TEST(Pauses, SmoothAndMessagePausesLetMessagesRun) {
     SteppingClock clock;
     clock.counterStep = 1000000; // 1 ms per reading
