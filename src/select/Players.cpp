@@ -1,6 +1,7 @@
 #include "select/Players.h"
 
 #include "model/ConfigFile.h"
+#include "model/Deal.h"
 #include "model/ParamString.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
@@ -64,6 +65,14 @@ std::string PlayerNameProblem(std::string_view name) {
     if (!PlayerNameValid(name))
         return ForbiddenNameMessage();
     return "";
+}
+
+void StorePlayerChange(Session& s) {
+    std::string player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
+    player.erase(player.find_last_not_of(' ') + 1);
+    WriteConfigString(s, "Preference", "UserDefault", player);
+    if (s.Play.RefreshOpenGameStatistics)
+        s.Play.RefreshOpenGameStatistics(s);
 }
 
 bool CheckPlayerNames(Session& s, std::string* offending) {

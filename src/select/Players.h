@@ -39,4 +39,8 @@ std::string PlayerNameProblem(std::string_view name);
 // order), stores that name in `offending` when given, and returns false.
 bool CheckPlayerNames(Session& s, std::string* offending = nullptr);
 
+// A new current player (position 77) is kept: UserDefault of section Preference of the
+// configuration file, and the open-game dialog's won/lost display refreshed when it shows.
+void StorePlayerChange(Session& s);
+
 } // namespace quillon

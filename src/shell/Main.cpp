@@ -130,6 +130,12 @@ public:
         ApplyAutoplayChoice(w_.s, w_.s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
         w_.ShowAutoplayState();
     }
+    bool ConfirmQuit() override { return quillon::ConfirmQuit(w_.s); }
+    bool EndGame() override { return quillon::EndGame(w_.s); }
+    // Each deal starts with an empty history: undo never reaches into the previous game.
+    void ClearHistory() override { w_.s.History.Clear(); }
+    void RunGameEndTest() override { EndGameAtDeal(w_.s); }
+    void PlayerChanged() override { StorePlayerChange(w_.s); }
 
 private:
     TfrmMain& w_;
@@ -195,7 +201,8 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         else
             ApplyTableCursor(false);
     };
-    view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
+    // The menu items of a game in progress (pause, quit game, snapshots) are hidden in this
+    // edition, so the end of a game leaves every command as it is: F2 deals again after a win.
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
     view_->onShowMemoryResult = [this](const MemoryResultPage& page) {
         TfrmMemoryEnd result(page, this);
@@ -205,6 +212,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     };
     s.view = view_.get();
     InstallEngine(s);
+    InstallStatistics(s);
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -849,6 +857,10 @@ void TfrmMain::NewGameCommand() {
         OpenGameCommand();
         return;
     }
+    // The game in progress is abandoned only when the player agrees; it ends as a lost game, and
+    // a game that ends won instead hands over to the end of a won game.
+    if (!ConfirmQuit(s) || EndGame(s))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
     QApplication::restoreOverrideCursor();
