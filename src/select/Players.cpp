@@ -45,8 +45,18 @@ std::vector<std::string> PlayerNames(const Session& s) {
         if (!name.empty())
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(), ListOrder);
+    SortPlayerNames(names);
     return names;
+}
+
+void SortPlayerNames(std::vector<std::string>& names) {
+    std::sort(names.begin(), names.end(), ListOrder);
+}
+
+void SavePlayerNames(Session& s, const std::vector<std::string>& names) {
+    for (int n = 1; n <= kMaxPlayers; ++n)
+        WriteConfigString(s, "Users", "User" + FormatFixed(n, 3),
+                          n <= static_cast<int>(names.size()) ? names[n - 1] : "");
 }
 
 bool PlayerNameValid(std::string_view name) {

@@ -13,6 +13,7 @@
 #include "platform/Files.h"
 #include "platform/ResourceLibrary.h"
 #include "select/Players.h"
+#include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
@@ -324,6 +325,7 @@ void TfrmMain::BuildMenu() {
     add(file, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGameCommand(); });
     add(file, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12),
         [this] { OpenGameCommand(); });
+    add(file, "mnuPlayers", "&Players...", {}, [this] { PlayersCommand(); });
     file->addSeparator();
     add(file, "mnuExit", "E&xit", {}, [this] { close(); });
     QMenu* game = menuBar()->addMenu("&Game");
@@ -795,9 +797,7 @@ void TfrmMain::FirstActivation() {
     MigrateStatistics(s);
     if (ReadConfigString(s, "Parameters", "Players_Names_V01", "N") == "N") {
         WriteConfigString(s, "Parameters", "Players_Names_V01", "Y");
-        // The players dialog is not part of this window yet: the check reports a name that must
-        // be renamed with its own message.
-        CheckPlayerNames(s);
+        PlayersCommand(true);
     }
     if (!SeriesInProgress(s))
         OpenGameCommand();
@@ -850,6 +850,23 @@ bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& play
     name = list->currentItem()->text().toStdString();
     player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
     return true;
+}
+
+void TfrmMain::PlayersCommand(bool onlyForBadNames) {
+    TfrmPlayers dialog(s, images_.get(), this);
+    dialog.onSaved = [this] {
+        const std::string title = WindowTitle(s);
+        if (windowTitle().toStdString() != title)
+            setWindowTitle(Q(title));
+    };
+    dialog.onPlayerChanged = [this] {
+        RedrawTable();
+        OpenGameCommand();
+    };
+    dialog.Open();
+    if (onlyForBadNames && CheckPlayerNames(s))
+        return;
+    dialog.exec();
 }
 
 void TfrmMain::NewGameCommand() {
