@@ -232,9 +232,12 @@ void TfrmPlayers::Rename(const std::string& oldName) {
     changed_ = true;
     std::replace(names_.begin(), names_.end(), oldName, name);
     SortPlayerNames(names_);
-    ShowNames(name);
     if (TrimRight(oldName) == startingPlayer_)
         startingPlayer_ = TrimRight(name);
+    // The player in force keeps playing under the new name (and still cannot be deleted).
+    if (TrimRight(oldName) == CurrentPlayer())
+        s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, TrimRight(name));
+    ShowNames(name);
     lblProgress_->setText("0");
     lblWorking_->show();
     lblProgress_->show();
@@ -242,9 +245,6 @@ void TfrmPlayers::Rename(const std::string& oldName) {
         lblProgress_->setText(QString::number(lines));
         lblProgress_->repaint();
     });
-    // The player in force keeps playing under the new name.
-    if (TrimRight(oldName) == CurrentPlayer())
-        s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, TrimRight(name));
     lblWorking_->hide();
     lblProgress_->hide();
     Inform("Player renamed.");

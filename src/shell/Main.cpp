@@ -21,6 +21,7 @@
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 #include "table/QtTableView.h"
+#include "table/RandomLooks.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -137,6 +138,11 @@ public:
     void ClearHistory() override { w_.s.History.Clear(); }
     void RunGameEndTest() override { EndGameAtDeal(w_.s); }
     void PlayerChanged() override { StorePlayerChange(w_.s); }
+    // The random background, card set and back of the deal; the deal's drawing paints them.
+    void ApplyRandomLooks() override {
+        if (quillon::ApplyRandomLooks(*w_.images_, w_.s.Random))
+            w_.drawing_->PaintBackground();
+    }
 
 private:
     TfrmMain& w_;

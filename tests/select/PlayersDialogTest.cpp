@@ -155,6 +155,8 @@ TEST_F(PlayersDialogTest, RenamingTheCurrentPlayerRenamesTheStatisticsAndKeepsTh
     answers = {"Ann"};
     d->RenamePlayer();
     EXPECT_EQ(Texts(), std::vector<std::string>{"Player renamed."});
+    EXPECT_EQ(d->List()->currentItem()->text(), "Ann");
+    EXPECT_FALSE(d->DeleteButton()->isEnabled()) << "the renamed current player still cannot be deleted";
     EXPECT_FALSE(d->WorkingLabel()->isVisibleTo(d.get()));
     EXPECT_EQ(ReadUniqueCounts(s, "Ann", 87).won, 1);
     EXPECT_EQ(ReadUniqueCounts(s, "Player 1", 87).won, 0);
