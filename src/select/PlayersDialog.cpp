@@ -339,11 +339,14 @@ bool TfrmPlayers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ShowPlayersDialog(Session& s, ImageResources* images, QWidget* parent,
-                       const std::function<void()>& onSaved, const std::function<void()>& onPlayerChanged) {
+                       const std::function<void()>& onSaved, const std::function<void()>& onPlayerChanged,
+                       bool onlyForBadNames) {
     TfrmPlayers dialog(s, images, parent);
     dialog.onSaved = onSaved;
     dialog.onPlayerChanged = onPlayerChanged;
     dialog.Open();
+    if (onlyForBadNames && CheckPlayerNames(s))
+        return;
     dialog.exec();
 }
 

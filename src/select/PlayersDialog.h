@@ -92,8 +92,11 @@ private:
     QLabel* lblProgress_ = nullptr;
 };
 
-// The players command of the main window: the dialog shown modally. `images` may be null.
+// The players command of the main window: the dialog shown modally. `images` may be null. At the
+// first activation (`onlyForBadNames`) the stored names are checked first and the dialog shows
+// only when one of them cannot be used.
 void ShowPlayersDialog(Session& s, ImageResources* images, QWidget* parent,
-                       const std::function<void()>& onSaved, const std::function<void()>& onPlayerChanged);
+                       const std::function<void()>& onSaved, const std::function<void()>& onPlayerChanged,
+                       bool onlyForBadNames = false);
 
 } // namespace quillon

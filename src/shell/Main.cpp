@@ -859,20 +859,15 @@ bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& play
 }
 
 void TfrmMain::PlayersCommand(bool onlyForBadNames) {
-    TfrmPlayers dialog(s, images_.get(), this);
-    dialog.onSaved = [this] {
-        const std::string title = WindowTitle(s);
-        if (windowTitle().toStdString() != title)
-            setWindowTitle(Q(title));
+    auto onSaved = [this] {
+        if (windowTitle().toStdString() != WindowTitle(s))
+            setWindowTitle(Q(WindowTitle(s)));
     };
-    dialog.onPlayerChanged = [this] {
+    auto onPlayerChanged = [this] {
         RedrawTable();
         OpenGameCommand();
     };
-    dialog.Open();
-    if (onlyForBadNames && CheckPlayerNames(s))
-        return;
-    dialog.exec();
+    ShowPlayersDialog(s, images_.get(), this, onSaved, onPlayerChanged, onlyForBadNames);
 }
 
 void TfrmMain::NewGameCommand() {
