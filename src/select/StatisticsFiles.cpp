@@ -477,6 +477,9 @@ void DeletePlayerStatistics(Session& s, std::string player) {
         if (kept != *text && !WriteFileAtomic(log, kept))
             Inform(s, "Write error on file " + log);
     }
+    // The progress file was built from the lines just removed; a later player of the same name
+    // starts a progress file of their own.
+    DeleteFileIfAny(StatisticsPath(s, ProgressFileName(player)));
 }
 
 } // namespace quillon

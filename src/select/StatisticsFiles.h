@@ -87,7 +87,7 @@ void InstallStatistics(Session& s);
 
 // Deletes a player's statistics: a zero record for the player in every game section of
 // "Stat.dat" and the player's "Stat_uni.dat" counters of those games set to zero; the player's
-// lines removed from the game log.
+// lines removed from the game log, and the player's progress file (built from those lines) deleted.
 void DeletePlayerStatistics(Session& s, std::string player);
 
 } // namespace quillon

@@ -216,6 +216,8 @@ TEST_F(StatisticsRecordsTest, DeleteZeroesOnlyTheGamesListedInTheRecords) {
     }
     dir.Write("Stat_log.dat", LogLine("Ann", 87, true) + "\r\n" + LogLine("Ann 2", 87, true) +
                                   "\r\nshort line\r\n" + LogLine("Ann", 101, false) + "\r\n");
+    dir.Write("Stat_prg_Ann.dat", "abcd");
+    dir.Write("Stat_prg_Ann 2.dat", "efgh");
     DeletePlayerStatistics(s, "Ann ");
 
     EXPECT_EQ(dir.Read("Stat.dat"), "[Version]\r\nVersion=0300\r\n\r\n[87]\r\nAnn 2=5\r\nAnn=" + zero +
@@ -228,6 +230,8 @@ TEST_F(StatisticsRecordsTest, DeleteZeroesOnlyTheGamesListedInTheRecords) {
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].player, "Ann 2");
     EXPECT_NE(dir.Read("Stat_log.dat").find("short line"), std::string::npos) << "unreadable lines are kept";
+    EXPECT_FALSE(FileExists(dir / "Stat_prg_Ann.dat"));
+    EXPECT_EQ(dir.Read("Stat_prg_Ann 2.dat"), "efgh");
 }
 
 } // namespace
