@@ -12,13 +12,17 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <string>
+#include <unistd.h>
 
 namespace quillon {
 namespace {
 
 // Runs `drags` with the moves given on its standard input.
 std::pair<std::string, int> Drags(const std::string& args, const std::string& moves) {
-    const std::string file = ::testing::TempDir() + "quillon-drags-moves.txt";
+    // One file per test process: tests run in parallel.
+    const std::string file =
+        ::testing::TempDir() + "quillon-drags-moves-" + std::to_string(::getpid()) + ".txt";
     std::ofstream(file) << moves;
     return Cli("drags " + args + " < " + file);
 }
