@@ -13,6 +13,7 @@
 #include "platform/Files.h"
 #include "platform/ResourceLibrary.h"
 #include "select/Players.h"
+#include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
@@ -20,6 +21,7 @@
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 #include "table/QtTableView.h"
+#include "table/RandomLooks.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -130,6 +132,17 @@ public:
         ApplyAutoplayChoice(w_.s, w_.s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
         w_.ShowAutoplayState();
     }
+    bool ConfirmQuit() override { return quillon::ConfirmQuit(w_.s); }
+    bool EndGame() override { return quillon::EndGame(w_.s); }
+    // Each deal starts with an empty history: undo never reaches into the previous game.
+    void ClearHistory() override { w_.s.History.Clear(); }
+    void RunGameEndTest() override { EndGameAtDeal(w_.s); }
+    void PlayerChanged() override { StorePlayerChange(w_.s); }
+    // The random background, card set and back of the deal; the deal's drawing paints them.
+    void ApplyRandomLooks() override {
+        if (quillon::ApplyRandomLooks(*w_.images_, w_.s.Random))
+            w_.drawing_->PaintBackground();
+    }
 
 private:
     TfrmMain& w_;
@@ -195,7 +208,8 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         else
             ApplyTableCursor(false);
     };
-    view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
+    // The menu items of a game in progress (pause, quit game, snapshots) are hidden in this
+    // edition, so the end of a game leaves every command as it is: F2 deals again after a win.
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
     view_->onShowMemoryResult = [this](const MemoryResultPage& page) {
         TfrmMemoryEnd result(page, this);
@@ -205,6 +219,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     };
     s.view = view_.get();
     InstallEngine(s);
+    InstallStatistics(s);
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -316,6 +331,7 @@ void TfrmMain::BuildMenu() {
     add(file, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGameCommand(); });
     add(file, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12),
         [this] { OpenGameCommand(); });
+    add(file, "mnuPlayers", "&Players...", {}, [this] { PlayersCommand(); });
     file->addSeparator();
     add(file, "mnuExit", "E&xit", {}, [this] { close(); });
     QMenu* game = menuBar()->addMenu("&Game");
@@ -787,9 +803,7 @@ void TfrmMain::FirstActivation() {
     MigrateStatistics(s);
     if (ReadConfigString(s, "Parameters", "Players_Names_V01", "N") == "N") {
         WriteConfigString(s, "Parameters", "Players_Names_V01", "Y");
-        // The players dialog is not part of this window yet: the check reports a name that must
-        // be renamed with its own message.
-        CheckPlayerNames(s);
+        PlayersCommand(true);
     }
     if (!SeriesInProgress(s))
         OpenGameCommand();
@@ -844,11 +858,27 @@ bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& play
     return true;
 }
 
+void TfrmMain::PlayersCommand(bool onlyForBadNames) {
+    auto onSaved = [this] {
+        if (windowTitle().toStdString() != WindowTitle(s))
+            setWindowTitle(Q(WindowTitle(s)));
+    };
+    auto onPlayerChanged = [this] {
+        RedrawTable();
+        OpenGameCommand();
+    };
+    ShowPlayersDialog(s, images_.get(), this, onSaved, onPlayerChanged, onlyForBadNames);
+}
+
 void TfrmMain::NewGameCommand() {
     if (s.Params.ReadInt(kParamGame, kParamGameWidth, -1) < 0) {
         OpenGameCommand();
         return;
     }
+    // The game in progress is abandoned only when the player agrees; it ends as a lost game, and
+    // a game that ends won instead hands over to the end of a won game.
+    if (!ConfirmQuit(s) || EndGame(s))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
     QApplication::restoreOverrideCursor();

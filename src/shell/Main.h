@@ -58,6 +58,9 @@ public:
     // The open-game command: the game choice, then the game is opened and dealt.
     void OpenGameCommand();
     void NewGameCommand();
+    // The players dialog; at the first activation (`onlyForBadNames`) it shows only when a stored
+    // player name cannot be used.
+    void PlayersCommand(bool onlyForBadNames = false);
     void RulesCommand();
     void AutoplayCommand();
     // The autoplay tick and the two toolbar buttons as the session holds them.
