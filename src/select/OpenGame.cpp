@@ -473,7 +473,11 @@ void TfrmOpenGame::BuildWindow() {
     auto row = [&](const char* text, int y, QLabel** icon, QLabel** value, const char* iconName,
                    const char* valueName, bool valueAtIcon) {
         auto* cap = new QLabel(text, pnlDescGame);
-        cap->setFont(bold);
+        // A substitute for the design font may be wider: the caption shrinks until it fits.
+        QFont f = bold;
+        while (QFontMetrics(f).horizontalAdvance(text) > 110 && f.pixelSize() > 8)
+            f.setPixelSize(f.pixelSize() - 1);
+        cap->setFont(f);
         cap->setGeometry(10, y, 112, 15);
         if (icon) {
             *icon = new QLabel(pnlDescGame);
