@@ -369,11 +369,15 @@ TfrmOpenGame::TfrmOpenGame(Session& s, ImageResources& images, QWidget* parent)
 TfrmOpenGame::~TfrmOpenGame() = default;
 
 QIcon TfrmOpenGame::Picture(const std::string& name) const {
+    // The tree image list: each picture is loaded once and kept for the run.
+    auto it = imageList1_.find(name);
+    if (it != imageList1_.end())
+        return it->second;
     QImage img;
     images_.LoadImageResource(img, name);
-    if (img.isNull())
-        return QIcon();
-    return QIcon(QPixmap::fromImage(TopLeftTransparent(img)));
+    QIcon icon = img.isNull() ? QIcon() : QIcon(QPixmap::fromImage(TopLeftTransparent(img)));
+    imageList1_.emplace(name, icon);
+    return icon;
 }
 
 void TfrmOpenGame::LoadPictures() {
@@ -1069,6 +1073,9 @@ void TfrmOpenGame::RulesClick() {
 void TfrmOpenGame::StatisticsClick() {
     if (ShowStatistics)
         ShowStatistics(SelectedPlayer(), SelectedGame());
+    // A reset in the view changes the results the won-and-lost icons show.
+    if (chkWonLost->isChecked())
+        chkWonLostClick();
     if (GameTree* tree = VisibleList())
         tree->setFocus();
 }

@@ -7,11 +7,13 @@
 
 #include "support/widgets/C_AdvancedForm.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QTreeWidget>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -214,6 +216,7 @@ private:
     // Custom-game entries: number (4), base game (4), passes (3).
     std::vector<std::string> customEntries_;
     std::vector<QImage> previewPictures_;
+    mutable std::map<std::string, QIcon> imageList1_;
     QImage previewBackground_;
     std::optional<std::vector<std::string>> previewLines_;
     bool previewLinesRead_ = false;

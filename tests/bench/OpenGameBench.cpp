@@ -38,7 +38,8 @@ struct Setup {
         ok = OpenMainLibrary(s);
         for (int n = 0; n < 200; ++n) {
             char line[80];
-            std::snprintf(line, sizeof line, "%03d %03d40%cGame number %-38d", 2 + n % 26, n, n % 7 ? '0' : '1', n);
+            std::snprintf(line, sizeof line, "%03d %03d40%cGame number %-38d", 2 + n % 26, n,
+                          n % 7 ? '0' : '1', n);
             s.Game.GameList.push_back(line);
         }
         s.Params.WriteParam(kParamGame, kParamGameWidth, "0150");
