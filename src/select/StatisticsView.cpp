@@ -133,7 +133,7 @@ TfrmStatisticsView::TfrmStatisticsView(Session& s, QWidget* parent) : C_TAdvance
     QFont font("Tahoma");
     font.setPixelSize(11);
     setFont(font);
-    resize(760, 440);
+    resize(840, 440);
     auto* column = new QVBoxLayout(this);
     lblPlayer = new QLabel(this);
     lblPlayer->setObjectName("lblPlayer");
@@ -148,9 +148,9 @@ TfrmStatisticsView::TfrmStatisticsView(Session& s, QWidget* parent) : C_TAdvance
     lvStatistics->setAlternatingRowColors(true);
     lvStatistics->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvStatistics->header()->setStretchLastSection(false);
-    lvStatistics->setColumnWidth(Game, 190);
-    for (int c = Played; c < Columns; ++c)
-        lvStatistics->setColumnWidth(c, c == LastPlayed ? 120 : c == LongestStreak ? 90 : 62);
+    static const int widths[Columns] = {200, 50, 44, 44, 52, 64, 72, 50, 96, 128};
+    for (int c = Game; c < Columns; ++c)
+        lvStatistics->setColumnWidth(c, widths[c]);
     column->addWidget(lvStatistics, 1);
     lblTotals = new QLabel(this);
     lblTotals->setObjectName("lblTotals");
