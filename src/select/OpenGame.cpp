@@ -1007,6 +1007,9 @@ void TfrmOpenGame::PrepareShowing() {
     for (GameTree* t : Lists)
         t->setEnabled(true);
     ShowList(type);
+    // The won-and-lost icons follow the player of this showing, who may have changed since.
+    if (chkWonLost->isChecked())
+        chkWonLostClick();
     if (!VisibleList()) {
         for (GameTree* t : Lists)
             t->hide();
