@@ -258,7 +258,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        auto* help = new QTextBrowser(this);
+        // Opened from a modal dialog (the game list's Rules button) the page belongs to that
+        // dialog, so it can be read and scrolled while the dialog is open.
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* help = new QTextBrowser(modal ? modal : this);
         help->setWindowFlag(Qt::Window);
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->setWindowTitle("Rules");
