@@ -270,6 +270,37 @@ TEST_F(OpenGameDialogTest, AGroupNodeDisablesOkAndRulesAndShowsTheLogo) {
     EXPECT_EQ(custom->child(0)->data(0, Qt::UserRole).toInt(), node::CustomizeHint);
 }
 
+TEST_F(OpenGameDialogTest, ACustomGameShowsItsOwnTextsPassesAndTheBaseGamesPreview) {
+    // One custom game on Klondike with four passes through the stock.
+    std::string name = "My Klondike";
+    name.resize(50, ' ');
+    std::string record = "8001" + name + "0101\r\n0000041\r\n";
+    for (int i = 0; i < 28; ++i)
+        record += "filler\r\n";
+    ASSERT_TRUE(WriteFileAtomic(data.path() + "GAM_CUST.DAT", "header\r\n" + record));
+    WriteConfigInteger(s, "Preference", "Game_TreeType", 1);
+    auto d = Dialog();
+    QTreeWidgetItem* group = Node(d->trvGameGroups, "Customized games");
+    ASSERT_TRUE(group);
+    group->setExpanded(true);
+    QTreeWidgetItem* custom = Node(d->trvGameGroups, "My Klondike");
+    ASSERT_TRUE(custom);
+    EXPECT_EQ(custom->data(0, Qt::UserRole).toInt(), 8001);
+    d->trvGameGroups->setCurrentItem(custom);
+    EXPECT_EQ(d->lblGameName->text(), "My Klondike");
+    for (QLabel* l : {d->lblGameTime, d->lblDiffRules, d->lblSkill, d->lblDiffWin})
+        EXPECT_EQ(l->text(), "Customized game");
+    EXPECT_EQ(d->lblRedeal->text(), "3");
+    EXPECT_EQ(d->lblDecks->text(), "1");
+    EXPECT_EQ(d->imgGame->pixmap().toImage(),
+              d->DrawPreview(101).convertToFormat(d->imgGame->pixmap().toImage().format()));
+    EXPECT_TRUE(d->btnOK->isEnabled());
+    int rules = -1;
+    d->ShowRules = [&](int game) { rules = game; };
+    d->RulesClick();
+    EXPECT_EQ(rules, -1) << "custom games have no rules page";
+}
+
 TEST_F(OpenGameDialogTest, OkStoresTheChoiceAndItsPlaceInTheTree) {
     WriteConfigInteger(s, "Preference", "Game_TreeType", 1);
     auto d = Dialog();
