@@ -386,6 +386,41 @@ TEST_F(OpenGameDialogTest, WonAndLostIconsFollowThePlayersResults) {
     EXPECT_EQ(iconOf("Klondike"), plain);
 }
 
+TEST_F(OpenGameDialogTest, PreviewPicturesAreNumberedAsTheRecordsNameThem) {
+    TfrmOpenGame d(s, images);
+    auto same = [&](int n, const std::string& name, QRect cut = QRect()) {
+        QImage img;
+        images.LoadImageResource(img, name);
+        if (!cut.isNull())
+            img = img.copy(cut);
+        const QImage& p = d.PreviewPicture(n);
+        ASSERT_EQ(p.size(), img.size()) << n << " " << name;
+        // An opaque pixel that is not the transparent magenta shows the library's colour.
+        for (QPoint at : {QPoint(p.width() / 2, p.height() / 2), QPoint(2, 2), QPoint(p.width() - 3, 5)}) {
+            const QColor want = img.pixelColor(at);
+            if (want.alpha() == 255 && (want.rgb() & 0xFFFFFF) != 0xFF00FF)
+                EXPECT_EQ(p.pixelColor(at).rgb(), want.rgb()) << n << " " << name;
+        }
+    };
+    same(1, "CL003H", QRect(0, 0, 25, 32));
+    same(5, "CL003H", QRect(100, 0, 25, 32));
+    same(6, "CL003H", QRect(0, 32, 25, 32));
+    same(26, "CL003D", QRect(50, 64, 25, 32));
+    same(40, "CL003S", QRect(0, 0, 25, 32));
+    same(53, "Joker_L");
+    same(54, "DL001");
+    same(55, "WL001");
+    same(57, "WL004");
+    same(63, "WL011");
+    same(66, "Tab_d_01");
+    same(76, "Tab_v_10");
+    same(77, "Tab_h_01");
+    same(96, "Tab_a_10");
+    same(97, "SL003");
+    same(98, "Tab_s_01");
+    same(99, "Tab_d_02");
+}
+
 TEST_F(OpenGameDialogTest, PreviewDrawsTheRecordOrTheGamePicture) {
     auto d = Dialog();
     TempFolder program;
