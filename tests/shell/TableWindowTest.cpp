@@ -27,12 +27,12 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QWheelEvent>
 
 #include "support/widgets/C_ShadowedHintWindow.h"
