@@ -62,7 +62,13 @@ int main(int argc, char** argv) {
         auto it = records.find(g);
         file += (it == records.end() ? std::string() : StorePreviewRecord(it->second)) + "\r\n";
     }
-    if (!WriteFileAtomic(folder + "solp.dat", file) || !WriteFileAtomic(argv[2], plan)) {
+    // A file that would not change is left alone, so that what is built from it (the resource
+    // libraries from the picture plan) is not built again for nothing.
+    auto write = [](const std::string& path, const std::string& bytes) {
+        auto old = ReadWholeFile(path);
+        return (old && *old == bytes) || WriteFileAtomic(path, bytes);
+    };
+    if (!write(folder + "solp.dat", file) || !write(argv[2], plan)) {
         std::fprintf(stderr, "mkpreview: cannot write the preview files\n");
         return 1;
     }
