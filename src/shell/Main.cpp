@@ -12,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 #include "platform/ResourceLibrary.h"
+#include "select/OpenGame.h"
 #include "select/Players.h"
 #include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
@@ -31,11 +32,9 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -271,10 +270,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     Timer1_->start();
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return StandInGameList(n, name, player);
+        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        auto* help = new QTextBrowser(this);
+        // Opened from a modal dialog (the game list's Rules button) the page belongs to that
+        // dialog, so it can be read and scrolled while the dialog is open.
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* help = new QTextBrowser(modal ? modal : this);
         help->setWindowFlag(Qt::Window);
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->setWindowTitle("Rules");
@@ -297,6 +299,7 @@ TfrmMain::~TfrmMain() {
     }
     if (s.view == view_.get())
         s.view = nullptr;
+    s.Play.RefreshOpenGameStatistics = nullptr;
 }
 
 NewGameSeams& TfrmMain::Seams() {
@@ -711,6 +714,7 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
+    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
@@ -819,43 +823,20 @@ void TfrmMain::OpenGameCommand() {
         OpenGame(s, number, name, chosenPlayer, seams_.get());
 }
 
-// TEMPORARY stand-in for the open-game dialog: a plain list of the games of the game list. It is
-// replaced by the open-game dialog with its tree of game families.
-bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& player) {
-    QDialog dialog(this);
-    dialog.setWindowTitle("Open a game");
-    auto* column = new QVBoxLayout(&dialog);
-    auto* list = new QListWidget(&dialog);
-    list->setObjectName("trvGames");
-    const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
-    for (const std::string& line : s.Game.GameList) {
-        int n = -1;
-        // Characters 5 to 7 of a game-list line hold the game number.
-        if (line.size() < 7 || std::sscanf(line.substr(4, 3).c_str(), "%d", &n) != 1)
-            continue;
-        const std::string gameName = GameName(s, n);
-        if (gameName.empty())
-            continue;
-        auto* item = new QListWidgetItem(Q(gameName), list);
-        item->setData(Qt::UserRole, n);
-        if (n == current)
-            list->setCurrentItem(item);
-    }
-    if (!list->currentItem() && list->count() > 0)
-        list->setCurrentRow(0);
-    column->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    dialog.resize(360, 480);
-    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
-        return false;
-    number = list->currentItem()->data(Qt::UserRole).toInt();
-    name = list->currentItem()->text().toStdString();
-    player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
-    return true;
+void TfrmMain::CreateOpenGameDialog() {
+    frmOpenGame_ = std::make_unique<TfrmOpenGame>(s, *images_, this);
+    frmOpenGame_->ShowRules = [this](int game) {
+        char file[32];
+        std::snprintf(file, sizeof file, "help/rules/%04d.html", game + 3000);
+        if (ShowHelpPage)
+            ShowHelpPage(FindNoCase(s.ProgramFolder, file));
+    };
+    frmOpenGame_->EnableGameCommands = [this](bool on) { EnableGameCommands(on); };
+    frmOpenGame_->AfterClose = [this] { drawing_->RefreshWindow(); };
+    s.Play.RefreshOpenGameStatistics = [this](Session& session) {
+        if (frmOpenGame_)
+            frmOpenGame_->RefreshGameMarks(session.Params.ReadInt(kParamGame, kParamGameWidth, -1));
+    };
 }
 
 void TfrmMain::PlayersCommand(bool onlyForBadNames) {
