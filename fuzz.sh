@@ -22,7 +22,7 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLON_FUZZ=ON "${launcher[@]}" >/dev/null
 
-all=(ini keyfile gamesdat customgames library image preview)
+all=(ini keyfile gamesdat customgames library image preview stats)
 names=("$@")
 ((${#names[@]})) || names=("${all[@]}")
 targets=()
