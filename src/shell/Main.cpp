@@ -5,6 +5,7 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/WinningAnimation.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
 #include "model/GameDefinitions.h"
@@ -49,6 +50,7 @@
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace quillon {
 
@@ -116,7 +118,7 @@ public:
     void ShowScore() override {
         w_.lblScore_->setText(Q(w_.s.Params.ReadParam(kParamScore, kParamScoreWidth)));
     }
-    void ShowDeal(Session&) override { w_.RedrawTable(); }
+    void ShowDeal(Session&) override { w_.ShowNewDeal(); }
     double Now() override { return CurrentDateTime(); }
     void EnableGameCommandsIfNeeded() override { w_.EnableGameCommands(true); }
     // Autoplay around a new deal: kept off under AutoPlay_All_Games 3, run after the deal's wait
@@ -203,8 +205,20 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         if (!s.Flag(GameInPlay))
             RedrawTable();
     };
+    view_->onAnimationArea = [this] {
+        // The client area lies below the menu bar; the table begins below the toolbar band.
+        const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+        const QRect outer = frameGeometry();
+        return WindowArea{outer.width(), outer.height(), width(), height() - menu,
+                          table_->mapTo(this, QPoint(0, 0)).y() - menu};
+    };
+    view_->onTakeFocus = [this] {
+        activateWindow();
+        setFocus();
+    };
     s.view = view_.get();
     InstallEngine(s);
+    s.Play.WinningAnimation = [](Session& session) { WinningAnimation(session); };
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -731,7 +745,8 @@ bool TfrmMain::CloseQuery() {
     const std::string confirm = ReadConfigString(s, "Preference", "ConfirmQuit", "N");
     SavePlacement();
     if (s.Flag(AutomaticSequence)) {
-        // The sequence in progress closes the window when it ends.
+        // The sequence in progress stops and closes the window when it ends.
+        s.SetFlag(AutomaticSequence, false);
         s.Game.CloseRequested = 1;
         return false;
     }
@@ -948,6 +963,28 @@ void TfrmMain::RedrawTable() {
         tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
     }
     drawing_->RefreshWindow();
+    UpdateScrollBar();
+}
+
+void TfrmMain::ShowNewDeal() {
+    if (s.Params.ReadParam(241, 1) == "N") {
+        RedrawTable();
+        return;
+    }
+    // The layout is worked out on the pictures first, unseen; then the deal flies on the table.
+    {
+        const auto show = std::exchange(drawing_->ShowOnWindow, nullptr);
+        RedrawTable();
+        drawing_->ShowOnWindow = show;
+    }
+    view_->SwallowInput(true);
+    view_->ForgetPiles();
+    drawing_->PaintBackground();
+    drawing_->PaintTable(true);
+    drawing_->RefreshWindow();
+    // Input that came during the deal is swallowed before the player gets the table.
+    QCoreApplication::processEvents();
+    view_->SwallowInput(false);
     UpdateScrollBar();
 }
 
