@@ -977,6 +977,7 @@ void TfrmMain::ShowNewDeal() {
         RedrawTable();
         drawing_->ShowOnWindow = show;
     }
+    s.Game.DealDone = 0;
     view_->SwallowInput(true);
     view_->ForgetPiles();
     drawing_->PaintBackground();

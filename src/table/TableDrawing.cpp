@@ -622,8 +622,14 @@ void TableDrawing::AnimateDeal(const DealSource& source) {
         const int x = PileCardX(s, place.pile, skip, false, index), y = PileCardY(s, place.pile, skip, false);
         const int card = PileCard(*content, place.k);
         FlyDealtCard(s, source, card, !s.Cards.CardIsHidden(card), x, y);
-        // The card lies in its pile with the pile's own corners.
+        // The card lies in its pile with the pile's own corners; the bottom card of a pile covers
+        // the pile's mark, which then no longer shows in its corners.
+        const QRect landed(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight);
+        if (place.k == 0)
+            CopyFromBackground(landed.translated(0, Scroll()), DrawTarget::Table);
         DrawPileCard(place.pile, place.k, DrawTarget::Table);
+        CopyPixels(WindowImage, x, y, TableImage, landed.translated(0, Scroll()));
+        Show(landed);
     }
     StopSounds(s);
     // The deck shows what it holds now: its top card, a back or its mark.
