@@ -65,6 +65,8 @@ protected:
         std::filesystem::create_directories(program.path() + "plus");
         std::filesystem::copy(from + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
         CreateGlobalObjects(s, program.path());
+        // Autoplay off: the table after a deal is the deal's own.
+        WriteConfigString(s, "Preference", "AutoPlay", "N");
     }
     void TearDown() override {
         if (window)
@@ -103,8 +105,9 @@ protected:
                     box |= QRect(x, y, 1, 1);
                     ++n;
                 }
-        return std::to_string(n) + " pixels differ in " + std::to_string(box.x()) + "," + std::to_string(box.y()) +
-               " " + std::to_string(box.width()) + "x" + std::to_string(box.height());
+        return std::to_string(n) + " pixels differ in " + std::to_string(box.x()) + "," +
+               std::to_string(box.y()) + " " + std::to_string(box.width()) + "x" +
+               std::to_string(box.height());
     }
     // The table as a plain painting of the piles shows it.
     QImage Repainted() {
@@ -161,7 +164,8 @@ TEST_F(AnimationWindowTest, TheDealFliesInWhileInputIsSwallowedAndEndsOnThePaint
     EXPECT_GT(frames, 52 * 4);
     const QImage dealt = Shown();
     const QImage painted = Repainted();
-    EXPECT_EQ(dealt, painted) << "the flown cards lie exactly as the table paints them: " << Diff(dealt, painted);
+    EXPECT_EQ(dealt, painted) << "the flown cards lie exactly as the table paints them: "
+                              << Diff(dealt, painted);
 }
 
 TEST_F(AnimationWindowTest, WithoutTheDealAnimationTheDealIsDrawnAtOnce) {
