@@ -987,6 +987,9 @@ void TfrmMain::ShowNewDeal() {
     QCoreApplication::processEvents();
     view_->SwallowInput(false);
     UpdateScrollBar();
+    // A close asked for during the deal was put off until the deal is done.
+    if (s.Game.CloseRequested == 1)
+        QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TfrmMain::UpdateScrollBar() {

@@ -168,6 +168,27 @@ TEST_F(AnimationWindowTest, TheDealFliesInWhileInputIsSwallowedAndEndsOnThePaint
                               << Diff(dealt, painted);
 }
 
+TEST_F(AnimationWindowTest, AClosePutOffDuringTheDealClosesTheWindowWhenTheDealIsDone) {
+    Start(kYukon, "Yukon");
+    TableDrawing& d = window->Drawing();
+    const auto show = d.ShowOnWindow;
+    bool asked = false, refused = false;
+    d.ShowOnWindow = [&](const QRect& r) {
+        if (!asked) {
+            asked = true;
+            refused = !window->close();
+        }
+        show(r);
+    };
+    window->NewGameCommand();
+    d.ShowOnWindow = show;
+    EXPECT_TRUE(refused) << "the deal goes on to its end";
+    EXPECT_EQ(s.Game.DealDone, 1);
+    EXPECT_TRUE(window->isVisible());
+    QApplication::processEvents();
+    EXPECT_FALSE(window->isVisible()) << "then the window closes";
+}
+
 TEST_F(AnimationWindowTest, WithoutTheDealAnimationTheDealIsDrawnAtOnce) {
     WriteConfigString(s, "Preference", "Deal_Animation", "N");
     Start(kYukon, "Yukon");
