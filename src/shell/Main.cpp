@@ -15,7 +15,9 @@
 #include "select/Players.h"
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
+#include "shell/MoveHintCommand.h"
 #include "shell/Preferences.h"
+#include "shell/StatusBar.h"
 #include "support/widgets/C_ShadowedHintWindow.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -27,6 +29,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -45,6 +48,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
@@ -61,6 +65,7 @@ namespace {
 
 constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
 constexpr int kParamToolbarTips = 244;
+constexpr int kParamStatusBar = 76;
 constexpr int kAttrDeckSize = 378;
 
 QString Q(const std::string& text) {
@@ -242,8 +247,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     row->addWidget(scrBarMain_);
     column->addLayout(row, 1);
     setCentralWidget(central);
-    statusBar()->setObjectName("sbStatusBar");
-    statusBar()->hide();
+    sbStatusBar_ = new TsbStatusBar(*images_, this);
+    setStatusBar(sbStatusBar_);
+    sbStatusBar_->hide();
+    PointerIsOverTable = [this] { return PointerOverTable(this, table_); };
+    s.Play.PileHints = [this](Session&, int x, int y) { ShowPileHint(x, y); };
+    moveHint_ = std::make_unique<MoveHintCommand>(s);
+    s.Play.SuggestMove = [this](Session&) { SuggestMoveCommand(); };
 
     // The time label starts at zero time.
     lblTempo_->setText("0:00:00");
@@ -325,9 +335,13 @@ void TfrmMain::BuildMenu() {
     QAction* autoplay = add(game, "mnuAutoplay", "Auto&play", QKeySequence(Qt::Key_F7), nullptr);
     autoplay->setCheckable(true);
     connect(autoplay, &QAction::triggered, this, [this] { AutoplayCommand(); });
+    add(game, "mnuTutorSuggestMove", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { SuggestMoveCommand(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     // The customize dialog comes with its own unit; until then the item is shown but does nothing.
     add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    QAction* bar = add(tools, "mnuStatusBar", "&Status bar", {}, nullptr);
+    bar->setCheckable(true);
+    connect(bar, &QAction::triggered, this, [this](bool on) { SetStatusBarVisible(on); });
     QMenu* help = menuBar()->addMenu("&Help");
     add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { RulesCommand(); });
     add(help, "mnuContents", "&Contents", {}, [this] {
@@ -621,6 +635,7 @@ bool TfrmMain::MainInitialisation() {
     s.Game.CardSetVariant = 4;
 
     const PreferenceEffects effects = LoadPreferences(s, images_->services.ManyColours);
+    SetStatusBarVisible(s.Params.ReadParam(kParamStatusBar, 1) == "Y");
     LoadToolbarPictures();
     SetToolbarLarge(effects.toolbarLarge);
     SetShowTime(effects.showTime);
@@ -894,7 +909,8 @@ void TfrmMain::NotAvailable() {
 void TfrmMain::EnableGameCommands(bool on) {
     const bool undoOn = on && s.Params.ReadParam(kParamUndo, 1) != "2";
     for (const char* name : {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large",
-                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules"})
+                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules",
+                             "mnuTutorSuggestMove"})
         if (QAction* a = Action(name))
             a->setEnabled(on);
     s.AutoplayMenu.Enabled = on;
@@ -1079,6 +1095,39 @@ void TfrmMain::ClockTick() {
     if (!s.Flag(ClockRunning))
         return;
     lblTempo_->setText(Q(FormatClock(SecondOfDay(s.GameTimes[0]), SecondOfDay(CurrentDateTime()))));
+}
+
+} // namespace quillon
+
+namespace quillon {
+
+void TfrmMain::ShowPileHint(int x, int y) {
+    const PileHintTexts texts = PileHintAt(s, x, y);
+    if (sbStatusBar_ && PointerIsOverTable && PointerIsOverTable())
+        sbStatusBar_->SetPanels(texts);
+}
+
+void TfrmMain::SuggestMoveCommand() {
+    const std::string text = moveHint_->Run();
+    if (text.empty())
+        return;
+    if (sbStatusBar_->isVisible())
+        sbStatusBar_->showMessage(Q(text), 8000);
+    else
+        // Without the status bar the hint shows beside the pointer.
+        QToolTip::showText(QCursor::pos(), Q(text), table_);
+}
+
+void TfrmMain::SetStatusBarVisible(bool on) {
+    s.Params.WriteParam(kParamStatusBar, 1, on ? "Y" : "N");
+    if (initialised_)
+        WriteConfigString(s, "Preference", "StatusBar", on ? "Y" : "N");
+    if (QAction* a = Action("mnuStatusBar"))
+        a->setChecked(on);
+    if (InFullScreen())
+        statusBarWasVisible_ = on;
+    else
+        sbStatusBar_->setVisible(on);
 }
 
 } // namespace quillon
