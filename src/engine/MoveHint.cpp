@@ -3,6 +3,7 @@
 #include "engine/CardPlaces.h"
 #include "engine/Engine.h"
 #include "engine/LegalMoves.h"
+#include "engine/PileHints.h"
 #include "model/Cards.h"
 #include "model/Session.h"
 
@@ -179,7 +180,7 @@ std::string CardName(int card) {
 
 std::string PileDescription(const std::string& pile) {
     const std::string number = std::to_string(PileNumber(pile));
-    switch (PileKind(pile)) {
+    switch (HintPileKind(pile)) {
     case kStockKind:
         return "the stock";
     case kWasteKind:

@@ -62,6 +62,11 @@ std::string StockRuleText(const Session& s, bool empty) {
 
 } // namespace
 
+int HintPileKind(std::string_view pile) {
+    // "Mazzo_Waste" begins like the stock's name but is the second waste pile.
+    return pile == "Mazzo_Waste" ? kSecondWasteKind : PileKind(pile);
+}
+
 std::string RuleText(int rule, int direction, int override) {
     const int c = override != -1 ? override : rule;
     const char* word = direction == 1   ? "up"
@@ -102,7 +107,7 @@ PileHintTexts PileHintFor(Session& s, const std::string& pile) {
     const std::string* content = pile.empty() ? nullptr : s.Piles.Find(pile);
     const int n = content ? PileSize(*content) : 0;
     const int index = PileNumber(pile) - 1;
-    switch (content ? PileKind(pile) : kNotAPile) {
+    switch (content ? HintPileKind(pile) : kNotAPile) {
     case kStockKind:
         h.kind = "Stock", h.picture = "STATUSBAR_STOCK", h.count = "1";
         h.rule = StockRuleText(s, n == 0);
@@ -157,7 +162,7 @@ std::string LookUpHintText(const Session& s, const std::string& pileName, int pi
     if (s.ProgramFolder.empty() || !FileExists(file))
         return "";
     char letter = 0;
-    switch (PileKind(pileName)) {
+    switch (HintPileKind(pileName)) {
     case kFoundationKind:
         letter = 'F';
         break;

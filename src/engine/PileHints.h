@@ -8,6 +8,7 @@
 #include "model/Session.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
@@ -33,6 +34,9 @@ struct PileHintTexts {
 PileHintTexts PileHintFor(Session& s, const std::string& pile);
 // The same for the pile under the table point (x, y), empty piles included.
 PileHintTexts PileHintAt(Session& s, int x, int y);
+
+// The kind of a pile by its name, the second waste "Mazzo_Waste" told from the stock.
+int HintPileKind(std::string_view pile);
 
 // The redeal text of the stock for the current pass.
 std::string RedealText(const Session& s);
