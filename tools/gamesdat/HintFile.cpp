@@ -57,7 +57,8 @@ void ParseHints(const toml::node& node, GameSource& g, std::vector<CompileError>
                 if (digits.size() <= 2 &&
                     std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
                     kind = &k;
-                    h.pile = std::stoi(digits);
+                    // Numbered piles count from 1; "_0" is no pile (and not every pile).
+                    h.pile = std::stoi(digits) > 0 ? std::stoi(digits) : -1;
                 }
             }
             if (kind)
