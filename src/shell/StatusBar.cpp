@@ -60,12 +60,27 @@ void TsbStatusBar::SetPanels(const PileHintTexts& texts) {
         update();
 }
 
+int TsbStatusBar::PanelWidth(int panel) const {
+    const int w = kPanelWidths[static_cast<size_t>(panel)];
+    // The widths fit the kind words and the longest rule text in Tahoma; a wider font standing in
+    // for it widens these two panels so that their texts still fit.
+    const QFontMetrics fm(font());
+    if (panel == 0)
+        return std::max(w, 3 + 16 + 3 + fm.horizontalAdvance("Foundation") + 3);
+    if (panel == 3)
+        return std::max(w,
+                        3 +
+                            fm.horizontalAdvance(
+                                "The top card is available for play to the foundations or to the tableau") +
+                            3);
+    return w;
+}
+
 QRect TsbStatusBar::PanelRect(int panel) const {
     int x = 0;
     for (int i = 0; i < panel; ++i)
-        x += kPanelWidths[static_cast<size_t>(i)] + 2;
-    const int w =
-        panel == 5 ? std::max(kPanelWidths[5], width() - x) : kPanelWidths[static_cast<size_t>(panel)];
+        x += PanelWidth(i) + 2;
+    const int w = panel == 5 ? std::max(PanelWidth(5), width() - x) : PanelWidth(panel);
     return QRect(x, 2, w, height() - 3);
 }
 

@@ -28,8 +28,9 @@ public:
     const PileHintTexts& Panels() const { return texts_; }
     // The owner-draw handler of one panel.
     void sbStatusBarDrawPanel(QPainter& p, int panel, const QRect& rect);
-    // The rectangle of a panel inside the bar.
+    // The rectangle of a panel inside the bar, and its width.
     QRect PanelRect(int panel) const;
+    int PanelWidth(int panel) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -16,7 +16,7 @@
 namespace quillon {
 namespace {
 
-constexpr int kFreeCell = 103, kKlondike = 101, kYukon = 104;
+constexpr int kFreeCell = 103, kKlondike = 101, kYukon = 104, kGolf = 107;
 
 bool Deal(Session& s, int game, const std::string& code) {
     const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
@@ -133,6 +133,7 @@ TEST(MoveHint, EveryHintIsAMoveTheRulesCarryOut) {
     FollowHints(kFreeCell, "1234567890123", 0, 20);
     FollowHints(kYukon, "0000000000007", 40, 10);
     FollowHints(kKlondike, "0000000000003", 40, 10);
+    FollowHints(kGolf, "0000000000005", 40, 10);
 }
 
 TEST(MoveHint, TheCopyIsTheGameInPlayAndSearchingItLeavesTheGameAlone) {
