@@ -158,7 +158,8 @@ bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
     return FindWinningMoves(s, budget, moves, {});
 }
 
-bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves, const std::function<bool()>& stop) {
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop) {
     struct Node {
         std::string snapshot;
         int parent;

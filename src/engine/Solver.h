@@ -36,6 +36,7 @@ bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves);
 
 // The same search, given up as soon as `stop` answers true (asked before each position is
 // expanded; the move hint stops it when its time is up).
-bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves, const std::function<bool()>& stop);
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop);
 
 } // namespace quillon

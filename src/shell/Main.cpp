@@ -335,7 +335,8 @@ void TfrmMain::BuildMenu() {
     QAction* autoplay = add(game, "mnuAutoplay", "Auto&play", QKeySequence(Qt::Key_F7), nullptr);
     autoplay->setCheckable(true);
     connect(autoplay, &QAction::triggered, this, [this] { AutoplayCommand(); });
-    add(game, "mnuTutorSuggestMove", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H), [this] { SuggestMoveCommand(); });
+    add(game, "mnuTutorSuggestMove", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
+        [this] { SuggestMoveCommand(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     // The customize dialog comes with its own unit; until then the item is shown but does nothing.
     add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
@@ -908,9 +909,9 @@ void TfrmMain::NotAvailable() {
 
 void TfrmMain::EnableGameCommands(bool on) {
     const bool undoOn = on && s.Params.ReadParam(kParamUndo, 1) != "2";
-    for (const char* name : {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large",
-                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules",
-                             "mnuTutorSuggestMove"})
+    for (const char* name :
+         {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large", "tbAutoplay_Small",
+          "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules", "mnuTutorSuggestMove"})
         if (QAction* a = Action(name))
             a->setEnabled(on);
     s.AutoplayMenu.Enabled = on;
