@@ -571,7 +571,8 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
         {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), "mnuRedo"},
         {QKeyCombination(Qt::Key_F7), "mnuAutoplay"},
         {QKeyCombination(Qt::Key_F1), "mnuRules"},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"}};
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_H), "mnuTutorSuggestMove"}};
     for (const auto& [combination, name] : keys)
         if (event->keyCombination() == combination) {
             if (QAction* a = Action(name); a && a->isEnabled())
