@@ -59,8 +59,9 @@ int EmptyPiles(const Session& s) {
 }
 
 // How much a legal move helps, as a player judges it when no winning line is known: cards sent
-// home, face-down cards turned up and piles emptied count most; a card taken off a card it
-// already builds on (a move that only shuffles a run about) counts against it.
+// home, face-down cards turned up and piles emptied count most, and so does a tableau pile cleared
+// (even when the game fills it again at once). A card taken off a face-up card and put on another
+// pile, with nothing gained, only shuffles the table about and counts against the move.
 int MoveValue(const Session& before, const Session& after, const LegalMove& m) {
     int value = 0;
     value += 100 * (CardsHome(after) - CardsHome(before));
@@ -71,9 +72,16 @@ int MoveValue(const Session& before, const Session& after, const LegalMove& m) {
         value += 10;
     if (PileKind(m.to) == kReserveKind)
         value -= 15;
-    if (PileKind(m.from) == kTableauKind && emptyGain <= 0 && FaceDownCards(before) == FaceDownCards(after) &&
-        CardsHome(after) == CardsHome(before))
-        value -= 30;
+    if (PileKind(m.from) == kTableauKind) {
+        const std::string* source = before.Piles.Find(m.from);
+        const int depth = source ? PileFind(*source, m.card) : -1;
+        const int below = depth > 0 ? PileCard(*source, depth - 1) : 0;
+        if (depth == 0 && emptyGain <= 0)
+            value += 20; // the pile was cleared and filled again
+        else if (below > 0 && !before.Cards.CardIsHidden(below) && emptyGain <= 0 &&
+                 FaceDownCards(before) == FaceDownCards(after) && CardsHome(after) == CardsHome(before))
+            value -= 30;
+    }
     return value;
 }
 

@@ -62,11 +62,13 @@ void TsbStatusBar::SetPanels(const PileHintTexts& texts) {
 
 int TsbStatusBar::PanelWidth(int panel) const {
     const int w = kPanelWidths[static_cast<size_t>(panel)];
-    // The widths fit the kind words and the longest rule text in Tahoma; a wider font standing in
-    // for it widens these two panels so that their texts still fit.
+    // The widths fit the kind words, the longest rule text and the redeal texts in Tahoma; a wider font
+    // standing in for it widens these panels so that their texts still fit.
     const QFontMetrics fm(font());
     if (panel == 0)
         return std::max(w, 3 + 16 + 3 + fm.horizontalAdvance("Foundation") + 3);
+    if (panel == 4)
+        return std::max(w, 3 + fm.horizontalAdvance("Unlimited redeals") + 3);
     if (panel == 3)
         return std::max(w,
                         3 +

@@ -16,7 +16,7 @@
 namespace quillon {
 namespace {
 
-constexpr int kFreeCell = 103, kKlondike = 101, kYukon = 104, kGolf = 107;
+constexpr int kFreeCell = 103, kKlondike = 101, kYukon = 104, kGolf = 107, kCanfield = 109;
 
 bool Deal(Session& s, int game, const std::string& code) {
     const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
@@ -99,6 +99,25 @@ TEST(MoveHint, WithoutASearchTheBestLegalMoveSendsACardHome) {
     const MoveHint stopped = FindMoveHint(s, 1000, [] { return true; });
     EXPECT_EQ(stopped.kind, MoveHint::Kind::Best);
     EXPECT_EQ(stopped.card, hint.card);
+}
+
+TEST(MoveHint, ClearingAPileBeatsTheStock) {
+    Session s;
+    ASSERT_TRUE(Deal(s, kCanfield, "0000000000001"));
+    s.Piles.Clear();
+    s.Piles.TableauPiles[0] = CardText(Card(0, 5));  // 5 of hearts
+    s.Piles.TableauPiles[1] = CardText(Card(3, 4));  // 4 of spades, alone on its pile
+    s.Piles.TableauPiles[2] = CardText(Card(2, 13)); // king of clubs
+    s.Piles.TableauPiles[3] = CardText(Card(1, 9));  // 9 of diamonds
+    s.Piles.ReservePiles[0] = CardText(Card(1, 2)) + CardText(Card(2, 8));
+    s.Piles.StockPiles[0] = CardText(Card(0, 11)) + CardText(Card(3, 10));
+    for (int n = 1; n <= kCardCount; ++n)
+        s.Cards.SetCardFace(n, '1');
+    s.Game.StockX[0] = 10; // the stock is on the table and can be clicked
+    const MoveHint hint = FindMoveHint(s, 0, {});
+    ASSERT_EQ(hint.kind, MoveHint::Kind::Best) << MoveHintText(hint);
+    EXPECT_EQ(hint.card, Card(3, 4));
+    EXPECT_EQ(hint.to, "Fila1");
 }
 
 // Plays hint after hint from a deal: every hint must be a move the rules carry out on the game
