@@ -1,6 +1,7 @@
 // mkres: draws every picture and synthesises every sound the program asks of its libraries and
 // writes them as SOL.RGF and plus/soladd.rgf into the program folder given on the command line.
 //   mkres PROGRAM_FOLDER [--sheet CONTACT_SHEET.png]
+//   mkres --icons FOLDER     the program's icon as FOLDER/hicolor/NxN/apps/quillon.png
 #include "Art.h"
 
 #include "platform/ResourceCatalog.h"
@@ -47,6 +48,18 @@ QImage GamePicture() {
     p.drawImage(10, 6, DrawBack(11, 25, 32));
     p.end();
     return img;
+}
+
+// The icon theme's sizes of the program's icon.
+int WriteIcons(const std::string& folder) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QString::fromStdString(folder) + QString("/hicolor/%1x%1/apps").arg(size);
+        if (!QDir().mkpath(dir) || !DrawAppIcon(size).save(dir + "/quillon.png")) {
+            std::fprintf(stderr, "mkres: cannot write the icons in %s\n", folder.c_str());
+            return 1;
+        }
+    }
+    return 0;
 }
 
 QImage Render(const RequiredResource& r, int& hotX, int& hotY) {
@@ -223,6 +236,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string folder = argv[1];
+    if (folder == "--icons" && argc == 3)
+        return mkres::WriteIcons(argv[2]);
     std::string sheetPath;
     for (int i = 2; i + 1 < argc; ++i)
         if (std::string(argv[i]) == "--sheet")
