@@ -27,6 +27,7 @@ class Session;
 class TableDrawing;
 class TableWidget;
 class QtTableView;
+class TfrmOpenGame;
 class TsbStatusBar;
 class MoveHintCommand;
 
@@ -60,6 +61,9 @@ public:
     // The open-game command: the game choice, then the game is opened and dealt.
     void OpenGameCommand();
     void NewGameCommand();
+    // The players dialog; at the first activation (`onlyForBadNames`) it shows only when a stored
+    // player name cannot be used.
+    void PlayersCommand(bool onlyForBadNames = false);
     void RulesCommand();
     void AutoplayCommand();
     // The autoplay tick and the two toolbar buttons as the session holds them.
@@ -103,8 +107,8 @@ public:
     // Whether the screen pointer is over the table; replaceable by tests.
     std::function<bool()> PointerIsOverTable;
 
-    // Chooses a game: number, name and player; false when the choice was cancelled. Set by tests;
-    // by default a plain list of the games.
+    // Chooses a game: number, name and player; false when the choice was cancelled. By default
+    // the open-game dialog; tests may set their own.
     std::function<bool(int& number, std::string& name, std::string& player)> ChooseGame;
     // Shows the rules page of a file; set by tests.
     std::function<void(const std::string& path)> ShowHelpPage;
@@ -119,6 +123,7 @@ public:
     QWidget* TimePanel() const { return pnlTempo_; }
     QWidget* ScorePanel() const { return pnlScore_; }
     QAction* Action(const std::string& name) const;
+    TfrmOpenGame* OpenGameDialog() const { return frmOpenGame_.get(); }
     QWidget* Band() const;
     QToolBar* VisibleToolbar() const;
     QScrollBar* ScrollBar() const { return scrBarMain_; }
@@ -139,7 +144,8 @@ private:
     bool CloseQuery();
     void Close();
     void TableResized(int w, int h);
-    bool StandInGameList(int& number, std::string& name, std::string& player);
+    // Creates the open-game dialog (once, at the end of the main initialisation) and wires it.
+    void CreateOpenGameDialog();
     // May the widget's tool tip show? The toolbar's and the restore buttons' follow the setting.
     bool TipAllowed(const QObject* widget) const;
 
@@ -147,6 +153,7 @@ private:
     std::unique_ptr<TableDrawing> drawing_;
     std::unique_ptr<Seams_> seams_;
     std::unique_ptr<QtTableView> view_;
+    std::unique_ptr<TfrmOpenGame> frmOpenGame_;
     TableWidget* table_ = nullptr;
     QScrollBar* scrBarMain_ = nullptr;
     QWidget* coolBarToolBarSmall_ = nullptr;
