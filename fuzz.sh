@@ -26,7 +26,7 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLON_FUZZ=ON "${launcher[@]}" >/dev/null
 
-all=(ini keyfile gamesdat customgames library image preview stats)
+all=(ini keyfile gamesdat customgames library image preview stats hints)
 names=("$@")
 ((${#names[@]})) || names=("${all[@]}")
 targets=()
@@ -36,9 +36,10 @@ cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}" games_da
 # Real files the build made, as seeds beside the committed corpus.
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{gamesdat,library,image,preview}
+mkdir -p "$seeds"/{gamesdat,library,image,preview,hints}
 cp build-fuzz/bin/GAMES.DAT "$seeds/gamesdat/"
 cp build-fuzz/bin/solp.dat "$seeds/preview/"
+cp build-fuzz/bin/solr.dat "$seeds/hints/"
 cp build-fuzz/bin/plus/soladd.rgf "$seeds/library/"
 if command -v unzip >/dev/null; then
     unzip -qq -j -o build-fuzz/bin/SOL.RGF 'bitmap/CL001*.png' 'rcdata/*.jpg' -d "$seeds/image" 2>/dev/null || true

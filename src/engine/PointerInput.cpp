@@ -540,6 +540,11 @@ void OnTableMove(Session& s, int x, int y) {
             SlideOffStockMarker(s);
         return;
     }
+    // The hints are worked out again only when the pointer stands on another point.
+    if (x == s.Game.HintX && y == s.Game.HintY)
+        return;
+    s.Game.HintX = static_cast<std::int16_t>(x);
+    s.Game.HintY = static_cast<std::int16_t>(y);
     if (s.Play.PileHints)
         s.Play.PileHints(s, x, y);
 }

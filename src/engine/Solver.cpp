@@ -155,6 +155,11 @@ bool SearchGameWon(const Session& s) {
 }
 
 bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
+    return FindWinningMoves(s, budget, moves, {});
+}
+
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop) {
     struct Node {
         std::string snapshot;
         int parent;
@@ -171,7 +176,7 @@ bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
     seen.emplace(start, 0);
     open.emplace(Distance(s), 0);
     int won = -1;
-    while (!open.empty() && won < 0 && budget-- > 0) {
+    while (!open.empty() && won < 0 && budget-- > 0 && !(stop && stop())) {
         const int here = open.top().second;
         open.pop();
         const std::string snapshot = nodes[static_cast<size_t>(here)].snapshot;

@@ -3,6 +3,7 @@
 // pick-up, legality, drop and end-of-game code a release on the table runs. The search works on
 // the session it is given and puts the position back when it is done.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,10 @@ bool SearchGameWon(const Session& s);
 // puzzle without foundations is so searched breadth first and its list is as short as can be.
 // False when none was found.
 bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves);
+
+// The same search, given up as soon as `stop` answers true (asked before each position is
+// expanded; the move hint stops it when its time is up).
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop);
 
 } // namespace quillon

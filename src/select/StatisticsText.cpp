@@ -9,18 +9,6 @@ namespace quillon {
 
 namespace {
 
-std::string Shift(std::string_view text, std::string_view key, int sign) {
-    std::string out(text);
-    if (key.empty())
-        return out;
-    for (size_t i = 0; i < out.size(); ++i) {
-        unsigned c = static_cast<unsigned char>(out[i]);
-        unsigned k = static_cast<unsigned char>(key[i % key.size()]);
-        out[i] = static_cast<char>(static_cast<unsigned char>(sign > 0 ? c + k : c - k));
-    }
-    return out;
-}
-
 // 1-based character positions of the six count digits in each layout.
 constexpr std::array<int, 6> kWonDigits{2, 3, 5, 6, 8, 9};
 constexpr std::array<int, 6> kLostDigits{3, 4, 6, 7, 9, 10};
@@ -43,14 +31,6 @@ std::optional<int> Digits(std::string_view text) {
 }
 
 } // namespace
-
-std::string Scramble(std::string_view text, std::string_view key) {
-    return Shift(text, key, +1);
-}
-
-std::string Unscramble(std::string_view text, std::string_view key) {
-    return Shift(text, key, -1);
-}
 
 std::int32_t Checksum(std::string_view text) {
     // Unsigned arithmetic wraps like the 32-bit integer the sum is kept in.

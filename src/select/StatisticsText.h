@@ -4,6 +4,8 @@
 // "Stat_uni.dat" built from them. The hint file "solr.dat" is scrambled the same way with a key of
 // its own. Plain code: no file access here.
 
+#include "model/Scramble.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,14 +18,6 @@ class RandomGenerator;
 // The key of every value of "Stat_uni.dat": five decimal digit characters. Files written with
 // another key read as damaged.
 inline constexpr std::string_view StatsKey = "47193";
-// The key of the hint file "solr.dat": fifteen characters whose codes lie between 1 and 4.
-inline constexpr std::string_view HintKey = "\x02\x04\x01\x03\x03\x01\x04\x02\x01\x02\x04\x03\x02\x01\x04";
-
-// Character i of the result is character i of `text` plus the code of key character k, modulo
-// 256, k running cyclically over the key. An empty key leaves the text as it is.
-std::string Scramble(std::string_view text, std::string_view key);
-// The inverse of Scramble: the key's codes are subtracted modulo 256.
-std::string Unscramble(std::string_view text, std::string_view key);
 
 // The sum over the 1-based positions i of `text` (character code c, 0 to 255) of
 // c + floor(i * c / 2) + ((i + c) mod 3) + i, kept as a 32-bit integer (it wraps for texts of

@@ -18,7 +18,9 @@
 #include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
+#include "shell/MoveHintCommand.h"
 #include "shell/Preferences.h"
+#include "shell/StatusBar.h"
 #include "support/widgets/C_ShadowedHintWindow.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -31,6 +33,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDateTime>
 #include <QDialog>
 #include <QHBoxLayout>
@@ -47,6 +50,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
@@ -64,6 +68,7 @@ namespace {
 
 constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
 constexpr int kParamToolbarTips = 244;
+constexpr int kParamStatusBar = 76;
 constexpr int kAttrDeckSize = 378;
 
 QString Q(const std::string& text) {
@@ -270,8 +275,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     row->addWidget(scrBarMain_);
     column->addLayout(row, 1);
     setCentralWidget(central);
-    statusBar()->setObjectName("sbStatusBar");
-    statusBar()->hide();
+    sbStatusBar_ = new TsbStatusBar(*images_, this);
+    setStatusBar(sbStatusBar_);
+    sbStatusBar_->hide();
+    PointerIsOverTable = [this] { return PointerOverTable(this, table_); };
+    s.Play.PileHints = [this](Session&, int x, int y) { ShowPileHint(x, y); };
+    moveHint_ = std::make_unique<MoveHintCommand>(s);
+    s.Play.SuggestMove = [this](Session&) { SuggestMoveCommand(); };
 
     // The time label starts at zero time.
     lblTempo_->setText("0:00:00");
@@ -358,9 +368,14 @@ void TfrmMain::BuildMenu() {
     QAction* autoplay = add(game, "mnuAutoplay", "Auto&play", QKeySequence(Qt::Key_F7), nullptr);
     autoplay->setCheckable(true);
     connect(autoplay, &QAction::triggered, this, [this] { AutoplayCommand(); });
+    add(game, "mnuTutorSuggestMove", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
+        [this] { SuggestMoveCommand(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
     // The customize dialog comes with its own unit; until then the item is shown but does nothing.
     add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    QAction* bar = add(tools, "mnuStatusBar", "&Status bar", {}, nullptr);
+    bar->setCheckable(true);
+    connect(bar, &QAction::triggered, this, [this](bool on) { SetStatusBarVisible(on); });
     QMenu* help = menuBar()->addMenu("&Help");
     add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { RulesCommand(); });
     add(help, "mnuContents", "&Contents", {}, [this] {
@@ -589,7 +604,8 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
         {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), "mnuRedo"},
         {QKeyCombination(Qt::Key_F7), "mnuAutoplay"},
         {QKeyCombination(Qt::Key_F1), "mnuRules"},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"}};
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_U), "mnuCustomize"},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_H), "mnuTutorSuggestMove"}};
     for (const auto& [combination, name] : keys)
         if (event->keyCombination() == combination) {
             if (QAction* a = Action(name); a && a->isEnabled())
@@ -654,6 +670,7 @@ bool TfrmMain::MainInitialisation() {
     s.Game.CardSetVariant = 4;
 
     const PreferenceEffects effects = LoadPreferences(s, images_->services.ManyColours);
+    SetStatusBarVisible(s.Params.ReadParam(kParamStatusBar, 1) == "Y");
     LoadToolbarPictures();
     SetToolbarLarge(effects.toolbarLarge);
     SetShowTime(effects.showTime);
@@ -919,8 +936,9 @@ void TfrmMain::NotAvailable() {
 
 void TfrmMain::EnableGameCommands(bool on) {
     const bool undoOn = on && s.Params.ReadParam(kParamUndo, 1) != "2";
-    for (const char* name : {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large",
-                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules"})
+    for (const char* name :
+         {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large", "tbAutoplay_Small",
+          "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules", "mnuTutorSuggestMove"})
         if (QAction* a = Action(name))
             a->setEnabled(on);
     s.AutoplayMenu.Enabled = on;
@@ -1131,6 +1149,39 @@ void TfrmMain::ClockTick() {
     if (!s.Flag(ClockRunning))
         return;
     lblTempo_->setText(Q(FormatClock(SecondOfDay(s.GameTimes[0]), SecondOfDay(CurrentDateTime()))));
+}
+
+} // namespace quillon
+
+namespace quillon {
+
+void TfrmMain::ShowPileHint(int x, int y) {
+    const PileHintTexts texts = PileHintAt(s, x, y);
+    if (sbStatusBar_ && PointerIsOverTable && PointerIsOverTable())
+        sbStatusBar_->SetPanels(texts);
+}
+
+void TfrmMain::SuggestMoveCommand() {
+    const std::string text = moveHint_->Run();
+    if (text.empty())
+        return;
+    if (sbStatusBar_->isVisible())
+        sbStatusBar_->showMessage(Q(text), 8000);
+    else
+        // Without the status bar the hint shows beside the pointer.
+        QToolTip::showText(QCursor::pos(), Q(text), table_);
+}
+
+void TfrmMain::SetStatusBarVisible(bool on) {
+    s.Params.WriteParam(kParamStatusBar, 1, on ? "Y" : "N");
+    if (initialised_)
+        WriteConfigString(s, "Preference", "StatusBar", on ? "Y" : "N");
+    if (QAction* a = Action("mnuStatusBar"))
+        a->setChecked(on);
+    if (InFullScreen())
+        statusBarWasVisible_ = on;
+    else
+        sbStatusBar_->setVisible(on);
 }
 
 } // namespace quillon

@@ -28,6 +28,8 @@ class TableDrawing;
 class TableWidget;
 class QtTableView;
 class TfrmOpenGame;
+class TsbStatusBar;
+class MoveHintCommand;
 
 // "h:nn:ss" of the time between a start and now, both as times of day in seconds; a game that
 // went past midnight counts the time to midnight plus the time since.
@@ -95,6 +97,17 @@ public:
     // The table's cursor from the cursor setting; `carrying` while cards are dragged.
     void ApplyTableCursor(bool carrying);
     const ProgramCursors& Cursors() const { return cursors_; }
+    // The pile hints of the status bar for the table point (x, y), shown while the pointer is
+    // over the table.
+    void ShowPileHint(int x, int y);
+    // The move-hint command (mnuTutorSuggestMove): the card to move hops and the move is named.
+    void SuggestMoveCommand();
+    // Shows or hides the status bar (position 76 and the configuration key "StatusBar").
+    void SetStatusBarVisible(bool on);
+    TsbStatusBar* StatusBar() const { return sbStatusBar_; }
+    MoveHintCommand& MoveHints() { return *moveHint_; }
+    // Whether the screen pointer is over the table; replaceable by tests.
+    std::function<bool()> PointerIsOverTable;
 
     // Chooses a game: number, name and player; false when the choice was cancelled. By default
     // the open-game dialog; tests may set their own.
@@ -170,6 +183,8 @@ private:
     // reaches below the screen); 0 while the screen-sized pictures hold it.
     int tallTable_ = 0;
     bool carrying_ = false;
+    TsbStatusBar* sbStatusBar_ = nullptr;
+    std::unique_ptr<MoveHintCommand> moveHint_;
 };
 
 } // namespace quillon

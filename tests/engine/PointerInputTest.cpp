@@ -364,6 +364,26 @@ TEST(PointerInput, KeysClickTheStockAndAskForAHint) {
     EXPECT_EQ(hints, 1);
 }
 
+TEST(PointerInput, PileHintsRunOnlyWhenThePointerStandsOnAnotherPoint) {
+    InputTable t;
+    std::vector<std::pair<int, int>> hinted;
+    t.s.Play.PileHints = [&](Session&, int x, int y) { hinted.emplace_back(x, y); };
+    OnTableMove(t.s, 20, 160);
+    OnTableMove(t.s, 20, 160);
+    OnTableMove(t.s, 21, 160);
+    OnTableMove(t.s, 21, 161);
+    OnTableMove(t.s, 21, 161);
+    OnTableMove(t.s, 20, 160);
+    EXPECT_EQ(hinted, (std::vector<std::pair<int, int>>{{20, 160}, {21, 160}, {21, 161}, {20, 160}}));
+    EXPECT_EQ(t.s.Game.HintX, 20);
+    EXPECT_EQ(t.s.Game.HintY, 160);
+    // While cards are carried the hints wait; the last hint point stays.
+    t.s.Game.DragCard = 1;
+    OnTableMove(t.s, 300, 300);
+    EXPECT_EQ(hinted.size(), 4u);
+    EXPECT_EQ(t.s.Game.HintX, 20);
+}
+
 TEST(PointerInput, MovingOffAHeldEmptyStockReleasesIt) {
     InputTable t;
     t.s.Game.SetStockX(1, 900), t.s.Game.SetStockY(1, 10);

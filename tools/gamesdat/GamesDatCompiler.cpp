@@ -1,6 +1,7 @@
 #include "GamesDatCompiler.h"
 
 #include "AttributeNames.h"
+#include "HintFile.h"
 #include "model/GameDefinitions.h"
 #include "model/ParamString.h"
 
@@ -119,6 +120,10 @@ struct Parser {
                     Numbered(*tbl);
                 else
                     Error(path, "expected a table of attribute numbers");
+                continue;
+            }
+            if (prefix.empty() && path == "hints") {
+                ParseHints(node, g, errors);
                 continue;
             }
             if (prefix.empty() && kTopFields.count(path)) {
@@ -315,6 +320,7 @@ void ValidateGame(const GameSource& g, std::vector<CompileError>& errors) {
         err("name", "holds characters outside printable ASCII");
     if (g.number < 0 || g.number > 999)
         err("number", "outside 0..999");
+    ValidateHints(g, errors);
     for (int a = 0; a < kAttributeSlots; ++a)
         if (g.attr[static_cast<size_t>(a)] < INT16_MIN || g.attr[static_cast<size_t>(a)] > INT16_MAX)
             err("attribute " + std::to_string(a), "value does not fit 16 bits");

@@ -12,6 +12,15 @@ namespace quillon::gamesdat {
 
 constexpr int kAttributeSlots = 503; // attributes 0..502
 
+// One pile hint text of a game: kind letter ("F", "T", "R", "S", "W"), 1-based pile (0: every pile
+// of that kind), the text, and the field it was read from.
+struct HintSource {
+    char kind = 0;
+    int pile = 0;
+    std::string text;
+    std::string field;
+};
+
 struct GameSource {
     std::string file; // where it came from, for messages
     int number = -1;
@@ -22,6 +31,7 @@ struct GameSource {
     bool newGame = false;
     bool selected = false;
     std::array<int, kAttributeSlots> attr{};
+    std::vector<HintSource> hints; // the [hints] table: pile hint texts for the hint file
 };
 
 struct CompileError {

@@ -2,8 +2,10 @@
 // back to game sources.
 //   gamesdat compile OUT.DAT FILE.toml...
 //   gamesdat dump GAMES.DAT [NUMBER]
+//   gamesdat hints OUT.DAT FILE.toml...   (the pile hint file "solr.dat")
 
 #include "GamesDatCompiler.h"
+#include "HintFile.h"
 
 #include "platform/Files.h"
 
@@ -13,11 +15,12 @@
 using namespace quillon::gamesdat;
 
 static int Usage() {
-    std::cerr << "usage: gamesdat compile OUT.DAT FILE.toml...\n       gamesdat dump GAMES.DAT [NUMBER]\n";
+    std::cerr << "usage: gamesdat compile OUT.DAT FILE.toml...\n       gamesdat dump GAMES.DAT [NUMBER]\n"
+                 "       gamesdat hints OUT.DAT FILE.toml...\n";
     return 2;
 }
 
-static int Compile(const std::string& out, const std::vector<std::string>& files) {
+static int Compile(const std::string& out, const std::vector<std::string>& files, bool hints = false) {
     std::vector<CompileError> errors;
     std::vector<GameSource> games;
     for (const auto& f : files) {
@@ -35,7 +38,7 @@ static int Compile(const std::string& out, const std::vector<std::string>& files
             std::cerr << "gamesdat: " << e.Text() << "\n";
         return 1;
     }
-    if (!quillon::WriteFileAtomic(out, WriteGamesDat(games))) {
+    if (!quillon::WriteFileAtomic(out, hints ? WriteHintFile(games) : WriteGamesDat(games))) {
         std::cerr << "gamesdat: cannot write " << out << "\n";
         return 1;
     }
@@ -68,6 +71,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() >= 2 && args[0] == "compile")
         return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    if (args.size() >= 2 && args[0] == "hints")
+        return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()), true);
     if ((args.size() == 2 || args.size() == 3) && args[0] == "dump") {
         int only = -1;
         if (args.size() == 3) {
