@@ -170,7 +170,16 @@ int Distance(Session& s) {
     int blocking = 0;
     for (int n : over)
         blocking += n;
-    return 4 * (all - home) + 2 * breaks + held + blocking;
+    // Where a stock is turned to a waste, a face-down card weighs more: the waste's cards wait for
+    // the places that turning cards up opens.
+    int hidden = 0;
+    for (int i = 0; i < TableauInPlay(s); ++i) {
+        const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(i)];
+        for (int k = 0; k < PileSize(p); ++k)
+            hidden += s.Cards.CardIsHidden(PileCard(p, k)) ? 1 : 0;
+    }
+    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 ? 3 : 0;
+    return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden;
 }
 
 // What the search knows of the game before it starts: which piles may be taken in any order for
