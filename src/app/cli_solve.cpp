@@ -1,8 +1,8 @@
 // quillon-cli solve GAME CODE [BUDGET]: deals the game and looks for a list of moves that wins it
 // within BUDGET: a number of positions (200000 when omitted), or seconds written with an "s"
 // ("10s"). Prints one move per line, the card number and the pile it is dropped on ("040 Dest1"),
-// "000 Mazzo" for a click on the stock and "023 Mazzo_Waste" for a click on a card; the positions
-// looked at and the time taken go to the error output. Exits with 1 when no win was found.
+// "000 Mazzo" for a click on the stock and "023 Mazzo_Waste" for a click on a card. Exits with 1
+// when no win was found.
 
 #include "app/CliCommand.h"
 #include "app/CliPlay.h"
@@ -10,6 +10,7 @@
 #include "engine/Solver.h"
 
 #include "model/Cards.h"
+#include "model/ParamString.h"
 #include "model/Session.h"
 
 #include <iostream>
@@ -23,13 +24,14 @@ int Solve(const std::vector<std::string>& args) {
     }
     quillon::SolverBudget budget;
     if (args.size() == 3) {
-        std::string text = args[2];
-        const bool seconds = !text.empty() && text.back() == 's';
-        if (seconds)
-            text.pop_back();
+        const std::string& text = args[2];
+        const bool seconds = text.size() > 1 && text.back() == 's';
         long long n = 0;
-        if (!quillon::cli::ParseNumberArg("solve", "a budget", text, 100000000, n) || n == 0)
+        if (!quillon::ParseDecimal(seconds ? text.substr(0, text.size() - 1) : text, n) || n < 1 ||
+            n > 100000000) {
+            std::cerr << "quillon-cli solve: '" << text << "' is not a budget\n";
             return 2;
+        }
         if (seconds) {
             budget.seconds = static_cast<double>(n);
             budget.positions = 1L << 40;
@@ -43,13 +45,12 @@ int Solve(const std::vector<std::string>& args) {
     quillon::cli::PrepareHandPlay(s);
     std::vector<quillon::SolverMove> moves;
     const quillon::SolverResult r = quillon::SolveFromCurrentPosition(s, budget, moves);
-    std::cerr << "quillon-cli solve: "
-              << (r.won         ? "won"
-                  : r.exhausted ? "cannot be won"
-                                : "no win found")
-              << " after " << r.positions << " positions in " << r.seconds << " s\n";
-    if (!r.won)
+    if (!r.won) {
+        std::cerr << "quillon-cli solve: no win found within " << (args.size() == 3 ? args[2] : "200000")
+                  << (budget.seconds > 0 ? "" : " positions")
+                  << (r.exhausted ? ": every position the deal can reach was looked at" : "") << "\n";
         return 1;
+    }
     for (const auto& m : moves)
         std::cout << quillon::CardText(m.card) << " " << m.to << "\n";
     return 0;
