@@ -110,7 +110,7 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
     };
     // What the catalogue reaches today.
     const std::map<std::string, std::pair<int, int>> counts = {
-        {"games", {c.games, 24}},
+        {"games", {c.games, 25}},
         {"groups with three games or more", {groupsOfThree, 6}},
         {"family codes", {distinct("family"), 3}},
         {"special building codes", {distinct("special building"), 3}},
