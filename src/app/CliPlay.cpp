@@ -17,6 +17,13 @@ void PrepareHandPlay(Session& s) {
 
 DragPoints DragPointsFor(const Session& s, int card, const std::string& to) {
     DragPoints p;
+    // A click on the stock: pressed and let go just inside its corner.
+    if (card == 0) {
+        int x = 0, y = 0;
+        if (to == "Mazzo" && PilePosition(s, "Mazzo", x, y))
+            p.fromX = p.toX = x + 1, p.fromY = p.toY = y + 1;
+        return p;
+    }
     // Find the card's pile and how many cards lie above it.
     std::string from;
     int skip = 0;

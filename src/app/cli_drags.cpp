@@ -1,7 +1,8 @@
 // quillon-cli drags GAME CODE SIZE WIDTH HEIGHT WINDOWHEIGHT SCREENWIDTH SCREENHEIGHT: deals the
 // game, lays it out as the main window does for a table of WIDTH x HEIGHT in a window WINDOWHEIGHT
 // high on a screen of SCREENWIDTH x SCREENHEIGHT with card size SIZE, then reads moves ("040
-// Dest1", as solve prints them) from the standard input and plays them. For each move it prints
+// Dest1", "000 Mazzo" for a click on the stock, as solve prints them) from the standard input and
+// plays them. For each move it prints
 // where a player presses the card and where the pointer is let go, in table coordinates
 // ("35 188 120 40"). Exits with 1 at the first move the game refuses.
 
@@ -55,7 +56,7 @@ int Drags(const std::vector<std::string>& args) {
             continue;
         ++number;
         const quillon::cli::DragPoints p = quillon::cli::DragPointsFor(s, card, to);
-        if (!quillon::DropOnNamedPile(s, card, to)) {
+        if (!quillon::PlaySolverMove(s, {card, to})) {
             std::cerr << "quillon-cli drags: move " << number << " (" << line << ") is refused\n";
             return 1;
         }

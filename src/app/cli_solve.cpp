@@ -1,6 +1,8 @@
-// quillon-cli solve GAME CODE [BUDGET]: deals the game and looks for a list of drops that wins it,
-// trying at most BUDGET positions (200000 when omitted). Prints one move per line, the card number
-// and the pile it is dropped on ("040 Dest1"); exits with 1 when no win was found.
+// quillon-cli solve GAME CODE [BUDGET]: deals the game and looks for a list of moves that wins it
+// within BUDGET: a number of positions (200000 when omitted), or seconds written with an "s"
+// ("10s"). Prints one move per line, the card number and the pile it is dropped on ("040 Dest1"),
+// "000 Mazzo" for a click on the stock and "023 Mazzo_Waste" for a click on a card. Exits with 1
+// when no win was found.
 
 #include "app/CliCommand.h"
 #include "app/CliPlay.h"
@@ -8,6 +10,7 @@
 #include "engine/Solver.h"
 
 #include "model/Cards.h"
+#include "model/ParamString.h"
 #include "model/Session.h"
 
 #include <iostream>
@@ -19,16 +22,33 @@ int Solve(const std::vector<std::string>& args) {
         std::cerr << "quillon-cli solve: usage: solve GAME CODE [BUDGET]\n";
         return 2;
     }
-    long long budget = 200000;
-    if (args.size() == 3 && !quillon::cli::ParseNumberArg("solve", "a budget", args[2], 100000000, budget))
-        return 2;
+    quillon::SolverBudget budget;
+    if (args.size() == 3) {
+        const std::string& text = args[2];
+        const bool seconds = text.size() > 1 && text.back() == 's';
+        long long n = 0;
+        if (!quillon::ParseDecimal(seconds ? text.substr(0, text.size() - 1) : text, n) || n < 1 ||
+            n > 100000000) {
+            std::cerr << "quillon-cli solve: '" << text << "' is not a budget\n";
+            return 2;
+        }
+        if (seconds) {
+            budget.seconds = static_cast<double>(n);
+            budget.positions = 1L << 40;
+        } else {
+            budget.positions = static_cast<long>(n);
+        }
+    }
     quillon::Session s;
     if (!quillon::cli::DealFromArgs(s, "solve", args[0], args[1]))
         return 2;
     quillon::cli::PrepareHandPlay(s);
     std::vector<quillon::SolverMove> moves;
-    if (!quillon::FindWinningMoves(s, static_cast<long>(budget), moves)) {
-        std::cerr << "quillon-cli solve: no win found within " << budget << " positions\n";
+    const quillon::SolverResult r = quillon::SolveFromCurrentPosition(s, budget, moves);
+    if (!r.won) {
+        std::cerr << "quillon-cli solve: no win found within " << (args.size() == 3 ? args[2] : "200000")
+                  << (budget.seconds > 0 ? "" : " positions")
+                  << (r.exhausted ? ": every position the deal can reach was looked at" : "") << "\n";
         return 1;
     }
     for (const auto& m : moves)

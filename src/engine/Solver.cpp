@@ -7,13 +7,20 @@
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
+#include "engine/PointerInput.h"
+#include "engine/Stock.h"
 #include "model/Cards.h"
 #include "model/Session.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <queue>
-#include <unordered_map>
+#include <string_view>
+#include <tuple>
+#include <unordered_set>
 
 namespace quillon {
 
@@ -21,20 +28,31 @@ namespace {
 
 constexpr char kPileSeparator = '|';
 
-// Everything a drop can change in a game without a stock: the piles, the faces of the cards, and
-// the counters the rules read. Written as one string so that many positions fit in memory.
+// The card numbers whose faces can change in this game: the deck, and the jokers when it has any.
+int FaceCount(const Session& s) {
+    if (s.Attr(381) > 0)
+        return kCardCount;
+    return std::clamp(static_cast<int>(s.Attr(378)), 52, 208);
+}
+
+// Everything a move can change in a game: the piles, the faces of the cards, and the counters
+// and flags the rules read. Written as one string so that many positions fit in memory.
 std::string Snapshot(const Session& s) {
     std::string out;
-    out.reserve(600);
+    out.reserve(700);
     s.Piles.ForEach([&](const std::string& pile) {
         out += pile;
         out += kPileSeparator;
     });
-    for (int n = 1; n <= kCardCount; ++n)
+    for (int n = 1, last = FaceCount(s); n <= last; ++n)
         out += s.Cards.CardIsHidden(n) ? '0' : '1';
     out += kPileSeparator;
-    out += std::to_string(s.Game.MovesMade) + "," + std::to_string(s.Game.RedealCount) + "," +
-           std::to_string(s.Game.OnceUsed);
+    const TMainGame& g = s.Game;
+    for (int v :
+         {int(g.MovesMade), int(g.RedealCount), int(g.OnceUsed), int(g.StockPressed), int(g.GameStarted)})
+        out += std::to_string(v) + ",";
+    for (auto v : s.StateValues)
+        out += std::to_string(v) + ",";
     for (auto f : s.StateFlags)
         out += char('0' + (f != 0));
     return out;
@@ -44,7 +62,7 @@ void Restore(Session& s, const std::string& snapshot) {
     size_t at = 0;
     auto next = [&]() {
         const size_t end = snapshot.find(kPileSeparator, at);
-        std::string part = snapshot.substr(at, end - at);
+        std::string_view part(snapshot.data() + at, end - at);
         at = end + 1;
         return part;
     };
@@ -56,17 +74,30 @@ void Restore(Session& s, const std::string& snapshot) {
         p = next();
     for (auto& p : s.Piles.ReservePiles)
         p = next();
-    const std::string faces = next();
-    for (int n = 1; n <= kCardCount; ++n)
+    const std::string_view faces = next();
+    for (int n = 1, last = static_cast<int>(faces.size()); n <= last; ++n)
         s.Cards.SetCardFace(n, faces[static_cast<size_t>(n - 1)]);
-    const std::string rest = snapshot.substr(at);
-    int moves = 0, redeals = 0, once = 0, used = 0;
-    std::sscanf(rest.c_str(), "%d,%d,%d%n", &moves, &redeals, &once, &used);
-    s.Game.MovesMade = static_cast<std::int16_t>(moves);
-    s.Game.RedealCount = static_cast<std::int16_t>(redeals);
-    s.Game.OnceUsed = static_cast<std::int16_t>(once);
-    for (size_t k = 0; k < s.StateFlags.size() && used + k < rest.size(); ++k)
-        s.StateFlags[k] = static_cast<std::uint8_t>(rest[static_cast<size_t>(used) + k] == '1');
+    const char* rest = snapshot.c_str() + at;
+    auto number = [&]() {
+        char* end = nullptr;
+        const long v = std::strtol(rest, &end, 10);
+        rest = end + 1; // the comma
+        return v;
+    };
+    TMainGame& g = s.Game;
+    g.MovesMade = static_cast<std::int16_t>(number());
+    g.RedealCount = static_cast<std::int16_t>(number());
+    g.OnceUsed = static_cast<std::int16_t>(number());
+    g.StockPressed = static_cast<std::int16_t>(number());
+    g.GameStarted = static_cast<std::int16_t>(number());
+    for (auto& v : s.StateValues)
+        v = static_cast<std::int32_t>(number());
+    for (auto& f : s.StateFlags)
+        f = static_cast<std::uint8_t>(*rest++ == '1');
+    s.Game.DragCard = s.Game.RunEndCard = s.Game.DragMoved = 0;
+    s.DragHeight = s.Metrics.CardHeight;
+    // The search keeps no history of its own: each position starts from an empty one.
+    s.History.Clear();
 }
 
 // True when `card` lies on `below` as the tableau pile's own building rule would put it there.
@@ -97,16 +128,226 @@ int Distance(Session& s) {
         for (int k = 0; k < PileSize(p); ++k)
             all += PileCard(p, k) > 0 ? 1 : 0;
     });
-    if (home == 0 && FoundationsInPlay(s) == 0)
-        return 0;
+    if (home == 0 && FoundationsInPlay(s) == 0) {
+        // A game played onto a second waste: every card still on the tableau.
+        if (PileSize(s.Piles.StockPiles[2]) == 0)
+            return 0;
+        int left = 0;
+        for (int i = 0; i < TableauInPlay(s); ++i)
+            left += PileSize(s.Piles.TableauPiles[static_cast<size_t>(i)]);
+        return left;
+    }
+    // Where only runs in suit move together, a change of suit breaks a run too.
+    const bool inSuit = s.Attr(attr::RunOrder) == 10;
     for (int i = 0; i < TableauInPlay(s); ++i) {
         const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(i)];
         for (int k = 1; k < PileSize(p); ++k)
-            breaks += Builds(s, i, PileCard(p, k - 1), PileCard(p, k)) ? 0 : 1;
+            breaks += Builds(s, i, PileCard(p, k - 1), PileCard(p, k)) &&
+                              (!inSuit || CardSuit(PileCard(p, k - 1)) == CardSuit(PileCard(p, k)))
+                          ? 0
+                          : 1;
     }
     for (int i = 0; i < ReservesInPlay(s); ++i)
         held += PileSize(s.Piles.ReservePiles[static_cast<size_t>(i)]);
-    return 4 * (all - home) + 2 * breaks + held;
+    // The cards that lie over the lowest card of each suit still out: they must move before
+    // that card can go home.
+    std::array<int, 8> lowest;
+    lowest.fill(99);
+    std::array<int, 8> over{};
+    for (int i = 0; i < TableauInPlay(s); ++i) {
+        const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(i)];
+        for (int k = 0; k < PileSize(p); ++k) {
+            const int c = PileCard(p, k);
+            if (c <= 0)
+                continue;
+            const size_t suit = static_cast<size_t>(CardSuit(c) & 7);
+            if (CardRank(c) < lowest[suit]) {
+                lowest[suit] = CardRank(c);
+                over[suit] = PileSize(p) - 1 - k;
+            }
+        }
+    }
+    int blocking = 0;
+    for (int n : over)
+        blocking += n;
+    // Where a stock is turned to a waste, a face-down card weighs more: the waste's cards wait for
+    // the places that turning cards up opens.
+    int hidden = 0;
+    for (int i = 0; i < TableauInPlay(s); ++i) {
+        const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(i)];
+        for (int k = 0; k < PileSize(p); ++k)
+            hidden += s.Cards.CardIsHidden(PileCard(p, k)) ? 1 : 0;
+    }
+    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 ? 3 : 0;
+    return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden;
+}
+
+// What the search knows of the game before it starts: which piles may be taken in any order for
+// the positions already seen, how the stock is played, and when a card may go home untested.
+struct GameTraits {
+    // Per tableau pile (and reserve): a class; piles of one class are interchangeable. -1: the
+    // pile keeps its place (the stock deals to it, a fill rule names it).
+    std::vector<int> tableauClass, reserveClass;
+    bool keepsRedeals = false;       // the passes through the stock are counted
+    bool cycleStock = false;         // the waste turns over without limit: cards reached by clicks
+    bool clicksCards = false;        // a click on a tableau card plays it
+    bool safeHome = false;           // foundations built up in suit from the ace
+    bool foundationsTopOnly = false; // only a foundation's top card can ever be played again
+};
+
+GameTraits Traits(Session& s) {
+    GameTraits t;
+    const int family = s.Attr(attr::Family);
+    bool stockFeedsTableau = false;
+    for (int i = 0; i < kTableauCount; ++i)
+        stockFeedsTableau |= s.Attr(attr::TableauDealMode + i) != 0;
+    const bool fixedPlaces = family != 0 || stockFeedsTableau || s.Attr(25) != 0 || s.Attr(27) != 0 ||
+                             s.Attr(attr::GridWidth) != 0;
+    std::vector<std::tuple<int, int, int, int, int>> classes;
+    for (int i = 0; i < TableauInPlay(s); ++i) {
+        const auto c = std::make_tuple(s.Attr(attr::TableauEmpty + i), s.Attr(attr::TableauDir + i),
+                                       s.Attr(attr::TableauRule + i), s.Attr(attr::TableauWrap + i), 0);
+        const auto at = std::find(classes.begin(), classes.end(), c);
+        if (at == classes.end())
+            classes.push_back(c);
+        t.tableauClass.push_back(
+            fixedPlaces ? -1
+                        : static_cast<int>(std::find(classes.begin(), classes.end(), c) - classes.begin()));
+    }
+    bool reserveFed = false;
+    for (int j = 0; j < kReserveCount; ++j)
+        reserveFed |= s.Attr(attr::ReserveDealMode + j) != 0;
+    for (int j = 0; j < ReservesInPlay(s); ++j)
+        t.reserveClass.push_back(fixedPlaces || reserveFed ? -1 : s.Attr(attr::ReserveKind + j));
+    t.keepsRedeals = s.Attr(attr::Passes) >= 0;
+    t.cycleStock = s.Attr(attr::StockToWaste) == 1 && s.Attr(attr::Passes) < 0 &&
+                   s.Attr(attr::RedealMode) <= 0 && family == 0;
+    t.clicksCards = family == 2 || family == 12 || family == 15;
+    t.foundationsTopOnly = s.Attr(19) == 0;
+    t.safeHome = FoundationsInPlay(s) > 0;
+    for (int f = 0; f < FoundationsInPlay(s); ++f)
+        t.safeHome &= s.Attr(attr::FoundationBase + f) == 1 && s.Attr(attr::FoundationDir + f) == 1 &&
+                      s.Attr(attr::FoundationRule + f) == 0;
+    return t;
+}
+
+// The position as a key for the positions already seen: the piles of one class sorted, so that
+// positions differing only in the order of interchangeable piles count once.
+std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
+    std::string key;
+    key.reserve(500);
+    // Of a pile whose lower cards can never be played again only the top card and the size count.
+    auto topOnly = [&](const std::string& p) {
+        key += std::to_string(PileSize(p)) + ":" + std::to_string(PileTop(p));
+        key.push_back(kPileSeparator);
+    };
+    key.append(s.Piles.StockPiles[0]).push_back(kPileSeparator);
+    key.append(s.Piles.StockPiles[1]).push_back(kPileSeparator);
+    topOnly(s.Piles.StockPiles[2]);
+    for (const auto& p : s.Piles.FoundationPiles)
+        if (t.foundationsTopOnly)
+            topOnly(p);
+        else
+            key.append(p).push_back(kPileSeparator);
+    auto piles = [&](const auto& contents, const std::vector<int>& cls) {
+        std::vector<std::pair<int, std::string_view>> order;
+        for (size_t i = 0; i < cls.size(); ++i)
+            order.emplace_back(cls[i] < 0 ? -1 - static_cast<int>(i) : cls[i], contents[i]);
+        std::sort(order.begin(), order.end());
+        for (const auto& [c, p] : order) {
+            key += std::to_string(c);
+            key.append(p).push_back(kPileSeparator);
+        }
+    };
+    piles(s.Piles.TableauPiles, t.tableauClass);
+    piles(s.Piles.ReservePiles, t.reserveClass);
+    for (int n = 1, last = FaceCount(s); n <= last; ++n)
+        key += s.Cards.CardIsHidden(n) ? '0' : '1';
+    if (t.keepsRedeals)
+        key += std::to_string(s.Game.RedealCount);
+    key += std::to_string(s.Game.OnceUsed);
+    for (auto v : s.StateValues)
+        key += "," + std::to_string(v);
+    for (auto f : s.StateFlags)
+        key += char('0' + (f != 0));
+    return std::hash<std::string>{}(key);
+}
+
+// A press and release on the stock, as the table gives them.
+bool ClickStock(Session& s) {
+    int x = 0, y = 0;
+    if (!PilePosition(s, "Mazzo", x, y))
+        return false;
+    const PileLists before = s.Piles;
+    OnTablePress(s, kLeftButton, 0, x + 1, y + 1);
+    OnTableRelease(s, x + 1, y + 1);
+    return before.StockPiles != s.Piles.StockPiles || before.TableauPiles != s.Piles.TableauPiles ||
+           before.ReservePiles != s.Piles.ReservePiles || before.FoundationPiles != s.Piles.FoundationPiles;
+}
+
+// A press and release on the top card of a tableau pile or reserve, where it shows on the table.
+bool ClickCard(Session& s, int card) {
+    const int loc = CardLocation(s, card);
+    std::string pile;
+    if (LocIsTableau(loc))
+        pile = PileName("Fila", LocTableauIndex(loc) + 1);
+    else if (LocIsReserve(loc))
+        pile = PileName("Appogg", LocReserveIndex(loc) + 1);
+    else
+        return false;
+    const std::string before = *s.Piles.Find(pile);
+    const int skip = PileSize(before) - 1 - PileFind(before, card);
+    const int left = CardPlaceX(s, pile, skip, false), top = CardPlaceY(s, pile, skip, false);
+    for (int dy = 2; dy < s.Metrics.CardHeight; dy += 3)
+        for (int dx = 2; dx < s.Metrics.CardWidth; dx += 5)
+            if (HitTest(s, left + dx, top + dy, false).card == card) {
+                OnTablePress(s, kLeftButton, 0, left + dx, top + dy);
+                OnTableRelease(s, left + dx, top + dy);
+                return *s.Piles.Find(pile) != before;
+            }
+    return false;
+}
+
+bool IsHomeMove(const std::string& to) {
+    return PileKind(to) == kFoundationKind;
+}
+
+// Foundation moves that can never be wrong: the card's rank is at most one above every
+// foundation's (nothing left out can still need it to build on), or it is an ace or a two.
+// Played one after another until none is left; each is added to `moves`.
+void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>& moves) {
+    if (!t.safeHome)
+        return;
+    for (bool again = true; again && !SearchGameWon(s);) {
+        again = false;
+        int least = 99;
+        for (int f = 0; f < FoundationsInPlay(s); ++f)
+            least = std::min(least, PileSize(s.Piles.FoundationPiles[static_cast<size_t>(f)]));
+        std::vector<int> tops;
+        for (int i = 0; i < TableauInPlay(s); ++i)
+            tops.push_back(PileTop(s.Piles.TableauPiles[static_cast<size_t>(i)]));
+        for (int j = 0; j < ReservesInPlay(s); ++j)
+            tops.push_back(PileTop(s.Piles.ReservePiles[static_cast<size_t>(j)]));
+        tops.push_back(PileTop(s.Piles.StockPiles[1]));
+        s.DragHeight = s.Metrics.CardHeight;
+        for (int card : tops) {
+            if (card <= 0 || s.Cards.CardIsHidden(card) || CardRank(card) > std::max(2, least + 1))
+                continue;
+            for (int f = 1; f <= FoundationsInPlay(s) && !again; ++f) {
+                const std::string to = PileName("Dest", f);
+                if (PileAccepts(s, card, to) && DropOnNamedPile(s, card, to)) {
+                    moves.push_back({card, to});
+                    again = true;
+                }
+            }
+            if (again)
+                break;
+        }
+    }
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 } // namespace
@@ -150,64 +391,182 @@ bool DropOnNamedPile(Session& s, int card, const std::string& to) {
     return moved;
 }
 
+bool PlaySolverMove(Session& s, const SolverMove& move) {
+    if (move.card == 0 && move.to == "Mazzo")
+        return ClickStock(s);
+    if (move.to == "Mazzo_Waste")
+        return ClickCard(s, move.card);
+    return DropOnNamedPile(s, move.card, move.to);
+}
+
 bool SearchGameWon(const Session& s) {
     return s.Flag(GameEndHandled) || s.Flag(GameWon);
+}
+
+SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
+                                      std::vector<SolverMove>& moves) {
+    const auto started = std::chrono::steady_clock::now();
+    SolverResult result;
+    // The search plays unseen and leaves no trace: no view, its own history, the parameters
+    // (the score among them) put back at the end.
+    TableView* const view = s.view;
+    s.view = nullptr;
+    MoveHistory history = std::move(s.History);
+    s.History = MoveHistory{};
+    const auto params = s.Params;
+    const GameTraits traits = Traits(s);
+
+    struct Node {
+        std::string snapshot;
+        int parent;
+        std::vector<SolverMove> moves; // from the parent's position to this one
+        int depth;
+    };
+    std::vector<Node> nodes;
+    std::unordered_set<std::uint64_t> seen;
+    // The least distance from a win (counted three times over) plus the moves from the start
+    // first; among equals the newest, so that a promising line is followed down.
+    using Entry = std::tuple<int, int>;
+    auto later = [](const Entry& a, const Entry& b) {
+        return std::get<0>(a) != std::get<0>(b) ? std::get<0>(a) > std::get<0>(b)
+                                                : std::get<1>(a) < std::get<1>(b);
+    };
+    std::priority_queue<Entry, std::vector<Entry>, decltype(later)> open(later);
+    const std::string start = Snapshot(s);
+    nodes.push_back({start, -1, {}, 0});
+    seen.insert(CanonicalKey(s, traits));
+    int won = SearchGameWon(s) ? 0 : -1;
+    const bool ranked = FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0;
+    auto priority = [&](int depth) { return ranked ? 3 * Distance(s) + depth : depth; };
+    open.emplace(priority(0), 0);
+
+    // Plays `line` from the position `snapshot`; a new position is queued (or is the win).
+    // `line` is played from `snapshot`, which `played` moves (already in the line) reached.
+    auto tryLine = [&](const std::string& snapshot, int parent, std::vector<SolverMove> line,
+                       size_t played = 0) {
+        Restore(s, snapshot);
+        for (size_t k = played; k < line.size(); ++k)
+            if (!PlaySolverMove(s, line[k]))
+                return;
+        PlaySafeHomeMoves(s, traits, line);
+        if (!seen.insert(CanonicalKey(s, traits)).second)
+            return;
+        const int depth = nodes[static_cast<size_t>(parent)].depth + 1;
+        const int id = static_cast<int>(nodes.size());
+        nodes.push_back({Snapshot(s), parent, std::move(line), depth});
+        if (SearchGameWon(s))
+            won = id;
+        else
+            open.emplace(priority(depth), id);
+    };
+
+    while (won < 0 && !open.empty()) {
+        if (result.positions >= budget.positions || (budget.stop && budget.stop()) ||
+            (budget.seconds > 0 && (result.positions & 63) == 0 && SecondsSince(started) > budget.seconds))
+            break;
+        ++result.positions;
+        const int here = std::get<1>(open.top());
+        open.pop();
+        const std::string snapshot = nodes[static_cast<size_t>(here)].snapshot;
+        Restore(s, snapshot);
+        std::vector<LegalMove> legal = ListLegalMoves(s);
+        // Moves home first, then the rest as the engine lists them.
+        std::stable_partition(legal.begin(), legal.end(),
+                              [](const LegalMove& m) { return IsHomeMove(m.to); });
+        std::vector<int> tops;
+        if (traits.clicksCards)
+            for (int i = 0; i < TableauInPlay(s); ++i)
+                if (const int c = PileTop(s.Piles.TableauPiles[static_cast<size_t>(i)]); c > 0)
+                    tops.push_back(c);
+        for (const LegalMove& m : legal) {
+            // A whole pile moved into an empty one changes nothing.
+            const std::string* from = s.Piles.Find(m.from);
+            const std::string* to = s.Piles.Find(m.to);
+            if (PileKind(m.from) == kTableauKind && PileKind(m.to) == kTableauKind && to && to->empty() &&
+                from && PileFind(*from, m.card) == 0 &&
+                traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] >= 0 &&
+                traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] ==
+                    traits.tableauClass[static_cast<size_t>(PileNumber(m.to) - 1)])
+                continue;
+            tryLine(snapshot, here, {{m.card, m.to}});
+            if (won >= 0)
+                break;
+            Restore(s, snapshot);
+        }
+        for (int card : tops) {
+            if (won >= 0)
+                break;
+            tryLine(snapshot, here, {{card, "Mazzo_Waste"}});
+        }
+        if (won >= 0)
+            break;
+        if (!traits.cycleStock) {
+            tryLine(snapshot, here, {{0, "Mazzo"}});
+            continue;
+        }
+        // A waste turned over without limit: every card the clicks bring to the top of the waste
+        // is played from there, the clicks and the move together one step.
+        Restore(s, snapshot);
+        std::vector<SolverMove> clicks;
+        std::vector<std::string> targets;
+        for (int f = 1; f <= FoundationsInPlay(s); ++f)
+            targets.push_back(PileName("Dest", f));
+        for (int i = 1; i <= TableauInPlay(s); ++i)
+            targets.push_back(PileName("Fila", i));
+        const std::string firstStock = s.Piles.StockPiles[0], firstWaste = s.Piles.StockPiles[1];
+        for (int k = 0; k < 2 * kCardCount && won < 0; ++k) {
+            if (!ClickStock(s))
+                break;
+            clicks.push_back({0, "Mazzo"});
+            if (s.Piles.StockPiles[0] == firstStock && s.Piles.StockPiles[1] == firstWaste)
+                break;
+            const std::string turned = Snapshot(s);
+            const int card = PileTop(s.Piles.StockPiles[1]);
+            if (card <= 0)
+                continue;
+            s.DragHeight = s.Metrics.CardHeight;
+            for (const std::string& target : targets) {
+                if (!PileAccepts(s, card, target))
+                    continue;
+                std::vector<SolverMove> line = clicks;
+                line.push_back({card, target});
+                tryLine(turned, here, std::move(line), clicks.size());
+                if (won >= 0)
+                    break;
+            }
+            Restore(s, turned);
+        }
+    }
+
+    Restore(s, start);
+    s.History = std::move(history);
+    s.Params = params;
+    s.view = view;
+    result.won = won >= 0;
+    result.exhausted = won < 0 && open.empty();
+    result.seconds = SecondsSince(started);
+    moves.clear();
+    if (won < 0)
+        return result;
+    std::vector<int> chain;
+    for (int k = won; k > 0; k = nodes[static_cast<size_t>(k)].parent)
+        chain.push_back(k);
+    std::reverse(chain.begin(), chain.end());
+    for (int k : chain)
+        for (const SolverMove& m : nodes[static_cast<size_t>(k)].moves)
+            moves.push_back(m);
+    return result;
 }
 
 bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
     return FindWinningMoves(s, budget, moves, {});
 }
 
-bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
-                      const std::function<bool()>& stop) {
-    struct Node {
-        std::string snapshot;
-        int parent;
-        SolverMove move;
-        int depth;
-    };
-    std::vector<Node> nodes;
-    std::unordered_map<std::string, int> seen;
-    // The least distance from the deal through the position to a win first, then the oldest.
-    using Entry = std::pair<int, int>;
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    const std::string start = Snapshot(s);
-    nodes.push_back({start, -1, {}, 0});
-    seen.emplace(start, 0);
-    open.emplace(Distance(s), 0);
-    int won = -1;
-    while (!open.empty() && won < 0 && budget-- > 0 && !(stop && stop())) {
-        const int here = open.top().second;
-        open.pop();
-        const std::string snapshot = nodes[static_cast<size_t>(here)].snapshot;
-        const int depth = nodes[static_cast<size_t>(here)].depth;
-        Restore(s, snapshot);
-        s.DragHeight = s.Metrics.CardHeight;
-        for (const LegalMove& m : ListLegalMoves(s)) {
-            Restore(s, snapshot);
-            if (!DropOnNamedPile(s, m.card, m.to))
-                continue;
-            std::string next = Snapshot(s);
-            if (seen.count(next))
-                continue;
-            const int id = static_cast<int>(nodes.size());
-            nodes.push_back({next, here, {m.card, m.to}, depth + 1});
-            seen.emplace(std::move(next), id);
-            if (SearchGameWon(s)) {
-                won = id;
-                break;
-            }
-            open.emplace(Distance(s) + depth + 1, id);
-        }
-    }
-    Restore(s, start);
-    if (won < 0)
-        return false;
-    moves.clear();
-    for (int k = won; nodes[static_cast<size_t>(k)].parent >= 0; k = nodes[static_cast<size_t>(k)].parent)
-        moves.push_back(nodes[static_cast<size_t>(k)].move);
-    std::reverse(moves.begin(), moves.end());
-    return true;
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves, const std::function<bool()>& stop) {
+    SolverBudget b;
+    b.positions = budget;
+    b.stop = stop;
+    return SolveFromCurrentPosition(s, b, moves).won;
 }
 
 } // namespace quillon

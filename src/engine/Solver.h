@@ -1,7 +1,7 @@
 #pragma once
 // Searching a dealt game for a win by playing it through the engine's own entry points: the same
-// pick-up, legality, drop and end-of-game code a release on the table runs. The search works on
-// the session it is given and puts the position back when it is done.
+// pick-up, legality, drop, stock and end-of-game code a press and release on the table runs. The
+// search works on the session it is given and puts the position back when it is done.
 
 #include <functional>
 #include <string>
@@ -11,10 +11,29 @@ namespace quillon {
 
 class Session;
 
-// One move by hand: the card (the lowest card of a run) dropped on the named pile.
+// One move by hand: the card (the lowest card of a run) dropped on the named pile. Card 0 with
+// "Mazzo" is a click on the stock (a deal, a turn of the waste or a redeal); a card with
+// "Mazzo_Waste" is a click on the card, which a game of the Golf kind plays to its second waste.
 struct SolverMove {
     int card = 0;
     std::string to;
+    bool operator==(const SolverMove&) const = default;
+};
+
+// How long a search may go on: positions looked at, and seconds (0: no limit in time).
+struct SolverBudget {
+    long positions = 200000;
+    double seconds = 0;
+    // Asked before each position is expanded; the search gives up when it answers true.
+    std::function<bool()> stop;
+};
+
+// What a search found: a win, or why it stopped without one.
+struct SolverResult {
+    bool won = false;
+    bool exhausted = false; // every position reachable was looked at: the deal cannot be won
+    long positions = 0;     // positions taken from the queue and expanded
+    double seconds = 0;
 };
 
 // A dealt and laid-out game made ready for searching: nothing animated, autoplay off, in play.
@@ -24,14 +43,23 @@ void PrepareForSearch(Session& s);
 // when the game lets it be, then the drop and the release's own work. True when it moved.
 bool DropOnNamedPile(Session& s, int card, const std::string& to);
 
+// One move of a solver's list played as the table plays it: a drop, a click on the stock or a
+// click on a card. True when the table changed.
+bool PlaySolverMove(Session& s, const SolverMove& move);
+
 // The game is won (or has ended won).
 bool SearchGameWon(const Session& s);
 
-// Looks for a list of drops that wins the game from its current position, trying at most `budget`
-// positions: first the positions whose moves from the start plus their distance from a win (cards
-// away from the foundations, cards lying out of sequence, cards held in reserves) are least. A
-// puzzle without foundations is so searched breadth first and its list is as short as can be.
-// False when none was found.
+// Looks for a list of moves that wins the game from its current position (every card seen, the
+// face-down ones too): drops, stock clicks and card clicks, each followed by the release's fill
+// and the foundation moves that can never hurt (those are in the list too). Positions are looked
+// at most promising first (least distance from a win, then fewest moves), each position once
+// whatever the order of interchangeable piles. A puzzle without foundations is searched breadth
+// first and its list is as short as can be. The session's view, history and parameters are left
+// as they were.
+SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget, std::vector<SolverMove>& moves);
+
+// SolveFromCurrentPosition with a budget in positions alone; false when no win was found.
 bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves);
 
 // The same search, given up as soon as `stop` answers true (asked before each position is

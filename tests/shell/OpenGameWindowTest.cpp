@@ -190,6 +190,7 @@ TEST_F(OpenGameWindowTest, TheFactsOfAGameWithCountsShowItsPercentage) {
     SetAttribute(101, 501, 38);
     SetAttribute(101, 502, 100);
     SetAttribute(101, 500, 2);
+    SetAttribute(103, 502, 0); // FreeCell without its measured counts
     auto run = Start();
     ASSERT_TRUE(run->window);
     QString klondike, freecell;

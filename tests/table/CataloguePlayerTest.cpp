@@ -1,6 +1,6 @@
 // An automatic player plays every game of the catalogue through the table's own events: a press
 // where the card lies, the pointer dragged over the target pile and released there, double
-// clicks, presses on the stock, and the release's fill and autoplay. On 200 deal
+// clicks, presses on the stock, and the release's fill and autoplay. On many deal
 // codes per game it must never crash, never lose or double a card, and never get a move through
 // that the game's rules forbid. Every game is also won at least once, by a recorded move list.
 
@@ -13,12 +13,14 @@
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
 #include "engine/PointerInput.h"
+#include "engine/Solver.h"
 #include "engine/Stock.h"
 #include "model/Deal.h"
 #include "model/GameDefinitions.h"
 #include "model/Session.h"
 #include "platform/Files.h"
 #include "table/PileLayout.h"
+#include "table/RecordedWins.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace quillon {
 namespace {
@@ -362,11 +365,23 @@ INSTANTIATE_TEST_SUITE_P(Games, CatalogueRandomPlay, ::testing::ValuesIn(Catalog
 struct Replay {
     int game;
     const char* code;
-    std::vector<std::pair<int, const char*>> moves;
+    std::vector<std::pair<int, std::string>> moves;
 };
 
+// The recorded wins kept in RecordedWins.cpp, "card:Pile" words.
+std::vector<std::pair<int, std::string>> ParseMoves(const char* text) {
+    std::vector<std::pair<int, std::string>> moves;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        const size_t colon = word.find(':');
+        moves.emplace_back(std::atoi(word.substr(0, colon).c_str()), word.substr(colon + 1));
+    }
+    return moves;
+}
+
 const std::vector<Replay>& Replays() {
-    static const std::vector<Replay> replays = {
+    static std::vector<Replay> replays = {
         {103,
          "1517519135030",
          {
@@ -649,6 +664,12 @@ const std::vector<Replay>& Replays() {
           {5, "Fila5"},
           {8, "Fila8"}}},
     };
+    static const bool added = [] {
+        for (const RecordedWin& w : RecordedWins())
+            replays.push_back({w.game, w.code, ParseMoves(w.moves)});
+        return true;
+    }();
+    (void)added;
     return replays;
 }
 
@@ -733,122 +754,10 @@ TEST(CataloguePlayer, ForbiddenDropsLeaveTheTable) {
     EXPECT_EQ(g.s.Piles.TableauPiles, before.TableauPiles);
 }
 
-// Finds the winning move lists above: a depth-first search over the engine's own drops and stock
-// clicks (the table saved and restored around each try), printing the moves of the first win.
-// Run by hand: --gtest_also_run_disabled_tests --gtest_filter='*FindReplays*' with
-// QUILLON_FIND="game code budget". The wins of Forty Thieves, Spider and Golf, too deep for this
-// search, came from the faster model search of tools/replayfind over many deal codes.
-struct Saved {
-    PileLists piles;
-    std::string faces;
-    std::int16_t redeal, pressed, moves, started;
-    std::array<std::uint8_t, 10> flags;
-    std::array<std::int32_t, 4> values;
-};
-
-Saved Save(const Session& s) {
-    Saved v{s.Piles,          std::string(kCardCount, '1'), s.Game.RedealCount, s.Game.StockPressed,
-            s.Game.MovesMade, s.Game.GameStarted,           s.StateFlags,       s.StateValues};
-    for (int n = 1; n <= kCardCount; ++n)
-        v.faces[static_cast<size_t>(n - 1)] = s.Cards.CardIsHidden(n) ? '0' : '1';
-    return v;
-}
-
-void Restore(Session& s, const Saved& v) {
-    s.Piles = v.piles;
-    for (int n = 1; n <= kCardCount; ++n)
-        s.Cards.SetCardFace(n, v.faces[static_cast<size_t>(n - 1)]);
-    s.Game.RedealCount = v.redeal, s.Game.StockPressed = v.pressed, s.Game.MovesMade = v.moves;
-    s.Game.GameStarted = v.started;
-    s.StateFlags = v.flags;
-    s.StateValues = v.values;
-}
-
-std::string Key(const Session& s) {
-    std::string key;
-    for (const auto& p : s.Piles.StockPiles)
-        key += p + "|";
-    for (const auto& p : s.Piles.FoundationPiles)
-        key += std::to_string(PileSize(p)) + "|";
-    for (const auto& p : s.Piles.TableauPiles) {
-        for (int k = 0; k < PileSize(p); ++k)
-            key += CardText(PileCard(p, k)) + (s.Cards.CardIsHidden(PileCard(p, k)) ? "d" : "");
-        key += "|";
-    }
-    for (const auto& p : s.Piles.ReservePiles)
-        key += p + "|";
-    return key + std::to_string(s.Game.RedealCount);
-}
-
-// True when `card` lies on `below` as the first tableau pile's rule would build it there.
-bool Builds(Session& s, int below, int card) {
-    if (s.Cards.CardIsHidden(below))
-        return false;
-    RuleQuery q{below,
-                card,
-                s.Attr(attr::TableauEmpty),
-                s.Attr(attr::FoundationBase),
-                s.Attr(attr::TableauDir),
-                s.Attr(attr::TableauRule),
-                false,
-                s.Attr(attr::TableauWrap) > 0,
-                0,
-                false};
-    return RuleAccepts(s, q);
-}
-
-struct Finder {
-    Game& g;
-    long budget;
-    std::set<std::string> seen;
-    std::vector<std::pair<int, std::string>> path;
-
-    bool Play(int depth) {
-        if (g.Won())
-            return true;
-        if (--budget < 0 || depth > 400 || !g.s.Flag(GameInPlay) || !seen.insert(Key(g.s)).second)
-            return false;
-        const Saved here = Save(g.s);
-        g.s.DragHeight = g.s.Metrics.CardHeight;
-        std::vector<LegalMove> home, uncover, other;
-        for (const LegalMove& m : ListLegalMoves(g.s)) {
-            const std::string* from = g.s.Piles.Find(m.from);
-            const std::string* to = g.s.Piles.Find(m.to);
-            const int at = PileFind(*from, m.card);
-            const bool fromTableau = m.from.rfind("Fila", 0) == 0;
-            if (m.to.rfind("Dest", 0) == 0)
-                home.push_back(m);
-            else if (at == 0 && to->empty() && fromTableau)
-                continue; // a whole pile into a gap changes nothing
-            else if (fromTableau && at > 0 && m.to.rfind("Fila", 0) == 0 && !to->empty() &&
-                     Builds(g.s, PileCard(*from, at - 1), m.card))
-                continue; // from one card it builds on to another: nothing is gained
-            else if (fromTableau && (at == 0 || g.s.Cards.CardIsHidden(PileCard(*from, at - 1))))
-                uncover.push_back(m);
-            else
-                other.push_back(m);
-        }
-        std::vector<std::pair<int, std::string>> tries;
-        for (const auto* list : {&home, &uncover, &other})
-            for (const auto& m : *list)
-                tries.push_back({m.card, m.to});
-        tries.push_back({0, "Mazzo"});
-        for (const auto& [card, to] : tries) {
-            const bool moved = card == 0 ? g.ClickStock() : g.Drop(card, to);
-            if (moved) {
-                path.push_back({card, to});
-                if (Play(depth + 1))
-                    return true;
-                path.pop_back();
-            }
-            Restore(g.s, here);
-            if (budget < 0)
-                return false;
-        }
-        return false;
-    }
-};
-
+// Finds a winning move list for one deal with the engine's solver, printed in the form of
+// RecordedWins.cpp, and checks it through the table's events first. Run by hand:
+// --gtest_also_run_disabled_tests --gtest_filter='*FindReplays*' with QUILLON_FIND="game code
+// positions". "quillon-cli solve" does the same from the shell.
 TEST(CataloguePlayer, DISABLED_FindReplays) {
     const char* request = std::getenv("QUILLON_FIND");
     ASSERT_TRUE(request);
@@ -858,16 +767,18 @@ TEST(CataloguePlayer, DISABLED_FindReplays) {
     ASSERT_EQ(std::sscanf(request, "%d %31s %ld", &number, code, &budget), 3);
     Game g(number, code, false);
     ASSERT_TRUE(g.ok);
-    Finder f{g, budget, {}, {}};
-    const bool won = f.Play(0);
-    std::printf("game %d code %s: %s after %ld positions\n", number, code, won ? "won" : "not won",
-                budget - f.budget);
-    if (won) {
-        std::printf("        {%d, \"%s\", {", number, code);
-        for (const auto& [card, to] : f.path)
-            std::printf("{%d, \"%s\"}, ", card, to.c_str());
-        std::printf("}},\n");
+    std::vector<SolverMove> moves;
+    const SolverResult r = SolveFromCurrentPosition(g.s, {budget, 0}, moves);
+    std::printf("game %d code %s: %s after %ld positions\n", number, code, r.won ? "won" : "not won",
+                r.positions);
+    ASSERT_TRUE(r.won);
+    std::string words;
+    for (const auto& m : moves) {
+        ASSERT_TRUE(m.card == 0 ? g.ClickStock() : g.Drop(m.card, m.to)) << m.card << " " << m.to;
+        words += std::to_string(m.card) + ":" + m.to + " ";
     }
+    EXPECT_TRUE(g.Won());
+    std::printf("        {%d, \"%s\", \"%s\"},\n", number, code, words.c_str());
 }
 
 } // namespace

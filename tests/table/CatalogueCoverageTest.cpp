@@ -1,0 +1,140 @@
+// How much of the engine the shipped catalogue exercises, counted over the built GAMES.DAT: the
+// games and the groups of the open-game dialog they fill, and the distinct codes the games use of
+// each kind the engine branches on. The counts may grow; a game removed or changed so that a code
+// falls out of use makes the test fail.
+
+#include "model/Deal.h"
+#include "model/GameDefinitions.h"
+#include "model/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+
+namespace quillon {
+namespace {
+
+// Attribute numbers of the game definition.
+constexpr int kRedealMode = 17, kDealFamily = 36, kFamily = 54, kFoundationArrangement = 1;
+constexpr int kFoundationRule = 87, kFoundationStart = 103, kTableauEmpty = 135, kTableauRule = 215;
+constexpr int kTableauDealMode = 295, kReserveKind = 335, kReserveDealMode = 347;
+constexpr int kFoundations = 374, kTableaus = 375, kReserves = 376;
+
+// The class of a foundation's start-card code: none, a rank, each of the codes 20, 21, 22, a rank
+// of the deal (51-63), a rule of its own (91-98), a given card (above 100).
+int StartClass(int code) {
+    if (code == 0)
+        return 0;
+    if (code >= 1 && code <= 13)
+        return 1;
+    if (code >= 20 && code <= 22)
+        return code;
+    if (code >= 51 && code <= 63)
+        return 51;
+    if (code >= 91 && code <= 98)
+        return 91;
+    return code > 100 ? 100 : code;
+}
+
+struct Coverage {
+    int games = 0;
+    std::map<int, int> perGroup;
+    std::map<std::string, std::set<int>> codes;
+};
+
+Coverage Count() {
+    Coverage c;
+    Session s;
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
+    auto text = ReadGamesDat(s);
+    if (!text)
+        return c;
+    s.Game.GameList = GameListFromText(*text);
+    for (int n = 0; n < 8000; ++n) {
+        if (GameColumn(s, n) < 0)
+            continue;
+        ++c.games;
+        ++c.perGroup[GameGroup(s, n)];
+        Session game;
+        game.ProgramFolder = s.ProgramFolder;
+        std::string error;
+        if (!LoadAndDeal(game, n, "0000000000001", error)) {
+            ADD_FAILURE() << "game " << n << ": " << error;
+            continue;
+        }
+        auto at = [&](int a) { return game.Attr(a); };
+        c.codes["family"].insert(at(kFamily));
+        if (at(kRedealMode) >= 1)
+            c.codes["shuffled redeal"].insert(at(kRedealMode));
+        if (at(kDealFamily) != 0)
+            c.codes["deal arrangement"].insert(at(kDealFamily));
+        if (at(kFoundationArrangement) != 0)
+            c.codes["foundation arrangement"].insert(at(kFoundationArrangement));
+        for (int f = 0; f < std::min(16, at(kFoundations)); ++f) {
+            if (at(kFoundationRule + f) >= 4)
+                c.codes["special building"].insert(at(kFoundationRule + f));
+            c.codes["foundation start"].insert(StartClass(at(kFoundationStart + f)));
+        }
+        for (int i = 0; i < std::min(40, at(kTableaus)); ++i) {
+            if (at(kTableauRule + i) >= 4)
+                c.codes["special building"].insert(at(kTableauRule + i));
+            if (at(kTableauDealMode + i) != 0)
+                c.codes["tableau deal mode"].insert(at(kTableauDealMode + i));
+            const int empty = at(kTableauEmpty + i);
+            if (empty < -1 || empty > 13)
+                c.codes["special empty"].insert(empty);
+        }
+        for (int j = 0; j < std::min(12, at(kReserves)); ++j) {
+            c.codes["reserve kind"].insert(at(kReserveKind + j));
+            if (at(kReserveDealMode + j) != 0)
+                c.codes["reserve deal mode"].insert(at(kReserveDealMode + j));
+        }
+    }
+    return c;
+}
+
+TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
+    const Coverage c = Count();
+    ASSERT_GT(c.games, 0) << "no GAMES.DAT";
+    int groupsOfThree = 0;
+    for (const auto& [group, count] : c.perGroup)
+        groupsOfThree += count >= 3 ? 1 : 0;
+    auto distinct = [&](const char* kind) {
+        const auto it = c.codes.find(kind);
+        return it == c.codes.end() ? 0 : static_cast<int>(it->second.size());
+    };
+    // What the catalogue reaches today.
+    const std::map<std::string, std::pair<int, int>> counts = {
+        {"games", {c.games, 25}},
+        {"groups with three games or more", {groupsOfThree, 6}},
+        {"family codes", {distinct("family"), 3}},
+        {"special building codes", {distinct("special building"), 3}},
+        {"tableau deal modes", {distinct("tableau deal mode"), 1}},
+        {"reserve kinds", {distinct("reserve kind"), 2}},
+        {"foundation start classes", {distinct("foundation start"), 2}},
+        {"foundation arrangements", {distinct("foundation arrangement"), 1}},
+        {"deal arrangements", {distinct("deal arrangement"), 1}},
+    };
+    for (const auto& [what, value] : counts) {
+        std::printf("%s: %d\n", what.c_str(), value.first);
+        EXPECT_GE(value.first, value.second) << what;
+    }
+}
+
+// The counting itself: a start code falls in its class, whatever the rank.
+TEST(CatalogueCoverage, StartClasses) {
+    EXPECT_EQ(StartClass(0), 0);
+    EXPECT_EQ(StartClass(1), StartClass(13));
+    EXPECT_NE(StartClass(13), StartClass(20));
+    EXPECT_EQ(StartClass(51), StartClass(63));
+    EXPECT_EQ(StartClass(91), StartClass(98));
+    EXPECT_EQ(StartClass(101), StartClass(152));
+}
+
+} // namespace
+} // namespace quillon

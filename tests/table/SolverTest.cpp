@@ -1,0 +1,106 @@
+// The solver plays real deals through the engine's own entry points: the list it finds, played
+// move by move on a fresh deal of the same code (drops, stock clicks, card clicks), wins the
+// game; the search leaves the session as it found it and keeps to its budget.
+
+#include "engine/Solver.h"
+#include "engine/Autoplay.h"
+#include "engine/CardPlaces.h"
+#include "engine/GameEnd.h"
+#include "engine/Stock.h"
+#include "model/Deal.h"
+#include "model/Session.h"
+#include "table/PileLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace quillon {
+namespace {
+
+struct Dealt {
+    Session s;
+    bool ok = false;
+    Dealt(int game, const std::string& code) {
+        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+        s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
+        InstallPlayHooks(s);
+        InstallStockHooks(s);
+        InstallAutoplayHooks(s);
+        std::string error;
+        ok = LoadAndDeal(s, game, code, error);
+        if (!ok)
+            return;
+        LayoutForClientArea(s, 1024, 768, 'B');
+        PrepareForSearch(s);
+    }
+};
+
+struct Case {
+    int game;
+    const char* code;
+    long positions;
+    bool clicksStock; // the winning list needs the stock
+};
+
+class SolverWins : public ::testing::TestWithParam<Case> {};
+
+TEST_P(SolverWins, ListFoundPlaysToAWinOnAFreshDeal) {
+    const Case c = GetParam();
+    Dealt d(c.game, c.code);
+    ASSERT_TRUE(d.ok);
+    const PileLists before = d.s.Piles;
+    const int steps = d.s.History.Steps();
+    const std::string score = d.s.Params.ReadParam(param::Score, 6);
+    std::vector<SolverMove> moves;
+    SolverBudget budget;
+    budget.positions = c.positions;
+    const SolverResult r = SolveFromCurrentPosition(d.s, budget, moves);
+    ASSERT_TRUE(r.won) << c.game << " " << c.code << " after " << r.positions;
+    EXPECT_LE(r.positions, c.positions);
+    // The session is as it was: piles, history, parameters (the score among them), still in play.
+    EXPECT_EQ(d.s.Piles.TableauPiles, before.TableauPiles);
+    EXPECT_EQ(d.s.Piles.StockPiles, before.StockPiles);
+    EXPECT_EQ(d.s.History.Steps(), steps);
+    EXPECT_EQ(d.s.Params.ReadParam(param::Score, 6), score);
+    EXPECT_FALSE(SearchGameWon(d.s));
+    bool clicked = false;
+    for (const auto& m : moves)
+        clicked |= m.card == 0 && m.to == "Mazzo";
+    EXPECT_EQ(clicked, c.clicksStock);
+
+    Dealt fresh(c.game, c.code);
+    for (size_t k = 0; k < moves.size(); ++k) {
+        ASSERT_FALSE(SearchGameWon(fresh.s)) << "won before move " << k;
+        ASSERT_TRUE(PlaySolverMove(fresh.s, moves[k]))
+            << "move " << k << ": " << moves[k].card << " " << moves[k].to;
+    }
+    EXPECT_TRUE(SearchGameWon(fresh.s));
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, SolverWins,
+                         ::testing::Values(Case{103, "0000000000001", 5000, false},
+                                           Case{101, "0000000000001", 5000, true},
+                                           Case{104, "0000000000002", 5000, false},
+                                           Case{87, "0000000000003", 20000, false}));
+
+// A deal whose every reachable position is looked at ends "cannot be won"; a budget of one
+// position stops the search after one.
+TEST(Solver, ExhaustedSearchAndBudget) {
+    Dealt blocked(108, "0000000000001");
+    ASSERT_TRUE(blocked.ok);
+    std::vector<SolverMove> moves{{1, "Dest1"}};
+    SolverResult r = SolveFromCurrentPosition(blocked.s, {100000, 0}, moves);
+    EXPECT_FALSE(r.won);
+    EXPECT_TRUE(r.exhausted);
+    EXPECT_TRUE(moves.empty());
+
+    Dealt freecell(103, "0000000000001");
+    r = SolveFromCurrentPosition(freecell.s, {1, 0}, moves);
+    EXPECT_FALSE(r.won);
+    EXPECT_FALSE(r.exhausted);
+    EXPECT_EQ(r.positions, 1);
+}
+
+} // namespace
+} // namespace quillon
