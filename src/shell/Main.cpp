@@ -11,11 +11,16 @@
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
+#include "platform/Links.h"
 #include "platform/ResourceLibrary.h"
 #include "select/Players.h"
 #include "select/StatisticsFiles.h"
+#include "shell/About.h"
+#include "shell/Customize_Freeware.h"
+#include "shell/HelpWindow.h"
 #include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
+#include "support/widgets/C_AdvancedForm.h"
 #include "support/widgets/C_ShadowedHintWindow.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -60,7 +65,7 @@ constexpr const char* kToolbarTipProperty = "quillonToolbarTip";
 namespace {
 
 constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
-constexpr int kParamToolbarTips = 244;
+constexpr int kParamToolbarTips = 244, kParamSoundNewGame = 145;
 constexpr int kAttrDeckSize = 378;
 
 QString Q(const std::string& text) {
@@ -255,17 +260,20 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     connect(Timer1_, &QTimer::timeout, this, [this] { ClockTick(); });
     Timer1_->start();
 
+    // Without the dialog font the window and its controls designed with it use the fallback.
+    ApplyFontFallback(this);
+
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
         return StandInGameList(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        auto* help = new QTextBrowser(this);
-        help->setWindowFlag(Qt::Window);
-        help->setAttribute(Qt::WA_DeleteOnClose);
-        help->setWindowTitle("Rules");
-        help->setSource(QUrl::fromLocalFile(Q(path)));
-        help->resize(520, 480);
-        help->show();
+        // One help window for the whole run, where links between the pages are followed.
+        auto* help = findChild<THelpWindow*>("frmHelp", Qt::FindDirectChildrenOnly);
+        if (!help) {
+            help = new THelpWindow(this);
+            help->OpenExternal = [this](const std::string& url) { s.desktop->OpenUrl(url); };
+        }
+        help->ShowPage(path);
     };
 }
 
@@ -326,8 +334,8 @@ void TfrmMain::BuildMenu() {
     autoplay->setCheckable(true);
     connect(autoplay, &QAction::triggered, this, [this] { AutoplayCommand(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
-    // The customize dialog comes with its own unit; until then the item is shown but does nothing.
-    add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U),
+        [this] { ShowCustomizeDialog(*this); });
     QMenu* help = menuBar()->addMenu("&Help");
     add(help, "mnuRules", "&Rules", QKeySequence(Qt::Key_F1), [this] { RulesCommand(); });
     add(help, "mnuContents", "&Contents", {}, [this] {
@@ -336,13 +344,9 @@ void TfrmMain::BuildMenu() {
     });
     help->addSeparator();
     QMenu* web = help->addMenu(Q(ExpandPlaceholders("[Program] on the &Web...")));
-    add(web, "mnuHomePage", "[Program] &Home Page", {},
-        [this] { s.desktop->OpenUrl("https://quillon.example.org/"); });
+    add(web, "mnuHomePage", "[Program] &Home Page", {}, [this] { OpenLink(*s.desktop, "HTTP", kHomePage); });
     help->addSeparator();
-    add(help, "mnuAbout", "A&bout [Program]...", {}, [this] {
-        s.desktop->MessageBox(BoxKind::Information, ExpandPlaceholders("About [Program]"),
-                              "Quillon 2003 3.2\nFreeware version");
-    });
+    add(help, "mnuAbout", "A&bout [Program]...", {}, [this] { ShowAbout(*this); });
 }
 
 void TfrmMain::BuildPopups() {
@@ -568,12 +572,12 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmMain::LoadToolbarPictures() {
-    const bool xp =
-        s.Params.ReadParam(243, 1) == "Y" || ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
+    const bool xp = ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
     const std::string prefix = xp ? "" : "2000_";
     auto picture = [&](const std::string& name) {
         QImage img;
-        images_->LoadImageResource(img, prefix + name);
+        // The menu's own pictures have one style only.
+        images_->LoadImageResource(img, name.rfind("MN_", 0) == 0 ? name : prefix + name);
         if (img.isNull())
             return QIcon();
         // The colour of the top-left pixel is transparent.
@@ -601,6 +605,17 @@ void TfrmMain::LoadToolbarPictures() {
                     m->setIcon(icon);
             }
         }
+    for (int large = 0; large < 2; ++large) {
+        auto* restore = static_cast<QToolButton*>(large ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_);
+        const QIcon icon = picture(large ? "TB_RESTORE_AFTER_F11_LARGE" : "TB_RESTORE_AFTER_F11_SMALL");
+        restore->setIcon(icon);
+        // The word stands in only when the library has no picture.
+        restore->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+        restore->setIconSize(QSize(large ? 24 : 16, large ? 24 : 16));
+        restore->adjustSize();
+    }
+    Action("mnuCustomize")->setIcon(picture("MN_CUSTOMIZE"));
+    Action("mnuHomePage")->setIcon(picture("MN_WEB"));
 }
 
 bool TfrmMain::MainInitialisation() {
@@ -622,6 +637,7 @@ bool TfrmMain::MainInitialisation() {
 
     const PreferenceEffects effects = LoadPreferences(s, images_->services.ManyColours);
     LoadToolbarPictures();
+    SetToolbarVisible(ReadConfigString(s, "Preference", "ToolBar_Visible", "Y") != "N");
     SetToolbarLarge(effects.toolbarLarge);
     SetShowTime(effects.showTime);
     SetShowScore(effects.showScore);
@@ -735,7 +751,7 @@ bool TfrmMain::CloseQuery() {
         s.Game.CloseRequested = 1;
         return false;
     }
-    if (confirm != "N" && !s.desktop->MessageBox(BoxKind::Question, "Quillon 2003", "Exit Quillon 2003?")) {
+    if (confirm != "N" && !s.desktop->MessageBox(BoxKind::Confirmation, "Quillon 2003", "Exit Quillon 2003?")) {
         s.Game.CloseRequested = 0;
         return false;
     }
@@ -770,11 +786,27 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 bool TfrmMain::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
-    if (e->type() == QEvent::WindowActivate && initialised_ && s.Flag(FirstActivationPending)) {
+    if (e->type() == QEvent::WindowActivate && initialised_) {
         // After the activation event has been handled, so the window is on screen.
-        QTimer::singleShot(0, this, [this] { FirstActivation(); });
+        if (s.Flag(FirstActivationPending))
+            QTimer::singleShot(0, this, [this] { FirstActivation(); });
+        // Few colours: the faded default table is drawn again whenever the window comes back.
+        if (FadedRedrawOnActivation() && table_)
+            TableResized(table_->width(), table_->height());
     }
     return handled;
+}
+
+bool TfrmMain::FadedRedrawOnActivation() const {
+    return !images_->services.ManyColours && s.Params.Flag(135) &&
+           (s.Params.Flag(27) || s.Params.ReadInt(43, 4, 0) == 0);
+}
+
+void TfrmMain::SetToolbarVisible(bool on) {
+    toolbarVisible_ = on;
+    toolBarSmall_->setVisible(on);
+    toolBarLarge_->setVisible(on);
+    ArrangePanels();
 }
 
 void TfrmMain::FirstActivation() {
@@ -850,7 +882,8 @@ void TfrmMain::NewGameCommand() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
+    // The sound of its own switch; it plays on while the new deal is made, not before it.
+    PlayEventSound(s, "New", s.Params.ReadParam(kParamSoundNewGame, 1) == "Y");
     QApplication::restoreOverrideCursor();
     NewGame(s, seams_.get());
 }
@@ -881,7 +914,8 @@ void TfrmMain::ShowAutoplayState() {
 }
 
 void TfrmMain::NotAvailable() {
-    QDialog notice(this);
+    C_TAdvancedForm notice(this);
+    notice.setObjectName("frmNotAvailable");
     notice.setWindowTitle("Not available");
     auto* column = new QVBoxLayout(&notice);
     column->addWidget(new QLabel("This command is not available in this edition.", &notice));
@@ -1049,7 +1083,7 @@ void TfrmMain::ArrangePanels() {
     QToolBar* bar = VisibleToolbar();
     int exitRight = 0;
     if (QAction* exit = Action(toolbarLarge_ ? "tbExit_Large" : "tbExit_Small"))
-        if (QWidget* button = bar->widgetForAction(exit))
+        if (QWidget* button = bar->widgetForAction(exit); button && toolbarVisible_)
             exitRight = bar->x() + button->x() + button->width();
     pnlTempo_->setVisible(timeOn && pnlTempo_->x() > exitRight + 3);
     pnlScore_->setVisible(scoreOn && pnlScore_->x() > exitRight + 3);
