@@ -172,6 +172,12 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(TfrmMain& main)
     connect(trvBackGround, &QTreeWidget::currentItemChanged, this, [this] { BackgroundChanged(); });
     connect(chkFadeBackground, &QCheckBox::clicked, this, [this] { FadeClicked(); });
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, [this] { PageChanged(); });
+    // Open groups show the open picture.
+    for (QTreeWidget* tree : {trvCardBack, trvBackGround}) {
+        connect(tree, &QTreeWidget::itemExpanded, this, [this] { UpdateTreeIcons(); });
+        connect(tree, &QTreeWidget::itemCollapsed, this, [this] { UpdateTreeIcons(); });
+        connect(tree, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateTreeIcons(); });
+    }
 
     // This system's toolbars are always flat.
     if (IsXPOrLater()) {
@@ -403,32 +409,20 @@ void TfrmCustomize_Freeware::Showing() {
     PageChanged();
     CardBackChanged();
     chkSoundsEnabled->setChecked(s.Params.ReadParam(kSounds, 1) != "Y");
-    // The tree pictures.
-    QImage pictures[5];
+    // The tree pictures from the library, each with its top-left colour transparent.
     const char* const names[5] = {"TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5"};
-    for (int i = 0; i < 5; ++i)
-        images_.LoadImageResource(pictures[i], names[i]);
-    auto icon = [&](int i) {
-        const QImage& img = pictures[i];
-        if (img.isNull())
-            return QIcon();
+    for (int i = 0; i < 5; ++i) {
+        QImage img;
+        images_.LoadImageResource(img, names[i]);
+        if (img.isNull()) {
+            treeIcons_[size_t(i)] = QIcon();
+            continue;
+        }
         QPixmap pix = QPixmap::fromImage(img);
         pix.setMask(QBitmap::fromImage(img.createMaskFromColor(img.pixel(0, 0), Qt::MaskInColor)));
-        return QIcon(pix);
-    };
-    for (QTreeWidget* tree : {trvCardBack, trvBackGround}) {
-        auto setIcons = [tree, icon] {
-            for (QTreeWidgetItem* item : AllNodes(tree)) {
-                const int kind = item->data(0, Qt::UserRole + 1).toInt();
-                const bool open = kind == ClosedGroup && (item->isExpanded() || item->isSelected());
-                item->setIcon(0, icon(open ? OpenGroup : kind));
-            }
-        };
-        setIcons();
-        connect(tree, &QTreeWidget::itemExpanded, this, setIcons, Qt::UniqueConnection);
-        connect(tree, &QTreeWidget::itemCollapsed, this, setIcons, Qt::UniqueConnection);
-        connect(tree, &QTreeWidget::itemSelectionChanged, this, setIcons, Qt::UniqueConnection);
+        treeIcons_[size_t(i)] = QIcon(pix);
     }
+    UpdateTreeIcons();
     chkTBLargeIcons->setChecked(ReadConfigString(s, "Preference", "ToolBar_Large", "Y") == "Y");
     chkTBFlatBtn->setChecked(ReadConfigString(s, "Preference", "ToolBar_Flat", "Y") == "Y" || IsXPOrLater());
     chkConfirmOnExit->setChecked(ReadConfigString(s, "Preference", "ConfirmQuit", "N") == "Y");
@@ -436,6 +430,15 @@ void TfrmCustomize_Freeware::Showing() {
     chkShowScore->setChecked(s.Params.ReadParam(kShowScore, 1) != "N");
     chkConfirmQuitGame->setChecked(s.Params.ReadParam(kConfirmQuitGame, 1) != "N");
     QApplication::restoreOverrideCursor();
+}
+
+void TfrmCustomize_Freeware::UpdateTreeIcons() {
+    for (QTreeWidget* tree : {trvCardBack, trvBackGround})
+        for (QTreeWidgetItem* item : AllNodes(tree)) {
+            const int kind = item->data(0, Qt::UserRole + 1).toInt();
+            const bool open = kind == ClosedGroup && (item->isExpanded() || item->isSelected());
+            item->setIcon(0, treeIcons_[size_t(open ? OpenGroup : kind)]);
+        }
 }
 
 void TfrmCustomize_Freeware::PaintColour(QImage& sample, long long colour) {

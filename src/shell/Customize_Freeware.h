@@ -7,6 +7,7 @@
 // background then in force.
 #include "support/widgets/C_AdvancedForm.h"
 
+#include <QIcon>
 #include <QImage>
 
 #include <array>
@@ -87,6 +88,7 @@ private:
     void PaintColour(QImage& sample, long long colour);
     void PaintBackgroundSample(int number);
     void ShowSamples();
+    void UpdateTreeIcons();
     long long CustomColour() const { return customColour_; }
     // Positions 135, 21, 43, 47, 27 (and 28) from the dialog, by the rules of "OK".
     void WriteChoices(bool customColourToPosition28);
@@ -98,6 +100,7 @@ private:
     QLabel* imgSfondoEsempio_ = nullptr;
     QLabel* imgSfondoEsempio2_ = nullptr;
     QImage sampleBackground_, sampleDeck_;
+    std::array<QIcon, 5> treeIcons_;
     std::array<std::string, 9> saved_;
     long long customColour_ = -2147483633LL;
     bool cancelled_ = true;

@@ -101,8 +101,8 @@ protected:
     }
     std::string Config(const std::string& key) { return ReadConfigString(s, "Preference", key, "<missing>"); }
     std::string ConfigFile() { return ReadWholeFile(ConfigPath(s)).value_or(""); }
-    // Top left of the first face-down card of Klondike's second tableau pile.
-    QPoint BackPlace() const { return QPoint(s.GetTableauX(1) + 20, s.GetTableauY(1) + 20); }
+    // A point inside the stock, which shows the card back.
+    QPoint BackPlace() const { return QPoint(s.Game.GetStockX(0) + 20, s.Game.GetStockY(0) + 30); }
 
     TempFolder program, data;
     std::string oldXdg;
@@ -224,7 +224,7 @@ TEST_F(CustomizeDialogTest, OkChangesTheBackTheBackgroundAndTheFadingOfTheTable)
     EXPECT_EQ(Rgb(table.BackgroundImage.pixel(2, table.BackgroundImage.height() - 40)), 0x0000FFu);
     EXPECT_NE(Rgb(tableBefore.pixel(2, 2)), 0x0000FFu);
     EXPECT_NE(Rgb(after.pixel(back)), Rgb(tableBefore.pixel(back)));
-    EXPECT_EQ(after.pixel(back), window->Images().CardBackImage.pixel(20, 20));
+    EXPECT_EQ(after.pixel(back), window->Images().CardBackImage.pixel(20, 30));
 }
 
 TEST_F(CustomizeDialogTest, CancelAndTheCloseBoxLeaveTheFileAndTheTableUntouched) {
@@ -292,7 +292,8 @@ TEST_F(CustomizeDialogTest, PicturesGroupsAndSoundsFollowTheirRows) {
         auto& d = Open();
         EXPECT_EQ(d.trvBackGround->currentItem()->text(0), "Blue");
         EXPECT_EQ(d.lblBackGround->text(), "Blue");
-        EXPECT_EQ(qBlue(d.BackgroundSample().pixel(3, 0)), 0xFF);
+        EXPECT_GT(qBlue(d.BackgroundSample().pixel(3, 0)), 0xF0);
+        EXPECT_EQ(qRed(d.BackgroundSample().pixel(3, 0)), 0);
         d.btnAnnulla->click();
     }
 }
@@ -314,7 +315,7 @@ TEST_F(CustomizeDialogTest, FewColoursOrNoFadingPaintAPlainSample) {
 TEST_F(CustomizeDialogTest, TheMenuCommandOpensTheDialogAndOkAppliesThePanels) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
+        auto* d = dynamic_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         seen = true;
         d->chkShowScore->click(); // off

@@ -90,7 +90,8 @@ TEST(MessageTexts, NoTextOfTheProgramBreaksItsLinesWithALoneCarriageReturn) {
             std::stringstream code;
             code << in.rdbuf();
             for (const std::string& literal : StringLiterals(code.str()))
-                if (HasLoneCarriageReturn(literal))
+                // A line ending on its own is a token of a file reader, not a text.
+                if (HasLoneCarriageReturn(literal) && literal != "\\r")
                     offenders.push_back(entry.path().lexically_relative(root).string() + ": \"" + literal + "\"");
         }
     }
