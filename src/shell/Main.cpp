@@ -13,6 +13,7 @@
 #include "platform/Files.h"
 #include "platform/Links.h"
 #include "platform/ResourceLibrary.h"
+#include "platform/SoundPlayer.h"
 #include "select/Players.h"
 #include "select/StatisticsFiles.h"
 #include "shell/About.h"
@@ -35,6 +36,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +48,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -268,7 +270,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     };
     ShowHelpPage = [this](const std::string& path) {
         // One help window for the whole run, where links between the pages are followed.
-        auto* help = findChild<THelpWindow*>("frmHelp", Qt::FindDirectChildrenOnly);
+        auto* help = dynamic_cast<THelpWindow*>(findChild<QWidget*>("frmHelp", Qt::FindDirectChildrenOnly));
         if (!help) {
             help = new THelpWindow(this);
             help->OpenExternal = [this](const std::string& url) { s.desktop->OpenUrl(url); };
@@ -882,8 +884,17 @@ void TfrmMain::NewGameCommand() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The sound of its own switch; it plays on while the new deal is made, not before it.
-    PlayEventSound(s, "New", s.Params.ReadParam(kParamSoundNewGame, 1) == "Y");
+    // The sound of its own switch, heard to its end before the deal; meanwhile the window keeps
+    // painting and its clock ticks, and the player's input waits. A sound already playing is left.
+    if (s.Params.ReadParam(kParamSoundNewGame, 1) == "Y" && !(s.Sound && s.Sound->IsPlaying())) {
+        PlayEventSound(s, "New", true);
+        QElapsedTimer waited;
+        waited.start();
+        while (s.Sound && s.Sound->IsPlaying() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+            QThread::msleep(5);
+        }
+    }
     QApplication::restoreOverrideCursor();
     NewGame(s, seams_.get());
 }
