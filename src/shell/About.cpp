@@ -37,7 +37,8 @@ TfrmAbout::TfrmAbout(TfrmMain& main) : C_TAdvancedForm(&main) {
     QImage title;
     main.Images().LoadImageResource(title, "TITLE");
     if (!title.isNull())
-        picture->setPixmap(QPixmap::fromImage(title).scaled(360, 236, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        picture->setPixmap(
+            QPixmap::fromImage(title).scaled(360, 236, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     column->addWidget(picture);
     auto* name = new QLabel("Quillon 2003", this);
     name->setObjectName("lblProgram");
@@ -51,7 +52,8 @@ TfrmAbout::TfrmAbout(TfrmMain& main) : C_TAdvancedForm(&main) {
     version->setObjectName("lblVersion");
     version->setAlignment(Qt::AlignCenter);
     column->addWidget(version);
-    auto* free = new QLabel("A collection of patience card games. It may be copied and given away freely.", this);
+    auto* free =
+        new QLabel("A collection of patience card games. It may be copied and given away freely.", this);
     free->setWordWrap(true);
     free->setAlignment(Qt::AlignCenter);
     column->addWidget(free);

@@ -29,8 +29,8 @@ namespace quillon {
 namespace {
 
 constexpr int kCardSize = 128, kCardSet = 24, kFade = 135, kBack = 21, kPicture = 43, kCustomColour = 28,
-              kFixedColour = 47, kDefault = 27, kPileTips = 179, kSounds = 141, kShowTime = 66, kShowScore = 136,
-              kConfirmQuitGame = 185;
+              kFixedColour = 47, kDefault = 27, kPileTips = 179, kSounds = 141, kShowTime = 66,
+              kShowScore = 136, kConfirmQuitGame = 185;
 constexpr long long kButtonFace = -2147483633LL;
 constexpr int kDefaultBackgroundColour = 32768;
 
@@ -38,8 +38,9 @@ constexpr int kDefaultBackgroundColour = 32768;
 struct Field {
     int position, width;
 };
-constexpr Field kSaved[9] = {{kCardSize, 1}, {kCardSet, 3},      {kFade, 1},    {kBack, 3},     {kPicture, 4},
-                             {kCustomColour, 15}, {kFixedColour, 15}, {kDefault, 1}, {kPileTips, 1}};
+constexpr Field kSaved[9] = {{kCardSize, 1},     {kCardSet, 3}, {kFade, 1},
+                             {kBack, 3},         {kPicture, 4}, {kCustomColour, 15},
+                             {kFixedColour, 15}, {kDefault, 1}, {kPileTips, 1}};
 
 constexpr int kSampleWidth = 150, kSampleHeight = 140;
 constexpr int kNumberRole = Qt::UserRole;
@@ -105,7 +106,8 @@ QTreeWidget* MakeTree(QWidget* parent, const char* name) {
     tree->setFixedWidth(180);
     // The selection stays visible while the tree has no focus.
     QPalette palette = tree->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     tree->setPalette(palette);
@@ -125,8 +127,8 @@ std::string YN(const QCheckBox* box) {
 } // namespace
 
 TfrmCustomize_Freeware::TfrmCustomize_Freeware(TfrmMain& main)
-    : C_TAdvancedForm(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                 Qt::WindowCloseButtonHint),
+    : C_TAdvancedForm(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       main_(main), s(main.s), images_(main.Images()) {
     setObjectName("frmCustomize_Freeware");
     setWindowTitle("Customize");
@@ -166,7 +168,8 @@ TfrmCustomize_Freeware::TfrmCustomize_Freeware(TfrmMain& main)
     connect(btnAnnulla, &QPushButton::clicked, this, [this] { Cancel(); });
     connect(btnAiuto, &QPushButton::clicked, this, [this] {
         if (main_.ShowHelpPage)
-            main_.ShowHelpPage(FindNoCase(s.ProgramFolder, "help/" + std::to_string(kCustomizeHelpContext) + ".html"));
+            main_.ShowHelpPage(
+                FindNoCase(s.ProgramFolder, "help/" + std::to_string(kCustomizeHelpContext) + ".html"));
     });
     connect(trvCardBack, &QTreeWidget::currentItemChanged, this, [this] { CardBackChanged(); });
     connect(trvBackGround, &QTreeWidget::currentItemChanged, this, [this] { BackgroundChanged(); });
@@ -298,7 +301,8 @@ void TfrmCustomize_Freeware::BuildSoundsPage() {
     QImage picture;
     images_.LoadImageResource(picture, "TITLE");
     if (!picture.isNull())
-        panel->setPixmap(QPixmap::fromImage(picture).scaled(300, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        panel->setPixmap(
+            QPixmap::fromImage(picture).scaled(300, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     column->addWidget(panel, 1);
     TabbedNotebook1->addTab(page, "&Sounds");
 }

@@ -63,7 +63,8 @@ void THelpWindow::FollowLink(const QUrl& link) {
     const QString scheme = link.scheme();
     if (scheme.isEmpty() || scheme == "file") {
         const QUrl target = browser_->source().resolved(link);
-        if (target.hasFragment() && target.adjusted(QUrl::RemoveFragment) == browser_->source().adjusted(QUrl::RemoveFragment))
+        if (target.hasFragment() &&
+            target.adjusted(QUrl::RemoveFragment) == browser_->source().adjusted(QUrl::RemoveFragment))
             browser_->scrollToAnchor(target.fragment());
         else
             browser_->setSource(target);

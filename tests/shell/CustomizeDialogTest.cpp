@@ -124,16 +124,15 @@ TEST_F(CustomizeDialogTest, TreesHoldEveryNodeWithItsNumberSortedByText) {
         const char* parent;
         const char* text;
         int number;
-    } backs[] = {{"Animals", "Tropical fish", 19},     {"Children", "Snowman", 3},
-                 {"Classics", "Classic blue", 7},      {"Famous pictures", "Leonardo da Vinci", 1},
-                 {"Flowers", "Roses", 14},             {"Geometric", "Plaiting 1", 11},
-                 {"Geometric", "Plaiting 2", 6},       {"Nature", "Lake", 20}},
-      backgrounds[] = {{"Colors", "Blue", 16711680},   {"Colors", "Green", 32768},
-                       {"Colors", "Navy", 8388608},    {"Colors", "Olive", 32896},
-                       {"Colors", "Teal", 8421376},    {"Colors", "White", 16777215},
-                       {"Metal", "Metal gold", 287},   {"Nature", "Meadow", 324},
-                       {"Tissue", "Moquette 1", 296},  {"Walls", "Brick wall 1", 304},
-                       {"Wood", "Parquet", 311},       {"Geometricals", "Moquette", 102}};
+    } backs[] = {{"Animals", "Tropical fish", 19}, {"Children", "Snowman", 3},
+                 {"Classics", "Classic blue", 7},  {"Famous pictures", "Leonardo da Vinci", 1},
+                 {"Flowers", "Roses", 14},         {"Geometric", "Plaiting 1", 11},
+                 {"Geometric", "Plaiting 2", 6},   {"Nature", "Lake", 20}},
+      backgrounds[] = {
+          {"Colors", "Blue", 16711680},   {"Colors", "Green", 32768},  {"Colors", "Navy", 8388608},
+          {"Colors", "Olive", 32896},     {"Colors", "Teal", 8421376}, {"Colors", "White", 16777215},
+          {"Metal", "Metal gold", 287},   {"Nature", "Meadow", 324},   {"Tissue", "Moquette 1", 296},
+          {"Walls", "Brick wall 1", 304}, {"Wood", "Parquet", 311},    {"Geometricals", "Moquette", 102}};
     auto check = [&](QTreeWidget* tree, const auto& table, size_t count) {
         for (size_t i = 0; i < count; ++i) {
             QTreeWidgetItem* node = d.NodeWithNumber(tree, table[i].number);
@@ -230,9 +229,9 @@ TEST_F(CustomizeDialogTest, OkChangesTheBackTheBackgroundAndTheFadingOfTheTable)
 TEST_F(CustomizeDialogTest, CancelAndTheCloseBoxLeaveTheFileAndTheTableUntouched) {
     for (bool closeBox : {false, true}) {
         const std::string file = ConfigFile();
-        const std::string params[] = {s.Params.ReadParam(21, 3), s.Params.ReadParam(47, 15),
+        const std::string params[] = {s.Params.ReadParam(21, 3),  s.Params.ReadParam(47, 15),
                                       s.Params.ReadParam(135, 1), s.Params.ReadParam(27, 1),
-                                      s.Params.ReadParam(43, 4), s.Params.ReadParam(141, 1)};
+                                      s.Params.ReadParam(43, 4),  s.Params.ReadParam(141, 1)};
         const QImage tableBefore = window->Drawing().TableImage.copy();
         auto& d = Open();
         Select(d.trvCardBack, "Roses");
@@ -247,9 +246,9 @@ TEST_F(CustomizeDialogTest, CancelAndTheCloseBoxLeaveTheFileAndTheTableUntouched
         Settle();
         EXPECT_FALSE(d.isVisible());
         EXPECT_EQ(ConfigFile(), file) << (closeBox ? "close box" : "Cancel");
-        const std::string paramsAfter[] = {s.Params.ReadParam(21, 3), s.Params.ReadParam(47, 15),
+        const std::string paramsAfter[] = {s.Params.ReadParam(21, 3),  s.Params.ReadParam(47, 15),
                                            s.Params.ReadParam(135, 1), s.Params.ReadParam(27, 1),
-                                           s.Params.ReadParam(43, 4), s.Params.ReadParam(141, 1)};
+                                           s.Params.ReadParam(43, 4),  s.Params.ReadParam(141, 1)};
         for (size_t i = 0; i < std::size(params); ++i)
             EXPECT_EQ(paramsAfter[i], params[i]) << i;
         EXPECT_EQ(window->Drawing().TableImage, tableBefore) << "the table was rebuilt as it was";
@@ -264,7 +263,8 @@ TEST_F(CustomizeDialogTest, PicturesGroupsAndSoundsFollowTheirRows) {
         QImage parquet;
         window->Images().LoadImageResource(parquet, "B311");
         ASSERT_FALSE(parquet.isNull());
-        EXPECT_EQ(Rgb(d.BackgroundSample().pixel(1, 1)), Rgb(parquet.pixel(1, 1))) << "drawn from the picture";
+        EXPECT_EQ(Rgb(d.BackgroundSample().pixel(1, 1)), Rgb(parquet.pixel(1, 1)))
+            << "drawn from the picture";
         Select(d.trvCardBack, "Geometric"); // a group: the back stays as it was
         d.chkSoundsEnabled->click();
         d.btnOK->click();
@@ -308,7 +308,8 @@ TEST_F(CustomizeDialogTest, FewColoursOrNoFadingPaintAPlainSample) {
     window->Images().services.ManyColours = true;
     d.chkFadeBackground->click();
     d.chkFadeBackground->click(); // on again: repainted faded
-    EXPECT_NE(d.BackgroundSample().pixel(4, 2), d.BackgroundSample().pixel(4, d.BackgroundSample().height() - 1));
+    EXPECT_NE(d.BackgroundSample().pixel(4, 2),
+              d.BackgroundSample().pixel(4, d.BackgroundSample().height() - 1));
     d.btnAnnulla->click();
 }
 
@@ -318,7 +319,7 @@ TEST_F(CustomizeDialogTest, TheMenuCommandOpensTheDialogAndOkAppliesThePanels) {
         auto* d = dynamic_cast<TfrmCustomize_Freeware*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         seen = true;
-        d->chkShowScore->click(); // off
+        d->chkShowScore->click();       // off
         d->chkConfirmQuitGame->click(); // on
         d->btnOK->click();
     });

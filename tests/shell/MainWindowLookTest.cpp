@@ -226,8 +226,9 @@ TEST_F(MainWindowLookTest, AboutShowsTheVersionAndItsLinksAndPlaysItsSound) {
             for (C_TLabel_Link* link : {about->lblHomePage, about->lblHowToPlay}) {
                 QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)),
                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)),
-                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+                QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2),
+                                    link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::NoButton,
+                                    Qt::NoModifier);
                 QApplication::sendEvent(link, &press);
                 QApplication::sendEvent(link, &release);
             }
@@ -253,7 +254,8 @@ TEST_F(MainWindowLookTest, TheHelpWindowShowsTheRulesAndFollowsLinksInside) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     QTextBrowser* browser = help->Browser();
-    EXPECT_TRUE(browser->source().toLocalFile().endsWith("rules/3087.html")) << browser->source().toString().toStdString();
+    EXPECT_TRUE(browser->source().toLocalFile().endsWith("rules/3087.html"))
+        << browser->source().toString().toStdString();
     EXPECT_NE(help->windowTitle().indexOf("Put-Them-In-Order"), -1);
     // The contents, reached from the rules page, links the rules page of every game.
     window->Action("mnuContents")->trigger();
@@ -299,14 +301,18 @@ TEST_F(MainWindowLookTest, AFadedDefaultTableIsDrawnAgainOnActivationWithFewColo
         bool many;
         const char *fade, *byDefault, *picture;
         bool redraw;
-    } cases[] = {{false, "Y", "Y", "311", true}, {false, "Y", "N", "0", true},  {false, "Y", "N", "311", false},
-                 {false, "N", "Y", "0", false},  {true, "Y", "Y", "0", false}};
+    } cases[] = {{false, "Y", "Y", "311", true},
+                 {false, "Y", "N", "0", true},
+                 {false, "Y", "N", "311", false},
+                 {false, "N", "Y", "0", false},
+                 {true, "Y", "Y", "0", false}};
     for (const auto& c : cases) {
         window->Images().services.ManyColours = c.many;
         s.Params.WriteParam(135, 1, c.fade);
         s.Params.WriteParam(27, 1, c.byDefault);
         s.Params.WriteParam(43, 4, c.picture);
-        EXPECT_EQ(window->FadedRedrawOnActivation(), c.redraw) << c.many << c.fade << c.byDefault << c.picture;
+        EXPECT_EQ(window->FadedRedrawOnActivation(), c.redraw)
+            << c.many << c.fade << c.byDefault << c.picture;
     }
     // The activation itself: a scribble on the table picture is painted over.
     window->Images().services.ManyColours = false;

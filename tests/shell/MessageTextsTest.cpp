@@ -67,8 +67,9 @@ bool HasLoneCarriageReturn(const std::string& literal) {
 }
 
 TEST(MessageTexts, TheScannerFindsLoneCarriageReturnsOnly) {
-    const auto literals = StringLiterals("// \"in a \\r comment\"\n"
-                                         "f('\\r', \"a\\r\\nb\", \"one\\rtwo\"); /* \"x\\ry\" */ \"q\\\"\\r\"");
+    const auto literals =
+        StringLiterals("// \"in a \\r comment\"\n"
+                       "f('\\r', \"a\\r\\nb\", \"one\\rtwo\"); /* \"x\\ry\" */ \"q\\\"\\r\"");
     ASSERT_EQ(literals.size(), 3u);
     EXPECT_FALSE(HasLoneCarriageReturn(literals[0]));
     EXPECT_TRUE(HasLoneCarriageReturn(literals[1]));
@@ -92,7 +93,8 @@ TEST(MessageTexts, NoTextOfTheProgramBreaksItsLinesWithALoneCarriageReturn) {
             for (const std::string& literal : StringLiterals(code.str()))
                 // A line ending on its own is a token of a file reader, not a text.
                 if (HasLoneCarriageReturn(literal) && literal != "\\r")
-                    offenders.push_back(entry.path().lexically_relative(root).string() + ": \"" + literal + "\"");
+                    offenders.push_back(entry.path().lexically_relative(root).string() + ": \"" + literal +
+                                        "\"");
         }
     }
     EXPECT_GT(files, 50) << "the sources were found";

@@ -10,19 +10,19 @@ namespace {
 
 const std::map<int, const char*>& Families() {
     static const std::map<int, const char*> families = {
-        {2, "Canfield type"},         {3, "Forty Thieves type"},
-        {4, "FreeCell type"},         {5, "Klondike type"},
-        {6, "Pairing games type"},    {7, "Simple games type"},
-        {8, "Spider type"},           {9, "One-Deck games type"},
-        {10, "Two-Deck games type"},  {11, "Fan games type"},
-        {12, "Baker's Dozen type"},   {13, "Row games type"},
-        {14, "Puzzle games type"},    {15, "Adding games type"},
-        {16, "Memory games type"},    {17, "Beleaguered Castle type"},
-        {18, "Queen of Italy type"},  {19, "Yukon type"},
-        {20, "Mathematical games"},   {21, "Sir Tommy type"},
-        {22, "Non-Builders games"},   {23, "Stripped Deck games type"},
-        {24, "Four Seasons type"},    {25, "Faerie Queen type"},
-        {26, "Flower Garden type"},   {27, "Sly Fox type"},
+        {2, "Canfield type"},        {3, "Forty Thieves type"},
+        {4, "FreeCell type"},        {5, "Klondike type"},
+        {6, "Pairing games type"},   {7, "Simple games type"},
+        {8, "Spider type"},          {9, "One-Deck games type"},
+        {10, "Two-Deck games type"}, {11, "Fan games type"},
+        {12, "Baker's Dozen type"},  {13, "Row games type"},
+        {14, "Puzzle games type"},   {15, "Adding games type"},
+        {16, "Memory games type"},   {17, "Beleaguered Castle type"},
+        {18, "Queen of Italy type"}, {19, "Yukon type"},
+        {20, "Mathematical games"},  {21, "Sir Tommy type"},
+        {22, "Non-Builders games"},  {23, "Stripped Deck games type"},
+        {24, "Four Seasons type"},   {25, "Faerie Queen type"},
+        {26, "Flower Garden type"},  {27, "Sly Fox type"},
         {800, "Customized games"},
     };
     return families;
@@ -52,11 +52,20 @@ std::string HtmlEscaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -104,12 +113,13 @@ std::string HowToPlayPage(const std::vector<GameSource>& games) {
             "<b>File &gt; New game</b> (F2) deals the same game again with a new deal. The rules of the game "
             "you are playing are one key away: <b>F1</b>. All rules pages are listed in the "
             "<a href=\"contents.html\">contents</a>.</p>\n";
-    page += "<h2>Moving cards</h2>\n"
-            "<p>Press the left mouse button on a card, drag it onto the pile where it should go and let it go. "
-            "Where a game allows it, dragging a card that has other cards on it carries the whole run. "
-            "When the pile does not take the card, it goes back to where it came from.</p>\n"
-            "<p>In pairing games you do not drag: click the cards of a pair (or a group) one after the "
-            "other and they leave the table together.</p>\n";
+    page +=
+        "<h2>Moving cards</h2>\n"
+        "<p>Press the left mouse button on a card, drag it onto the pile where it should go and let it go. "
+        "Where a game allows it, dragging a card that has other cards on it carries the whole run. "
+        "When the pile does not take the card, it goes back to where it came from.</p>\n"
+        "<p>In pairing games you do not drag: click the cards of a pair (or a group) one after the "
+        "other and they leave the table together.</p>\n";
     page += "<h2>The stock</h2>\n"
             "<p>Click the stock to turn cards over onto the waste, or to deal a new row onto the tableau, "
             "as the game says. When the stock is empty, a click on it turns the waste over again while the "
