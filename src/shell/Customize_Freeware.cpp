@@ -359,8 +359,8 @@ int TfrmCustomize_Freeware::NodeNumber(const QTreeWidgetItem* node) {
 }
 
 int TfrmCustomize_Freeware::SelectedNumber(QTreeWidget* tree) const {
-    QTreeWidgetItem* item = tree->currentItem();
-    return item && item->isSelected() ? NodeNumber(item) : -1;
+    // The current node is the selected one (a click makes it current before it is selected).
+    return NodeNumber(tree->currentItem());
 }
 
 void TfrmCustomize_Freeware::showEvent(QShowEvent* e) {

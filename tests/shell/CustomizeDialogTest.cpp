@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -94,10 +95,23 @@ protected:
         Settle();
         return *dialog;
     }
+    // Clicks a node with the mouse, its group opened first as the player would.
     void Select(QTreeWidget* tree, const char* text) {
         const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
         ASSERT_EQ(found.size(), 1) << text;
-        tree->setCurrentItem(found[0]);
+        for (QTreeWidgetItem* up = found[0]->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        tree->scrollToItem(found[0]);
+        Settle();
+        const QPoint at = tree->visualItemRect(found[0]).center();
+        QWidget* viewport = tree->viewport();
+        QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        QApplication::sendEvent(viewport, &release);
+        ASSERT_EQ(tree->currentItem(), found[0]) << text;
     }
     std::string Config(const std::string& key) { return ReadConfigString(s, "Preference", key, "<missing>"); }
     std::string ConfigFile() { return ReadWholeFile(ConfigPath(s)).value_or(""); }
