@@ -753,7 +753,8 @@ bool TfrmMain::CloseQuery() {
         s.Game.CloseRequested = 1;
         return false;
     }
-    if (confirm != "N" && !s.desktop->MessageBox(BoxKind::Confirmation, "Quillon 2003", "Exit Quillon 2003?")) {
+    if (confirm != "N" &&
+        !s.desktop->MessageBox(BoxKind::Confirmation, "Quillon 2003", "Exit Quillon 2003?")) {
         s.Game.CloseRequested = 0;
         return false;
     }

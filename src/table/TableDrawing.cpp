@@ -116,7 +116,8 @@ void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
 void TableDrawing::PaintBackground() {
     BackgroundChoice choice = images.ChooseBackground();
     if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        PaintFadedColour(BackgroundImage, choice.colour, BackgroundImage.height() + (ScrollBarVisible ? 80 : 1));
+        PaintFadedColour(BackgroundImage, choice.colour,
+                         BackgroundImage.height() + (ScrollBarVisible ? 80 : 1));
     } else {
         images.PaintBackground(BackgroundImage);
     }

@@ -138,12 +138,9 @@ TEST(QtDesktop, CarriageReturnsInTextsBreakTheLine) {
     const struct {
         const char* text;
         const char* shown;
-    } cases[] = {{"one\rtwo", "one\ntwo"},
-                 {"one\r\ntwo\nthree", "one\ntwo\nthree"},
-                 {"\r\r", "\n\n"},
-                 {"end\r", "end\n"},
-                 {"\r\n\r", "\n\n"},
-                 {"plain", "plain"}};
+    } cases[] = {{"one\rtwo", "one\ntwo"}, {"one\r\ntwo\nthree", "one\ntwo\nthree"},
+                 {"\r\r", "\n\n"},         {"end\r", "end\n"},
+                 {"\r\n\r", "\n\n"},       {"plain", "plain"}};
     for (const auto& c : cases)
         EXPECT_EQ(WithLineFeeds(c.text), c.shown) << c.text;
     QtDesktop desktop;

@@ -61,8 +61,8 @@ bool C_TAdviceWindow::DontShowAgain() const {
 }
 
 bool QtDesktop::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
-    QMessageBox box(IconOf(kind), QString::fromStdString(caption), QString::fromStdString(WithLineFeeds(text)),
-                    QMessageBox::NoButton, parent_);
+    QMessageBox box(IconOf(kind), QString::fromStdString(caption),
+                    QString::fromStdString(WithLineFeeds(text)), QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText);
     if (kind == BoxKind::Question) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
