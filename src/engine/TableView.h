@@ -95,6 +95,10 @@ public:
     virtual void SetGameMenusEnabled(bool enabled) = 0;
     // While blocked, pointer and keyboard input do not reach the table.
     virtual void SetInputBlocked(bool blocked) = 0;
+    // While on, key presses and mouse presses to every window of the program are discarded (the
+    // deal, the removal of a selection, the winning animation). Calls nest: each `true` is matched
+    // by one `false`.
+    virtual void SwallowInput(bool on) { (void)on; }
     virtual void ShowMemoryResult(const MemoryResultPage& page) = 0;
     // Opens the open-game dialog as by its menu command.
     virtual void OpenGameChooser() = 0;

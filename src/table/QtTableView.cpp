@@ -5,6 +5,7 @@
 #include "engine/CardPlaces.h"
 #include "model/Cards.h"
 #include "model/EventSounds.h"
+#include "support/widgets/InputSwallower.h"
 #include "table/TableDrawing.h"
 
 #include <QCoreApplication>
@@ -377,6 +378,7 @@ void QtTableView::SetInputBlocked(bool blocked) {
     if (onInputBlocked)
         onInputBlocked(blocked);
 }
+void QtTableView::SwallowInput(bool on) { InputSwallower::Instance().Swallow(on); }
 void QtTableView::OpenGameChooser() {
     if (onOpenGameChooser)
         onOpenGameChooser();

@@ -65,6 +65,7 @@ public:
     void SetBusyCursor(bool busy) override;
     void SetGameMenusEnabled(bool enabled) override;
     void SetInputBlocked(bool blocked) override;
+    void SwallowInput(bool on) override;
     void ShowMemoryResult(const MemoryResultPage& page) override;
     void OpenGameChooser() override;
     void CloseMainWindow() override;
