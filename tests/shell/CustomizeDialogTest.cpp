@@ -175,6 +175,13 @@ TEST_F(CustomizeDialogTest, TreesHoldEveryNodeWithItsNumberSortedByText) {
     EXPECT_TRUE(d.chkTBFlatBtn->isChecked());
     EXPECT_FALSE(d.chkTBFlatBtn->isEnabled());
     EXPECT_FALSE(d.trvCardBack->currentItem()->icon(0).isNull()) << "node pictures from the library";
+    // "?" opens the dialog's own help page.
+    std::vector<std::string> shown;
+    window->ShowHelpPage = [&](const std::string& path) { shown.push_back(path); };
+    d.btnAiuto->click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], program.path() + "help/1019.html");
+    EXPECT_TRUE(FileExists(shown[0]));
 }
 
 TEST_F(CustomizeDialogTest, OkAtTheDefaultsWritesTheSameValuesBack) {
