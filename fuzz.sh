@@ -22,18 +22,19 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUILLON_FUZZ=ON "${launcher[@]}" >/dev/null
 
-all=(ini keyfile gamesdat customgames library image)
+all=(ini keyfile gamesdat customgames library image preview)
 names=("$@")
 ((${#names[@]})) || names=("${all[@]}")
 targets=()
 for n in "${names[@]}"; do targets+=("fuzz_$n"); done
-cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}" games_dat resource_libraries
+cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}" games_dat resource_libraries preview_file
 
 # Real files the build made, as seeds beside the committed corpus.
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{gamesdat,library,image}
+mkdir -p "$seeds"/{gamesdat,library,image,preview}
 cp build-fuzz/bin/GAMES.DAT "$seeds/gamesdat/"
+cp build-fuzz/bin/solp.dat "$seeds/preview/"
 cp build-fuzz/bin/plus/soladd.rgf "$seeds/library/"
 if command -v unzip >/dev/null; then
     unzip -qq -j -o build-fuzz/bin/SOL.RGF 'bitmap/CL001*.png' 'rcdata/*.jpg' -d "$seeds/image" 2>/dev/null || true

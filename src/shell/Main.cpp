@@ -14,7 +14,9 @@
 #include "platform/Links.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/SoundPlayer.h"
+#include "select/OpenGame.h"
 #include "select/Players.h"
+#include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
 #include "shell/About.h"
 #include "shell/Customize_Freeware.h"
@@ -26,6 +28,7 @@
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 #include "table/QtTableView.h"
+#include "table/RandomLooks.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -35,12 +38,10 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -137,6 +138,17 @@ public:
         ApplyAutoplayChoice(w_.s, w_.s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
         w_.ShowAutoplayState();
     }
+    bool ConfirmQuit() override { return quillon::ConfirmQuit(w_.s); }
+    bool EndGame() override { return quillon::EndGame(w_.s); }
+    // Each deal starts with an empty history: undo never reaches into the previous game.
+    void ClearHistory() override { w_.s.History.Clear(); }
+    void RunGameEndTest() override { EndGameAtDeal(w_.s); }
+    void PlayerChanged() override { StorePlayerChange(w_.s); }
+    // The random background, card set and back of the deal; the deal's drawing paints them.
+    void ApplyRandomLooks() override {
+        if (quillon::ApplyRandomLooks(*w_.images_, w_.s.Random))
+            w_.drawing_->PaintBackground();
+    }
 
 private:
     TfrmMain& w_;
@@ -202,7 +214,8 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         else
             ApplyTableCursor(false);
     };
-    view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
+    // The menu items of a game in progress (pause, quit game, snapshots) are hidden in this
+    // edition, so the end of a game leaves every command as it is: F2 deals again after a win.
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
     view_->onShowMemoryResult = [this](const MemoryResultPage& page) {
         TfrmMemoryEnd result(page, this);
@@ -212,6 +225,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     };
     s.view = view_.get();
     InstallEngine(s);
+    InstallStatistics(s);
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -266,13 +280,18 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     ApplyFontFallback(this);
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return StandInGameList(n, name, player);
+        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        // One help window for the whole run, where links between the pages are followed.
-        auto* help = dynamic_cast<THelpWindow*>(findChild<QWidget*>("frmHelp", Qt::FindDirectChildrenOnly));
+        // One help window, where links between the pages are followed. Opened from a modal dialog
+        // (the game list's Rules button, the customize dialog's "?") the window belongs to that
+        // dialog, so it can be read and scrolled while the dialog is open.
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* owner = modal ? modal : this;
+        auto* help =
+            dynamic_cast<THelpWindow*>(owner->findChild<QWidget*>("frmHelp", Qt::FindDirectChildrenOnly));
         if (!help) {
-            help = new THelpWindow(this);
+            help = new THelpWindow(owner);
             help->OpenExternal = [this](const std::string& url) { s.desktop->OpenUrl(url); };
         }
         help->ShowPage(path);
@@ -292,6 +311,7 @@ TfrmMain::~TfrmMain() {
     }
     if (s.view == view_.get())
         s.view = nullptr;
+    s.Play.RefreshOpenGameStatistics = nullptr;
 }
 
 NewGameSeams& TfrmMain::Seams() {
@@ -326,6 +346,7 @@ void TfrmMain::BuildMenu() {
     add(file, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGameCommand(); });
     add(file, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12),
         [this] { OpenGameCommand(); });
+    add(file, "mnuPlayers", "&Players...", {}, [this] { PlayersCommand(); });
     file->addSeparator();
     add(file, "mnuExit", "E&xit", {}, [this] { close(); });
     QMenu* game = menuBar()->addMenu("&Game");
@@ -713,6 +734,7 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
+    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
@@ -822,9 +844,7 @@ void TfrmMain::FirstActivation() {
     MigrateStatistics(s);
     if (ReadConfigString(s, "Parameters", "Players_Names_V01", "N") == "N") {
         WriteConfigString(s, "Parameters", "Players_Names_V01", "Y");
-        // The players dialog is not part of this window yet: the check reports a name that must
-        // be renamed with its own message.
-        CheckPlayerNames(s);
+        PlayersCommand(true);
     }
     if (!SeriesInProgress(s))
         OpenGameCommand();
@@ -840,43 +860,32 @@ void TfrmMain::OpenGameCommand() {
         OpenGame(s, number, name, chosenPlayer, seams_.get());
 }
 
-// TEMPORARY stand-in for the open-game dialog: a plain list of the games of the game list. It is
-// replaced by the open-game dialog with its tree of game families.
-bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& player) {
-    QDialog dialog(this);
-    dialog.setWindowTitle("Open a game");
-    auto* column = new QVBoxLayout(&dialog);
-    auto* list = new QListWidget(&dialog);
-    list->setObjectName("trvGames");
-    const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
-    for (const std::string& line : s.Game.GameList) {
-        int n = -1;
-        // Characters 5 to 7 of a game-list line hold the game number.
-        if (line.size() < 7 || std::sscanf(line.substr(4, 3).c_str(), "%d", &n) != 1)
-            continue;
-        const std::string gameName = GameName(s, n);
-        if (gameName.empty())
-            continue;
-        auto* item = new QListWidgetItem(Q(gameName), list);
-        item->setData(Qt::UserRole, n);
-        if (n == current)
-            list->setCurrentItem(item);
-    }
-    if (!list->currentItem() && list->count() > 0)
-        list->setCurrentRow(0);
-    column->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    dialog.resize(360, 480);
-    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
-        return false;
-    number = list->currentItem()->data(Qt::UserRole).toInt();
-    name = list->currentItem()->text().toStdString();
-    player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
-    return true;
+void TfrmMain::CreateOpenGameDialog() {
+    frmOpenGame_ = std::make_unique<TfrmOpenGame>(s, *images_, this);
+    frmOpenGame_->ShowRules = [this](int game) {
+        char file[32];
+        std::snprintf(file, sizeof file, "help/rules/%04d.html", game + 3000);
+        if (ShowHelpPage)
+            ShowHelpPage(FindNoCase(s.ProgramFolder, file));
+    };
+    frmOpenGame_->EnableGameCommands = [this](bool on) { EnableGameCommands(on); };
+    frmOpenGame_->AfterClose = [this] { drawing_->RefreshWindow(); };
+    s.Play.RefreshOpenGameStatistics = [this](Session& session) {
+        if (frmOpenGame_)
+            frmOpenGame_->RefreshGameMarks(session.Params.ReadInt(kParamGame, kParamGameWidth, -1));
+    };
+}
+
+void TfrmMain::PlayersCommand(bool onlyForBadNames) {
+    auto onSaved = [this] {
+        if (windowTitle().toStdString() != WindowTitle(s))
+            setWindowTitle(Q(WindowTitle(s)));
+    };
+    auto onPlayerChanged = [this] {
+        RedrawTable();
+        OpenGameCommand();
+    };
+    ShowPlayersDialog(s, images_.get(), this, onSaved, onPlayerChanged, onlyForBadNames);
 }
 
 void TfrmMain::NewGameCommand() {
@@ -884,6 +893,10 @@ void TfrmMain::NewGameCommand() {
         OpenGameCommand();
         return;
     }
+    // The game in progress is abandoned only when the player agrees; it ends as a lost game, and
+    // a game that ends won instead hands over to the end of a won game.
+    if (!ConfirmQuit(s) || EndGame(s))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The sound of its own switch, heard to its end before the deal; meanwhile the window keeps
     // painting and its clock ticks, and the player's input waits. A sound already playing is left.

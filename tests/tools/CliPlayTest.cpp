@@ -13,6 +13,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <string>
 
 namespace quillon {
 namespace {
