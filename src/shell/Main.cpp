@@ -5,6 +5,7 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/WinningAnimation.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
 #include "model/GameDefinitions.h"
@@ -57,6 +58,7 @@
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace quillon {
 
@@ -124,7 +126,7 @@ public:
     void ShowScore() override {
         w_.lblScore_->setText(Q(w_.s.Params.ReadParam(kParamScore, kParamScoreWidth)));
     }
-    void ShowDeal(Session&) override { w_.RedrawTable(); }
+    void ShowDeal(Session&) override { w_.ShowNewDeal(); }
     double Now() override { return CurrentDateTime(); }
     void EnableGameCommandsIfNeeded() override { w_.EnableGameCommands(true); }
     // Autoplay around a new deal: kept off under AutoPlay_All_Games 3, run after the deal's wait
@@ -223,9 +225,21 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         if (!s.Flag(GameInPlay))
             RedrawTable();
     };
+    view_->onAnimationArea = [this] {
+        // The client area lies below the menu bar; the table begins below the toolbar band.
+        const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+        const QRect outer = frameGeometry();
+        return WindowArea{outer.width(), outer.height(), width(), height() - menu,
+                          table_->mapTo(this, QPoint(0, 0)).y() - menu};
+    };
+    view_->onTakeFocus = [this] {
+        activateWindow();
+        setFocus();
+    };
     s.view = view_.get();
     InstallEngine(s);
     InstallStatistics(s);
+    s.Play.WinningAnimation = [](Session& session) { WinningAnimation(session); };
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -771,7 +785,8 @@ bool TfrmMain::CloseQuery() {
     const std::string confirm = ReadConfigString(s, "Preference", "ConfirmQuit", "N");
     SavePlacement();
     if (s.Flag(AutomaticSequence)) {
-        // The sequence in progress closes the window when it ends.
+        // The sequence in progress stops and closes the window when it ends.
+        s.SetFlag(AutomaticSequence, false);
         s.Game.CloseRequested = 1;
         return false;
     }
@@ -1008,6 +1023,32 @@ void TfrmMain::RedrawTable() {
     }
     drawing_->RefreshWindow();
     UpdateScrollBar();
+}
+
+void TfrmMain::ShowNewDeal() {
+    if (s.Params.ReadParam(241, 1) == "N") {
+        RedrawTable();
+        return;
+    }
+    // The layout is worked out on the pictures first, unseen; then the deal flies on the table.
+    {
+        const auto show = std::exchange(drawing_->ShowOnWindow, nullptr);
+        RedrawTable();
+        drawing_->ShowOnWindow = show;
+    }
+    s.Game.DealDone = 0;
+    view_->SwallowInput(true);
+    view_->ForgetPiles();
+    drawing_->PaintBackground();
+    drawing_->PaintTable(true);
+    drawing_->RefreshWindow();
+    // Input that came during the deal is swallowed before the player gets the table.
+    QCoreApplication::processEvents();
+    view_->SwallowInput(false);
+    UpdateScrollBar();
+    // A close asked for during the deal was put off until the deal is done.
+    if (s.Game.CloseRequested == 1)
+        QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TfrmMain::UpdateScrollBar() {

@@ -72,6 +72,8 @@ public:
     void EnableGameCommands(bool on);
     // Lays the current game out for the table's client area and repaints the whole table.
     void RedrawTable();
+    // The table of a new deal: with "Deal_Animation" on the cards fly in while input is swallowed.
+    void ShowNewDeal();
     // Panels at the right of the toolbar band, each visible only when it is wanted and fits.
     void ArrangePanels();
     // Shows the small or the large toolbar band.

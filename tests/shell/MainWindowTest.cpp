@@ -74,6 +74,7 @@ protected:
     // The main window with a game choice that answers "cancelled" (the real one is modal).
     std::unique_ptr<TfrmMain> Start() {
         CreateGlobalObjects(s, program.path());
+        WriteConfigString(s, "Preference", "Deal_Animation", "N"); // the deal is shown at once
         auto window = CreateMainWindow(s);
         if (window)
             window->ChooseGame = [this](int&, std::string&, std::string&) {

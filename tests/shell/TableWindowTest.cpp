@@ -83,6 +83,7 @@ protected:
         CreateGlobalObjects(s, program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
+        WriteConfigString(s, "Preference", "Deal_Animation", "N");
         // Autoplay off, so that the cards of a random deal stay where they were dealt.
         WriteConfigString(s, "Preference", "AutoPlay", "N");
         if (!cursor.empty())
