@@ -253,6 +253,8 @@ TEST_F(CustomizeDialogTest, CancelAndTheCloseBoxLeaveTheFileAndTheTableUntouched
         const std::string params[] = {s.Params.ReadParam(21, 3),  s.Params.ReadParam(47, 15),
                                       s.Params.ReadParam(135, 1), s.Params.ReadParam(27, 1),
                                       s.Params.ReadParam(43, 4),  s.Params.ReadParam(141, 1)};
+        // The table as a full drawing shows it with the settings in force.
+        window->RedrawTable();
         const QImage tableBefore = window->Drawing().TableImage.copy();
         auto& d = Open();
         Select(d.trvCardBack, "Roses");
