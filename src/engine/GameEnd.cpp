@@ -583,7 +583,8 @@ bool ConfirmQuit(Session& s, const std::string& text) {
     if (s.Params.ReadParam(param::ConfirmQuitGame, 1) == "N")
         return true;
     if (s.Flag(GameInPlay) && !s.Flag(GameWon))
-        return View(s).MessageBox(BoxKind::Question, "Quillon 2003", text.empty() ? "Quit this game?" : text);
+        return View(s).MessageBox(BoxKind::Confirmation, "Quillon 2003",
+                                  text.empty() ? "Quit this game?" : text);
     return true;
 }
 

@@ -10,12 +10,30 @@
 
 namespace quillon {
 
-enum class BoxKind { Information, Warning, Error, Question };
+// A Question box has the buttons "Yes" and "No"; a Confirmation box "OK" and "Cancel".
+enum class BoxKind { Information, Warning, Error, Question, Confirmation };
+
+// Line breaks of message texts written as a lone carriage return (or CR LF) become "\n", the one
+// line break a message window shows as such.
+inline std::string WithLineFeeds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        out += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+    }
+    return out;
+}
 
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // A modal message box; for a Question box the answer is true for "Yes"/"OK".
+    // A modal message box; for a Question or Confirmation box the answer is true for "Yes"/"OK".
     virtual bool MessageBox(BoxKind kind, const std::string& caption, const std::string& text) = 0;
     // The modal advice window; returns true when "&Don't show this message box again" was ticked.
     virtual bool AdviceBox(const std::string& text, int page) = 0;
@@ -43,7 +61,7 @@ public:
 
     bool MessageBox(BoxKind kind, const std::string& caption, const std::string& text) override {
         boxes.push_back({kind, caption, text});
-        return kind == BoxKind::Question ? questionAnswer : true;
+        return kind == BoxKind::Question || kind == BoxKind::Confirmation ? questionAnswer : true;
     }
     bool AdviceBox(const std::string& text, int) override {
         advice.push_back(text);

@@ -268,7 +268,7 @@ void RecordGameResult(Session& s, int game, const std::string& player, bool rese
 
 void DiscardUniqueStatistics(Session& s) {
     DeleteFileIfAny(StatisticsPath(s, kUniqueFile));
-    Inform(s, "It appears as if the Internet Single Game Values are incorrect or corrupted.\r"
+    Inform(s, "It appears as if the Internet Single Game Values are incorrect or corrupted.\n"
               "The Internet Single Game Values will be deleted and reset to zero.");
     TableView& view = View(s);
     view.RedrawTable();

@@ -12,15 +12,21 @@
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
+#include "platform/Links.h"
 #include "platform/ResourceLibrary.h"
+#include "platform/SoundPlayer.h"
 #include "select/OpenGame.h"
 #include "select/Players.h"
 #include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
+#include "shell/About.h"
+#include "shell/Customize_Freeware.h"
+#include "shell/HelpWindow.h"
 #include "shell/MemoryEnd.h"
 #include "shell/MoveHintCommand.h"
 #include "shell/Preferences.h"
 #include "shell/StatusBar.h"
+#include "support/widgets/C_AdvancedForm.h"
 #include "support/widgets/C_ShadowedHintWindow.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -36,6 +42,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +53,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -67,7 +74,7 @@ constexpr const char* kToolbarTipProperty = "quillonToolbarTip";
 namespace {
 
 constexpr int kParamShowTime = 66, kParamShowScore = 136, kParamUndo = 137;
-constexpr int kParamToolbarTips = 244;
+constexpr int kParamToolbarTips = 244, kParamSoundNewGame = 145;
 constexpr int kParamStatusBar = 76;
 constexpr int kAttrDeckSize = 378;
 
@@ -293,20 +300,25 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     connect(Timer1_, &QTimer::timeout, this, [this] { ClockTick(); });
     Timer1_->start();
 
+    // Without the dialog font the window and its controls designed with it use the fallback.
+    ApplyFontFallback(this);
+
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
         return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        // Opened from a modal dialog (the game list's Rules button) the page belongs to that
+        // One help window, where links between the pages are followed. Opened from a modal dialog
+        // (the game list's Rules button, the customize dialog's "?") the window belongs to that
         // dialog, so it can be read and scrolled while the dialog is open.
         QWidget* modal = QApplication::activeModalWidget();
-        auto* help = new QTextBrowser(modal ? modal : this);
-        help->setWindowFlag(Qt::Window);
-        help->setAttribute(Qt::WA_DeleteOnClose);
-        help->setWindowTitle("Rules");
-        help->setSource(QUrl::fromLocalFile(Q(path)));
-        help->resize(520, 480);
-        help->show();
+        QWidget* owner = modal ? modal : this;
+        auto* help =
+            dynamic_cast<THelpWindow*>(owner->findChild<QWidget*>("frmHelp", Qt::FindDirectChildrenOnly));
+        if (!help) {
+            help = new THelpWindow(owner);
+            help->OpenExternal = [this](const std::string& url) { s.desktop->OpenUrl(url); };
+        }
+        help->ShowPage(path);
     };
 }
 
@@ -371,8 +383,8 @@ void TfrmMain::BuildMenu() {
     add(game, "mnuTutorSuggestMove", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
         [this] { SuggestMoveCommand(); });
     QMenu* tools = menuBar()->addMenu("&Tools");
-    // The customize dialog comes with its own unit; until then the item is shown but does nothing.
-    add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+    add(tools, "mnuCustomize", "C&ustomize...", QKeySequence(Qt::CTRL | Qt::Key_U),
+        [this] { ShowCustomizeDialog(*this); });
     QAction* bar = add(tools, "mnuStatusBar", "&Status bar", {}, nullptr);
     bar->setCheckable(true);
     connect(bar, &QAction::triggered, this, [this](bool on) { SetStatusBarVisible(on); });
@@ -384,13 +396,9 @@ void TfrmMain::BuildMenu() {
     });
     help->addSeparator();
     QMenu* web = help->addMenu(Q(ExpandPlaceholders("[Program] on the &Web...")));
-    add(web, "mnuHomePage", "[Program] &Home Page", {},
-        [this] { s.desktop->OpenUrl("https://quillon.example.org/"); });
+    add(web, "mnuHomePage", "[Program] &Home Page", {}, [this] { OpenLink(*s.desktop, "HTTP", kHomePage); });
     help->addSeparator();
-    add(help, "mnuAbout", "A&bout [Program]...", {}, [this] {
-        s.desktop->MessageBox(BoxKind::Information, ExpandPlaceholders("About [Program]"),
-                              "Quillon 2003 3.2\nFreeware version");
-    });
+    add(help, "mnuAbout", "A&bout [Program]...", {}, [this] { ShowAbout(*this); });
 }
 
 void TfrmMain::BuildPopups() {
@@ -617,12 +625,12 @@ void TfrmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmMain::LoadToolbarPictures() {
-    const bool xp =
-        s.Params.ReadParam(243, 1) == "Y" || ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
+    const bool xp = ReadConfigString(s, "Preference", "ToolBar_XP", "Y") == "Y";
     const std::string prefix = xp ? "" : "2000_";
     auto picture = [&](const std::string& name) {
         QImage img;
-        images_->LoadImageResource(img, prefix + name);
+        // The menu's own pictures have one style only.
+        images_->LoadImageResource(img, name.rfind("MN_", 0) == 0 ? name : prefix + name);
         if (img.isNull())
             return QIcon();
         // The colour of the top-left pixel is transparent.
@@ -650,6 +658,17 @@ void TfrmMain::LoadToolbarPictures() {
                     m->setIcon(icon);
             }
         }
+    for (int large = 0; large < 2; ++large) {
+        auto* restore = static_cast<QToolButton*>(large ? tbRestoreAfterFS_Large_ : tbRestoreAfterFS_Small_);
+        const QIcon icon = picture(large ? "TB_RESTORE_AFTER_F11_LARGE" : "TB_RESTORE_AFTER_F11_SMALL");
+        restore->setIcon(icon);
+        // The word stands in only when the library has no picture.
+        restore->setToolButtonStyle(icon.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+        restore->setIconSize(QSize(large ? 24 : 16, large ? 24 : 16));
+        restore->adjustSize();
+    }
+    Action("mnuCustomize")->setIcon(picture("MN_CUSTOMIZE"));
+    Action("mnuHomePage")->setIcon(picture("MN_WEB"));
 }
 
 bool TfrmMain::MainInitialisation() {
@@ -672,6 +691,7 @@ bool TfrmMain::MainInitialisation() {
     const PreferenceEffects effects = LoadPreferences(s, images_->services.ManyColours);
     SetStatusBarVisible(s.Params.ReadParam(kParamStatusBar, 1) == "Y");
     LoadToolbarPictures();
+    SetToolbarVisible(ReadConfigString(s, "Preference", "ToolBar_Visible", "Y") != "N");
     SetToolbarLarge(effects.toolbarLarge);
     SetShowTime(effects.showTime);
     SetShowScore(effects.showScore);
@@ -787,7 +807,8 @@ bool TfrmMain::CloseQuery() {
         s.Game.CloseRequested = 1;
         return false;
     }
-    if (confirm != "N" && !s.desktop->MessageBox(BoxKind::Question, "Quillon 2003", "Exit Quillon 2003?")) {
+    if (confirm != "N" &&
+        !s.desktop->MessageBox(BoxKind::Confirmation, "Quillon 2003", "Exit Quillon 2003?")) {
         s.Game.CloseRequested = 0;
         return false;
     }
@@ -822,11 +843,27 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 bool TfrmMain::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
-    if (e->type() == QEvent::WindowActivate && initialised_ && s.Flag(FirstActivationPending)) {
+    if (e->type() == QEvent::WindowActivate && initialised_) {
         // After the activation event has been handled, so the window is on screen.
-        QTimer::singleShot(0, this, [this] { FirstActivation(); });
+        if (s.Flag(FirstActivationPending))
+            QTimer::singleShot(0, this, [this] { FirstActivation(); });
+        // Few colours: the faded default table is drawn again whenever the window comes back.
+        if (FadedRedrawOnActivation() && table_)
+            TableResized(table_->width(), table_->height());
     }
     return handled;
+}
+
+bool TfrmMain::FadedRedrawOnActivation() const {
+    return !images_->services.ManyColours && s.Params.Flag(135) &&
+           (s.Params.Flag(27) || s.Params.ReadInt(43, 4, 0) == 0);
+}
+
+void TfrmMain::SetToolbarVisible(bool on) {
+    toolbarVisible_ = on;
+    toolBarSmall_->setVisible(on);
+    toolBarLarge_->setVisible(on);
+    ArrangePanels();
 }
 
 void TfrmMain::FirstActivation() {
@@ -893,7 +930,17 @@ void TfrmMain::NewGameCommand() {
     if (!ConfirmQuit(s) || EndGame(s))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
+    // The sound of its own switch, heard to its end before the deal; meanwhile the window keeps
+    // painting and its clock ticks, and the player's input waits. A sound already playing is left.
+    if (s.Params.ReadParam(kParamSoundNewGame, 1) == "Y" && !(s.Sound && s.Sound->IsPlaying())) {
+        PlayEventSound(s, "New", true);
+        QElapsedTimer waited;
+        waited.start();
+        while (s.Sound && s.Sound->IsPlaying() && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+            QThread::msleep(5);
+        }
+    }
     QApplication::restoreOverrideCursor();
     NewGame(s, seams_.get());
 }
@@ -924,7 +971,8 @@ void TfrmMain::ShowAutoplayState() {
 }
 
 void TfrmMain::NotAvailable() {
-    QDialog notice(this);
+    C_TAdvancedForm notice(this);
+    notice.setObjectName("frmNotAvailable");
     notice.setWindowTitle("Not available");
     auto* column = new QVBoxLayout(&notice);
     column->addWidget(new QLabel("This command is not available in this edition.", &notice));
@@ -1119,7 +1167,7 @@ void TfrmMain::ArrangePanels() {
     QToolBar* bar = VisibleToolbar();
     int exitRight = 0;
     if (QAction* exit = Action(toolbarLarge_ ? "tbExit_Large" : "tbExit_Small"))
-        if (QWidget* button = bar->widgetForAction(exit))
+        if (QWidget* button = bar->widgetForAction(exit); button && toolbarVisible_)
             exitRight = bar->x() + button->x() + button->width();
     pnlTempo_->setVisible(timeOn && pnlTempo_->x() > exitRight + 3);
     pnlScore_->setVisible(scoreOn && pnlScore_->x() > exitRight + 3);

@@ -42,6 +42,8 @@ double CurrentDateTime();
 // status bar. A hint without "|" is both.
 std::string ShortHint(const std::string& hint);
 std::string LongHint(const std::string& hint);
+// The product's web page, opened by "Quillon 2003 Home Page" and the About window.
+inline constexpr const char* kHomePage = "https://quillon2003.sourceforge.io/";
 
 class TfrmMain : public QMainWindow {
 public:
@@ -79,6 +81,11 @@ public:
     // Shows the small or the large toolbar band.
     void SetToolbarLarge(bool large);
     void SetShowTime(bool on);
+    // Shows or hides the toolbar buttons (the band with the panels stays).
+    void SetToolbarVisible(bool on);
+    bool ToolbarVisible() const { return toolbarVisible_; }
+    // On a display of 256 colours or fewer, an activation draws the faded default table again.
+    bool FadedRedrawOnActivation() const;
     void SetShowScore(bool on);
     // Switches full screen on or off: no menu bar and no status bar while on, and the restore
     // button of the visible toolbar size at the end of the band.
@@ -176,6 +183,7 @@ private:
     void BuildPopups();
     void UpdatePopupChecks();
     bool toolbarLarge_ = true;
+    bool toolbarVisible_ = true;
     bool closeRefused_ = false;
     bool initialised_ = false;
     ProgramCursors cursors_;

@@ -19,7 +19,7 @@ QString Points(int points) {
 
 } // namespace
 
-TfrmMemoryEnd::TfrmMemoryEnd(const MemoryResultPage& page, QWidget* parent) : QDialog(parent) {
+TfrmMemoryEnd::TfrmMemoryEnd(const MemoryResultPage& page, QWidget* parent) : C_TAdvancedForm(parent) {
     setObjectName("frmMemoryEnd");
     setWindowTitle(QString::fromStdString(page.caption));
     setModal(true);

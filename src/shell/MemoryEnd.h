@@ -3,13 +3,13 @@
 // a match and of a miss, the score made of them, and a green or red picture beside the total.
 #include "engine/TableView.h"
 
-#include <QDialog>
+#include "support/widgets/C_AdvancedForm.h"
 
 class QLabel;
 
 namespace quillon {
 
-class TfrmMemoryEnd : public QDialog {
+class TfrmMemoryEnd : public C_TAdvancedForm {
 public:
     explicit TfrmMemoryEnd(const MemoryResultPage& page, QWidget* parent = nullptr);
 

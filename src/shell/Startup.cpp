@@ -7,6 +7,7 @@
 #include "platform/ResourceLibrary.h"
 #include "shell/DataFolders.h"
 #include "shell/Main.h"
+#include "support/widgets/C_AdvancedForm.h"
 #include "support/widgets/QtDesktop.h"
 #include "table/ImageResources.h"
 
@@ -51,6 +52,7 @@ std::unique_ptr<QWidget> MakeSplash(Session& s) {
         const QRect g = screen->geometry();
         splash->move(g.x() + (g.width() - 439) / 2, g.y() + (g.height() - 287) / 2);
     }
+    ApplyFontFallback(splash.get());
     return splash;
 }
 

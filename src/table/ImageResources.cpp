@@ -226,9 +226,9 @@ std::optional<std::string> ImageResources::ReadImageFile(const std::string& path
     if (!bytes) {
         // A picture file the program cannot do without: say where it belongs, then end.
         s.desktop->MessageBox(BoxKind::Error, "Error",
-                              "Cannot find images file:\r" + path +
-                                  "\rSome program components cannot be shown correctly.\r"
-                                  "Copy the file into the directory that above is specified\r"
+                              "Cannot find images file:\n" + path +
+                                  "\nSome program components cannot be shown correctly.\n"
+                                  "Copy the file into the directory that above is specified\n"
                                   "or reinstall the program.");
         if (services.Terminate)
             services.Terminate();
@@ -363,7 +363,7 @@ bool ImageResources::LoadCardSetPicture(QImage& picture, bool showErrors) {
         // A file that cannot be read as a picture has no valid size either.
         if (picture.isNull() || LetterOfCardSetSize(picture.width(), picture.height()).empty()) {
             if (showErrors)
-                Message("The format of the Customized card set image is not valid.\r" + path);
+                Message("The format of the Customized card set image is not valid.\n" + path);
             picture = QImage();
             return false;
         }
@@ -374,7 +374,7 @@ bool ImageResources::LoadCardSetPicture(QImage& picture, bool showErrors) {
         LoadLibraryBitmap(picture, name, PlusPath("c01.rgf"));
         if (picture.isNull() || LetterOfCardSetSize(picture.width(), picture.height()).empty()) {
             if (showErrors) {
-                Message("Error loading the Card Set: " + name + "\r" + kReinstall);
+                Message("Error loading the Card Set: " + name + "\n" + kReinstall);
                 DeleteFileIfAny(s.DataFolder + "Rnd_read.dat");
             }
             picture = QImage();
@@ -484,7 +484,7 @@ void ImageResources::LoadExtraDeck(bool custom) {
     } else {
         std::string name = ReadPref("Additional_Deck");
         if (!LoadLibraryBitmap(picture, name, PlusPath("d01.rgf"))) {
-            Message("Error loading the Deck: " + name + "\r" + kReinstall);
+            Message("Error loading the Deck: " + name + "\n" + kReinstall);
             DeleteFileIfAny(s.DataFolder + "Rnd_read.dat");
             ResetDeck();
             LoadCardBack();
@@ -776,31 +776,37 @@ BackgroundChoice ImageResources::ChooseBackground() {
             choice.picture = picture;
             return choice;
         }
-        Message("Error loading the Background: " + name + "\r" + kReinstall);
+        Message("Error loading the Background: " + name + "\n" + kReinstall);
         DeleteFileIfAny(s.DataFolder + "Rnd_read.dat");
         ResetBackground();
         return ChooseBackground();
     }
     int number = s.Params.ReadInt(kBackgroundPicture, 4, 0);
-    if (number != 0) {
-        char name[16];
-        std::snprintf(name, sizeof name, "B%03d", number);
-        QImage picture;
-        if (LoadImageResource(picture, name)) {
-            choice.kind = number < 500 ? BackgroundChoice::Tiled : BackgroundChoice::Whole;
-            choice.picture = picture;
-            return choice;
-        }
-        // A picture the library lacks leaves the plain colour below rather than an unpainted table.
-    }
+    // A picture the library lacks leaves the plain colour below rather than an unpainted table.
+    if (number != 0 && LibraryBackground(number, choice))
+        return choice;
     long long fixed = s.Params.ReadInt(kBackgroundFixedColour, 15, 0);
     choice.colour = ColourFromValue(fixed > 0 ? fixed : s.Params.ReadInt(kBackgroundColour, 15, -1));
     choice.faded = fade;
     return choice;
 }
 
+bool ImageResources::LibraryBackground(int number, BackgroundChoice& choice) {
+    char name[16];
+    std::snprintf(name, sizeof name, "B%03d", number);
+    QImage picture;
+    if (!LoadImageResource(picture, name))
+        return false;
+    choice.kind = number < 500 ? BackgroundChoice::Tiled : BackgroundChoice::Whole;
+    choice.picture = picture;
+    return true;
+}
+
 void ImageResources::PaintBackground(QImage& canvas) {
-    BackgroundChoice choice = ChooseBackground();
+    PaintBackground(canvas, ChooseBackground());
+}
+
+void ImageResources::PaintBackground(QImage& canvas, const BackgroundChoice& choice) {
     QPainter p(&canvas);
     switch (choice.kind) {
     case BackgroundChoice::Colour:

@@ -107,6 +107,11 @@ public:
     // Backgrounds: the source in force (with its messages and fallbacks), and painting it.
     BackgroundChoice ChooseBackground();
     void PaintBackground(QImage& canvas);
+    // Paints one background as chosen (a colour plainly; the fading is the table drawing's).
+    static void PaintBackground(QImage& canvas, const BackgroundChoice& choice);
+    // Background picture `number` of the library ("B" + three digits): tiled below 500, else
+    // whole; false when the library lacks it.
+    bool LibraryBackground(int number, BackgroundChoice& choice);
 
     // The preference store used while no ReadPreference/WritePreference is set.
     std::string Preference(const std::string& key) const;

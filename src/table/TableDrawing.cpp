@@ -120,20 +120,24 @@ void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
 void TableDrawing::PaintBackground() {
     BackgroundChoice choice = images.ChooseBackground();
     if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
-        QImage& img = BackgroundImage;
-        const int bottom = img.height();
-        const int H = img.height() + (ScrollBarVisible ? 80 : 1);
-        const int r = qRed(choice.colour), g = qGreen(choice.colour), b = qBlue(choice.colour);
-        QPainter p(&img);
-        for (int n = 0; n < 256; ++n) {
-            int y0 = bottom - (n + 1) * H / 256, y1 = bottom - n * H / 256;
-            p.fillRect(QRect(0, y0, img.width(), y1 - y0), QColor(n * r / 256, n * g / 256, n * b / 256));
-        }
+        PaintFadedColour(BackgroundImage, choice.colour,
+                         BackgroundImage.height() + (ScrollBarVisible ? 80 : 1));
     } else {
         images.PaintBackground(BackgroundImage);
     }
     CopyPixels(TableImage, 0, 0, BackgroundImage);
+}
+
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight) {
+    // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
+    const int bottom = img.height();
+    const int H = gradientHeight;
+    const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
+    QPainter p(&img);
+    for (int n = 0; n < 256; ++n) {
+        int y0 = bottom - (n + 1) * H / 256, y1 = bottom - n * H / 256;
+        p.fillRect(QRect(0, y0, img.width(), y1 - y0), QColor(n * r / 256, n * g / 256, n * b / 256));
+    }
 }
 
 void TableDrawing::CopyFromBackground(const QRect& tableRect, DrawTarget to) {

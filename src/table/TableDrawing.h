@@ -143,6 +143,10 @@ private:
     std::map<std::string, QImage> marks_;
 };
 
+// The faded table colour: a vertical gradient in 256 bands from the colour at the top to black at
+// the bottom of a gradient `gradientHeight` pixels high that ends at the picture's bottom.
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight);
+
 // Copies `src` into `dst` at (x, y), clipped to `dst`; both 32-bit.
 void CopyPixels(QImage& dst, int x, int y, const QImage& src, QRect from = QRect());
 

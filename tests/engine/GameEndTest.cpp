@@ -448,6 +448,8 @@ TEST(ConfirmQuit, AsksOnlyForAGameInPlayAndNotWon) {
         t.view.boxAnswer = r.answer;
         EXPECT_EQ(ConfirmQuit(t.s), r.result) << r.what;
         EXPECT_EQ(t.view.Count("Box Quit this game?"), r.asked ? 1 : 0) << r.what;
+        if (r.asked)
+            EXPECT_EQ(t.view.lastBoxKind, BoxKind::Confirmation) << "OK and Cancel: " << r.what;
     }
     PlayTable t;
     t.s.Params.WriteParam(param::ConfirmQuitGame, 1, "Y");

@@ -81,10 +81,13 @@ public:
     void PauseWithMessages(int ms) override { Add("PauseMsg " + std::to_string(ms)); }
     void PauseSmooth(int ms) override { Add("Smooth " + std::to_string(ms)); }
     void Beep() override { Add("Beep"); }
-    bool MessageBox(BoxKind, const std::string&, const std::string& text) override {
+    bool MessageBox(BoxKind kind, const std::string&, const std::string& text) override {
+        lastBoxKind = kind;
         Add("Box " + text);
         return boxAnswer;
     }
+    // The kind of the last message box (its buttons).
+    BoxKind lastBoxKind = BoxKind::Information;
     void ShowScore(const std::string& text) override { Add("Score " + text); }
     void UpdateClockLabel() override { Add("Clock"); }
     void HideHintPanels() override { Add("HideHints"); }

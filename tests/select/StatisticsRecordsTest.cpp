@@ -20,7 +20,7 @@ using quillon::testing::TempFolder;
 namespace {
 
 const char* const kDamagedMessage =
-    "It appears as if the Internet Single Game Values are incorrect or corrupted.\r"
+    "It appears as if the Internet Single Game Values are incorrect or corrupted.\n"
     "The Internet Single Game Values will be deleted and reset to zero.";
 
 class StatisticsRecordsTest : public ::testing::Test {

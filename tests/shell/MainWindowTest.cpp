@@ -191,6 +191,7 @@ TEST_F(MainWindowTest, RefusedCloseStillWritesThePlacement) {
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].text, "Exit Quillon 2003?");
+    EXPECT_EQ(desktop.boxes[0].kind, BoxKind::Confirmation) << "OK and Cancel";
     EXPECT_EQ(Config("Preference", "MainWindowState_Maximized"), "N");
     EXPECT_EQ(Config("Preference", "MainWindowState_Width"), "640");
     EXPECT_EQ(Config("Preference", "Full_Screen"), "N");

@@ -102,6 +102,10 @@ TEST(QtDesktop, MessageBoxesHaveTheirIconCaptionAndButtons) {
          true},
         {BoxKind::Question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
          false},
+        {BoxKind::Confirmation, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+         true},
+        {BoxKind::Confirmation, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel,
+         QMessageBox::Cancel, false},
     };
     for (const auto& c : cases) {
         QtDesktop desktop;
@@ -127,6 +131,38 @@ TEST(QtDesktop, MessageBoxesHaveTheirIconCaptionAndButtons) {
         EXPECT_EQ(text, "Exit <b>Quillon</b> 2003?\nSure");
         EXPECT_EQ(format, Qt::PlainText); // texts that hold names or paths are never read as markup
     }
+}
+
+TEST(QtDesktop, CarriageReturnsInTextsBreakTheLine) {
+    // Lone CRs, CR LF pairs and LFs all become one line break each; nothing else changes.
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {{"one\rtwo", "one\ntwo"}, {"one\r\ntwo\nthree", "one\ntwo\nthree"},
+                 {"\r\r", "\n\n"},         {"end\r", "end\n"},
+                 {"\r\n\r", "\n\n"},       {"plain", "plain"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WithLineFeeds(c.text), c.shown) << c.text;
+    QtDesktop desktop;
+    QString boxText, adviceText;
+    WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        boxText = box->text();
+        box->accept();
+    });
+    desktop.MessageBox(BoxKind::Information, "Information", "Error loading the Deck: Dog\rPlease install");
+    EXPECT_EQ(boxText, "Error loading the Deck: Dog\nPlease install");
+    WhenModal([&](QWidget* w) {
+        auto* advice = dynamic_cast<C_TAdviceWindow*>(w);
+        ASSERT_NE(advice, nullptr);
+        for (QLabel* label : advice->findChildren<QLabel*>())
+            if (label->text().contains("first"))
+                adviceText = label->text();
+        advice->accept();
+    });
+    desktop.AdviceBox("first\rsecond", 0);
+    EXPECT_EQ(adviceText, "first\nsecond");
 }
 
 TEST(QtDesktop, LinksGoToTheHandler) {

@@ -325,7 +325,7 @@ TEST_F(ImageResourcesTest, CustomCardSetSizeChoosesTheLetter) {
             EXPECT_EQ(img.CardFaceImages[13 + 12].pixel(c.w / 10, c.h / 24), qRgb(101, 15 * 13, 0));
         } else {
             EXPECT_EQ(Texts(),
-                      std::vector<std::string>{"The format of the Customized card set image is not valid.\r" +
+                      std::vector<std::string>{"The format of the Customized card set image is not valid.\n" +
                                                dir.path() + "data/custom card sets/Mine.crs"});
             EXPECT_EQ(s.Params.ReadParam(257, 1), "N");
             EXPECT_EQ(s.Params.ReadParam(128, 1), "B");
@@ -369,9 +369,9 @@ TEST_F(ImageResourcesTest, MissingOrDamagedCustomCardSetIsReported) {
     } cases[] = {
         {"missing", false, "", "Customized cards set image not found: "},
         {"truncated", true, full.substr(0, full.size() / 3),
-         "The format of the Customized card set image is not valid.\r"},
+         "The format of the Customized card set image is not valid.\n"},
         {"not a picture", true, "BM this is text",
-         "The format of the Customized card set image is not valid.\r"},
+         "The format of the Customized card set image is not valid.\n"},
     };
     for (const Case& c : cases) {
         desktop->boxes.clear();
@@ -417,7 +417,7 @@ TEST_F(ImageResourcesTest, AdditionalCardSetFromTheAddOnLibrary) {
     img.WritePreferenceForTest("Additional_Cards_Set", "NOSUCH");
     img.ApplyCardSettings();
     EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "Error loading the Card Set: NOSUCH\rPlease install again Varopa Plus!"});
+                           "Error loading the Card Set: NOSUCH\nPlease install again Varopa Plus!"});
     EXPECT_FALSE(FileExists(s.DataFolder + "Rnd_read.dat"));
     EXPECT_EQ(s.Params.ReadParam(258, 1), "N");
 }
@@ -440,7 +440,7 @@ TEST_F(ImageResourcesTest, CustomAndAdditionalDecks) {
         std::string message;
     } cases[] = {{256, "Customized_Deck",
                   "Customized deck image not found: " + dir.path() + "data/custom decks/Dog.bmp"},
-                 {259, "Additional_Deck", "Error loading the Deck: Dog\rPlease install again Varopa Plus!"}};
+                 {259, "Additional_Deck", "Error loading the Deck: Dog\nPlease install again Varopa Plus!"}};
     for (const Case& c : cases) {
         desktop->boxes.clear();
         Settings("B", "001", "005");
@@ -811,7 +811,7 @@ TEST_F(BackgroundTest, AdditionalBackgroundsFromTheAddOnLibrary) {
         img.WritePreferenceForTest("Additional_Background", name);
         BackgroundChoice choice = img.ChooseBackground();
         EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Error loading the Background: ") + name +
-                                                    "\rPlease install again Varopa Plus!"});
+                                                    "\nPlease install again Varopa Plus!"});
         EXPECT_FALSE(FileExists(s.DataFolder + "Rnd_read.dat"));
         EXPECT_EQ(choice.kind, BackgroundChoice::Colour);
         EXPECT_EQ(s.Params.ReadParam(260, 1), "N");

@@ -3,13 +3,16 @@
 //   gamesdat compile OUT.DAT FILE.toml...
 //   gamesdat dump GAMES.DAT [NUMBER]
 //   gamesdat hints OUT.DAT FILE.toml...   (the pile hint file "solr.dat")
+//   gamesdat help HELPDIR FILE.toml...   (contents.html and howtoplay.html into HELPDIR)
 
 #include "GamesDatCompiler.h"
+#include "HelpPages.h"
 #include "HintFile.h"
 
 #include "platform/Files.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 using namespace quillon::gamesdat;
@@ -45,6 +48,37 @@ static int Compile(const std::string& out, const std::vector<std::string>& files
     return 0;
 }
 
+// The help pages of the games: the rules pages that exist in HELPDIR/rules are linked.
+static int Help(const std::string& folder, const std::vector<std::string>& files) {
+    std::vector<CompileError> errors;
+    std::vector<GameSource> games;
+    for (const auto& f : files) {
+        auto text = quillon::ReadWholeFile(f);
+        if (!text) {
+            errors.push_back({f, "file", "cannot be read"});
+            continue;
+        }
+        if (auto g = ParseGameSource(*text, f, errors))
+            games.push_back(std::move(*g));
+    }
+    if (!errors.empty()) {
+        for (const auto& e : errors)
+            std::cerr << "gamesdat: " << e.Text() << "\n";
+        return 1;
+    }
+    std::set<std::string> pages;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder + "/rules", ec))
+        pages.insert("rules/" + entry.path().filename().string());
+    const std::string dir = quillon::WithSlash(folder);
+    if (!quillon::WriteFileAtomic(dir + "contents.html", ContentsPage(games, pages)) ||
+        !quillon::WriteFileAtomic(dir + "howtoplay.html", HowToPlayPage(games))) {
+        std::cerr << "gamesdat: cannot write the help pages into " << folder << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 static int Dump(const std::string& path, int only) {
     auto text = quillon::ReadWholeFile(path);
     if (!text) {
@@ -73,6 +107,8 @@ int main(int argc, char** argv) {
         return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     if (args.size() >= 2 && args[0] == "hints")
         return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()), true);
+    if (args.size() >= 2 && args[0] == "help")
+        return Help(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
     if ((args.size() == 2 || args.size() == 3) && args[0] == "dump") {
         int only = -1;
         if (args.size() == 3) {

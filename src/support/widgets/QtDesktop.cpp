@@ -23,6 +23,7 @@ QMessageBox::Icon IconOf(BoxKind kind) {
     case BoxKind::Error:
         return QMessageBox::Critical;
     case BoxKind::Question:
+    case BoxKind::Confirmation:
         return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
@@ -60,23 +61,28 @@ bool C_TAdviceWindow::DontShowAgain() const {
 }
 
 bool QtDesktop::MessageBox(BoxKind kind, const std::string& caption, const std::string& text) {
-    QMessageBox box(IconOf(kind), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::NoButton, parent_);
+    QMessageBox box(IconOf(kind), QString::fromStdString(caption),
+                    QString::fromStdString(WithLineFeeds(text)), QMessageBox::NoButton, parent_);
     box.setTextFormat(Qt::PlainText);
     if (kind == BoxKind::Question) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+    } else if (kind == BoxKind::Confirmation) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
     ApplyFontFallback(&box);
     int answer = box.exec();
-    return kind == BoxKind::Question ? answer == QMessageBox::Yes : true;
+    if (kind == BoxKind::Question)
+        return answer == QMessageBox::Yes;
+    return kind == BoxKind::Confirmation ? answer == QMessageBox::Ok : true;
 }
 
 bool QtDesktop::AdviceBox(const std::string& text, int page) {
     QPixmap picture = advicePicture ? advicePicture(page) : QPixmap();
-    C_TAdviceWindow window(QString::fromStdString(text), picture, parent_);
+    C_TAdviceWindow window(QString::fromStdString(WithLineFeeds(text)), picture, parent_);
     window.exec();
     return window.DontShowAgain();
 }
