@@ -8,6 +8,7 @@
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
 #include "engine/TableView.h"
+#include "engine/Undo.h"
 #include "model/Cards.h"
 
 #include <algorithm>
@@ -473,6 +474,7 @@ void OtherPilePress(Session& s, const HitResult& hit) {
 } // namespace
 
 void OnTablePress(Session& s, int button, int shift, int x, int y) {
+    const PlayerAction action(s, InputKind::Press);
     TableView& view = View(s);
     view.HideHintPanels();
     if (!s.Flag(GameInPlay) || s.Game.DragCard != 0)
@@ -545,6 +547,7 @@ void OnTableMove(Session& s, int x, int y) {
 }
 
 void OnTableDoubleClick(Session& s) {
+    const PlayerAction action(s, InputKind::Press);
     if (!s.Flag(GameInPlay) || s.Game.DragCard != 0)
         return;
     const HitResult hit = HitTest(s, s.Game.PressX, s.Game.PressY, false);
@@ -589,6 +592,7 @@ void OnTableDoubleClick(Session& s) {
 }
 
 void OnTableKey(Session& s, char character) {
+    const PlayerAction action(s);
     View(s).HideHintPanels();
     if (character == ' ') {
         int px = 0, py = 0;
