@@ -117,12 +117,12 @@ EOF
 TABLE_H=$((WIN_H - TABLE_TOP))
 
 # The first move of a winning line, and where its card is pressed and let go.
-"$CLI" solve 103 "$CODE" 300000 | head -1 >"$WORK/move.txt" || true
-[ -s "$WORK/move.txt" ] || "$CLI" moves 103 "$CODE" | head -1 | awk '{ print $2, $4 }' >"$WORK/move.txt"
+"$CLI" solve 103 "$CODE" 300000 >"$WORK/moves.txt" || fail "no winning line found for deal $CODE"
+head -1 "$WORK/moves.txt" >"$WORK/move.txt"
 say "move: $(cat "$WORK/move.txt")"
 "$CLI" drags 103 "$CODE" B "$TABLE_W" "$TABLE_H" "$WIN_H" "$SCREEN_W" "$SCREEN_H" <"$WORK/move.txt" \
-    | head -1 >"$WORK/drag.txt"
-read -r X1 Y1 X2 Y2 <"$WORK/drag.txt"
+    >"$WORK/drags.txt" || fail "the move does not replay"
+read -r X1 Y1 X2 Y2 <"$WORK/drags.txt"
 
 shot 1-dealt
 table_pixels "$WORK/dealt.rgb"
