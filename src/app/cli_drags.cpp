@@ -8,6 +8,7 @@
 #include "app/CliCommand.h"
 #include "app/CliPlay.h"
 #include "app/CliSession.h"
+#include "engine/Solver.h"
 
 #include "model/Session.h"
 #include "table/PileLayout.h"
@@ -54,13 +55,13 @@ int Drags(const std::vector<std::string>& args) {
             continue;
         ++number;
         const quillon::cli::DragPoints p = quillon::cli::DragPointsFor(s, card, to);
-        if (!quillon::cli::DropOnNamedPile(s, card, to)) {
+        if (!quillon::DropOnNamedPile(s, card, to)) {
             std::cerr << "quillon-cli drags: move " << number << " (" << line << ") is refused\n";
             return 1;
         }
         std::cout << p.fromX << " " << p.fromY << " " << p.toX << " " << p.toY << "\n";
     }
-    std::cout << (quillon::cli::HandGameWon(s) ? "won" : "not won") << "\n";
+    std::cout << (quillon::SearchGameWon(s) ? "won" : "not won") << "\n";
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "app/CliCommand.h"
 #include "app/CliPlay.h"
 #include "app/CliSession.h"
+#include "engine/Solver.h"
 
 #include "model/Cards.h"
 #include "model/Session.h"
@@ -25,8 +26,8 @@ int Solve(const std::vector<std::string>& args) {
     if (!quillon::cli::DealFromArgs(s, "solve", args[0], args[1]))
         return 2;
     quillon::cli::PrepareHandPlay(s);
-    std::vector<quillon::cli::HandMove> moves;
-    if (!quillon::cli::FindWinningMoves(s, static_cast<long>(budget), moves)) {
+    std::vector<quillon::SolverMove> moves;
+    if (!quillon::FindWinningMoves(s, static_cast<long>(budget), moves)) {
         std::cerr << "quillon-cli solve: no win found within " << budget << " positions\n";
         return 1;
     }

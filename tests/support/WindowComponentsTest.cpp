@@ -2,6 +2,7 @@
 #include "support/widgets/C_FullScreen.h"
 #include "support/widgets/C_Label_Link.h"
 #include "support/widgets/C_ShadowedHintWindow.h"
+#include "support/widgets/InputSwallower.h"
 
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -284,3 +285,72 @@ TEST(ShadowedHint, InstalledForTheWholeApplication) {
 }
 
 } // namespace
+
+// ---- swallowing input ----
+
+namespace {
+// Counts the presses that reach it.
+struct PressCounter : QWidget {
+    int keys = 0, presses = 0, releases = 0, moves = 0;
+    void keyPressEvent(QKeyEvent*) override { ++keys; }
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void mouseReleaseEvent(QMouseEvent*) override { ++releases; }
+    void mouseMoveEvent(QMouseEvent*) override { ++moves; }
+};
+
+void SendInput(QWidget& w) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(&w, &key);
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w.mapToGlobal(at), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w.mapToGlobal(at), Qt::RightButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&w, &release);
+    QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+}
+} // namespace
+
+TEST(InputSwallower, NestedSwitchingDiscardsPressesUntilTheLastOff) {
+    PressCounter w;
+    w.setMouseTracking(true);
+    w.resize(50, 50);
+    w.show();
+    InputSwallower& swallower = InputSwallower::Instance();
+    ASSERT_FALSE(swallower.Active());
+    {
+        SwallowedInput outer;
+        swallower.Swallow(true); // a removal inside a deal
+        SendInput(w);
+        swallower.Swallow(false);
+        EXPECT_TRUE(swallower.Active()) << "the outer switch keeps input swallowed";
+        SendInput(w);
+    }
+    EXPECT_FALSE(swallower.Active());
+    EXPECT_EQ(w.keys + w.presses + w.releases, 0) << "no key or button press got through";
+    EXPECT_EQ(w.moves, 2) << "pointer moves are not player input to swallow";
+    swallower.Swallow(false); // unmatched: harmless
+    SendInput(w);
+    EXPECT_EQ(w.keys, 1);
+    EXPECT_EQ(w.presses, 1);
+    EXPECT_EQ(w.releases, 1);
+}
+
+// Qt's shortcut map fires a menu shortcut only when the focus widget leaves the override event
+// unaccepted; swallowing accepts it, so F2 cannot start a new deal in the middle of one.
+TEST(InputSwallower, AcceptsShortcutOverridesWhileOn) {
+    QWidget w;
+    auto overridden = [&] {
+        QKeyEvent over(QEvent::ShortcutOverride, Qt::Key_F2, Qt::NoModifier);
+        over.ignore();
+        QApplication::sendEvent(&w, &over);
+        return over.isAccepted();
+    };
+    {
+        SwallowedInput swallowed;
+        EXPECT_TRUE(overridden());
+    }
+    EXPECT_FALSE(overridden());
+}
