@@ -7,6 +7,7 @@
 #include "engine/MoveLegality.h"
 #include "engine/Stock.h"
 #include "engine/TableView.h"
+#include "engine/Undo.h"
 #include "model/CardRemoval.h"
 
 #include <algorithm>
@@ -18,12 +19,6 @@ namespace {
 
 int Family(const Session& s) {
     return s.Attr(attr::Family);
-}
-
-// Selection games keep the current selection on the first foundation; the history does not.
-bool SelectionGame(const Session& s) {
-    int f = Family(s);
-    return s.Attr(41) != 0 || f == 3 || f == 4 || f == 67;
 }
 
 // The pile number written after a target's prefix: one or two digits.
@@ -295,6 +290,11 @@ RemovedFrom RemoveCard(Session& s, int card, bool leaveSlot) {
     return {taken.kind, std::move(taken.pile)};
 }
 
+bool SelectionGame(const Session& s) {
+    const int f = Family(s);
+    return s.Attr(41) != 0 || f == 3 || f == 4 || f == 67;
+}
+
 void RecordStep(Session& s) {
     s.History.RecordStep(s.Piles, SelectionGame(s));
 }
@@ -557,6 +557,7 @@ void PutBackDragged(Session& s) {
 }
 
 void OnTableRelease(Session& s, int, int) {
+    const PlayerAction action(s, InputKind::Release);
     TableView& view = View(s);
     view.SetBusyCursor(false);
     // A covered card shown whole since the press goes back under the cards that cover it.

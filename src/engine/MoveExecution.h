@@ -39,6 +39,8 @@ bool ExecuteMove(Session& s, int card, const std::string& target);
 
 // History: a step of the current table, event codes, merging the last steps, the redo side.
 void RecordStep(Session& s);
+// Selection games keep the current selection on the first foundation; the history does not.
+bool SelectionGame(const Session& s);
 void LogEvent(Session& s, int code);
 int CountEvents(const Session& s, int code);
 void MergeSteps(Session& s, int n);

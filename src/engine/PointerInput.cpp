@@ -9,6 +9,7 @@
 #include "engine/PickUp.h"
 #include "engine/Stock.h"
 #include "engine/TableView.h"
+#include "engine/Undo.h"
 #include "model/Cards.h"
 
 #include <algorithm>
@@ -474,6 +475,7 @@ void OtherPilePress(Session& s, const HitResult& hit) {
 } // namespace
 
 void OnTablePress(Session& s, int button, int shift, int x, int y) {
+    const PlayerAction action(s, InputKind::Press);
     TableView& view = View(s);
     view.HideHintPanels();
     if (!s.Flag(GameInPlay) || s.Game.DragCard != 0)
@@ -550,6 +552,7 @@ void OnTableMove(Session& s, int x, int y) {
 }
 
 void OnTableDoubleClick(Session& s) {
+    const PlayerAction action(s, InputKind::Press);
     if (!s.Flag(GameInPlay) || s.Game.DragCard != 0)
         return;
     const HitResult hit = HitTest(s, s.Game.PressX, s.Game.PressY, false);
@@ -594,6 +597,7 @@ void OnTableDoubleClick(Session& s) {
 }
 
 void OnTableKey(Session& s, char character) {
+    const PlayerAction action(s);
     View(s).HideHintPanels();
     if (character == ' ') {
         int px = 0, py = 0;

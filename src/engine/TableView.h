@@ -62,6 +62,9 @@ public:
 
     // --- Piles and cards ---
     virtual void RedrawPile(std::string_view pile, Surface where) = 0;
+    // Clears the cards the pile shows now down to the empty table (no empty-pile mark either), so
+    // that the pile can be drawn afresh as a whole repaint would draw it.
+    virtual void ClearPile(std::string_view pile) { (void)pile; }
     // Draws one card face (or the back of a face-down card) at (x, y); `tableauPile` is the
     // 0-based tableau pile it belongs to, -1 for none.
     virtual void DrawCard(int card, int x, int y, Surface where, int tableauPile) = 0;

@@ -81,6 +81,7 @@ struct PileLists {
     std::array<std::string, kReserveCount> ReservePiles;
 
     void Clear();
+    bool operator==(const PileLists&) const = default;
     // Calls `visit` with every pile's content: stock group, foundations, tableau, reserves.
     template <class Visit>
     void ForEach(Visit&& visit) const {

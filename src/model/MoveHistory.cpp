@@ -2,6 +2,9 @@
 
 #include "model/ParamString.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quillon {
 
 void HistorySide::Clear() {
@@ -22,6 +25,7 @@ void MoveHistory::RecordStep(const PileLists& piles, bool selectionGame) {
     for (const auto& p : piles.ReservePiles)
         Undo.Reserves.push_back(p);
     Undo.Events += ",";
+    ++Recorded;
 }
 
 namespace {
@@ -79,6 +83,39 @@ void MoveHistory::MergeSteps(int n) {
 void MoveHistory::Clear() {
     Undo.Clear();
     Redo.Clear();
+    Actions.clear();
+    Undone.clear();
+    ++Generation;
+}
+
+namespace {
+
+// Moves the lines of the last `count` steps (of `per` lines each) from one list to the end of
+// another, in their order.
+void MoveLines(std::vector<std::string>& from, std::vector<std::string>& to, int count, int per) {
+    const size_t n = std::min(from.size(), static_cast<size_t>(count) * static_cast<size_t>(per));
+    const auto first = from.end() - static_cast<std::ptrdiff_t>(n);
+    to.insert(to.end(), std::make_move_iterator(first), std::make_move_iterator(from.end()));
+    from.erase(first, from.end());
+}
+
+void MoveSteps(HistorySide& from, HistorySide& to, int count) {
+    MoveLines(from.Stock, to.Stock, count, kStockPileCount);
+    MoveLines(from.Foundations, to.Foundations, count, kFoundationCount);
+    MoveLines(from.Tableau, to.Tableau, count, kTableauCount);
+    MoveLines(from.Reserves, to.Reserves, count, kReserveCount);
+}
+
+} // namespace
+
+int MoveHistory::MoveTailToRedo(int steps) {
+    const int count = std::max(0, Undo.Steps() - std::max(0, steps));
+    MoveSteps(Undo, Redo, count);
+    return count;
+}
+
+void MoveHistory::MoveRedoTailBack(int count) {
+    MoveSteps(Redo, Undo, std::clamp(count, 0, Redo.Steps()));
 }
 
 std::vector<std::string> MoveHistory::StepLines(int k) const {

@@ -7,6 +7,7 @@
 
 #include "model/Cards.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,53 @@ struct HistorySide {
     void Clear();
 };
 
+// The whole table at one moment, beyond what a history step keeps: every pile (the selection of
+// the selection games included), every card's face, the score and the counters of the game in
+// progress that a move changes.
+struct TableState {
+    PileLists Piles;
+    std::string Faces; // '1' face up, '0' face down, for the cards 1..212 in order
+    std::string Score; // the score field of the parameter string
+    std::int16_t MovesMade = 0, RedealCount = 0, CardsTurnedBack = 0, OnceUsed = 0;
+    std::int32_t DealCount = 0;
+
+    bool operator==(const TableState&) const = default;
+};
+
+// One player action that can be taken back: the table before it and where the history stood.
+struct UndoableAction {
+    TableState Before;
+    int Steps = 0;      // steps of the undo side before the action
+    std::string Events; // the event log before the action
+};
+
+// An action taken back: what it had left on the table and in the event log; the steps it had
+// recorded wait at the end of the redo side.
+struct UndoneAction {
+    UndoableAction Action;
+    TableState After;
+    std::string EventsAfter;
+    int TailSteps = 0;
+};
+
 class MoveHistory {
 public:
     HistorySide Undo;
     HistorySide Redo;
+
+    // The player's actions that can be taken back, oldest first, and those taken back that can be
+    // replayed, the most recently taken back last.
+    std::vector<UndoableAction> Actions;
+    std::vector<UndoneAction> Undone;
+    // Steps recorded so far (merging never lowers it): an action made a move when it grew.
+    long Recorded = 0;
+    // Raised each time the history is emptied, so that an action spanning a new deal is dropped.
+    int Generation = 0;
+    // Player actions in progress (an action inside another counts with the outer one).
+    int ActionDepth = 0;
+    // The last action is a press that moved something, and the release that ends its click has
+    // not come yet.
+    bool PressStepOpen = false;
 
     // Appends one step holding the piles as they are now, and an empty event entry. In selection
     // games the first foundation holds the current selection and is stored empty.
@@ -44,10 +88,18 @@ public:
     // the later code, so the step just recorded is taken back together with the one before it.
     // Stops when fewer than two steps are left, so the oldest step is never lost.
     void MergeSteps(int n);
-    // Empties the redo side.
-    void ClearRedo() { Redo.Clear(); }
-    // Empties both sides (a new deal).
+    // Empties the redo side: nothing taken back can be replayed any more.
+    void ClearRedo() {
+        Redo.Clear();
+        Undone.clear();
+    }
+    // Empties both sides and forgets every action (a new deal).
     void Clear();
+    // Moves the steps after the first `steps` of the undo side to the end of the redo side, in
+    // their order; returns how many moved. The event log is left alone.
+    int MoveTailToRedo(int steps);
+    // Moves the last `count` steps of the redo side back to the end of the undo side.
+    void MoveRedoTailBack(int count);
 
     int Steps() const { return Undo.Steps(); }
     // The 71 lines of step k (0-based) of the undo side in their order; empty when there is no

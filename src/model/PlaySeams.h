@@ -45,6 +45,9 @@ struct PlaySeams {
     // The open-game dialog, when showing, refreshes its statistics of this game.
     std::function<void(Session&)> RefreshOpenGameStatistics;
 
+    // What can be taken back or replayed may have changed (the window's Undo and Redo commands).
+    std::function<void(Session&)> UndoStateChanged;
+
     // The winning animation with the configured pattern and time.
     std::function<void(Session&)> WinningAnimation;
 

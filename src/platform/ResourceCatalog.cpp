@@ -12,9 +12,9 @@ const char* const kTreeFamilies[27] = {
     "PUZZLE",      "QUEENOFITALY", "ROW",          "SIMPLEGAMES",  "SIRTOMMY",          "SLYFOX",
     "SPIDER",      "STRIPPEDDECK", "YUKON"};
 
-const char* const kWaveNames[16] = {"About",  "New",      "Shuffle", "Stock",   "Tableau", "Foundation",
+const char* const kWaveNames[18] = {"About",  "New",      "Shuffle", "Stock",   "Tableau", "Foundation",
                                     "Eddy",   "Autoplay", "Pairing", "Face_up", "card_up", "card_down",
-                                    "Redeal", "Red_no_a", "Won",     "Splash"};
+                                    "Redeal", "Red_no_a", "Won",     "Splash",  "Undo",    "Redo"};
 
 const char* const kCursorNames[12] = {"CUR_ARROW1A",      "CUR_ARROW2A",     "CUR_RIGHT_HAND1A",
                                       "CUR_RIGHT_HAND2A", "CUR_LEFT_HAND1A", "CUR_LEFT_HAND2A",

@@ -41,7 +41,7 @@ const std::vector<int>& RequiredStrings();
 
 // Name lists used by the builder to give each group its look.
 extern const char* const kTreeFamilies[27];
-extern const char* const kWaveNames[16];
+extern const char* const kWaveNames[18];
 extern const char* const kCursorNames[12];
 // Suffixes of the empty-pile marks ("_WASTE", "004", ...), every one drawn for every size.
 const std::vector<std::string>& MarkSuffixes();

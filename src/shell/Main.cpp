@@ -5,6 +5,7 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/Undo.h"
 #include "engine/WinningAnimation.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
@@ -48,7 +49,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -148,7 +148,10 @@ public:
     bool ConfirmQuit() override { return quillon::ConfirmQuit(w_.s); }
     bool EndGame() override { return quillon::EndGame(w_.s); }
     // Each deal starts with an empty history: undo never reaches into the previous game.
-    void ClearHistory() override { w_.s.History.Clear(); }
+    void ClearHistory() override {
+        w_.s.History.Clear();
+        w_.ShowUndoState();
+    }
     void RunGameEndTest() override { EndGameAtDeal(w_.s); }
     void PlayerChanged() override { StorePlayerChange(w_.s); }
     // The random background, card set and back of the deal; the deal's drawing paints them.
@@ -245,6 +248,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     InstallEngine(s);
     InstallStatistics(s);
     s.Play.WinningAnimation = [](Session& session) { WinningAnimation(session); };
+    s.Play.UndoStateChanged = [this](Session&) { ShowUndoState(); };
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -374,8 +378,8 @@ void TfrmMain::BuildMenu() {
     file->addSeparator();
     add(file, "mnuExit", "E&xit", {}, [this] { close(); });
     QMenu* game = menuBar()->addMenu("&Game");
-    add(game, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { NotAvailable(); });
-    add(game, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { NotAvailable(); });
+    add(game, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoCommand(false); });
+    add(game, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { UndoCommand(true); });
     game->addSeparator();
     QAction* autoplay = add(game, "mnuAutoplay", "Auto&play", QKeySequence(Qt::Key_F7), nullptr);
     autoplay->setCheckable(true);
@@ -504,7 +508,7 @@ void TfrmMain::BuildToolbars() {
             else if (what == "Open")
                 connect(a, &QAction::triggered, this, [this] { OpenGameCommand(); });
             else if (what == "Undo" || what == "Redo")
-                connect(a, &QAction::triggered, this, [this] { NotAvailable(); });
+                connect(a, &QAction::triggered, this, [this, redo = what == "Redo"] { UndoCommand(redo); });
             else if (what == "Autoplay") {
                 a->setCheckable(true);
                 connect(a, &QAction::triggered, this, [this] {
@@ -960,7 +964,11 @@ void TfrmMain::AutoplayCommand() {
     QAction* item = Action("mnuAutoplay");
     s.AutoplayMenu.Ticked = !item->isChecked();
     s.AutoplayMenu.Enabled = item->isEnabled();
-    quillon::AutoplayCommand(s);
+    {
+        // The cards autoplay moves now are one step to take back.
+        const PlayerAction action(s);
+        quillon::AutoplayCommand(s);
+    }
     ShowAutoplayState();
 }
 
@@ -970,30 +978,31 @@ void TfrmMain::ShowAutoplayState() {
     Action("tbAutoplay_Large")->setChecked(s.AutoplayMenu.ButtonsDown);
 }
 
-void TfrmMain::NotAvailable() {
-    C_TAdvancedForm notice(this);
-    notice.setObjectName("frmNotAvailable");
-    notice.setWindowTitle("Not available");
-    auto* column = new QVBoxLayout(&notice);
-    column->addWidget(new QLabel("This command is not available in this edition.", &notice));
-    auto* close = new QPushButton("Close", &notice);
-    column->addWidget(close, 0, Qt::AlignHCenter);
-    connect(close, &QPushButton::clicked, &notice, &QDialog::accept);
-    notice.exec();
+void TfrmMain::UndoCommand(bool redo) {
+    view_->HideDragImage();
+    if (redo ? RedoAction(s) : UndoAction(s))
+        UpdateScrollBar();
+}
+
+void TfrmMain::ShowUndoState() {
+    const bool undoOn = gameCommandsOn_ && CanUndo(s), redoOn = gameCommandsOn_ && CanRedo(s);
+    for (const char* name : {"tbUndo_Small", "tbUndo_Large", "mnuUndo"})
+        if (QAction* a = Action(name))
+            a->setEnabled(undoOn);
+    for (const char* name : {"tbRedo_Small", "tbRedo_Large", "mnuRedo"})
+        if (QAction* a = Action(name))
+            a->setEnabled(redoOn);
 }
 
 void TfrmMain::EnableGameCommands(bool on) {
-    const bool undoOn = on && s.Params.ReadParam(kParamUndo, 1) != "2";
-    for (const char* name :
-         {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large", "tbAutoplay_Small",
-          "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules", "mnuTutorSuggestMove"})
+    gameCommandsOn_ = on;
+    for (const char* name : {"tbNew_Small", "tbNew_Large", "tbRules_Small", "tbRules_Large",
+                             "tbAutoplay_Small", "tbAutoplay_Large", "mnuAutoplay", "mnuNew", "mnuRules",
+                             "mnuTutorSuggestMove"})
         if (QAction* a = Action(name))
             a->setEnabled(on);
     s.AutoplayMenu.Enabled = on;
-    for (const char* name :
-         {"tbUndo_Small", "tbUndo_Large", "tbRedo_Small", "tbRedo_Large", "mnuUndo", "mnuRedo"})
-        if (QAction* a = Action(name))
-            a->setEnabled(undoOn);
+    ShowUndoState();
 }
 
 void TfrmMain::TableResized(int w, int h) {

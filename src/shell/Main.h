@@ -70,7 +70,10 @@ public:
     void AutoplayCommand();
     // The autoplay tick and the two toolbar buttons as the session holds them.
     void ShowAutoplayState();
-    void NotAvailable();
+    // Undo (Ctrl+Z) or, with `redo`, Redo (Ctrl+Y): the last action taken back or replayed.
+    void UndoCommand(bool redo);
+    // The undo and redo items and buttons enabled while there is something to take back or replay.
+    void ShowUndoState();
     void EnableGameCommands(bool on);
     // Lays the current game out for the table's client area and repaints the whole table.
     void RedrawTable();
@@ -193,6 +196,7 @@ private:
     bool carrying_ = false;
     TsbStatusBar* sbStatusBar_ = nullptr;
     std::unique_ptr<MoveHintCommand> moveHint_;
+    bool gameCommandsOn_ = false;
 };
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "table/QtTableView.h"
 
 #include "table/ImageResources.h"
+#include "table/PileLayout.h"
 
 #include "engine/CardPlaces.h"
 #include "model/Cards.h"
@@ -320,6 +321,60 @@ void QtTableView::RedrawPile(std::string_view pile, Surface where) {
         d_.RedrawPileChange(it->second, *content, pile);
     d_.DrawPile(pile, Target(where));
     drawn_[std::string(pile)] = *content;
+    if (auto cleared = cleared_.find(pile); cleared != cleared_.end() && where != Surface::TableImage) {
+        Show(cleared->second);
+        cleared_.erase(cleared);
+    }
+}
+
+namespace {
+
+// The area a pile's cards cover on the window, its empty place included, with a small margin for
+// the edges of a stack; empty when the pile is not on the table.
+QRect PileArea(const Session& s, std::string_view pile) {
+    int x = 0, y = 0;
+    const std::string* content = s.Piles.Find(pile);
+    if (!content || !PilePosition(s, pile, x, y))
+        return {};
+    const int w = s.Metrics.CardWidth, h = s.Metrics.CardHeight, index = std::max(0, PileNumber(pile) - 1);
+    QRect area(x, y, w, h);
+    for (int skip = 0; skip < PileSize(*content); ++skip)
+        area |= QRect(PileCardX(s, pile, skip, false, index), PileCardY(s, pile, skip, false), w, h);
+    return area.adjusted(-4, -4, 4, 4);
+}
+
+} // namespace
+
+void QtTableView::ClearPile(std::string_view pile) {
+    const QRect area = PileArea(s_, pile);
+    if (area.isEmpty() || d_.TableImage.isNull())
+        return;
+    const QRect onTable = area.translated(0, Scroll());
+    {
+        QPainter p(&d_.TableImage);
+        p.drawImage(onTable.topLeft(), d_.BackgroundImage, onTable);
+    }
+    drawn_[std::string(pile)].clear();
+    // A stack goes back to the place the layout gave it, so that it is drawn again with its depth.
+    const int kind = PileKind(pile);
+    if (kind == kStockKind || kind == kWasteKind) {
+        const size_t slot = kind == kStockKind ? 0 : 1;
+        s_.Game.StockX[slot] = s_.Game.StockHomePos[slot].X;
+        s_.Game.StockY[slot] = s_.Game.StockHomePos[slot].Y;
+    } else if (kind == kFoundationKind) {
+        const size_t k = static_cast<size_t>(std::clamp(PileNumber(pile) - 1, 0, kFoundationCount - 1));
+        s_.Game.FoundationX[k] = s_.Game.FoundationHomePos[k].X;
+        s_.Game.FoundationY[k] = s_.Game.FoundationHomePos[k].Y;
+    }
+    // A pile the cleared margin reached into is drawn again.
+    for (const std::string& other : AllPiles())
+        if (other != pile && PileArea(s_, other).intersects(area)) {
+            d_.DrawPile(other, DrawTarget::Table);
+            drawn_[other] = *s_.Piles.Find(other);
+        }
+    // The window shows the cleared area with the pile's new cards, once they are drawn.
+    RestoreWindow(area);
+    cleared_[std::string(pile)] |= area;
 }
 
 void QtTableView::DrawCard(int card, int x, int y, Surface where, int tableauPile) {
@@ -343,7 +398,7 @@ void QtTableView::DrawFoundationHighlight(int foundation) {
 }
 
 void QtTableView::RedrawTable() {
-    drawn_.clear();
+    ForgetPiles();
     shown_ = QRect();
     d_.PaintBackground();
     d_.PaintTable();

@@ -29,7 +29,10 @@ public:
     // Takes the drag picture off the window (after the release): the table shows through again.
     void HideDragImage();
     // Forgets what each pile showed (a new deal or a repainted table).
-    void ForgetPiles() { drawn_.clear(); }
+    void ForgetPiles() {
+        drawn_.clear();
+        cleared_.clear();
+    }
     const QImage& DragImage() const { return drag_; }
     QRect DragShown() const { return shown_; }
     // Where the drag picture's shadow stands on the window; empty when none is shown.
@@ -53,6 +56,7 @@ public:
     void DropDragImage(int x, int y) override;
     void LiftCard(int card) override;
     void RedrawPile(std::string_view pile, Surface where) override;
+    void ClearPile(std::string_view pile) override;
     void DrawCard(int card, int x, int y, Surface where, int tableauPile) override;
     void InvertCard(int x, int y) override;
     void DrawEmptyStockMarker() override;
@@ -110,6 +114,8 @@ private:
     QRect shown_;    // where the drag picture stands on the window; empty when not shown
     QRegion shadow_; // where its shadow stands on the window
     std::map<std::string, std::string, std::less<>> drawn_;
+    // Areas cleared for piles about to be drawn afresh, shown on the window with their new cards.
+    std::map<std::string, QRect, std::less<>> cleared_;
     std::unique_ptr<QObject> stopWatcher_;
 };
 

@@ -112,5 +112,53 @@ TEST(MoveHistory, ClearRedoLeavesTheUndoSide) {
     EXPECT_TRUE(h.Undo.Events.empty());
 }
 
+TEST(MoveHistory, StepsTakenBackGoToTheRedoSideAndReturnInTheirOrder) {
+    MoveHistory h;
+    std::vector<std::vector<std::string>> steps;
+    for (int k = 0; k < 4; ++k) {
+        PileLists p = Numbered();
+        p.StockPiles[0] = "step" + std::to_string(k);
+        p.TableauPiles[39] = "last" + std::to_string(k);
+        h.RecordStep(p, false);
+        steps.push_back(h.StepLines(k));
+    }
+    EXPECT_EQ(h.Recorded, 4);
+    // Two actions taken back, the later one first.
+    EXPECT_EQ(h.MoveTailToRedo(3), 1);
+    EXPECT_EQ(h.MoveTailToRedo(1), 2);
+    EXPECT_EQ(h.Steps(), 1);
+    EXPECT_EQ(h.Redo.Steps(), 3);
+    EXPECT_EQ(h.MoveTailToRedo(5), 0) << "nothing beyond the end";
+    // Replayed in the opposite order: the history is as it was, line for line.
+    h.MoveRedoTailBack(2);
+    h.MoveRedoTailBack(1);
+    ASSERT_EQ(h.Steps(), 4);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(h.StepLines(k), steps[static_cast<size_t>(k)]) << k;
+    EXPECT_EQ(h.Redo.Steps(), 0);
+    h.MoveRedoTailBack(9);
+    EXPECT_EQ(h.Steps(), 4) << "an empty redo side gives nothing back";
+    // Merging takes steps away but never lowers the count of steps recorded.
+    h.MergeSteps(2);
+    EXPECT_EQ(h.Recorded, 4);
+}
+
+TEST(MoveHistory, ANewDealForgetsEveryActionAndANewMoveWhatWasTakenBack) {
+    MoveHistory h;
+    h.RecordStep(Numbered(), false);
+    h.Actions.resize(2);
+    h.Undone.resize(1);
+    const int generation = h.Generation;
+    h.ClearRedo();
+    EXPECT_TRUE(h.Undone.empty());
+    EXPECT_EQ(h.Actions.size(), 2u);
+    EXPECT_EQ(h.Generation, generation);
+    h.Undone.resize(1);
+    h.Clear();
+    EXPECT_TRUE(h.Actions.empty());
+    EXPECT_TRUE(h.Undone.empty());
+    EXPECT_NE(h.Generation, generation);
+}
+
 } // namespace
 } // namespace quillon

@@ -398,7 +398,8 @@ TEST_F(MainWindowTest, UndoStaysOffWhenTheSettingSaysSo) {
     EXPECT_TRUE(window->Action("mnuNew")->isEnabled());
     s.Params.WriteParam(137, 1, "1");
     window->EnableGameCommands(true);
-    EXPECT_TRUE(window->Action("mnuUndo")->isEnabled());
+    EXPECT_FALSE(window->Action("mnuUndo")->isEnabled()) << "nothing to take back yet";
+    EXPECT_TRUE(window->Action("mnuNew")->isEnabled());
     window->EnableGameCommands(false);
     EXPECT_FALSE(window->Action("mnuUndo")->isEnabled());
     EXPECT_FALSE(window->Action("mnuRules")->isEnabled());

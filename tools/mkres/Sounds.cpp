@@ -169,6 +169,15 @@ std::string SynthesiseWave(const std::string& name) {
         Snap(b, 0.3, 0.6, 0.5, 700);
         return Wave(b);
     }
+    // Taking a move back: a short swish and a soft falling pair of notes; replaying it: rising.
+    if (name == "Undo" || name == "Redo") {
+        const bool back = name == "Undo";
+        Buffer b(0.3);
+        Swish(b, 0.0, 0.14, 0.5);
+        Bell(b, 0.04, back ? 880.0 : 659.25, 0.25, 12);
+        Bell(b, 0.12, back ? 659.25 : 880.0, 0.25, 12);
+        return Wave(b);
+    }
     if (name == "Autoplay") {
         Buffer b(0.22);
         Swish(b, 0.0, 0.12, 0.6);
