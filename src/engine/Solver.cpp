@@ -7,6 +7,7 @@
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
+#include "engine/SelectionSearch.h"
 #include "model/Cards.h"
 #include "model/Session.h"
 
@@ -155,6 +156,9 @@ bool SearchGameWon(const Session& s) {
 }
 
 bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
+    // Games played by pressing cards search their own moves: groups of cards and the stock.
+    if (PlaysBySelection(s))
+        return FindSelectionWin(s, budget, moves);
     struct Node {
         std::string snapshot;
         int parent;

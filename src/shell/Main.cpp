@@ -5,6 +5,7 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/SelectionGames.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
 #include "model/GameDefinitions.h"
@@ -803,6 +804,8 @@ void TfrmMain::OpenGameCommand() {
     s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, player);
     if (chosen)
         OpenGame(s, number, name, chosenPlayer, seams_.get());
+    else if (s.Flag(GameInPlay))
+        RedrawTable(); // the game goes on: its table, with the selection marks, is shown again
 }
 
 // TEMPORARY stand-in for the open-game dialog: a plain list of the games of the game list. It is
@@ -948,6 +951,8 @@ void TfrmMain::RedrawTable() {
         tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
     }
     drawing_->RefreshWindow();
+    // The selected cards of a pairing game are shown inverted again on the fresh pictures.
+    RedrawSelectionMarks(s);
     UpdateScrollBar();
 }
 
