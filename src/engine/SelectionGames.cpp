@@ -229,14 +229,17 @@ SelectionVerdict JudgeSelection(const Session& s, const std::vector<int>& cards)
         const Counts c(cards, 11);
         bool ok =
             !(c.numbers > 0 && c.others > 0) && c.ranks[11] <= 1 && c.ranks[12] <= 1 && c.ranks[13] <= 1;
-        ok = ok && !(c.numbers > 0 && n > 2) && n <= 3;
+        ok = ok && !(c.numbers > 0 && n > 2) && n <= 3 && !(c.numbers == 2 && c.numberSum != 11);
         return Verdict(ok, (c.numbers == 2 && c.numberSum == 11) || (c.others == 3 && c.oneEach(11)));
     }
     case 1: {
         const Counts c(cards, 10);
         const int target = s.Attr(kAttrTarget);
         bool ok = !(c.numbers > 0 && c.others > 0) && c.distinctOthers(10) <= 1;
-        if (target == 10 && c.numbers > 0 && n > 2)
+        // Two number cards that miss the ten, or number cards past the fifteen, can never complete.
+        if (target == 10 && c.numbers > 0 && (n > 2 || (c.numbers == 2 && c.numberSum != 10)))
+            ok = false;
+        if (target == 15 && c.numberSum > 15)
             ok = false;
         bool done = (c.others == 4 && c.distinctOthers(10) == 1) ||
                     (target == 15 && c.numbers == n && c.numberSum == 15) ||
@@ -254,7 +257,8 @@ SelectionVerdict JudgeSelection(const Session& s, const std::vector<int>& cards)
     }
     case 24: {
         const Counts c(cards, 10);
-        bool ok = !(c.numbers > 0 && c.others > 0) && !(c.numbers > 0 && n > 2);
+        bool ok = !(c.numbers > 0 && c.others > 0) && !(c.numbers > 0 && n > 2) &&
+                  !(c.numbers == 2 && c.numberSum != 9);
         for (int r = 10; r <= 13; ++r)
             ok = ok && c.ranks[r] <= 1;
         return Verdict(ok, (c.numbers == 2 && c.numberSum == 9) || (c.others == 4 && c.oneEach(10)));
