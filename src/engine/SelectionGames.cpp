@@ -782,8 +782,9 @@ bool RemoveSelection(Session& s, bool faceDown) {
             }
         }
     }
-    // Rows that overlap (a pyramid) are drawn again in order so the lower rows stay on top.
-    if (fan == 4)
+    // Lifting a card clears its shadow strip over its neighbours, and rows may overlap (a
+    // pyramid): the piles are drawn again in order, so every card and the lower rows show whole.
+    if (moved)
         for (int i = 0; i < TableauInPlay(s); ++i)
             view.RedrawPile(PileName("Fila", i + 1), Surface::Both);
     if (family == 25 || family == 26)

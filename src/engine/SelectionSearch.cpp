@@ -49,8 +49,9 @@ std::string PileOf(const Session& s, int card) {
     return {};
 }
 
-// One press on a card, as the table hands it on.
-void PressCard(Session& s, int card) {
+} // namespace
+
+void PressSelectionCard(Session& s, int card) {
     const std::string pile = PileOf(s, card);
     if (pile == "Mazzo") {
         if (s.Attr(41) != 0)
@@ -62,13 +63,15 @@ void PressCard(Session& s, int card) {
     }
 }
 
-void PressStock(Session& s) {
+void PressSelectionStock(Session& s) {
     if (s.Attr(41) != 0)
         SelectionPress(s, kLeftButton, "Mazzo", s.TopCard("Mazzo"));
     else if (s.Play.StockClick)
         s.Play.StockClick(s);
     OnTableRelease(s, 0, 0);
 }
+
+namespace {
 
 // Everything a press can change, as one text.
 std::string Key(const Session& s) {
@@ -267,7 +270,7 @@ std::vector<SelectionAction> ListSelectionActions(Session& s) {
     TableView* view = s.view;
     s.view = nullptr;
     const std::string before = Key(s);
-    PressStock(s);
+    PressSelectionStock(s);
     if (Key(s) != before)
         out.push_back({});
     Restore(s, here);
@@ -279,11 +282,11 @@ std::vector<SelectionAction> ListSelectionActions(Session& s) {
 bool ApplySelectionAction(Session& s, const SelectionAction& action) {
     const std::string before = Key(s);
     if (action.cards.empty())
-        PressStock(s);
+        PressSelectionStock(s);
     for (int c : action.cards) {
         if (!s.Flag(GameInPlay))
             break;
-        PressCard(s, c);
+        PressSelectionCard(s, c);
     }
     return Key(s) != before;
 }
@@ -341,6 +344,9 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
         for (int c : a.cards)
             moves.push_back({c, "Select"});
     }
+    // The last pair of a memory game ends the game as it is turned up: no press looks at it.
+    if (Memory(s) && !path.empty() && path.back().cards.size() == 3)
+        moves.pop_back();
     return true;
 }
 

@@ -26,6 +26,11 @@ struct SelectionAction {
 // table), then the stock press when it would change anything.
 std::vector<SelectionAction> ListSelectionActions(Session& s);
 
+// One press on a card where it lies, and one on the stock (with its release), as the table hands
+// them on.
+void PressSelectionCard(Session& s, int card);
+void PressSelectionStock(Session& s);
+
 // Plays an action by its presses; true when the table changed.
 bool ApplySelectionAction(Session& s, const SelectionAction& action);
 

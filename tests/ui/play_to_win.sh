@@ -2,6 +2,7 @@
 # Plays FreeCell and then the sliding puzzle "Put-Them-In-Order (3x3 square)" to a win the way a
 # person does: on a virtual screen, with the mouse, through the program's own game list. FreeCell
 # is finished by autoplay: once only foundation moves are left, F7 switches it on.
+# QUILLON_UI_GAMES="219:Pairs (4 x 3);206:Fourteen Out" plays other games instead.
 #
 #   tests/ui/play_to_win.sh [PROGRAM_FOLDER] [SHOTS_FOLDER]
 #
@@ -247,7 +248,16 @@ CARD_SIZE=${QUILLON_UI_CARD_SIZE:-B}
 APP_PID=$!
 MAIN=$(wait_window '^Quillon 2003')
 say "main window $MAIN"
-play 103 FreeCell autoplay
-play 87 Put-Them
+if [ -n "${QUILLON_UI_GAMES:-}" ]; then
+    # Other games, as "NUMBER:NAME" separated by ";" (a game played by pressing cards gets its
+    # presses as drags that do not move).
+    IFS=';' read -ra CHOSEN <<<"$QUILLON_UI_GAMES"
+    for entry in "${CHOSEN[@]}"; do
+        play "${entry%%:*}" "${entry#*:}"
+    done
+else
+    play 103 FreeCell autoplay
+    play 87 Put-Them
+fi
 shot "end"
-say "both games won; screenshots in $SHOTS"
+say "every game won; screenshots in $SHOTS"
