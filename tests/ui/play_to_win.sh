@@ -152,6 +152,14 @@ EOF
 # argument a screenshot of that name is taken half-way, the card in the hand.
 drag() {
     local x1=$(($1 + WIN_X)) y1=$(($2 + WIN_Y + TABLE_TOP)) x2=$(($3 + WIN_X)) y2=$(($4 + WIN_Y + TABLE_TOP))
+    if [ "$x1" -eq "$x2" ] && [ "$y1" -eq "$y2" ]; then
+        # A press where the pointer is let go: a click (a move to where the pointer already is
+        # would wait for ever for the pointer to arrive).
+        xdotool mousemove "$x1" "$y1"
+        sleep 0.1
+        xdotool click 1
+        return
+    fi
     xdotool mousemove --sync "$x1" "$y1"
     sleep 0.05
     xdotool mousedown 1
@@ -236,6 +244,19 @@ play() {
         shot "game$game-before-autoplay"
         xdotool windowfocus --sync "$MAIN"
         xdotool key F7
+    fi
+    # A memory game shows its result first; it is closed as a person would, with its OK button.
+    local result
+    for _ in $(seq 50); do
+        result=$(xdotool search --onlyvisible --name '^Game Won$' 2>/dev/null | head -1) || true
+        [ -n "$result" ] && break
+        xdotool search --onlyvisible --name '^Open a game$' >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    if [ -n "${result:-}" ]; then
+        shot "result-$game"
+        xdotool windowactivate --sync "$result" 2>/dev/null || true
+        xdotool key Return
     fi
     # The win: the game list opens again by itself.
     wait_window '^Open a game$' >/dev/null
