@@ -8,7 +8,7 @@ QUILLON_PACKAGES=(
     qt6-base-dev
     libjpeg62-turbo-dev libzip-dev libsdl2-dev libtomlplusplus-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format
+    clang-format clang libclang-rt-14-dev unzip
     xvfb xauth xdotool imagemagick
     libxcb-damage0-dev
 )

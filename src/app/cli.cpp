@@ -4,6 +4,8 @@
 #include "app/CliCommand.h"
 
 #include <iostream>
+#include <ostream>
+#include <string>
 
 namespace quillon::cli {
 
@@ -14,16 +16,36 @@ std::map<std::string, CommandInfo>& Commands() {
 
 } // namespace quillon::cli
 
-static int Usage() {
-    std::cerr << "usage: quillon-cli COMMAND ARGS...\n";
+#ifndef QUILLON_VERSION
+#define QUILLON_VERSION "3.2"
+#endif
+
+static void PrintUsage(std::ostream& out) {
+    out << "usage: quillon-cli COMMAND ARGS...\n"
+           "       quillon-cli --help | --version\n"
+           "The headless companion of Quillon 2003: deals, moves, layouts and solutions of its games.\n"
+           "Commands:\n";
     for (const auto& [name, info] : quillon::cli::Commands())
-        std::cerr << "  " << name << " " << info.usage << "\n";
+        out << "  " << name << " " << info.usage << "\n";
+}
+
+static int Usage() {
+    PrintUsage(std::cerr);
     return 2;
 }
 
 int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::cout << "quillon-cli " QUILLON_VERSION "\n";
+        return 0;
+    }
     auto& commands = quillon::cli::Commands();
     auto it = commands.find(argv[1]);
     if (it == commands.end()) {

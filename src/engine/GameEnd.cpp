@@ -1,4 +1,5 @@
 #include "engine/GameEnd.h"
+#include "engine/LegalMoves.h"
 
 #include "engine/CardPlaces.h"
 #include "engine/MoveExecution.h"
@@ -687,6 +688,17 @@ bool EndGame(Session& s) {
         view.OpenGameChooser();
     }
     return won;
+}
+
+bool EndGameAtDeal(Session& s) {
+    if (!s.Flag(GameInPlay))
+        return false;
+    UpdateScore(s);
+    s.SetFlag(GameWon, WonTest(s));
+    if (!s.Flag(GameWon) && !ListLegalMoves(s).empty())
+        return false;
+    EndGame(s);
+    return true;
 }
 
 void InstallPlayHooks(Session& s) {

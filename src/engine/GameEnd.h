@@ -55,6 +55,11 @@ void ShowMemoryResult(Session& s, bool won);
 // Ends the game in progress; true when it was won. Without a game in play nothing happens.
 bool EndGame(Session& s);
 
+// The game-end test right after the deal, for games that can be lost at the deal: the score and
+// the won test are brought up to date, and a game that is won already or that deals without any
+// legal move ends at once (as won or as lost). True when the game ended.
+bool EndGameAtDeal(Session& s);
+
 // Installs the engine's operations into the session's hooks (the building rules and AddScore).
 void InstallPlayHooks(Session& s);
 

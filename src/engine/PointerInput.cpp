@@ -7,6 +7,7 @@
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
+#include "engine/Stock.h"
 #include "engine/TableView.h"
 #include "model/Cards.h"
 
@@ -534,10 +535,9 @@ void OnTableMove(Session& s, int x, int y) {
         const char* marker = s.Attr(kAttrStockMarker) == 1 ? "Mazzo" : "Mazzo_Vis";
         int px = 0, py = 0;
         PilePosition(s, marker, px, py);
-        if (!Inside(CardRect(s, px, py), x, y)) {
-            s.Game.StockPressed = 0;
-            View(s).DrawEmptyStockMarker();
-        }
+        // Sliding off the marker lets it go up again, wherever it lies, and cancels the redeal.
+        if (!Inside(CardRect(s, px, py), x, y))
+            SlideOffStockMarker(s);
         return;
     }
     if (s.Play.PileHints)

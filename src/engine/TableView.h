@@ -7,6 +7,7 @@
 #include "model/Session.h"
 #include "platform/Desktop.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,14 @@ struct MemoryResultPage {
     int scoreToWin = 0; // attribute 53
     int matchesTotal() const { return matches * matchPoints; }
     int missesTotal() const { return misses * missPoints; }
+};
+
+// The measures of the main window the winning animation strews its cards over, in window pixels:
+// the outer size, the client size, and the top of the table (the bottom of the toolbar band).
+struct WindowArea {
+    int outerWidth = 0, outerHeight = 0;
+    int clientWidth = 0, clientHeight = 0;
+    int tableTop = 0;
 };
 
 class TableView {
@@ -100,6 +109,21 @@ public:
     // by one `false`.
     virtual void SwallowInput(bool on) { (void)on; }
     virtual void ShowMemoryResult(const MemoryResultPage& page) = 0;
+
+    // --- The winning animation ---
+    // The window's measures; the table's own point (0, 0) lies at (0, tableTop) of the window.
+    virtual WindowArea AnimationArea() { return {}; }
+    // At the start (true) the main window takes the keyboard focus and a key press, a mouse button
+    // press or a press on the window frame stops the animation (clears the automatic-sequence
+    // flag); at the end (false) presses no longer do.
+    virtual void WatchForStopPress(bool on) { (void)on; }
+    // A card face drawn whole at table point (x, y), on the window and then on the table image,
+    // whatever the card's face flag says.
+    virtual void DrawLooseCard(int card, int x, int y) { DrawCard(card, x, y, Surface::Both, -1); }
+    // The millisecond tick count the pauses read (wrapping at 2^32).
+    virtual std::uint32_t Ticks();
+    // Lets pending window messages run once.
+    virtual void PumpMessages() {}
     // Opens the open-game dialog as by its menu command.
     virtual void OpenGameChooser() = 0;
     virtual void CloseMainWindow() = 0;

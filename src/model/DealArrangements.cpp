@@ -4,6 +4,7 @@
 #include "model/Session.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quillon {
 
@@ -12,6 +13,7 @@ namespace {
 enum : int {
     kAttrTableauFan = 3,
     kAttrExtraFoundationCard = 13,
+    kAttrGridWidth = 30,
     kAttrDealPileByPile = 26,
     kAttrFamilyArrangement = 36,
     kAttrFamily = 54,
@@ -19,6 +21,7 @@ enum : int {
     kAttrFoundationDirection = 71,
     kAttrFoundationRule = 87,
     kAttrFoundationStart = 103,
+    kAttrTableauRule = 215,
     kAttrWrap = 255,
     kAttrFoundationCount = 374,
     kAttrTableauCount = 375,
@@ -26,6 +29,11 @@ enum : int {
 };
 
 const std::string kEmptySlot = "000";
+
+// The family whose game is won when tableau cell k holds card k + 1 (or k + 14, the same rank of
+// the next suit) from the first cell on, and the rule that slides a card into a neighbouring gap.
+constexpr int kOrderingFamily = 34;
+constexpr int kGridSlideRule = 70;
 
 int Count(const Session& s, int attr, int most) {
     return std::clamp(s.Attr(attr), 0, most);
@@ -458,6 +466,110 @@ void RankShuffle(std::vector<int>& list) {
     list = std::move(out);
 }
 
+namespace {
+
+// Fills `cellOf` (one entry per tile, the tiles in reading order) with the cell each tile must
+// reach in the won order. Tile c belongs in cell c - 1 or c - 14; where a tile could go to two
+// cells the choice is made by augmenting paths so that every cell but the last gets one tile.
+// False when the tiles cannot fill the cells at all.
+bool TargetCells(const std::vector<int>& tiles, int cells, std::vector<int>& cellOf) {
+    const int n = static_cast<int>(tiles.size());
+    std::vector<int> owner(static_cast<size_t>(cells), -1);
+    auto fits = [&](int tile, int cell) {
+        return tiles[static_cast<size_t>(tile)] == cell + 1 || tiles[static_cast<size_t>(tile)] == cell + 14;
+    };
+    std::vector<char> seen;
+    std::function<bool(int)> place = [&](int tile) {
+        for (int cell = 0; cell < cells; ++cell) {
+            if (!fits(tile, cell) || seen[static_cast<size_t>(cell)])
+                continue;
+            seen[static_cast<size_t>(cell)] = 1;
+            if (owner[static_cast<size_t>(cell)] < 0 || place(owner[static_cast<size_t>(cell)])) {
+                owner[static_cast<size_t>(cell)] = tile;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int tile = 0; tile < n; ++tile) {
+        seen.assign(static_cast<size_t>(cells), 0);
+        if (!place(tile))
+            return false;
+    }
+    cellOf.assign(static_cast<size_t>(n), -1);
+    for (int cell = 0; cell < cells; ++cell)
+        if (owner[static_cast<size_t>(cell)] >= 0)
+            cellOf[static_cast<size_t>(owner[static_cast<size_t>(cell)])] = cell;
+    return true;
+}
+
+// The board of a sliding puzzle as dealt: every cell but one holds one card, one cell is the gap,
+// and every cell slides by the grid rule. Empty when the game is no such puzzle.
+struct SlidingBoard {
+    int width = 0, rows = 0, gap = -1;
+    std::vector<int> tileCells; // the cells that hold a tile, in reading order
+    std::vector<int> cellOf;    // for each of them, the cell its tile belongs in
+};
+
+bool ReadSlidingBoard(const Session& s, SlidingBoard& b) {
+    const int cells = Count(s, kAttrTableauCount, kTableauCount);
+    const int w = s.Attr(kAttrGridWidth);
+    if (s.Attr(kAttrFamily) != kOrderingFamily || w < 2 || cells < 2 * w || cells % w != 0)
+        return false;
+    std::vector<int> tiles;
+    b = SlidingBoard{w, cells / w, -1, {}, {}};
+    for (int k = 0; k < cells; ++k) {
+        if (s.Attr(kAttrTableauRule + k) != kGridSlideRule)
+            return false;
+        const std::string& pile = s.Piles.TableauPiles[static_cast<size_t>(k)];
+        if (pile.empty()) {
+            if (b.gap >= 0)
+                return false;
+            b.gap = k;
+        } else if (PileSize(pile) == 1 && PileCard(pile, 0) > 0) {
+            b.tileCells.push_back(k);
+            tiles.push_back(PileCard(pile, 0));
+        } else {
+            return false;
+        }
+    }
+    return b.gap >= 0 && TargetCells(tiles, cells - 1, b.cellOf);
+}
+
+// A slide sideways keeps the tiles' reading order; a slide up or down moves one tile past the
+// width - 1 tiles between, and moves the gap one row. So on an odd width the parity of the
+// inversions never changes, and on an even width that parity plus the gap's row does. The won
+// board has no inversions and its gap in the bottom row.
+bool BoardSolvable(const SlidingBoard& b) {
+    int inversions = 0;
+    for (size_t i = 0; i < b.cellOf.size(); ++i)
+        for (size_t j = i + 1; j < b.cellOf.size(); ++j)
+            inversions += b.cellOf[i] > b.cellOf[j] ? 1 : 0;
+    if (b.width % 2 == 1)
+        return inversions % 2 == 0;
+    const int gapRowFromBottom = b.rows - b.gap / b.width; // 1 for the bottom row
+    return (inversions + gapRowFromBottom) % 2 == 1;
+}
+
+} // namespace
+
+bool SlidingPuzzleSolvable(const Session& s) {
+    SlidingBoard b;
+    return !ReadSlidingBoard(s, b) || BoardSolvable(b);
+}
+
+void MakeSlidingPuzzleSolvable(Session& s) {
+    SlidingBoard b;
+    if (!ReadSlidingBoard(s, b) || BoardSolvable(b) || b.tileCells.size() < 2)
+        return;
+    // Exchanging two tiles changes the parity of the inversions and nothing else: the last two
+    // tiles in reading order, so the rule is fixed and a deal code still means one board.
+    auto& piles = s.Piles.TableauPiles;
+    const size_t last = b.tileCells.size() - 1;
+    std::swap(piles[static_cast<size_t>(b.tileCells[last - 1])],
+              piles[static_cast<size_t>(b.tileCells[last])]);
+}
+
 void RunDealArrangements(Session& s, DeckList& deck) {
     if (s.Attr(kAttrExtraFoundationCard) == 1 && !deck.empty()) {
         int card = deck.front();
@@ -497,6 +609,7 @@ void RunDealArrangements(Session& s, DeckList& deck) {
         }
         pile = spaced;
     }
+    MakeSlidingPuzzleSolvable(s);
 }
 
 } // namespace quillon

@@ -31,6 +31,13 @@ bool PlaceDistinctRank(Session& s, int m, int card);
 // Reorders a list of cards by the rank walk of the four-group games.
 void RankShuffle(std::vector<int>& list);
 
+// A sliding puzzle (every cell slides by the grid rule, one gap, won with the cards in order) can
+// reach its won order from the board on the table; true for every other game.
+bool SlidingPuzzleSolvable(const Session& s);
+// A sliding puzzle dealt in an order that can never be put right gets its last two tiles (in
+// reading order) exchanged, which makes it solvable; any other board is left as it is.
+void MakeSlidingPuzzleSolvable(Session& s);
+
 // Runs every arrangement the game selects, in order, on the piles and the rest of the deck.
 void RunDealArrangements(Session& s, DeckList& deck);
 

@@ -499,6 +499,40 @@ std::vector<int> ReadGameAttributes(const Session& s, int number, const std::vec
     return out;
 }
 
+std::vector<std::vector<int>> ReadAttributesOfAllGames(const Session& s, const std::vector<int>& indexes) {
+    std::vector<std::vector<int>> out(s.Game.GameList.size(), std::vector<int>(indexes.size(), 0));
+    auto text = ReadGamesDat(s);
+    if (!text)
+        return out;
+    const std::vector<std::string_view> lines = SectionLines(*text, "[Sect2]");
+    auto indexOf = [](std::string_view line) {
+        int i = -1;
+        return ToInt(Chars(line, 1, 4), i) ? i : -1;
+    };
+    for (size_t k = 0; k < indexes.size(); ++k) {
+        const int index = indexes[k];
+        const std::string_view* line = nullptr;
+        const auto pos = static_cast<size_t>(index - 1);
+        if (index >= 1 && pos < lines.size() && indexOf(lines[pos]) == index)
+            line = &lines[pos];
+        else
+            for (const auto& l : lines)
+                if (indexOf(l) == index) {
+                    line = &l;
+                    break;
+                }
+        if (!line)
+            continue;
+        for (size_t c = 0; c < out.size(); ++c) {
+            bool complete = false;
+            int v = 0;
+            if (ToInt(Cell(*line, static_cast<int>(c), complete), v) && complete)
+                out[c][k] = v;
+        }
+    }
+    return out;
+}
+
 std::string ExpandPlaceholders(std::string_view text) {
     std::string out(text);
     auto replace = [&](std::string_view what, std::string_view with) {

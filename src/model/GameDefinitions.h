@@ -92,6 +92,10 @@ void RestoreSavedAttributes(Session& s);
 // Up to nine attributes of another game, by line position of [Sect2]; index -1 yields -99.
 std::vector<int> ReadGameAttributes(const Session& s, int number, const std::vector<int>& indexes);
 
+// The same attributes of every game of the game list at once, one row per list line (in list
+// order), read from one pass over the file; cells that are missing or not numbers read as 0.
+std::vector<std::vector<int>> ReadAttributesOfAllGames(const Session& s, const std::vector<int>& indexes);
+
 // Replaces the first "[Program]" by "Quillon 2003" and the first "[GameNum_fw]" by "6".
 std::string ExpandPlaceholders(std::string_view text);
 

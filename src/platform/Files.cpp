@@ -90,12 +90,34 @@ std::string FindNoCase(const std::string& folder, const std::string& name) {
     return result;
 }
 
+#ifndef QUILLON_INSTALL_DATADIR
+#define QUILLON_INSTALL_DATADIR "/usr/local/share/quillon"
+#endif
+
 std::string ProgramFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return "./";
-    return WithSlash(exe.parent_path().string());
+    const bool exeKnown = !ec;
+    const std::string beside = exeKnown ? WithSlash(exe.parent_path().string()) : std::string("./");
+    // The build tree keeps the program's files beside the executable; an installed program keeps
+    // them in the shared data folder, found relative to the executable first so that a staged or
+    // moved installation works too, then where the build installed them.
+    auto holdsGames = [](const std::string& folder) {
+        std::error_code missing;
+        return fs::exists(FindNoCase(folder, "GAMES.DAT"), missing);
+    };
+    if (holdsGames(beside))
+        return beside;
+    if (exeKnown) {
+        const std::string relative =
+            WithSlash((exe.parent_path().parent_path() / "share" / "quillon").string());
+        if (holdsGames(relative))
+            return relative;
+    }
+    const std::string installed = WithSlash(QUILLON_INSTALL_DATADIR);
+    if (holdsGames(installed))
+        return installed;
+    return beside;
 }
 
 std::string ApplicationDataFolder() {

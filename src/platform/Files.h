@@ -32,7 +32,10 @@ std::string FolderOf(const std::string& path);
 // folder + name unchanged when nothing matches (so writes create it under the given spelling).
 std::string FindNoCase(const std::string& folder, const std::string& name);
 
-// The folder of the running executable, with a final "/".
+// The program folder, with a final "/": the folder of the running executable when it holds
+// GAMES.DAT (the build tree), else the installed data folder ("../share/quillon" from the
+// executable, then the data folder the build was configured to install into); the executable's
+// folder when none holds it.
 std::string ProgramFolder();
 // The per-user application-data folder ($XDG_DATA_HOME, else $HOME/.local/share) with a final
 // "/", or "" when neither is known.

@@ -492,8 +492,11 @@ bool WriteKey(Desktop& desktop, const std::string& file, std::string_view sectio
                 break;
             if (!StartsWith(line.text, key))
                 continue;
+            // Only a line whose "=" follows the key directly is overwritten in place: the reader
+            // takes the value from just after the key and its "=", so any other line (a longer
+            // name that begins with the key, a line without "=") is rewritten whole below.
             size_t eq = line.text.find('=');
-            if (eq == std::string_view::npos || line.text.size() - (eq + 1) != value.size())
+            if (eq != key.size() || line.text.size() - (eq + 1) != value.size())
                 break;
             std::int64_t at = line.offset + static_cast<std::int64_t>(eq + 1);
             f.Close();
@@ -510,7 +513,8 @@ bool WriteKey(Desktop& desktop, const std::string& file, std::string_view sectio
 
     // A value of another width would run into the next line or leave part of the old value
     // behind, so the section is rebuilt instead: the key's line gets the new value (a line without
-    // "=" is malformed and takes the pair), or the pair goes at the end; other lines stay.
+    // "=" is malformed and takes the pair, as does a longer name that begins with the key), or the
+    // pair goes at the end; other lines stay.
     auto scan = ScanSection(f.get(), file, section);
     if (!scan)
         CannotOpen(file);
@@ -520,11 +524,9 @@ bool WriteKey(Desktop& desktop, const std::string& file, std::string_view sectio
         if (line.text.empty())
             continue;
         if (!replaced && StartsWith(line.text, key)) {
+            // The key's line becomes exactly key=value, so that it reads back as written.
             replaced = true;
-            size_t eq = line.text.find('=');
-            std::string prefix =
-                eq != std::string::npos ? line.text.substr(0, eq + 1) : std::string(key) + "=";
-            body.push_back(prefix + std::string(value));
+            body.push_back(std::string(key) + "=" + std::string(value));
             continue;
         }
         body.push_back(line.text);

@@ -1,6 +1,7 @@
 #include "select/Players.h"
 
 #include "model/ConfigFile.h"
+#include "model/Deal.h"
 #include "model/ParamString.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
@@ -44,8 +45,18 @@ std::vector<std::string> PlayerNames(const Session& s) {
         if (!name.empty())
             names.push_back(std::move(name));
     }
-    std::sort(names.begin(), names.end(), ListOrder);
+    SortPlayerNames(names);
     return names;
+}
+
+void SortPlayerNames(std::vector<std::string>& names) {
+    std::sort(names.begin(), names.end(), ListOrder);
+}
+
+void SavePlayerNames(Session& s, const std::vector<std::string>& names) {
+    for (int n = 1; n <= kMaxPlayers; ++n)
+        WriteConfigString(s, "Users", "User" + FormatFixed(n, 3),
+                          n <= static_cast<int>(names.size()) ? names[n - 1] : "");
 }
 
 bool PlayerNameValid(std::string_view name) {
@@ -64,6 +75,14 @@ std::string PlayerNameProblem(std::string_view name) {
     if (!PlayerNameValid(name))
         return ForbiddenNameMessage();
     return "";
+}
+
+void StorePlayerChange(Session& s) {
+    std::string player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
+    player.erase(player.find_last_not_of(' ') + 1);
+    WriteConfigString(s, "Preference", "UserDefault", player);
+    if (s.Play.RefreshOpenGameStatistics)
+        s.Play.RefreshOpenGameStatistics(s);
 }
 
 bool CheckPlayerNames(Session& s, std::string* offending) {

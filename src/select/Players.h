@@ -39,4 +39,16 @@ std::string PlayerNameProblem(std::string_view name);
 // order), stores that name in `offending` when given, and returns false.
 bool CheckPlayerNames(Session& s, std::string* offending = nullptr);
 
+// Sorts names in the list box order: without regard to case, names differing only in case by
+// their exact text.
+void SortPlayerNames(std::vector<std::string>& names);
+
+// Writes the list as keys "User001" to "User020" of section Users in its order; numbers beyond the
+// list's length get empty values, names beyond the twentieth are not written.
+void SavePlayerNames(Session& s, const std::vector<std::string>& names);
+
+// A new current player (position 77) is kept: UserDefault of section Preference of the
+// configuration file, and the open-game dialog's won/lost display refreshed when it shows.
+void StorePlayerChange(Session& s);
+
 } // namespace quillon

@@ -6,6 +6,7 @@
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
 #include "engine/SelectionGames.h"
+#include "engine/WinningAnimation.h"
 #include "model/ConfigFile.h"
 #include "model/EventSounds.h"
 #include "model/GameDefinitions.h"
@@ -13,7 +14,9 @@
 #include "platform/Desktop.h"
 #include "platform/Files.h"
 #include "platform/ResourceLibrary.h"
+#include "select/OpenGame.h"
 #include "select/Players.h"
+#include "select/PlayersDialog.h"
 #include "select/StatisticsFiles.h"
 #include "shell/MemoryEnd.h"
 #include "shell/Preferences.h"
@@ -21,6 +24,7 @@
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 #include "table/QtTableView.h"
+#include "table/RandomLooks.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -30,11 +34,9 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -50,6 +52,7 @@
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace quillon {
 
@@ -117,7 +120,7 @@ public:
     void ShowScore() override {
         w_.lblScore_->setText(Q(w_.s.Params.ReadParam(kParamScore, kParamScoreWidth)));
     }
-    void ShowDeal(Session&) override { w_.RedrawTable(); }
+    void ShowDeal(Session&) override { w_.ShowNewDeal(); }
     double Now() override { return CurrentDateTime(); }
     void EnableGameCommandsIfNeeded() override { w_.EnableGameCommands(true); }
     // Autoplay around a new deal: kept off under AutoPlay_All_Games 3, run after the deal's wait
@@ -130,6 +133,17 @@ public:
     void ApplyAutoplayMemory() override {
         ApplyAutoplayChoice(w_.s, w_.s.Params.ReadInt(kParamGame, kParamGameWidth, -1));
         w_.ShowAutoplayState();
+    }
+    bool ConfirmQuit() override { return quillon::ConfirmQuit(w_.s); }
+    bool EndGame() override { return quillon::EndGame(w_.s); }
+    // Each deal starts with an empty history: undo never reaches into the previous game.
+    void ClearHistory() override { w_.s.History.Clear(); }
+    void RunGameEndTest() override { EndGameAtDeal(w_.s); }
+    void PlayerChanged() override { StorePlayerChange(w_.s); }
+    // The random background, card set and back of the deal; the deal's drawing paints them.
+    void ApplyRandomLooks() override {
+        if (quillon::ApplyRandomLooks(*w_.images_, w_.s.Random))
+            w_.drawing_->PaintBackground();
     }
 
 private:
@@ -196,7 +210,8 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         else
             ApplyTableCursor(false);
     };
-    view_->onGameMenus = [this](bool on) { EnableGameCommands(on); };
+    // The menu items of a game in progress (pause, quit game, snapshots) are hidden in this
+    // edition, so the end of a game leaves every command as it is: F2 deals again after a win.
     view_->onInputBlocked = [this](bool blocked) { table_->InputBlocked = blocked; };
     view_->onShowMemoryResult = [this](const MemoryResultPage& page) {
         TfrmMemoryEnd result(page, this);
@@ -204,8 +219,21 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         if (!s.Flag(GameInPlay))
             RedrawTable();
     };
+    view_->onAnimationArea = [this] {
+        // The client area lies below the menu bar; the table begins below the toolbar band.
+        const int menu = menuBar()->isVisible() ? menuBar()->height() : 0;
+        const QRect outer = frameGeometry();
+        return WindowArea{outer.width(), outer.height(), width(), height() - menu,
+                          table_->mapTo(this, QPoint(0, 0)).y() - menu};
+    };
+    view_->onTakeFocus = [this] {
+        activateWindow();
+        setFocus();
+    };
     s.view = view_.get();
     InstallEngine(s);
+    InstallStatistics(s);
+    s.Play.WinningAnimation = [](Session& session) { WinningAnimation(session); };
     s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
         return PileCardX(ss, name, skip, nextSlot, pileIndex);
     };
@@ -257,10 +285,13 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     Timer1_->start();
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return StandInGameList(n, name, player);
+        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
-        auto* help = new QTextBrowser(this);
+        // Opened from a modal dialog (the game list's Rules button) the page belongs to that
+        // dialog, so it can be read and scrolled while the dialog is open.
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* help = new QTextBrowser(modal ? modal : this);
         help->setWindowFlag(Qt::Window);
         help->setAttribute(Qt::WA_DeleteOnClose);
         help->setWindowTitle("Rules");
@@ -283,6 +314,7 @@ TfrmMain::~TfrmMain() {
     }
     if (s.view == view_.get())
         s.view = nullptr;
+    s.Play.RefreshOpenGameStatistics = nullptr;
 }
 
 NewGameSeams& TfrmMain::Seams() {
@@ -317,6 +349,7 @@ void TfrmMain::BuildMenu() {
     add(file, "mnuNew", "&New game", QKeySequence(Qt::Key_F2), [this] { NewGameCommand(); });
     add(file, "mnuOpen", "&Open a game...", QKeySequence(Qt::CTRL | Qt::Key_F12),
         [this] { OpenGameCommand(); });
+    add(file, "mnuPlayers", "&Players...", {}, [this] { PlayersCommand(); });
     file->addSeparator();
     add(file, "mnuExit", "E&xit", {}, [this] { close(); });
     QMenu* game = menuBar()->addMenu("&Game");
@@ -696,6 +729,7 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
+    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
@@ -732,7 +766,8 @@ bool TfrmMain::CloseQuery() {
     const std::string confirm = ReadConfigString(s, "Preference", "ConfirmQuit", "N");
     SavePlacement();
     if (s.Flag(AutomaticSequence)) {
-        // The sequence in progress closes the window when it ends.
+        // The sequence in progress stops and closes the window when it ends.
+        s.SetFlag(AutomaticSequence, false);
         s.Game.CloseRequested = 1;
         return false;
     }
@@ -788,9 +823,7 @@ void TfrmMain::FirstActivation() {
     MigrateStatistics(s);
     if (ReadConfigString(s, "Parameters", "Players_Names_V01", "N") == "N") {
         WriteConfigString(s, "Parameters", "Players_Names_V01", "Y");
-        // The players dialog is not part of this window yet: the check reports a name that must
-        // be renamed with its own message.
-        CheckPlayerNames(s);
+        PlayersCommand(true);
     }
     if (!SeriesInProgress(s))
         OpenGameCommand();
@@ -808,43 +841,32 @@ void TfrmMain::OpenGameCommand() {
         RedrawTable(); // the game goes on: its table, with the selection marks, is shown again
 }
 
-// TEMPORARY stand-in for the open-game dialog: a plain list of the games of the game list. It is
-// replaced by the open-game dialog with its tree of game families.
-bool TfrmMain::StandInGameList(int& number, std::string& name, std::string& player) {
-    QDialog dialog(this);
-    dialog.setWindowTitle("Open a game");
-    auto* column = new QVBoxLayout(&dialog);
-    auto* list = new QListWidget(&dialog);
-    list->setObjectName("trvGames");
-    const int current = s.Params.ReadInt(kParamGame, kParamGameWidth, -1);
-    for (const std::string& line : s.Game.GameList) {
-        int n = -1;
-        // Characters 5 to 7 of a game-list line hold the game number.
-        if (line.size() < 7 || std::sscanf(line.substr(4, 3).c_str(), "%d", &n) != 1)
-            continue;
-        const std::string gameName = GameName(s, n);
-        if (gameName.empty())
-            continue;
-        auto* item = new QListWidgetItem(Q(gameName), list);
-        item->setData(Qt::UserRole, n);
-        if (n == current)
-            list->setCurrentItem(item);
-    }
-    if (!list->currentItem() && list->count() > 0)
-        list->setCurrentRow(0);
-    column->addWidget(list);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    column->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    dialog.resize(360, 480);
-    if (dialog.exec() != QDialog::Accepted || !list->currentItem())
-        return false;
-    number = list->currentItem()->data(Qt::UserRole).toInt();
-    name = list->currentItem()->text().toStdString();
-    player = s.Params.ReadParam(kParamPlayer, kParamPlayerWidth);
-    return true;
+void TfrmMain::CreateOpenGameDialog() {
+    frmOpenGame_ = std::make_unique<TfrmOpenGame>(s, *images_, this);
+    frmOpenGame_->ShowRules = [this](int game) {
+        char file[32];
+        std::snprintf(file, sizeof file, "help/rules/%04d.html", game + 3000);
+        if (ShowHelpPage)
+            ShowHelpPage(FindNoCase(s.ProgramFolder, file));
+    };
+    frmOpenGame_->EnableGameCommands = [this](bool on) { EnableGameCommands(on); };
+    frmOpenGame_->AfterClose = [this] { drawing_->RefreshWindow(); };
+    s.Play.RefreshOpenGameStatistics = [this](Session& session) {
+        if (frmOpenGame_)
+            frmOpenGame_->RefreshGameMarks(session.Params.ReadInt(kParamGame, kParamGameWidth, -1));
+    };
+}
+
+void TfrmMain::PlayersCommand(bool onlyForBadNames) {
+    auto onSaved = [this] {
+        if (windowTitle().toStdString() != WindowTitle(s))
+            setWindowTitle(Q(WindowTitle(s)));
+    };
+    auto onPlayerChanged = [this] {
+        RedrawTable();
+        OpenGameCommand();
+    };
+    ShowPlayersDialog(s, images_.get(), this, onSaved, onPlayerChanged, onlyForBadNames);
 }
 
 void TfrmMain::NewGameCommand() {
@@ -852,6 +874,10 @@ void TfrmMain::NewGameCommand() {
         OpenGameCommand();
         return;
     }
+    // The game in progress is abandoned only when the player agrees; it ends as a lost game, and
+    // a game that ends won instead hands over to the end of a won game.
+    if (!ConfirmQuit(s) || EndGame(s))
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlayEventSoundWait(s, "New", s.Params.ReadParam(141, 1) == "Y");
     QApplication::restoreOverrideCursor();
@@ -954,6 +980,32 @@ void TfrmMain::RedrawTable() {
     // The selected cards of a pairing game are shown inverted again on the fresh pictures.
     RedrawSelectionMarks(s);
     UpdateScrollBar();
+}
+
+void TfrmMain::ShowNewDeal() {
+    if (s.Params.ReadParam(241, 1) == "N") {
+        RedrawTable();
+        return;
+    }
+    // The layout is worked out on the pictures first, unseen; then the deal flies on the table.
+    {
+        const auto show = std::exchange(drawing_->ShowOnWindow, nullptr);
+        RedrawTable();
+        drawing_->ShowOnWindow = show;
+    }
+    s.Game.DealDone = 0;
+    view_->SwallowInput(true);
+    view_->ForgetPiles();
+    drawing_->PaintBackground();
+    drawing_->PaintTable(true);
+    drawing_->RefreshWindow();
+    // Input that came during the deal is swallowed before the player gets the table.
+    QCoreApplication::processEvents();
+    view_->SwallowInput(false);
+    UpdateScrollBar();
+    // A close asked for during the deal was put off until the deal is done.
+    if (s.Game.CloseRequested == 1)
+        QTimer::singleShot(0, this, [this] { close(); });
 }
 
 void TfrmMain::UpdateScrollBar() {

@@ -27,6 +27,7 @@ class Session;
 class TableDrawing;
 class TableWidget;
 class QtTableView;
+class TfrmOpenGame;
 
 // "h:nn:ss" of the time between a start and now, both as times of day in seconds; a game that
 // went past midnight counts the time to midnight plus the time since.
@@ -58,6 +59,9 @@ public:
     // The open-game command: the game choice, then the game is opened and dealt.
     void OpenGameCommand();
     void NewGameCommand();
+    // The players dialog; at the first activation (`onlyForBadNames`) it shows only when a stored
+    // player name cannot be used.
+    void PlayersCommand(bool onlyForBadNames = false);
     void RulesCommand();
     void AutoplayCommand();
     // The autoplay tick and the two toolbar buttons as the session holds them.
@@ -66,6 +70,8 @@ public:
     void EnableGameCommands(bool on);
     // Lays the current game out for the table's client area and repaints the whole table.
     void RedrawTable();
+    // The table of a new deal: with "Deal_Animation" on the cards fly in while input is swallowed.
+    void ShowNewDeal();
     // Panels at the right of the toolbar band, each visible only when it is wanted and fits.
     void ArrangePanels();
     // Shows the small or the large toolbar band.
@@ -90,8 +96,8 @@ public:
     void ApplyTableCursor(bool carrying);
     const ProgramCursors& Cursors() const { return cursors_; }
 
-    // Chooses a game: number, name and player; false when the choice was cancelled. Set by tests;
-    // by default a plain list of the games.
+    // Chooses a game: number, name and player; false when the choice was cancelled. By default
+    // the open-game dialog; tests may set their own.
     std::function<bool(int& number, std::string& name, std::string& player)> ChooseGame;
     // Shows the rules page of a file; set by tests.
     std::function<void(const std::string& path)> ShowHelpPage;
@@ -106,6 +112,7 @@ public:
     QWidget* TimePanel() const { return pnlTempo_; }
     QWidget* ScorePanel() const { return pnlScore_; }
     QAction* Action(const std::string& name) const;
+    TfrmOpenGame* OpenGameDialog() const { return frmOpenGame_.get(); }
     QWidget* Band() const;
     QToolBar* VisibleToolbar() const;
     QScrollBar* ScrollBar() const { return scrBarMain_; }
@@ -126,7 +133,8 @@ private:
     bool CloseQuery();
     void Close();
     void TableResized(int w, int h);
-    bool StandInGameList(int& number, std::string& name, std::string& player);
+    // Creates the open-game dialog (once, at the end of the main initialisation) and wires it.
+    void CreateOpenGameDialog();
     // May the widget's tool tip show? The toolbar's and the restore buttons' follow the setting.
     bool TipAllowed(const QObject* widget) const;
 
@@ -134,6 +142,7 @@ private:
     std::unique_ptr<TableDrawing> drawing_;
     std::unique_ptr<Seams_> seams_;
     std::unique_ptr<QtTableView> view_;
+    std::unique_ptr<TfrmOpenGame> frmOpenGame_;
     TableWidget* table_ = nullptr;
     QScrollBar* scrBarMain_ = nullptr;
     QWidget* coolBarToolBarSmall_ = nullptr;

@@ -83,8 +83,9 @@ bool BitmapComplete(const std::string& b) {
     uint32_t bits = uint32_t(uint8_t(b[28])) | uint32_t(uint8_t(b[29])) << 8, compression = Le32(b, 30);
     if (compression != 0 && compression != 3)
         return true;
-    int64_t row = (int64_t(bits) * std::abs(width) + 31) / 32 * 4;
-    return int64_t(offset) + row * std::abs(height) <= int64_t(b.size());
+    // A header may claim any size: the product is taken wide enough that it cannot overflow.
+    const __int128 row = (__int128(bits) * std::abs(width) + 31) / 32 * 4;
+    return __int128(offset) + row * std::abs(height) <= __int128(b.size());
 }
 
 struct JpegError {

@@ -9,6 +9,7 @@
 #include "table/TableDrawing.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -44,6 +45,89 @@ QtTableView::QtTableView(Session& s, TableDrawing& drawing) : s_(s), d_(drawing)
     pauses_.pumpMessages = [] { QCoreApplication::processEvents(); };
 }
 
+QtTableView::~QtTableView() = default;
+
+void QtTableView::UseClock(PauseClock* clock) {
+    auto pump = pauses_.pumpMessages;
+    pauses_ = Pauses(clock);
+    pauses_.pumpMessages = pump;
+}
+
+void QtTableView::PumpMessages() {
+    if (pauses_.pumpMessages)
+        pauses_.pumpMessages();
+}
+
+namespace {
+
+// Watches the player's input while the winning animation runs: a key press, a mouse button press
+// on any window of the program or a press on a window frame ends the animation by clearing the
+// automatic-sequence flag. It only looks: the input swallower, installed before it and so asked
+// after it, discards the press.
+class StopPressWatcher : public QObject {
+public:
+    explicit StopPressWatcher(Session& s) : s_(s) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride: // a key that is a menu's shortcut
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+            s_.StateFlags[AutomaticSequence] = 0;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Session& s_;
+};
+
+} // namespace
+
+void QtTableView::WatchForStopPress(bool on) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (on) {
+        if (onTakeFocus)
+            onTakeFocus();
+        if (!stopWatcher_) {
+            stopWatcher_ = std::make_unique<StopPressWatcher>(s_);
+            if (app)
+                app->installEventFilter(stopWatcher_.get());
+        }
+        return;
+    }
+    if (stopWatcher_ && app)
+        app->removeEventFilter(stopWatcher_.get());
+    stopWatcher_.reset();
+}
+
+WindowArea QtTableView::AnimationArea() {
+    if (onAnimationArea)
+        return onAnimationArea();
+    // Without a window around it the table is the whole window.
+    const int w = d_.WindowImage.width(), h = d_.WindowImage.height();
+    return {w, h, w, h, 0};
+}
+
+void QtTableView::DrawLooseCard(int card, int x, int y) {
+    d_.DrawCard(card, x, y, false, DrawTarget::Both, 0, pile_kind::Other);
+}
+
+void QtTableView::DrawStockImage(const std::string& image, int stockPile) {
+    if (stockPile < 0 || stockPile > 2)
+        return;
+    const int x = s_.Game.GetStockX(stockPile), y = s_.Game.GetStockY(stockPile);
+    if (x < -9999)
+        return;
+    d_.DrawNamedMark(image, x, y, DrawTarget::Both);
+}
+
 int QtTableView::Scroll() const {
     return s_.Game.ScrollOffset;
 }
@@ -68,8 +152,8 @@ void QtTableView::BuildDragImage(int card) {
     if (card != 0 && h == s_.Metrics.CardHeight) {
         const auto& faces = d_.images.CardFaceImages;
         const size_t entry = card >= 1 && card <= 208 ? size_t((card - 1) % 52) : 52;
-        const QImage& picture = card < 0 ? d_.images.CardBackImage
-                                         : (entry < faces.size() ? faces[entry] : QImage());
+        const QImage& picture =
+            card < 0 ? d_.images.CardBackImage : (entry < faces.size() ? faces[entry] : QImage());
         if (!picture.isNull()) {
             drag_ = picture.convertToFormat(QImage::Format_RGB32);
             dragIsCard_ = true;
@@ -378,7 +462,9 @@ void QtTableView::SetInputBlocked(bool blocked) {
     if (onInputBlocked)
         onInputBlocked(blocked);
 }
-void QtTableView::SwallowInput(bool on) { InputSwallower::Instance().Swallow(on); }
+void QtTableView::SwallowInput(bool on) {
+    InputSwallower::Instance().Swallow(on);
+}
 void QtTableView::OpenGameChooser() {
     if (onOpenGameChooser)
         onOpenGameChooser();

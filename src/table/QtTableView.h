@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace quillon {
@@ -23,6 +24,7 @@ class TableDrawing;
 class QtTableView : public TableView {
 public:
     QtTableView(Session& s, TableDrawing& drawing);
+    ~QtTableView() override;
 
     // Takes the drag picture off the window (after the release): the table shows through again.
     void HideDragImage();
@@ -37,6 +39,12 @@ public:
     std::function<void()> onUpdateClock, onHideHints, onOpenGameChooser, onCloseWindow;
     std::function<void(bool)> onBusyCursor, onGameMenus, onInputBlocked;
     std::function<void(const MemoryResultPage&)> onShowMemoryResult;
+    // The main window's measures and its taking of the keyboard focus (the winning animation).
+    std::function<WindowArea()> onAnimationArea;
+    std::function<void()> onTakeFocus;
+
+    // The clock the pauses and the tick count read (tests give a fake one); nullptr: the system's.
+    void UseClock(PauseClock* clock);
 
     void BuildDragImage(int card) override;
     bool MoveDragImage(int x, int y, bool commit, bool blendCorners) override;
@@ -48,6 +56,7 @@ public:
     void DrawCard(int card, int x, int y, Surface where, int tableauPile) override;
     void InvertCard(int x, int y) override;
     void DrawEmptyStockMarker() override;
+    void DrawStockImage(const std::string& image, int stockPile) override;
     void DrawFoundationHighlight(int foundation) override;
     void ShowMark(const std::string& kind, const std::vector<int>& items) override;
     void DrawJokerLabel(int foundation, const std::string& text, const std::string& suitImage) override;
@@ -69,6 +78,11 @@ public:
     void ShowMemoryResult(const MemoryResultPage& page) override;
     void OpenGameChooser() override;
     void CloseMainWindow() override;
+    WindowArea AnimationArea() override;
+    void WatchForStopPress(bool on) override;
+    void DrawLooseCard(int card, int x, int y) override;
+    std::uint32_t Ticks() override { return pauses_.clock().Ticks(); }
+    void PumpMessages() override;
 
 private:
     int Scroll() const;
@@ -96,6 +110,7 @@ private:
     QRect shown_;    // where the drag picture stands on the window; empty when not shown
     QRegion shadow_; // where its shadow stands on the window
     std::map<std::string, std::string, std::less<>> drawn_;
+    std::unique_ptr<QObject> stopWatcher_;
 };
 
 } // namespace quillon

@@ -1,7 +1,10 @@
 #include "table/TableDrawing.h"
 
+#include "engine/DealFlight.h"
 #include "engine/GameEnd.h"
+#include "engine/TableView.h"
 #include "model/Cards.h"
+#include "model/EventSounds.h"
 #include "model/Session.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
@@ -24,6 +27,7 @@ constexpr int kAttrPairing = 41, kAttrFamily = 54, kAttrFoundationBase = 55, kAt
 constexpr int kAttrTableauEmpty = 135, kAttrReserveKind = 335;
 constexpr int kAttrFoundations = 374, kAttrTableaus = 375, kAttrReserves = 376, kAttrStockPiles = 373;
 constexpr int kAttrSecondWastes = 377;
+constexpr int kParamSoundShuffle = 149;
 
 const char* const kStockNames[3] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
 
@@ -350,6 +354,10 @@ void TableDrawing::DrawMark(int kind, int x, int y, DrawTarget to, int index) {
     const std::string name = MarkName(kind, index);
     if (name.empty())
         return;
+    DrawNamedMark(name, x, y, to);
+}
+
+void TableDrawing::DrawNamedMark(const std::string& name, int x, int y, DrawTarget to) {
     const QRect place(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight);
     if (name == "=BG") {
         CopyFromBackground(place.translated(0, Scroll()), to);
@@ -528,25 +536,17 @@ void TableDrawing::DrawPile(std::string_view name, DrawTarget to) {
         DrawPileCard(name, k, to);
 }
 
-void TableDrawing::PaintTable() {
+void TableDrawing::PaintTable(bool animateDeal) {
     if (!s.Flag(GameInPlay))
         return;
     s.Game.ScrollOffset = 0;
     s.Game.TableBottom = 0;
-    const int stocks = std::clamp(s.Attr(kAttrStockPiles), 0, 3);
-    for (int i = 0; i < 3; ++i) {
-        // The second waste is a pile of its own count; an empty one shows its mark too.
-        const bool counted = i == 0 || i < stocks || (i == 2 && s.Attr(kAttrSecondWastes) > 0);
-        if (s.Game.GetStockX(i) < -9999 || (!counted && s.Piles.StockPiles[size_t(i)].empty()))
-            continue;
-        DrawPileTop(kStockNames[i], i, DrawTarget::Both);
+    DealSource source;
+    if (animateDeal && ChooseDealSource(s, source)) {
+        AnimateDeal(source);
+        return;
     }
-    const int foundations = std::clamp(s.Attr(kAttrFoundations), 0, 16);
-    for (int i = 0; i < foundations; ++i) {
-        if (s.Game.GetFoundationX(i) < -9999)
-            continue;
-        DrawPileTop("Dest" + std::to_string(i + 1), i, DrawTarget::Both);
-    }
+    PaintSquaredPiles(DrawTarget::Both);
     const int reserves = std::clamp(s.Attr(kAttrReserves), 0, 12);
     for (int i = 0; i < reserves; ++i)
         if (s.Game.GetReserveX(i) >= -9999)
@@ -573,6 +573,77 @@ void TableDrawing::PaintTable() {
                 if (s.GetTableauX(i) >= -9999 && k < PileSize(s.Piles.TableauPiles[size_t(i)]))
                     DrawPileCard(name(i), k, DrawTarget::Both);
     }
+    FinishTable();
+}
+
+void TableDrawing::PaintSquaredPiles(DrawTarget to) {
+    const int stocks = std::clamp(s.Attr(kAttrStockPiles), 0, 3);
+    for (int i = 0; i < 3; ++i) {
+        // The second waste is a pile of its own count; an empty one shows its mark too.
+        const bool counted = i == 0 || i < stocks || (i == 2 && s.Attr(kAttrSecondWastes) > 0);
+        if (s.Game.GetStockX(i) < -9999 || (!counted && s.Piles.StockPiles[size_t(i)].empty()))
+            continue;
+        DrawPileTop(kStockNames[i], i, to);
+    }
+    const int foundations = std::clamp(s.Attr(kAttrFoundations), 0, 16);
+    for (int i = 0; i < foundations; ++i) {
+        if (s.Game.GetFoundationX(i) < -9999)
+            continue;
+        DrawPileTop("Dest" + std::to_string(i + 1), i, to);
+    }
+}
+
+void TableDrawing::AnimateDeal(const DealSource& source) {
+    // The empty places first, so the cards land on their marks.
+    if (s.Attr(kAttrTableauFan) != 4) {
+        const int reserves = std::clamp(s.Attr(kAttrReserves), 0, 12);
+        for (int i = 0; i < reserves; ++i)
+            if (s.Game.GetReserveX(i) >= -9999)
+                DrawMark(mark_kind::Reserve, s.Game.GetReserveX(i), s.Game.GetReserveY(i), DrawTarget::Both,
+                         i);
+        const int tableaus = std::clamp(s.Attr(kAttrTableaus), 0, 40);
+        for (int i = 0; i < tableaus; ++i)
+            if (s.GetTableauX(i) >= -9999)
+                DrawMark(mark_kind::Tableau, s.GetTableauX(i), s.GetTableauY(i), DrawTarget::Both, i);
+    }
+    PaintSquaredPiles(DrawTarget::Table);
+    // The deck the cards come from, then the whole table on the window.
+    DrawBack(source.x, source.y, false, DrawTarget::Table);
+    RefreshWindow();
+    if (source.pile != "Mazzo" || s.Piles.StockPiles[0].empty())
+        RestoreCorners(source.x, source.y);
+    TableView& view = View(s);
+    view.PauseBusy(100);
+    PlayEventSoundLoop(s, "Shuffle", s.Params.Flag(kParamSoundShuffle));
+    for (const DealPlace& place : DealOrder(s)) {
+        const std::string* content = s.Piles.Find(place.pile);
+        const int count = PileSize(*content), skip = count - 1 - place.k;
+        const int index = std::max(0, PileNumber(place.pile) - 1);
+        const int x = PileCardX(s, place.pile, skip, false, index), y = PileCardY(s, place.pile, skip, false);
+        const int card = PileCard(*content, place.k);
+        FlyDealtCard(s, source, card, !s.Cards.CardIsHidden(card), x, y);
+        // The card lies in its pile with the pile's own corners; the bottom card of a pile covers
+        // the pile's mark, which then no longer shows in its corners.
+        const QRect landed(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight);
+        if (place.k == 0)
+            CopyFromBackground(landed.translated(0, Scroll()), DrawTarget::Table);
+        DrawPileCard(place.pile, place.k, DrawTarget::Table);
+        CopyPixels(WindowImage, x, y, TableImage, landed.translated(0, Scroll()));
+        Show(landed);
+    }
+    StopSounds(s);
+    // The deck shows what it holds now: its top card, a back or its mark.
+    if (!source.pile.empty()) {
+        const int kind = PileKind(source.pile);
+        if (kind == kTableauKind || kind == kReserveKind)
+            DrawPile(source.pile, DrawTarget::Both);
+        else
+            DrawPileTop(source.pile, std::max(0, PileNumber(source.pile) - 1), DrawTarget::Both);
+    }
+    FinishTable();
+}
+
+void TableDrawing::FinishTable() {
     DrawGameLabels();
     if (s.Game.HighlightFoundationsMark != 0)
         HighlightFoundations(-1);

@@ -20,6 +20,7 @@ namespace quillon {
 
 class ImageResources;
 class Session;
+struct DealSource;
 
 // Which surfaces an operation draws on.
 enum class DrawTarget { Window, Table, Both };
@@ -76,8 +77,12 @@ public:
     void DrawPileCard(std::string_view name, int k, DrawTarget to);
     // Every card of a tableau or reserve pile; the top of the other piles.
     void DrawPile(std::string_view name, DrawTarget to);
-    // The whole table without the deal animation; nothing while no game is in play.
-    void PaintTable();
+    // The whole table; nothing while no game is in play. With `animateDeal` the cards of the
+    // reserves and the tableau fly in from the deal source, in the order of the deal, while the
+    // shuffle sound plays; the window is drawn as they land.
+    void PaintTable(bool animateDeal = false);
+    // A named mark picture ("StockDown", "StockUp", ...) at window (x, y), opaque at card size.
+    void DrawNamedMark(const std::string& name, int x, int y, DrawTarget to);
     // Repairs the table after cards left a pile whose content was `oldContent`.
     void RedrawPileChange(const std::string& oldContent, const std::string& newContent,
                           std::string_view name);
@@ -123,6 +128,11 @@ public:
 
 private:
     int Scroll() const;
+    // The stock-type piles and the foundations with their thickness.
+    void PaintSquaredPiles(DrawTarget to);
+    void AnimateDeal(const DealSource& source);
+    // The labels, the foundation highlights and the end of the deal.
+    void FinishTable();
     QImage& Canvas(DrawTarget to, int& dy);
     void Show(const QRect& windowRect);
     void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,

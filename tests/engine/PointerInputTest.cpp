@@ -374,5 +374,35 @@ TEST(PointerInput, MovingOffAHeldEmptyStockReleasesIt) {
     EXPECT_EQ(t.s.Game.StockPressed, 0);
 }
 
+TEST(PointerInput, SlidingOffTheHeldMarkerLetsItUpWhereItLies) {
+    // The marker lies on the stock (attribute 10) or, for a game that turns the stock to the
+    // waste (attribute 11), on the empty waste; it goes up again there, and only once.
+    struct Row {
+        int onStock, toWaste;
+        const char* stock;
+        const char* waste;
+        int stockX, wasteX;
+        const char* expected;
+    } rows[] = {
+        {1, 0, "", "AH", 900, 700, "StockImage StockUp 0"},
+        {0, 1, "AH", "", 700, 900, "StockImage StockUp 1"},
+    };
+    for (const Row& r : rows) {
+        InputTable t;
+        t.Attr(10, r.onStock).Attr(11, r.toWaste);
+        t.Pile("Mazzo", r.stock).Pile("Mazzo_Vis", r.waste);
+        t.s.Game.SetStockX(0, r.stockX), t.s.Game.SetStockY(0, 10);
+        t.s.Game.SetStockX(1, r.wasteX), t.s.Game.SetStockY(1, 10);
+        t.s.Game.StockPressed = 1;
+        t.view.log.clear();
+        OnTableMove(t.s, 850, 50);
+        EXPECT_EQ(t.s.Game.StockPressed, 0) << r.expected;
+        EXPECT_EQ(t.view.Lines("StockImage"), std::vector<std::string>{r.expected});
+        EXPECT_EQ(t.view.Count("EmptyStock"), 0) << "the stock's own mark is not drawn over the waste's";
+        OnTableMove(t.s, 800, 50);
+        EXPECT_EQ(t.view.Count("StockImage"), 1) << "released once";
+    }
+}
+
 } // namespace
 } // namespace quillon::test

@@ -59,6 +59,9 @@ public:
     }
     void InvertCard(int x, int y) override { Add("Invert " + xy(x, y)); }
     void DrawEmptyStockMarker() override { Add("EmptyStock"); }
+    void DrawStockImage(const std::string& image, int pile) override {
+        Add("StockImage " + image + " " + std::to_string(pile));
+    }
     void DrawFoundationHighlight(int f) override { Add("Highlight " + std::to_string(f)); }
     void ShowMark(const std::string& kind, const std::vector<int>& items) override {
         std::string line = "Mark " + kind;

@@ -53,6 +53,7 @@ protected:
         CreateGlobalObjects(s, program.path());
         WriteConfigString(s, "Preference", "AutoPlay_All_Games", std::to_string(allGames));
         WriteConfigString(s, "Preference", "AutoPlay", autoPlay);
+        WriteConfigString(s, "Preference", "Deal_Animation", "N");
         auto window = CreateMainWindow(s);
         return window;
     }

@@ -6,6 +6,7 @@
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
+#include "select/PlayersDialog.h"
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "support/widgets/C_ShadowedHintWindow.h"
 
@@ -72,6 +74,7 @@ protected:
     // The main window with a game choice that answers "cancelled" (the real one is modal).
     std::unique_ptr<TfrmMain> Start() {
         CreateGlobalObjects(s, program.path());
+        WriteConfigString(s, "Preference", "Deal_Animation", "N"); // the deal is shown at once
         auto window = CreateMainWindow(s);
         if (window)
             window->ChooseGame = [this](int&, std::string&, std::string&) {
@@ -428,3 +431,35 @@ TEST(Clock, ShowsTheTimeSinceTheStart) {
 }
 
 } // namespace
+
+// A stored player name that cannot be used: the first activation shows the players dialog, which
+// does not close before the name has been changed; with good names it never shows.
+TEST_F(MainWindowTest, FirstActivationMakesABadPlayerNameBeRenamed) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    WriteConfigString(s, "Users", "User002", "Who?");
+    window->show();
+    QApplication::processEvents();
+    int shown = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<TfrmPlayers*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog) << "the players dialog is showing";
+        ++shown;
+        dialog->AskName = [](const std::string&, std::string& name) {
+            name = "Whom";
+            return true;
+        };
+        dialog->reject(); // refused: the rename runs instead
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->reject();
+    });
+    window->FirstActivation();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Config("Users", "User002"), "Player 3") << "the list is saved sorted";
+    EXPECT_EQ(Config("Users", "User003"), "Whom");
+    EXPECT_EQ(cancelledChoices, 1) << "then the game choice opens";
+    ASSERT_GE(desktop.boxes.size(), 2u);
+    EXPECT_NE(desktop.boxes[0].text.find("Please rename the Player name:  Who?"), std::string::npos);
+    EXPECT_EQ(desktop.boxes.back().text, "Player renamed.");
+}

@@ -9,6 +9,7 @@
 #include "engine/CardPlaces.h"
 #include "engine/MoveLegality.h"
 #include "model/Cards.h"
+#include "model/ConfigFile.h"
 #include "model/Session.h"
 #include "platform/Desktop.h"
 #include "platform/Files.h"
@@ -99,6 +100,7 @@ protected:
         std::filesystem::create_directories(program.path() + "plus");
         std::filesystem::copy(from + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
         CreateGlobalObjects(s, program.path());
+        WriteConfigString(s, "Preference", "Deal_Animation", "N"); // the deal is shown at once
         window = CreateMainWindow(s);
         ASSERT_TRUE(window);
         window->ChooseGame = [this](int& number, std::string& name, std::string& player) {

@@ -26,12 +26,13 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QWheelEvent>
 
 #include "support/widgets/C_ShadowedHintWindow.h"
@@ -82,6 +83,7 @@ protected:
         CreateGlobalObjects(s, program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
+        WriteConfigString(s, "Preference", "Deal_Animation", "N");
         // Autoplay off, so that the cards of a random deal stay where they were dealt.
         WriteConfigString(s, "Preference", "AutoPlay", "N");
         if (!cursor.empty())
@@ -347,15 +349,15 @@ TEST_F(TableWindowTest, FromAnEmptyDataFolderTheGameListOpensAndThePickedGameIsD
     QTimer picker;
     QObject::connect(&picker, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        auto* list = modal ? modal->findChild<QListWidget*>("trvGames") : nullptr;
-        auto* dialog = qobject_cast<QDialog*>(modal);
-        if (!list || !dialog)
+        auto* list = modal ? modal->findChild<QTreeWidget*>("trvAllGames") : nullptr;
+        auto* ok = modal ? modal->findChild<QPushButton*>("btnOK") : nullptr;
+        if (!list || !ok || !list->isVisible())
             return;
         ++listsSeen;
         const auto items = list->findItems("Klondike", Qt::MatchExactly);
         if (!items.isEmpty())
             list->setCurrentItem(items.front());
-        dialog->accept();
+        ok->click();
     });
     picker.start(10);
     window->show();

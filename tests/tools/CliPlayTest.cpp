@@ -2,6 +2,7 @@
 // a winning list of drops for a deal, and where each card is pressed and let go on the table.
 
 #include "CliRunner.h"
+#include "common/TempFolder.h"
 
 #include "model/GameDefinitions.h"
 
@@ -12,13 +13,17 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <string>
 
 namespace quillon {
 namespace {
 
 // Runs `drags` with the moves given on its standard input.
 std::pair<std::string, int> Drags(const std::string& args, const std::string& moves) {
-    const std::string file = ::testing::TempDir() + "quillon-drags-moves.txt";
+    // A file of this call's own: tests run in parallel, and a shared name let one test play
+    // another's moves.
+    testing::TempFolder folder;
+    const std::string file = folder / "moves.txt";
     std::ofstream(file) << moves;
     return Cli("drags " + args + " < " + file);
 }

@@ -47,13 +47,13 @@ has_chooser() { [ -n "$(chooser)" ]; }
 wait_for has_chooser || fail "the game chooser did not open"
 main() { xdotool search --onlyvisible --name 'Klondike by Threes' 2>/dev/null | head -1; }
 has_main() { [ -n "$(main)" ]; }
-# The third game of the list is Klondike by Threes: the keys go to the chooser once it has the
-# focus, and are given again until the game is dealt.
+# Klondike by Threes is picked by typing the start of its name in the list: the keys go to the
+# chooser once it has the focus, and are given again until the game is dealt.
 choose() {
     local w
     w=$(chooser)
     if [ -n "$w" ]; then
-        xdotool windowfocus --sync "$w" 2>/dev/null && xdotool key Down Down Return 2>/dev/null || true
+        xdotool windowfocus --sync "$w" 2>/dev/null && xdotool type --delay 60 "Klondike by" 2>/dev/null && xdotool key Return 2>/dev/null || true
     fi
     for _ in 1 2 3 4 5; do
         has_main && return 0

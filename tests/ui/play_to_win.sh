@@ -55,7 +55,8 @@ fi
 read -r SCREEN_W SCREEN_H < <(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1], d[2] }')
 
 # A private copy of the program folder (the program writes its data-folder marker there) and a
-# private home and data folder; autoplay stays off, so the cards move only as they are dragged.
+# private home and data folder; autoplay stays off, so the cards move only as they are dragged,
+# and a won game celebrates for two seconds only.
 PROGRAM="$WORK/program"
 mkdir -p "$PROGRAM"
 cp -r "$BIN/quillon" "$BIN/GAMES.DAT" "$BIN/SOL.RGF" "$BIN/plus" "$PROGRAM/"
@@ -63,7 +64,7 @@ cp -r "$BIN/quillon" "$BIN/GAMES.DAT" "$BIN/SOL.RGF" "$BIN/plus" "$PROGRAM/"
 export HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share"
 mkdir -p "$XDG_DATA_HOME/Quillon"
 {
-    printf '[Preference]\r\nAutoPlay=N\r\n'
+    printf '[Preference]\r\nAutoPlay=N\r\nWinning_Animations_Time=2\r\n'
     printf '[Autoplay]\r\nGames=%s\r\n' "$(printf 'N%.0s' $(seq 200))"
 } >"$XDG_DATA_HOME/Quillon/Cfg.dat"
 

@@ -40,6 +40,8 @@ QImage DrawSmallIcon(const std::string& name, int width, int height);
 QImage DrawCursor(const std::string& name, int& hotX, int& hotY);
 QImage DrawTitle(int width, int height);
 QImage DrawLogo(int width, int height);
+// The program's icon, size x size pixels on a transparent ground.
+QImage DrawAppIcon(int size);
 QImage DrawPreviewPiece(const std::string& name);
 
 // Sounds: a complete RIFF wave file, 16-bit PCM mono.

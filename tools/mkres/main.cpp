@@ -1,6 +1,9 @@
 // mkres: draws every picture and synthesises every sound the program asks of its libraries and
 // writes them as SOL.RGF and plus/soladd.rgf into the program folder given on the command line.
-//   mkres PROGRAM_FOLDER [--sheet CONTACT_SHEET.png]
+//   mkres PROGRAM_FOLDER [--sheet CONTACT_SHEET.png] [--previews PICTURE_PLAN]
+//   mkres --icons FOLDER     the program's icon as FOLDER/hicolor/NxN/apps/quillon.png
+// The picture plan (written by the preview generator) names the "GAME" preview pictures of the
+// games whose table the preview file cannot show, with the places of their cards.
 #include "Art.h"
 
 #include "platform/ResourceCatalog.h"
@@ -12,7 +15,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 
 using namespace quillon;
@@ -47,6 +52,64 @@ QImage GamePicture() {
     p.drawImage(10, 6, DrawBack(11, 25, 32));
     p.end();
     return img;
+}
+
+// The icon theme's sizes of the program's icon.
+int WriteIcons(const std::string& folder) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QString::fromStdString(folder) + QString("/hicolor/%1x%1/apps").arg(size);
+        if (!QDir().mkpath(dir) || !DrawAppIcon(size).save(dir + "/quillon.png")) {
+            std::fprintf(stderr, "mkres: cannot write the icons in %s\n", folder.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The "GAME" pictures of a picture plan: per picture a line "GAMEnnnn CARDWIDTH CARDHEIGHT", then
+// "picture x y" per card place (preview picture numbers: 1-52 cards, 53 joker, 54 back, 55-63
+// empty-pile marks), then an empty line. Magenta is the transparent colour.
+std::map<std::string, QImage> PlannedGamePictures(const std::string& path) {
+    std::map<std::string, QImage> pictures;
+    std::ifstream in(path);
+    std::string line;
+    static const char* const marks[] = {"001", "002", "004", "005", "007", "008", "009", "010", "011"};
+    while (std::getline(in, line)) {
+        std::istringstream head(line);
+        std::string name;
+        int cw = 0, ch = 0;
+        if (!(head >> name >> cw >> ch) || name.rfind("GAME", 0) != 0 || cw < 1 || ch < 1)
+            continue;
+        std::vector<std::array<int, 3>> pieces;
+        int bottom = 0;
+        while (std::getline(in, line) && !line.empty()) {
+            std::istringstream piece(line);
+            int n = 0, x = 0, y = 0;
+            if (piece >> n >> x >> y) {
+                pieces.push_back({n, x, y});
+                bottom = std::max(bottom, y + ch);
+            }
+        }
+        QImage img(306, std::clamp(bottom + 1, 1, 184), QImage::Format_RGB32);
+        img.fill(qRgb(255, 0, 255));
+        QPainter p(&img);
+        for (const auto& [n, x, y] : pieces) {
+            QImage card;
+            if (n >= 1 && n <= 52)
+                card = DrawFace(3, (n - 1) % 13 + 1, (n - 1) / 13, cw, ch);
+            else if (n == 53)
+                card = DrawJoker(cw, ch);
+            else if (n == 54)
+                card = DrawBack(1, cw, ch);
+            else if (n >= 55 && n <= 63)
+                card = DrawMark(marks[n - 55], cw, ch);
+            if (!card.isNull())
+                p.drawImage(x, y, card);
+        }
+        p.end();
+        pictures[name] = img;
+    }
+    return pictures;
 }
 
 QImage Render(const RequiredResource& r, int& hotX, int& hotY) {
@@ -223,10 +286,18 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     std::string folder = argv[1];
-    std::string sheetPath;
-    for (int i = 2; i + 1 < argc; ++i)
+    if (folder == "--icons" && argc == 3)
+        return mkres::WriteIcons(argv[2]);
+    std::string sheetPath, planPath;
+    for (int i = 2; i + 1 < argc; ++i) {
         if (std::string(argv[i]) == "--sheet")
             sheetPath = argv[i + 1];
+        if (std::string(argv[i]) == "--previews")
+            planPath = argv[i + 1];
+    }
+    std::map<std::string, QImage> planned;
+    if (!planPath.empty())
+        planned = mkres::PlannedGamePictures(planPath);
 
     ResourceWriter main, extra;
     std::map<std::string, QImage> images;
@@ -237,7 +308,10 @@ int main(int argc, char** argv) {
             continue;
         }
         int hx = 0, hy = 0;
-        QImage img = mkres::Render(r, hx, hy);
+        auto plannedPicture = planned.find(r.name);
+        QImage img = plannedPicture != planned.end() ? plannedPicture->second : mkres::Render(r, hx, hy);
+        if (plannedPicture != planned.end())
+            planned.erase(plannedPicture);
         if (r.width && (img.width() != r.width || img.height() != r.height)) {
             std::fprintf(stderr, "mkres: %s drawn %dx%d, wanted %dx%d\n", r.name.c_str(), img.width(),
                          img.height(), r.width, r.height);
@@ -250,6 +324,8 @@ int main(int argc, char** argv) {
         if (!sheetPath.empty())
             images.emplace(r.name, img);
     }
+    for (const auto& [name, img] : planned)
+        main.Add(ResourceKind::Bitmap, name, mkres::Png(img));
     main.AddString(21803, "Add a player");
     main.AddString(21804, "Edit a player");
     main.AddString(11803, "Aggiungi un giocatore");
