@@ -837,8 +837,8 @@ void TfrmMain::OpenGameCommand() {
     s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, player);
     if (chosen)
         OpenGame(s, number, name, chosenPlayer, seams_.get());
-    else if (s.Flag(GameInPlay))
-        RedrawTable(); // the game goes on: its table, with the selection marks, is shown again
+    else if (s.Flag(GameInPlay) && IsSelectionGame(s) && !SelectedCards(s).empty())
+        RedrawTable(); // the pairing game goes on: its table is painted again with its selection
 }
 
 void TfrmMain::CreateOpenGameDialog() {

@@ -233,7 +233,13 @@ struct Game {
     // when the card shows nowhere on the table.
     bool Select(int card) {
         int x = 0, y = 0;
-        if (!PressPoint(card, x, y))
+        // Near the top-left corner shows for nearly every card; the full search only otherwise.
+        const Place at = Locate(s, card);
+        if (at.index < 0)
+            return false;
+        const int skip = PileSize(*s.Piles.Find(at.pile)) - 1 - at.index;
+        x = CardPlaceX(s, at.pile, skip, false) + 6, y = CardPlaceY(s, at.pile, skip, false) + 4;
+        if (HitTest(s, x, y, false).card != card && !PressPoint(card, x, y))
             return false;
         Press(x, y);
         Release(x, y);
@@ -288,15 +294,14 @@ PlayResult PlayDeal(int number, const std::string& code, int seed) {
     if (PlaysBySelection(s)) {
         // Presses on cards anywhere on the table (most of them refused, some completing a group)
         // and on the stock now and then.
-        for (int step = 0; step < 300 && s.Flag(GameInPlay); ++step) {
-            std::vector<int> shown;
-            for (int c : CardsOnTable(s))
-                if (int x = 0, y = 0; g.PressPoint(c, x, y))
-                    shown.push_back(c);
-            if (shown.empty() || rng.RandomInt(8) == 0)
+        for (int step = 0; step < 150 && s.Flag(GameInPlay); ++step) {
+            // A card that shows on the table (a few tries), else the stock.
+            const std::vector<int> cards = CardsOnTable(s);
+            bool pressed = false;
+            for (int tries = 0; tries < 4 && !pressed && !cards.empty() && rng.RandomInt(8) != 0; ++tries)
+                pressed = g.Select(cards[pick(static_cast<int>(cards.size()))]);
+            if (!pressed)
                 g.ClickStock();
-            else
-                g.Select(shown[pick(static_cast<int>(shown.size()))]);
             if (CardsOnTable(s) != g.dealt) {
                 r.failure = "cards lost or doubled at step " + std::to_string(step);
                 return r;
