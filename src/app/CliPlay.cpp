@@ -55,4 +55,20 @@ DragPoints DragPointsFor(const Session& s, int card, const std::string& to) {
     return p;
 }
 
+bool PressPointFor(const Session& s, int card, int& x, int& y) {
+    const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
+    for (const char* pile : {"Mazzo", "Mazzo_Vis"}) {
+        if (card == 0 ? std::string(pile) != "Mazzo" : s.TopCard(pile) != card)
+            continue;
+        int px = 0, py = 0;
+        if (!PilePosition(s, pile, px, py))
+            return false;
+        x = px + cw / 2, y = py + ch / 2;
+        return true;
+    }
+    const DragPoints p = DragPointsFor(s, card, "Mazzo_Waste");
+    x = p.fromX, y = p.fromY;
+    return p.fromX != 0 || p.fromY != 0;
+}
+
 } // namespace quillon::cli

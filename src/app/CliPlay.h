@@ -21,4 +21,8 @@ struct DragPoints {
 };
 DragPoints DragPointsFor(const Session& s, int card, const std::string& to);
 
+// Where the player presses a card of a selection game (0: the stock): the middle of the part of it
+// that shows. False when it lies nowhere on the table.
+bool PressPointFor(const Session& s, int card, int& x, int& y);
+
 } // namespace quillon::cli

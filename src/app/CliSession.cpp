@@ -21,8 +21,8 @@ void PrepareSession(Session& s) {
     InstallEngine(s);
 }
 
-bool ParseNumberArg(const std::string& command, const std::string& what, const std::string& text, long long max,
-                    long long& out) {
+bool ParseNumberArg(const std::string& command, const std::string& what, const std::string& text,
+                    long long max, long long& out) {
     if (!ParseDecimal(text, out) || out < 0 || out > max) {
         std::cerr << "quillon-cli " << command << ": '" << text << "' is not " << what << "\n";
         return false;

@@ -9,6 +9,7 @@
 #include "app/CliCommand.h"
 #include "app/CliPlay.h"
 #include "app/CliSession.h"
+#include "engine/SelectionSearch.h"
 #include "engine/Solver.h"
 
 #include "model/Session.h"
@@ -55,6 +56,20 @@ int Drags(const std::vector<std::string>& args) {
         if (!(in >> card >> to))
             continue;
         ++number;
+        if (quillon::PlaysBySelection(s) && (to == "Select" || to == "Mazzo")) {
+            // A game played by pressing cards: the press and the release at the same point.
+            int x = 0, y = 0;
+            if (!quillon::cli::PressPointFor(s, card, x, y)) {
+                std::cerr << "quillon-cli drags: move " << number << " (" << line << ") presses nothing\n";
+                return 1;
+            }
+            if (card == 0)
+                quillon::PressSelectionStock(s);
+            else
+                quillon::PressSelectionCard(s, card);
+            std::cout << x << " " << y << " " << x << " " << y << "\n";
+            continue;
+        }
         const quillon::cli::DragPoints p = quillon::cli::DragPointsFor(s, card, to);
         if (!quillon::PlaySolverMove(s, {card, to})) {
             std::cerr << "quillon-cli drags: move " << number << " (" << line << ") is refused\n";

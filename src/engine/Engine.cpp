@@ -2,6 +2,7 @@
 
 #include "engine/Autoplay.h"
 #include "engine/GameEnd.h"
+#include "engine/SelectionGames.h"
 #include "engine/Stock.h"
 
 namespace quillon {
@@ -10,6 +11,7 @@ void InstallEngine(Session& s) {
     InstallPlayHooks(s);
     InstallStockHooks(s);
     InstallAutoplayHooks(s);
+    InstallSelectionHooks(s);
 }
 
 } // namespace quillon

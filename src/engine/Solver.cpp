@@ -8,6 +8,7 @@
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
 #include "engine/PointerInput.h"
+#include "engine/SelectionSearch.h"
 #include "engine/Stock.h"
 #include "model/Cards.h"
 #include "model/Session.h"
@@ -405,6 +406,12 @@ bool SearchGameWon(const Session& s) {
 
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
                                       std::vector<SolverMove>& moves) {
+    // Games played by pressing cards search their own moves: groups of cards and the stock.
+    if (PlaysBySelection(s)) {
+        SolverResult found;
+        found.won = FindSelectionWin(s, budget.positions, moves);
+        return found;
+    }
     const auto started = std::chrono::steady_clock::now();
     SolverResult result;
     // The search plays unseen and leaves no trace: no view, its own history, the parameters

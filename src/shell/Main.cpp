@@ -5,6 +5,7 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/SelectionGames.h"
 #include "engine/Undo.h"
 #include "engine/WinningAnimation.h"
 #include "model/ConfigFile.h"
@@ -894,6 +895,8 @@ void TfrmMain::OpenGameCommand() {
     s.Params.WriteParam(kParamPlayer, kParamPlayerWidth, player);
     if (chosen)
         OpenGame(s, number, name, chosenPlayer, seams_.get());
+    else if (s.Flag(GameInPlay) && IsSelectionGame(s) && !SelectedCards(s).empty())
+        RedrawTable(); // the pairing game goes on: its table is painted again with its selection
 }
 
 void TfrmMain::CreateOpenGameDialog() {
@@ -1049,6 +1052,8 @@ void TfrmMain::RedrawTable() {
         tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
     }
     drawing_->RefreshWindow();
+    // The selected cards of a pairing game are shown inverted again on the fresh pictures.
+    RedrawSelectionMarks(s);
     UpdateScrollBar();
 }
 

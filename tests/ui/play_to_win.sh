@@ -2,6 +2,7 @@
 # Plays FreeCell and then the sliding puzzle "Put-Them-In-Order (3x3 square)" to a win the way a
 # person does: on a virtual screen, with the mouse, through the program's own game list. FreeCell
 # is finished by autoplay: once only foundation moves are left, F7 switches it on.
+# QUILLON_UI_GAMES="219:Pairs (4 x 3);206:Fourteen Out" plays other games instead.
 #
 #   tests/ui/play_to_win.sh [PROGRAM_FOLDER] [SHOTS_FOLDER]
 #
@@ -152,6 +153,14 @@ EOF
 # argument a screenshot of that name is taken half-way, the card in the hand.
 drag() {
     local x1=$(($1 + WIN_X)) y1=$(($2 + WIN_Y + TABLE_TOP)) x2=$(($3 + WIN_X)) y2=$(($4 + WIN_Y + TABLE_TOP))
+    if [ "$x1" -eq "$x2" ] && [ "$y1" -eq "$y2" ]; then
+        # A press where the pointer is let go: a click (a move to where the pointer already is
+        # would wait for ever for the pointer to arrive).
+        xdotool mousemove "$x1" "$y1"
+        sleep 0.1
+        xdotool click 1
+        return
+    fi
     xdotool mousemove --sync "$x1" "$y1"
     sleep 0.05
     xdotool mousedown 1
@@ -237,6 +246,19 @@ play() {
         xdotool windowfocus --sync "$MAIN"
         xdotool key F7
     fi
+    # A memory game shows its result first; it is closed as a person would, with its OK button.
+    local result
+    for _ in $(seq 50); do
+        result=$(xdotool search --onlyvisible --name '^Game Won$' 2>/dev/null | head -1) || true
+        [ -n "$result" ] && break
+        xdotool search --onlyvisible --name '^Open a game$' >/dev/null 2>&1 && break
+        sleep 0.2
+    done
+    if [ -n "${result:-}" ]; then
+        shot "result-$game"
+        xdotool windowactivate --sync "$result" 2>/dev/null || true
+        xdotool key Return
+    fi
     # The win: the game list opens again by itself.
     wait_window '^Open a game$' >/dev/null
     shot "won-$game"
@@ -248,7 +270,16 @@ CARD_SIZE=${QUILLON_UI_CARD_SIZE:-B}
 APP_PID=$!
 MAIN=$(wait_window '^Quillon 2003')
 say "main window $MAIN"
-play 103 FreeCell autoplay
-play 87 Put-Them
+if [ -n "${QUILLON_UI_GAMES:-}" ]; then
+    # Other games, as "NUMBER:NAME" separated by ";" (a game played by pressing cards gets its
+    # presses as drags that do not move).
+    IFS=';' read -ra CHOSEN <<<"$QUILLON_UI_GAMES"
+    for entry in "${CHOSEN[@]}"; do
+        play "${entry%%:*}" "${entry#*:}"
+    done
+else
+    play 103 FreeCell autoplay
+    play 87 Put-Them
+fi
 shot "end"
-say "both games won; screenshots in $SHOTS"
+say "every game won; screenshots in $SHOTS"
