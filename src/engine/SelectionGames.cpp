@@ -24,7 +24,7 @@ constexpr int kEventExchange = 4;
 constexpr int kAttrFirstRowDeal = 382; // cards dealt to tableau pile 1 (pile 2 follows)
 constexpr const char* kCaption = "Quillon 2003";
 constexpr const char* kExchangeQuestion =
-    "Would you like to exchange the position of these two cards?\rYou may perform this action only once "
+    "Would you like to exchange the position of these two cards?\nYou may perform this action only once "
     "during a game.";
 constexpr const char* kNoSpace = "No tableau space to fill.";
 
