@@ -117,8 +117,11 @@ QImage DecodeJpeg(const std::string& bytes) {
         std::longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1);
     };
     error.mgr.output_message = [](j_common_ptr) {};
-    // Declared before the jump target so a failure leaves nothing half-built behind.
+    // Declared before the jump target so a failure leaves nothing half-built behind: an error in
+    // the middle of the pixels jumps back here, past any object made later, whose memory would
+    // never be given back.
     QImage img;
+    std::vector<unsigned char> row;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         return {};
@@ -141,7 +144,7 @@ QImage DecodeJpeg(const std::string& bytes) {
         return {};
     }
     img = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
-    std::vector<unsigned char> row(size_t(info.output_width) * 3);
+    row.resize(size_t(info.output_width) * 3);
     while (info.output_scanline < info.output_height) {
         unsigned char* rows[1] = {row.data()};
         int y = int(info.output_scanline);
