@@ -179,6 +179,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         images_->services.ScreenWidth = screen->geometry().width();
         images_->services.ManyColours = screen->depth() > 8;
         drawing_->ManyColours = images_->services.ManyColours;
+        // The card images are first loaded for the screen's pixels; the window's own screen is
+        // followed once it is shown.
+        images_->SetDeviceRatio(screen->devicePixelRatio());
+        drawing_->DeviceRatio = images_->DeviceRatio();
     }
     images_->services.EnableCustomize = [this](bool on) {
         if (QAction* a = Action("mnuCustomize"))
@@ -634,8 +638,8 @@ void TfrmMain::LoadToolbarPictures() {
     const std::string prefix = xp ? "" : "2000_";
     auto picture = [&](const std::string& name) {
         QImage img;
-        // The menu's own pictures have one style only.
-        images_->LoadImageResource(img, name.rfind("MN_", 0) == 0 ? name : prefix + name);
+        // The menu's own pictures have one style only; on a screen of finer pixels, drawn for it.
+        images_->LoadTableImage(img, name.rfind("MN_", 0) == 0 ? name : prefix + name, true);
         if (img.isNull())
             return QIcon();
         // The colour of the top-left pixel is transparent.
@@ -848,6 +852,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 bool TfrmMain::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && initialised_ && table_ && FollowDeviceRatio())
+        TableResized(table_->width(), table_->height());
     if (e->type() == QEvent::WindowActivate && initialised_) {
         // After the activation event has been handled, so the window is on screen.
         if (s.Flag(FirstActivationPending))
@@ -1008,7 +1014,21 @@ void TfrmMain::EnableGameCommands(bool on) {
     ShowUndoState();
 }
 
+bool TfrmMain::FollowDeviceRatio() {
+    const qreal ratio = table_ ? std::max<qreal>(1.0, table_->devicePixelRatioF()) : 1.0;
+    if (ratio == drawing_->DeviceRatio)
+        return false;
+    images_->SetDeviceRatio(ratio);
+    drawing_->DeviceRatio = images_->DeviceRatio();
+    images_->LoadCardImages(false);
+    images_->FaceCopyImage = images_->CardFaceImages[0];
+    drawing_->ForgetMarks();
+    LoadToolbarPictures();
+    return true;
+}
+
 void TfrmMain::TableResized(int w, int h) {
+    FollowDeviceRatio();
     QRect screen(0, 0, 1024, 768);
     if (QScreen* sc = QGuiApplication::primaryScreen())
         screen = sc->geometry();
@@ -1023,6 +1043,7 @@ void TfrmMain::TableResized(int w, int h) {
 }
 
 void TfrmMain::RedrawTable() {
+    FollowDeviceRatio();
     const int w = std::max(1, table_->width()), h = std::max(1, table_->height());
     QRect screen(0, 0, w, h);
     if (QScreen* sc = QGuiApplication::primaryScreen())
@@ -1047,7 +1068,7 @@ void TfrmMain::RedrawTable() {
         drawing_->PaintTable();
         // A table that reaches below its pictures is painted again on taller ones, with room
         // for the piles to grow during play.
-        if (s.Game.TableBottom <= drawing_->TableImage.height() - 30)
+        if (s.Game.TableBottom <= drawing_->TableHeight() - 30)
             break;
         tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
     }
@@ -1087,9 +1108,9 @@ void TfrmMain::UpdateScrollBar() {
     if (!table_)
         return;
     const int h = table_->height(), bottom = s.Game.TableBottom;
-    if (bottom > drawing_->TableImage.height() - 30) {
+    if (bottom > drawing_->TableHeight() - 30) {
         // The piles grew below the table pictures: paint the table again on taller ones.
-        tallTable_ = bottom + drawing_->TableImage.height() / 2 + 30;
+        tallTable_ = bottom + drawing_->TableHeight() / 2 + 30;
         RedrawTable();
         return;
     }

@@ -28,9 +28,15 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     if (drawing_ && !drawing_->WindowImage.isNull()) {
-        p.drawImage(r.topLeft(), drawing_->WindowImage, r);
+        // The picture holds device pixels: the exposed rectangle is copied pixel for pixel.
+        const QImage& window = drawing_->WindowImage;
+        const qreal ratio = window.devicePixelRatio();
+        const QRect device = DeviceRect(r, ratio).intersected(window.rect());
+        p.drawImage(
+            QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio),
+            window, device);
         // Outside the picture (while a resize is pending) the window shows black.
-        const QRect img = drawing_->WindowImage.rect();
+        const QRect img(QPoint(), LogicalSize(window));
         if (!img.contains(r)) {
             QRegion rest = QRegion(r).subtracted(QRegion(img));
             for (const QRect& part : rest)

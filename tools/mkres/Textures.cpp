@@ -223,7 +223,12 @@ QImage GreenBaize(int w, int h) { // a whole picture: a card table with a lit ce
 
 } // namespace
 
-QImage DrawBackground(int number) {
+QImage DrawBackground(int number, int scale) {
+    if (scale > 1) {
+        QImage one = DrawBackground(number, 1);
+        return one.scaled(one.width() * scale, one.height() * scale, Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+    }
     switch (number) {
     case 102:
         return Moquette();
