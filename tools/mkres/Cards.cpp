@@ -616,7 +616,8 @@ QImage DrawSuitStrip(int set, int suit, int cw, int ch, int scale) {
     strip.fill(Qt::white);
     QPainter p(&strip);
     for (int r = 1; r <= 13; ++r)
-        p.drawImage(((r - 1) % 5) * cw * scale, ((r - 1) / 5) * ch * scale, DrawFace(set, r, suit, cw, ch, scale));
+        p.drawImage(((r - 1) % 5) * cw * scale, ((r - 1) / 5) * ch * scale,
+                    DrawFace(set, r, suit, cw, ch, scale));
     p.end();
     return strip;
 }
