@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace quillon {
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
@@ -19,8 +21,11 @@ void TableWidget::Attach(TableDrawing* drawing) {
     if (drawing_)
         drawing_->ShowOnWindow = [this](const QRect& r) {
             // Shown before the operation returns, so a sequence inside one event is seen step by step.
+            // At a fractional device ratio the window system rounds the rectangle to its pixels
+            // its own way: one more pixel round it makes sure no changed device pixel stays unshown.
+            const qreal ratio = devicePixelRatioF();
             if (isVisible())
-                repaint(r);
+                repaint(ratio == std::floor(ratio) ? r : r.adjusted(-1, -1, 1, 1));
         };
 }
 
