@@ -169,9 +169,11 @@ void QtTableView::BuildDragImage(int card) {
     }
     // Picked-up cards are taken from the table picture as they lie at the drag rectangle: a single
     // card, or the run down to the pile's bottom edge.
-    drag_ = QImage(DeviceLength(w, ratio), DeviceLength(h, ratio), QImage::Format_ARGB32);
+    // In the table's own format, so that no frame of the drag converts it; what lies beyond the
+    // table picture is black.
+    drag_ = QImage(DeviceLength(w, ratio), DeviceLength(h, ratio), QImage::Format_RGB32);
     drag_.setDevicePixelRatio(ratio);
-    drag_.fill(Qt::transparent);
+    drag_.fill(Qt::black);
     if (d_.TableImage.isNull())
         return;
     CopyPixels(drag_, 0, 0, d_.TableImage, QRect(s_.DragRect.left, s_.DragRect.top + Scroll(), w, h));
