@@ -160,6 +160,30 @@ TEST(DeviceRatio, DragPictureLeavesNoTraceAtAnyRatio) {
     }
 }
 
+// A selected card is inverted over all its device pixels at any ratio, its rounded corners keep
+// showing the table, and inverting it again gives the card back.
+TEST(DeviceRatio, SelectedCardsInvertWholeAndBackAgain) {
+    for (qreal ratio : {1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        DealtTable t(101, ratio);
+        ASSERT_TRUE(t.dealt);
+        const QImage before = t.drawing.TableImage.copy();
+        const QPoint at = t.TopCard(0); // a pile of one card
+        const QRect device = DeviceRect(QRect(at, QSize(kCW, kCH)), ratio);
+        t.drawing.InvertCard(at.x(), at.y(), at.x() + kCW, at.y() + kCH);
+        const QImage& table = t.drawing.TableImage;
+        for (const QPoint p :
+             {device.center(), device.topLeft() + QPoint(device.width() - 1, device.height() / 2),
+              device.bottomLeft() + QPoint(device.width() / 2, 0)})
+            EXPECT_EQ(table.pixel(p) & 0xFFFFFF, ~before.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
+        for (const QPoint p : {device.topLeft(), device.bottomRight()})
+            EXPECT_EQ(table.pixel(p), t.drawing.BackgroundImage.pixel(p)) << p.x() << "," << p.y();
+        t.drawing.InvertCard(at.x(), at.y(), at.x() + kCW, at.y() + kCH);
+        EXPECT_EQ(t.drawing.TableImage, before);
+        EXPECT_EQ(t.drawing.WindowImage, before.copy(t.drawing.WindowImage.rect()));
+    }
+}
+
 // Cards of a library without double-size pictures, at fractional and double ratios: enlarged to
 // the device size; the shadow pieces keep their pure transparent white and their dark pixels.
 TEST(DeviceRatio, PicturesWithoutADoubleSizeAreScaledToTheRatio) {
