@@ -166,12 +166,11 @@ int main(int argc, char** argv) {
                 for (int i = 0; i < known; ++i)
                     if (windows[i] == main_window)
                         main_damage = damages[i];
-                /* Whatever was reported before the map is not on the screen. */
+                /* Whatever was reported before the map is not on the screen; a drawing since
+                 * the map has its report queued behind this event. */
                 if (main_damage)
                     xcb_damage_subtract(c, main_damage, XCB_NONE, XCB_NONE);
                 xcb_flush(c);
-                if (drawn_on(c, main_window))
-                    painted = t;
             }
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && main_window) {
             xcb_damage_notify_event_t* de = (xcb_damage_notify_event_t*)e;

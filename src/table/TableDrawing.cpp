@@ -120,17 +120,17 @@ void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
 void TableDrawing::PaintBackground() {
     BackgroundChoice choice = images.ChooseBackground();
     if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        PaintFadedColour(BackgroundImage, choice.colour,
-                         BackgroundImage.height() + (ScrollBarVisible ? 80 : 1));
+        const int height = FadeHeight > 0 ? FadeHeight : BackgroundImage.height();
+        PaintFadedColour(BackgroundImage, choice.colour, height + (ScrollBarVisible ? 80 : 1), height);
     } else {
         images.PaintBackground(BackgroundImage);
     }
     CopyPixels(TableImage, 0, 0, BackgroundImage);
 }
 
-void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight) {
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottomRow) {
     // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
-    const int bottom = img.height();
+    const int bottom = bottomRow < 0 ? img.height() : bottomRow;
     const int H = gradientHeight;
     const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
     QPainter p(&img);
