@@ -316,7 +316,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     ApplyFontFallback(this);
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
+        // The game list is made when it is first needed, after the window showed.
+        if (!frmOpenGame_)
+            CreateOpenGameDialog();
+        return frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
         // One help window, where links between the pages are followed. Opened from a modal dialog
@@ -777,7 +780,6 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
-    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
