@@ -281,6 +281,40 @@ TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
     EXPECT_EQ(drawing.TableImage.pixel(10, 0), top);
 }
 
+// Pictures that cover only the window show the faded table as a picture of the fade height
+// would: the same colour in every row they share, whatever their own height.
+TEST_F(TableDrawingTest, APictureShorterThanTheFadeShowsTheTopOfTheFullOne) {
+    s.Params.WriteParam(27, 1, "Y");
+    s.Params.WriteParam(135, 1, "Y");
+    images.services.ReadPreference = [](const std::string&) { return std::string(); };
+    BackgroundChoice choice = images.ChooseBackground();
+    if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+        GTEST_SKIP() << "the default background is not a faded colour";
+    constexpr int kFade = 630; // the fixture's 600 rows and the 30 beneath them
+    for (bool bar : {false, true}) {
+        TableDrawing full(s, images);
+        full.ScrollBarVisible = bar;
+        full.Resize(800, kFade - 30, 800, kFade - 30);
+        full.PaintBackground();
+        for (int rows : {1, 97, 331, kFade - 31, kFade - 30}) {
+            TableDrawing window(s, images);
+            window.ScrollBarVisible = bar;
+            window.FadeHeight = kFade;
+            window.Resize(500, rows, 500, rows);
+            window.PaintBackground();
+            const QImage& bg = window.BackgroundImage;
+            ASSERT_EQ(bg.height(), rows + 30);
+            for (int y = 0; y < bg.height(); ++y)
+                ASSERT_EQ(bg.pixel(7, y), full.BackgroundImage.pixel(7, y))
+                    << rows << " rows, bar " << bar << ", row " << y;
+            EXPECT_EQ(window.TableImage.pixel(7, rows - 1), bg.pixel(7, rows - 1));
+            if (rows < kFade - 200)
+                EXPECT_GT(qRed(bg.pixel(7, rows)) + qGreen(bg.pixel(7, rows)) + qBlue(bg.pixel(7, rows)), 0)
+                    << "the black end lies further down";
+        }
+    }
+}
+
 TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {
     std::map<std::string, std::string> prefs;
     images.services.ReadPreference = [&](const std::string& key) { return prefs[key]; };
