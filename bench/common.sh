@@ -101,6 +101,9 @@ bench_start() {
 
 # bench_stop PID CHILD: ends a started program (the window's owner, then the started child).
 bench_stop() {
+    # Only real process numbers: a start that failed leaves nothing, and kill -1 would reach
+    # every process of the user.
+    [[ $1 =~ ^[0-9]+$ && $1 -gt 1 && $2 =~ ^[0-9]+$ && $2 -gt 1 ]] || return 0
     kill "$1" "$2" 2>/dev/null || true
     wait "$2" 2>/dev/null || true
     local i
@@ -113,7 +116,7 @@ bench_stop() {
 # The CPU time in milliseconds the process uses in ten seconds, once it has settled.
 bench_idle_ms() {
     local pid=$1 before after
-    ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+    ticks() { awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || echo 0; }
     sleep 2
     before=$(ticks)
     sleep 10
@@ -121,6 +124,6 @@ bench_idle_ms() {
     echo $(((after - before) * 1000 / $(getconf CLK_TCK)))
 }
 
-bench_peak_kb() { awk '/VmHWM/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
+bench_peak_kb() { [[ $1 =~ ^[0-9]+$ ]] && awk '/VmHWM/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0; }
 
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
