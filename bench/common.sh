@@ -88,7 +88,7 @@ CFG
 }
 
 # bench_start HOME WINDOW PROGRAM [ARGS...]: starts the program in a clean environment with the
-# given home and prints mapwait's "<pid> <map ms> <paint ms> <child pid>".
+# given home and prints mapwait's "<pid> <map ms> <paint ms> <child pid> <cpu ms>".
 bench_start() {
     local home=$1 window=$2
     shift 2

@@ -11,13 +11,15 @@
  * reads the window's pixels once.
  *
  * usage: mapwait WINDOW TIMEOUT-SECONDS PROGRAM [ARGS...]
- * prints: "<pid> <map ms> <paint ms> <child pid>" and leaves the program running. <pid> is the
- * process that owns the window (_NET_WM_PID), which differs from the started child when that is a
- * wrapper; -1 stands for what was not seen in time.
+ * prints: "<pid> <map ms> <paint ms> <child pid> <cpu ms>" and leaves the program running. <pid>
+ * is the process that owns the window (_NET_WM_PID), which differs from the started child when
+ * that is a wrapper; <cpu ms> the CPU time that process had used when the drawing was seen; -1
+ * stands for what was not seen in time.
  */
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdio.h>
@@ -75,6 +77,32 @@ static int big_enough(xcb_connection_t* c, xcb_window_t w) {
     return ok;
 }
 
+/* The CPU time in milliseconds all threads of the process have used so far (their scheduler
+ * statistics, in nanoseconds), or -1 when the process is gone. Unlike the times since the start,
+ * it hardly depends on how busy the machine is with other work. */
+static double cpu_ms(int pid) {
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/task", pid);
+    DIR* tasks = opendir(path);
+    if (!tasks)
+        return -1;
+    double total = 0;
+    struct dirent* t;
+    while ((t = readdir(tasks))) {
+        if (t->d_name[0] == '.')
+            continue;
+        snprintf(path, sizeof path, "/proc/%d/task/%.16s/schedstat", pid, t->d_name);
+        FILE* f = fopen(path, "r");
+        unsigned long long ns = 0;
+        if (f && fscanf(f, "%llu", &ns) == 1)
+            total += ns / 1e6;
+        if (f)
+            fclose(f);
+    }
+    closedir(tasks);
+    return total;
+}
+
 /* Whether the window shows more than one colour. */
 static int drawn_on(xcb_connection_t* c, xcb_window_t w) {
     xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), NULL);
@@ -93,6 +121,16 @@ static int drawn_on(xcb_connection_t* c, xcb_window_t w) {
         varied = data[i] != data[i % 4];
     free(image);
     return varied;
+}
+
+/* The process that owns the window (_NET_WM_PID), else the started child. */
+static int owner_of(xcb_connection_t* c, xcb_window_t w, xcb_atom_t wm_pid, int child) {
+    int owner = child;
+    xcb_get_property_reply_t* r = property(c, w, wm_pid);
+    if (r && xcb_get_property_value_length(r) == 4)
+        owner = *(const uint32_t*)xcb_get_property_value(r);
+    free(r);
+    return owner;
 }
 
 enum { kMaxWindows = 256 };
@@ -136,7 +174,7 @@ int main(int argc, char** argv) {
     int known = 0;
     xcb_window_t main_window = 0;
     xcb_damage_damage_t main_damage = 0;
-    double mapped = -1, painted = -1;
+    double mapped = -1, painted = -1, cpu = -1;
     struct pollfd pfd = {xcb_get_file_descriptor(c), POLLIN, 0};
     while (painted < 0) {
         xcb_generic_event_t* e = xcb_poll_for_event(c);
@@ -178,20 +216,16 @@ int main(int argc, char** argv) {
                 /* Report again at the next drawing, then look at what this one left. */
                 xcb_damage_subtract(c, de->damage, XCB_NONE, XCB_NONE);
                 xcb_flush(c);
-                if (drawn_on(c, main_window))
+                if (drawn_on(c, main_window)) {
                     painted = t;
+                    cpu = cpu_ms(owner_of(c, main_window, wm_pid, child));
+                }
             }
         }
         free(e);
     }
-    int owner = child;
-    if (main_window) {
-        xcb_get_property_reply_t* r = property(c, main_window, wm_pid);
-        if (r && xcb_get_property_value_length(r) == 4)
-            owner = *(const uint32_t*)xcb_get_property_value(r);
-        free(r);
-    }
-    printf("%d %.1f %.1f %d\n", owner, mapped, painted, (int)child);
+    const int owner = main_window ? owner_of(c, main_window, wm_pid, child) : child;
+    printf("%d %.1f %.1f %d %.0f\n", owner, mapped, painted, (int)child, cpu);
     xcb_disconnect(c);
     return painted < 0;
 }

@@ -13,19 +13,20 @@ source "$(dirname "$0")/common.sh"
 runs=${RUNS:-5}
 bench_setup
 
-maps=() paints=() peaks=()
+maps=() paints=() cpus=() peaks=()
 for i in $(seq "$runs"); do
     home="$work/home$i"
     bench_prepare_home "$home"
-    read -r pid map paint child < <(bench_start "$home" "Quillon 2003" "$build/bin/quillon")
+    read -r pid map paint child cpu < <(bench_start "$home" "Quillon 2003" "$build/bin/quillon")
     sleep 1
     peak=$(bench_peak_kb "$pid")
     ((i == runs)) && idle_ms=$(bench_idle_ms "$pid")
     bench_stop "$pid" "$child"
-    echo "run $i: mapped ${map} ms, painted ${paint} ms, VmHWM ${peak} kB"
-    maps+=("$map") paints+=("$paint") peaks+=("$peak")
+    echo "run $i: mapped ${map} ms, painted ${paint} ms (${cpu} ms of CPU), VmHWM ${peak} kB"
+    maps+=("$map") paints+=("$paint") cpus+=("${cpu:--1}") peaks+=("$peak")
 done
 
-echo "median: mapped $(median "${maps[@]}") ms, painted $(median "${paints[@]}") ms," \
+echo "median: mapped $(median "${maps[@]}") ms, painted $(median "${paints[@]}") ms" \
+    "($(median "${cpus[@]}") ms of CPU)," \
     "VmHWM $(($(median "${peaks[@]}") / 1024)) MiB"
 echo "idle: ${idle_ms} ms of CPU in 10 s"
