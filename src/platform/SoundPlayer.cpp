@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <type_traits>
 #include <vector>
 
 namespace quillon {
@@ -14,20 +13,25 @@ namespace {
 
 // The audio library is loaded with the first sound, not with the program: it brings some thirty
 // libraries of sound servers and codecs along, which a game played in silence never needs.
+#define QUILLON_SDL_FUNCTIONS(X)                                                                             \
+    X(SetHint)                                                                                               \
+    X(InitSubSystem)                                                                                         \
+    X(QuitSubSystem)                                                                                         \
+    X(OpenAudioDevice)                                                                                       \
+    X(CloseAudioDevice)                                                                                      \
+    X(PauseAudioDevice)                                                                                      \
+    X(LockAudioDevice)                                                                                       \
+    X(UnlockAudioDevice)                                                                                     \
+    X(RWFromConstMem)                                                                                        \
+    X(LoadWAV_RW)                                                                                            \
+    X(FreeWAV)                                                                                               \
+    X(GetTicks64)                                                                                            \
+    X(Delay)
+
 struct Sdl {
-    decltype(&SDL_SetHint) SetHint = nullptr;
-    decltype(&SDL_InitSubSystem) InitSubSystem = nullptr;
-    decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
-    decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
-    decltype(&SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
-    decltype(&SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
-    decltype(&SDL_LockAudioDevice) LockAudioDevice = nullptr;
-    decltype(&SDL_UnlockAudioDevice) UnlockAudioDevice = nullptr;
-    decltype(&SDL_RWFromConstMem) RWFromConstMem = nullptr;
-    decltype(&SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
-    decltype(&SDL_FreeWAV) FreeWAV = nullptr;
-    decltype(&SDL_GetTicks64) GetTicks64 = nullptr;
-    decltype(&SDL_Delay) Delay = nullptr;
+#define QUILLON_SDL_DECLARE(name) decltype(&SDL_##name) name = nullptr;
+    QUILLON_SDL_FUNCTIONS(QUILLON_SDL_DECLARE)
+#undef QUILLON_SDL_DECLARE
 };
 
 // The library's functions, or null when it or one of them is missing (the program is then silent).
@@ -38,23 +42,11 @@ const Sdl* LoadSdl() {
             return static_cast<Sdl*>(nullptr);
         static Sdl sdl;
         bool complete = true;
-        auto get = [&](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            complete = complete && fn;
-        };
-        get(sdl.SetHint, "SDL_SetHint");
-        get(sdl.InitSubSystem, "SDL_InitSubSystem");
-        get(sdl.QuitSubSystem, "SDL_QuitSubSystem");
-        get(sdl.OpenAudioDevice, "SDL_OpenAudioDevice");
-        get(sdl.CloseAudioDevice, "SDL_CloseAudioDevice");
-        get(sdl.PauseAudioDevice, "SDL_PauseAudioDevice");
-        get(sdl.LockAudioDevice, "SDL_LockAudioDevice");
-        get(sdl.UnlockAudioDevice, "SDL_UnlockAudioDevice");
-        get(sdl.RWFromConstMem, "SDL_RWFromConstMem");
-        get(sdl.LoadWAV_RW, "SDL_LoadWAV_RW");
-        get(sdl.FreeWAV, "SDL_FreeWAV");
-        get(sdl.GetTicks64, "SDL_GetTicks64");
-        get(sdl.Delay, "SDL_Delay");
+#define QUILLON_SDL_LOAD(name)                                                                               \
+    sdl.name = reinterpret_cast<decltype(sdl.name)>(dlsym(lib, "SDL_" #name));                               \
+    complete = complete && sdl.name;
+        QUILLON_SDL_FUNCTIONS(QUILLON_SDL_LOAD)
+#undef QUILLON_SDL_LOAD
         // The library stays loaded for the rest of the run: its audio thread may outlive a player.
         return complete ? &sdl : nullptr;
     }();

@@ -21,6 +21,14 @@ constexpr QRgb kGreen = quillon::testing::kGreenTable;
 class TableDrawingTest : public quillon::testing::GreenTableFixture {
 protected:
     TableDrawingTest() : GreenTableFixture(800, 600) {}
+    // The default table with fading on; false when the default is no faded colour.
+    bool UseTheFadedDefault() {
+        s.Params.WriteParam(27, 1, "Y");
+        s.Params.WriteParam(135, 1, "Y");
+        images.services.ReadPreference = [](const std::string&) { return std::string(); };
+        const BackgroundChoice choice = images.ChooseBackground();
+        return choice.kind == BackgroundChoice::Colour && choice.faded;
+    }
     std::string Cards(int from, int count) {
         std::string out;
         for (int c = from; c < from + count; ++c)
@@ -267,11 +275,7 @@ TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
 }
 
 TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
-    s.Params.WriteParam(27, 1, "Y");
-    s.Params.WriteParam(135, 1, "Y");
-    images.services.ReadPreference = [](const std::string&) { return std::string(); };
-    BackgroundChoice choice = images.ChooseBackground();
-    if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+    if (!UseTheFadedDefault())
         GTEST_SKIP() << "the default background is not a faded colour";
     drawing.PaintBackground();
     const QImage& bg = drawing.BackgroundImage;
@@ -284,11 +288,7 @@ TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
 // Pictures that cover only the window show the faded table as a picture of the fade height
 // would: the same colour in every row they share, whatever their own height.
 TEST_F(TableDrawingTest, APictureShorterThanTheFadeShowsTheTopOfTheFullOne) {
-    s.Params.WriteParam(27, 1, "Y");
-    s.Params.WriteParam(135, 1, "Y");
-    images.services.ReadPreference = [](const std::string&) { return std::string(); };
-    BackgroundChoice choice = images.ChooseBackground();
-    if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+    if (!UseTheFadedDefault())
         GTEST_SKIP() << "the default background is not a faded colour";
     constexpr int kFade = 630; // the fixture's 600 rows and the 30 beneath them
     for (bool bar : {false, true}) {
