@@ -83,6 +83,13 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The table pictures cover the window, or the table when it reaches below the window; the faded
+// background keeps the proportions of the screen it is laid out for, as if they covered it.
+void SizeTablePictures(TableDrawing& drawing, const QRect& screen, int w, int h, int tallTable) {
+    drawing.FadeHeight = std::max({screen.height(), h, tallTable - 30}) + 30;
+    drawing.Resize(w, std::max(h, tallTable - 30), w, h);
+}
+
 } // namespace
 
 std::string FormatClock(int start, int now) {
@@ -313,7 +320,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     ApplyFontFallback(this);
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
+        // The game list is made when it is first needed, after the window showed.
+        if (!frmOpenGame_)
+            CreateOpenGameDialog();
+        return frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
         // One help window, where links between the pages are followed. Opened from a modal dialog
@@ -774,7 +784,6 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
-    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
@@ -1032,7 +1041,7 @@ void TfrmMain::TableResized(int w, int h) {
     QRect screen(0, 0, 1024, 768);
     if (QScreen* sc = QGuiApplication::primaryScreen())
         screen = sc->geometry();
-    drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
+    SizeTablePictures(*drawing_, screen, w, h, tallTable_);
     ArrangePanels();
     if (!s.Flag(FirstActivationPending))
         RedrawTable();
@@ -1056,7 +1065,7 @@ void TfrmMain::RedrawTable() {
     s.Game.ScrollOffset = 0;
     drawing_->ScrollBarVisible = !scrBarMain_->isHidden();
     for (int pass = 0; pass < 2; ++pass) {
-        drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
+        SizeTablePictures(*drawing_, screen, w, h, tallTable_);
         if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
             s.ResetPilePositions();
             ComputeFanSteps(s);

@@ -135,6 +135,7 @@ public:
     QWidget* TimePanel() const { return pnlTempo_; }
     QWidget* ScorePanel() const { return pnlScore_; }
     QAction* Action(const std::string& name) const;
+    // The game list; null until it was first opened.
     TfrmOpenGame* OpenGameDialog() const { return frmOpenGame_.get(); }
     QWidget* Band() const;
     QToolBar* VisibleToolbar() const;

@@ -7,6 +7,8 @@
 #include "platform/ResourceCatalog.h"
 #include "platform/ResourceLibrary.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -100,7 +102,16 @@ QRgb ColourFromValue(long long value) {
 QImage DecodeImage(const std::string& bytes) {
     if (bytes.empty() || !BitmapComplete(bytes))
         return {};
-    return Normalised(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())));
+    // Named by their signature, the formats Qt decodes itself need none of its format plugins:
+    // guessing would load every one of them to ask it first.
+    const char* format = bytes.rfind("\x89PNG", 0) == 0 ? "png" : bytes.rfind("BM", 0) == 0 ? "bmp" : nullptr;
+    if (!format)
+        return Normalised(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())));
+    QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return Normalised(reader.read());
 }
 
 QImage DecodeJpeg(const std::string& bytes) {

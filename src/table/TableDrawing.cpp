@@ -179,20 +179,20 @@ void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
 void TableDrawing::PaintBackground() {
     BackgroundChoice choice = images.ChooseBackground();
     if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        PaintFadedColour(BackgroundImage, choice.colour,
-                         LogicalSize(BackgroundImage).height() + (ScrollBarVisible ? 80 : 1));
+        const int height = FadeHeight > 0 ? FadeHeight : LogicalSize(BackgroundImage).height();
+        PaintFadedColour(BackgroundImage, choice.colour, height + (ScrollBarVisible ? 80 : 1), height);
     } else {
         images.PaintBackground(BackgroundImage);
     }
     CopyPixels(TableImage, 0, 0, BackgroundImage);
 }
 
-void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight) {
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottomRow) {
     // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
     // The bands are in the program's pixels; on a picture of finer pixels each band covers the
     // device rows its edges round to, so neighbouring bands meet without a gap.
     const qreal ratio = img.devicePixelRatio();
-    const int bottom = LogicalSize(img).height();
+    const int bottom = bottomRow < 0 ? LogicalSize(img).height() : bottomRow;
     const int H = gradientHeight;
     const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
     for (int n = 0; n < 256; ++n) {

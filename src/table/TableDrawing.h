@@ -57,6 +57,10 @@ public:
     bool ManyColours = true;
     // The vertical scroll bar is visible (the faded background then reaches 80 px further).
     bool ScrollBarVisible = false;
+    // The height the faded background is laid out for, its black end at that row; 0 for the
+    // height of the table pictures. The pictures themselves need only cover the window, while the
+    // fading keeps the proportions of the whole screen.
+    int FadeHeight = 0;
 
     // Device pixels to each of the program's pixels on the window's screen. The pictures hold
     // device pixels and carry this ratio; every operation below still takes the program's own
@@ -155,8 +159,9 @@ private:
 };
 
 // The faded table colour: a vertical gradient in 256 bands from the colour at the top to black at
-// the bottom of a gradient `gradientHeight` pixels high that ends at the picture's bottom.
-void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight);
+// the bottom of a gradient `gradientHeight` pixels high that ends at row `bottom` (the picture's
+// bottom when negative).
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottom = -1);
 
 // Copies `src` into `dst` at (x, y), clipped to `dst`; both 32-bit. Positions and `from` are the
 // program's pixels; pictures with a device ratio are copied in device pixels.

@@ -168,6 +168,33 @@ TEST_F(TableWindowTest, ATallTableGetsTheScrollBarAndTheWindowShowsItFromTheScro
     EXPECT_EQ(Bar()->value(), Bar()->maximum());
 }
 
+// The table pictures are as large as the window needs, not the screen; the faded table looks as
+// it would on pictures of the screen's size, and the pictures follow the window when it grows.
+TEST_F(TableWindowTest, TheTablePicturesCoverTheWindowAndTheTableLooksAsOnTheScreensSize) {
+    Start(520, 330);
+    Open(101); // Klondike
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const BackgroundChoice choice = window->Images().ChooseBackground();
+    for (QSize size : {QSize(520, 330), QSize(700, 460)}) {
+        window->resize(size);
+        Settle();
+        const int w = window->Table()->width(), h = window->Table()->height();
+        ASSERT_LT(w, screen.width()) << "the test needs a window smaller than the screen";
+        ASSERT_LT(h, screen.height());
+        EXPECT_EQ(Drawing().TableImage.size(), QSize(w + 30, h + 30));
+        EXPECT_EQ(Drawing().BackgroundImage.size(), QSize(w + 30, h + 30));
+        EXPECT_EQ(Drawing().WindowImage.size(), QSize(w, h));
+        if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+            continue;
+        QImage onScreen(screen.width() + 30, screen.height() + 30, QImage::Format_RGB32);
+        PaintFadedColour(onScreen, choice.colour, onScreen.height() + 1);
+        for (int y = 0; y < h; y += 7)
+            ASSERT_EQ(Drawing().BackgroundImage.pixel(w - 1, y), onScreen.pixel(w - 1, y)) << "row " << y;
+        EXPECT_EQ(Drawing().WindowImage.pixel(w - 1, h - 1), onScreen.pixel(w - 1, h - 1))
+            << "the window shows the table's lower right corner as the screen-sized table would";
+    }
+}
+
 TEST_F(TableWindowTest, TheWheelDoesNothingWhileTheTableFitsTheWindow) {
     Start(1000, 760);
     Open(101); // Klondike fits easily
