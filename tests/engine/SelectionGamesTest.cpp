@@ -153,10 +153,31 @@ INSTANTIATE_TEST_SUITE_P(
         // Family 75: a king alone; 13 in a row or column of the 21 places.
         RuleRow{75, 1, kGrid, "KH", Complete}, RuleRow{75, 1, kGrid, "5H 8D", Invalid},
         RuleRow{75, 1, "5H - - - 8D", "5H 8D", Complete},
-        // Family 47: a rank in piles two apart.
+        RuleRow{75, 1, "- - 5H 8D", "5H 8D", Invalid},          // places 3 and 4: neither row nor column
+        RuleRow{75, 1, "- - - 5H - - - - 8D", "5H 8D", Complete}, // places 4 and 9: a short column
+        RuleRow{75, 1, "5H - - - - - - - - - - - - - - - - - 8D", "5H 8D", Complete}, // places 1 and 19
+        RuleRow{75, 1, kGrid, "5H 5S 9C", Valid},                 // three cards never complete
+        // Family 47: a rank in piles two apart, both among the first 21.
         RuleRow{47, 1, kGrid, "5H 5D", Invalid}, RuleRow{47, 1, kGrid, "5S 5D", Complete},
-        // Family 57: any two cards change places.
+        RuleRow{47, 1, kGrid, "5H 9C", Invalid}, // two apart, ranks differ
+        RuleRow{47, 1, "- - - - - - - - - - - - - - - - - - 5H - 5D", "5H 5D", Complete}, // 19 and 21
+        RuleRow{47, 1, "- - - - - - - - - - - - - - - - - - - 5H - 5D", "5H 5D", Invalid}, // 20 and 22
+        // Family 57: any two cards change places; a third is refused.
         RuleRow{57, 1, kGrid, "5H 9C", Complete}, RuleRow{57, 1, kGrid, "5H", Valid},
+        RuleRow{57, 1, kGrid, "5H 9C 5D", Invalid},
+        // Families 16 and 25: two cards of a rank, no more.
+        RuleRow{16, 1, kGrid, "5H 5D", Complete}, RuleRow{16, 1, kGrid, "5H 9C", Invalid},
+        RuleRow{16, 1, kGrid, "5H 5S 5D", Invalid}, RuleRow{25, 1, kGrid, "5S 5C", Complete},
+        RuleRow{25, 1, kGrid, "5S 3C", Invalid}, RuleRow{25, 1, kGrid, "5S", Valid},
+        // Family 26: number cards to 11, or jack, queen and king, as in family 17.
+        RuleRow{26, 1, kGrid, "9C 2H", Complete}, RuleRow{26, 1, kGrid, "9C 3C", Invalid},
+        RuleRow{26, 1, kGrid, "KH QD JS", Complete}, RuleRow{26, 1, kGrid, "QD 2H", Invalid},
+        RuleRow{26, 1, kGrid, "9C 2H 5H", Invalid},
+        // Family 41: one court card (the faces below 14) with number cards worth as much.
+        RuleRow{41, 1, kGrid, "JS 5H 6H", Complete}, RuleRow{41, 1, kGrid, "KH 9C 3C AS", Complete},
+        RuleRow{41, 1, kGrid, "JS 5H", Valid}, RuleRow{41, 1, kGrid, "5H 6H", Valid}, // no face yet
+        RuleRow{41, 1, kGrid, "JS QD", Invalid}, RuleRow{41, 1, kGrid, "QD 5H 7C", Complete},
+        RuleRow{41, 1, kGrid, "QD 5H 5S", Valid}, // ten is short of the queen's twelve
         // Any other family: the total of attribute 41; family 7 at most two cards.
         RuleRow{0, 13, kGrid, "5H 3C 5C", Complete}, RuleRow{0, 13, kGrid, "5H 3C", Valid},
         RuleRow{7, 13, kGrid, "5H 3C 5C", Invalid}, RuleRow{7, 13, kGrid, "KH", Complete}));
