@@ -132,7 +132,9 @@ std::vector<int> Candidates(const Session& s) {
     std::vector<int> out;
     const int family = Family(s);
     const bool tableauOnly = OneOf(family, {8, 20, 25, 26, 71, 75, 47, 57});
-    const bool topsOnly = family == 14 || family == 16;
+    // In squared piles only the top card shows, so only it can be pressed.
+    const int fan = s.Attr(attr::TableauFan);
+    const bool topsOnly = family == 14 || family == 16 || fan == 0 || fan == 3;
     auto add = [&](const std::string& pile, bool tops) {
         for (int k = 0; k < PileSize(pile); ++k) {
             const int c = PileCard(pile, k);
@@ -323,26 +325,43 @@ bool SplitIntoRows(const std::vector<int>& ranks, const std::array<int, 4>& targ
                    long& budget) {
     std::array<int, 4> sum{}, count{};
     rowOf.assign(ranks.size(), -1);
-    std::function<bool(size_t)> place = [&](size_t k) -> bool {
-        if (k == ranks.size())
+    // The high cards first: they fit fewest rows, so dead ends show early.
+    std::vector<size_t> order(ranks.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ranks[a] > ranks[b]; });
+    // Can every row still be closed: the cards left are at most `most` each.
+    auto open = [&](int most) {
+        for (size_t r = 0; r < 4; ++r) {
+            const int need = targets[r] - sum[r], slots = 4 - count[r];
+            if (need < slots || need > slots * most)
+                return false;
+        }
+        return true;
+    };
+    std::function<bool(size_t)> place = [&](size_t at) -> bool {
+        if (at == ranks.size())
             return sum == targets;
         if (--budget < 0)
             return false;
-        for (int r = 0; r < 4; ++r) {
-            if (count[static_cast<size_t>(r)] == 4 ||
-                sum[static_cast<size_t>(r)] + ranks[k] > targets[static_cast<size_t>(r)])
+        const size_t k = order[at];
+        const int next = at + 1 < ranks.size() ? ranks[order[at + 1]] : 0;
+        for (size_t r = 0; r < 4; ++r) {
+            if (count[r] == 4 || sum[r] + ranks[k] > targets[r])
                 continue;
-            // The last card of a row must close its total.
-            if (count[static_cast<size_t>(r)] == 3 &&
-                sum[static_cast<size_t>(r)] + ranks[k] != targets[static_cast<size_t>(r)])
+            // A row just like one tried before leads to the same positions.
+            bool same = false;
+            for (size_t q = 0; q < r; ++q)
+                same = same || (targets[q] == targets[r] && sum[q] == sum[r] && count[q] == count[r]);
+            if (same)
                 continue;
-            ++count[static_cast<size_t>(r)];
-            sum[static_cast<size_t>(r)] += ranks[k];
-            rowOf[k] = r;
-            if (place(k + 1))
+            ++count[r];
+            sum[r] += ranks[k];
+            rowOf[k] = static_cast<int>(r);
+            if ((next == 0 || open(next)) && place(at + 1))
                 return true;
-            --count[static_cast<size_t>(r)];
-            sum[static_cast<size_t>(r)] -= ranks[k];
+            --count[r];
+            sum[r] -= ranks[k];
         }
         rowOf[k] = -1;
         return false;
