@@ -410,6 +410,16 @@ bool PlanRowTotals(Session& s, long budget, std::vector<SolverMove>& moves) {
         moves.push_back({cards[pick], "Select"});
         std::swap(cards[i], cards[pick]);
         std::swap(rowOf[i], rowOf[pick]);
+        // Another split may be met on the way: the game ends there.
+        bool met = true;
+        for (size_t r = 0; r < 4; ++r) {
+            int total = 0;
+            for (size_t k = 4 * r; k < 4 * r + 4; ++k)
+                total += CardRank(cards[k]);
+            met = met && total == targets[r];
+        }
+        if (met)
+            break;
     }
     return !moves.empty();
 }
