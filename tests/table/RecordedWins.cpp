@@ -283,12 +283,12 @@ const std::vector<RecordedWin>& RecordedWins() {
          "45:Select 32:Select 11:Select 37:Select 47:Select 21:Select 4:Select 17:Select 44:Select "
          "5:Select 43:Select 30:Select 25:Select 12:Select 24:Select 50:Select"},
         {240, "0000000000001",
-         "28:Select 20:Select 37:Select 38:Select 52:Select 23:Select 19:Select 29:Select "
-         "44:Select 17:Select 51:Select 13:Select 50:Select 36:Select 33:Select 41:Select "
-         "32:Select 3:Select 5:Select 30:Select 46:Select 2:Select 26:Select 10:Select 12:Select "
-         "24:Select 27:Select 8:Select 34:Select 14:Select 45:Select 16:Select 6:Select 42:Select "
-         "25:Select 11:Select 39:Select 49:Select 4:Select 18:Select 40:Select 47:Select 15:Select "
-         "7:Select 31:Select 43:Select 21:Select 1:Select"},
+         "28:Select 20:Select 8:Select 1:Select 51:Select 37:Select 36:Select 52:Select 23:Select "
+         "38:Select 50:Select 13:Select 17:Select 31:Select 42:Select 19:Select 41:Select "
+         "33:Select 21:Select 14:Select 29:Select 32:Select 2:Select 46:Select 27:Select 47:Select "
+         "12:Select 24:Select 10:Select 26:Select 30:Select 44:Select 3:Select 45:Select 16:Select "
+         "6:Select 11:Select 49:Select 25:Select 39:Select 43:Select 18:Select 4:Select 5:Select "
+         "40:Select 34:Select 15:Select 7:Select"},
         {241, "0000000000001",
          "28:Select 8:Select 29:Select 13:Select 23:Select 1:Select 11:Select 19:Select 31:Select "
          "24:Select 22:Select 17:Select 26:Select 14:Select 5:Select 44:Select 37:Select 42:Select "
