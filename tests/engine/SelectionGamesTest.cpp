@@ -392,5 +392,22 @@ TEST(SelectionGames, NestorStockCardPairsWithAPileTop) {
     EXPECT_TRUE(p.s.Piles.StockPiles[0].empty());
 }
 
+// Isabel (family 25) with the automatic turning up switched off: a face-down top card is an
+// action of its own (a press turns it up), and a face-down card is never part of a pair.
+TEST(SelectionGames, IsabelFaceDownTopIsTurnedUpByItsPress) {
+    Pairing p(25, 2, 3);
+    p.Deal("5H 9C 5S");
+    p.s.Cards.SetCardFace(Card("5S"), '0');
+    const std::vector<SelectionAction> actions = ListSelectionActions(p.s);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].cards, Cards("5S"));
+    ASSERT_TRUE(ApplySelectionAction(p.s, actions[0]));
+    EXPECT_FALSE(p.s.Cards.CardIsHidden(Card("5S")));
+    EXPECT_TRUE(SelectedCards(p.s).empty()); // the press only turned the card
+    const std::vector<SelectionAction> now = ListSelectionActions(p.s);
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now[0].cards, Cards("5H 5S"));
+}
+
 } // namespace
 } // namespace quillon::test
