@@ -572,6 +572,23 @@ const std::vector<RecordedWin>& RecordedWins() {
          "8:Dest4 35:Dest1 9:Dest4 48:Dest2 22:Dest3 49:Dest2 10:Dest4 23:Dest3 36:Dest1 "
          "24:Dest3 37:Dest1 50:Dest2 11:Dest4 25:Dest3 12:Dest4 51:Dest2 13:Dest4 26:Dest3 "
          "38:Dest1 52:Dest2 39:Dest1"},
+        {551, "0000000000001",
+         "0:Mazzo 1:Dest1 0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 "
+         "0:Mazzo 47:Fila2 0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Fila1 0:Mazzo 51:Fila3 "
+         "0:Mazzo 38:Fila3 0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 "
+         "0:Mazzo 19:Fila2 0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila5 0:Mazzo 17:Fila2 "
+         "0:Mazzo 44:Fila3 0:Mazzo 14:Dest2 0:Mazzo 5:Fila3 0:Mazzo 42:Fila2 0:Mazzo 3:Fila2 "
+         "0:Mazzo 41:Fila1 0:Mazzo 2:Dest1 0:Mazzo 21:Fila4 0:Mazzo 32:Fila4 0:Mazzo 12:Fila5 "
+         "0:Mazzo 10:Fila5 0:Mazzo 48:Fila5 0:Mazzo 30:Fila3 0:Mazzo 46:Fila5 0:Mazzo 27:Dest3 "
+         "0:Mazzo 26:Fila6 0:Mazzo 24:Fila6 0:Mazzo 25:Fila7 0:Mazzo 11:Fila6 0:Mazzo 49:Fila6 "
+         "0:Mazzo 7:Fila5 0:Mazzo 34:Fila6 0:Mazzo 35:Fila7 0:Mazzo 18:Fila4 0:Mazzo 45:Fila5 "
+         "0:Mazzo 16:Fila2 0:Mazzo 6:Fila5 0:Mazzo 15:Dest2 0:Mazzo 39:Fila8 0:Mazzo 43:Fila3 "
+         "0:Mazzo 4:Fila3 0:Mazzo 40:Dest4 41:Dest4 16:Dest2 28:Dest3 3:Dest1 4:Dest1 29:Dest3 "
+         "42:Dest4 43:Dest4 17:Dest2 30:Dest3 18:Dest2 31:Dest3 19:Dest2 5:Dest1 32:Dest3 "
+         "6:Dest1 20:Dest2 44:Dest4 21:Dest2 45:Dest4 33:Dest3 7:Dest1 34:Dest3 35:Dest3 "
+         "36:Dest3 8:Dest1 9:Dest1 46:Dest4 47:Dest4 22:Dest2 23:Dest2 48:Dest4 49:Dest4 "
+         "50:Dest4 37:Dest3 10:Dest1 11:Dest1 38:Dest3 12:Dest1 24:Dest2 25:Dest2 39:Dest3 "
+         "51:Dest4 52:Dest4 13:Dest1 26:Dest2"},
     };
     return wins;
 }
