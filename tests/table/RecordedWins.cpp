@@ -589,6 +589,24 @@ const std::vector<RecordedWin>& RecordedWins() {
          "36:Dest3 8:Dest1 9:Dest1 46:Dest4 47:Dest4 22:Dest2 23:Dest2 48:Dest4 49:Dest4 "
          "50:Dest4 37:Dest3 10:Dest1 11:Dest1 38:Dest3 12:Dest1 24:Dest2 25:Dest2 39:Dest3 "
          "51:Dest4 52:Dest4 13:Dest1 26:Dest2"},
+        {553, "0000000000001",
+         "0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 0:Mazzo 47:Fila2 "
+         "0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Dest3 29:Dest3 0:Mazzo 51:Fila3 0:Mazzo "
+         "38:Fila3 0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 0:Mazzo "
+         "19:Fila2 0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila4 0:Mazzo 17:Fila1 0:Mazzo "
+         "44:Fila2 0:Mazzo 5:Fila2 0:Mazzo 42:Fila1 0:Mazzo 3:Fila1 0:Mazzo 41:Dest4 0:Mazzo "
+         "2:Dest1 3:Dest1 42:Dest4 17:Dest1 5:Dest1 0:Mazzo 21:Fila4 0:Mazzo 32:Fila3 0:Mazzo "
+         "12:Fila4 0:Mazzo 10:Fila4 0:Mazzo 48:Fila4 0:Mazzo 30:Dest3 31:Dest3 32:Dest3 "
+         "33:Dest3 0:Mazzo 46:Fila1 0:Mazzo 26:Fila3 0:Mazzo 24:Fila3 0:Mazzo 25:Fila3 0:Mazzo "
+         "11:Fila3 0:Mazzo 49:Fila3 0:Mazzo 7:Fila1 0:Mazzo 34:Dest3 48:Dest3 49:Dest3 0:Mazzo "
+         "35:Fila4 0:Mazzo 18:Fila2 0:Mazzo 45:Fila1 0:Mazzo 16:Fila2 0:Mazzo 6:Dest1 0:Mazzo "
+         "15:Dest2 16:Dest2 0:Mazzo 39:Fila3 0:Mazzo 43:Dest4 0:Mazzo 4:Dest2 18:Dest2 44:Dest4 "
+         "45:Dest4 19:Dest2 7:Dest1 8:Dest1 46:Dest4 47:Dest4 35:Dest4 20:Dest2 50:Dest3 "
+         "36:Dest4 0:Mazzo 0:Mazzo 51:Dest3 0:Mazzo 38:Fila1 0:Mazzo 37:Dest4 38:Dest4 0:Mazzo "
+         "22:Dest1 0:Mazzo 9:Fila1 0:Mazzo 26:Fila2 0:Mazzo 24:Fila2 0:Mazzo 25:Fila3 0:Mazzo "
+         "11:Fila2 0:Mazzo 39:Dest3 0:Mazzo 52:Dest4 0:Mazzo 23:Dest1 11:Dest1 25:Dest1 0:Mazzo "
+         "13:Dest1 0:Mazzo 21:Dest2 9:Dest2 0:Mazzo 12:Fila1 0:Mazzo 10:Dest2 24:Dest2 12:Dest2 "
+         "26:Dest2"},
     };
     return wins;
 }
