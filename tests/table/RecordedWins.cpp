@@ -607,6 +607,25 @@ const std::vector<RecordedWin>& RecordedWins() {
          "11:Fila2 0:Mazzo 39:Dest3 0:Mazzo 52:Dest4 0:Mazzo 23:Dest1 11:Dest1 25:Dest1 0:Mazzo "
          "13:Dest1 0:Mazzo 21:Dest2 9:Dest2 0:Mazzo 12:Fila1 0:Mazzo 10:Dest2 24:Dest2 12:Dest2 "
          "26:Dest2"},
+        {507, "0000000000003",
+         "32:Fila3 16:Dest2 17:Fila5 36:Fila6 50:Fila8 3:Dest1 29:Dest3 17:Dest2 30:Dest3 "
+         "5:Fila3 31:Dest3 4:Dest1 49:Fila8 33:Fila4 5:Dest1 32:Dest3 33:Dest3 34:Dest3 "
+         "43:Dest4 13:Fila1 26:Fila5 38:Fila5 47:Fila7 35:Dest3 18:Dest2 6:Dest1 7:Fila7 "
+         "49:Fila3 50:Fila5 51:Fila1 20:Fila4 44:Dest4 7:Dest1 36:Fila5 11:Fila1 23:Fila1 "
+         "19:Dest2 20:Dest2 21:Dest2 45:Dest4 9:Fila1 46:Dest4 8:Dest1 47:Dest4 9:Dest1 "
+         "22:Dest2 52:Fila2 10:Dest1 48:Dest4 23:Dest2 49:Dest4 36:Dest3 11:Dest1 24:Dest2 "
+         "50:Dest4 37:Dest3 51:Dest4 25:Dest2 38:Dest3 39:Dest3 12:Dest1 52:Dest4 13:Dest1 "
+         "26:Dest2"},
+        {514, "0000000000001",
+         "51:Fila9 15:Dest2 2:Dest1 38:Fila1 36:Fila10 37:Fila1 49:Fila12 0:Mazzo 28:Dest3 "
+         "3:Dest1 9:Fila2 0:Mazzo 29:Dest3 30:Dest3 31:Dest3 32:Dest3 33:Dest3 16:Dest2 "
+         "50:Fila3 49:Fila3 44:Fila8 48:Fila3 37:Fila4 22:Fila5 10:Fila7 18:Fila9 51:Fila6 "
+         "9:Fila7 36:Fila4 23:Fila2 24:Fila5 19:Fila2 46:Fila9 38:Fila1 41:Dest4 47:Fila6 "
+         "42:Dest4 20:Fila9 17:Dest2 34:Dest3 18:Dest2 19:Dest2 20:Dest2 21:Dest2 6:Fila9 "
+         "43:Dest4 44:Dest4 45:Dest4 46:Dest4 47:Dest4 48:Dest4 49:Dest4 50:Dest4 51:Dest4 "
+         "52:Dest4 22:Dest2 23:Dest2 24:Dest2 35:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
+         "4:Dest1 25:Dest2 5:Dest1 26:Dest2 6:Dest1 12:Fila3 7:Dest1 11:Fila3 8:Dest1 9:Dest1 "
+         "10:Dest1 11:Dest1 12:Dest1 13:Dest1"},
     };
     return wins;
 }
