@@ -626,6 +626,18 @@ const std::vector<RecordedWin>& RecordedWins() {
          "52:Dest4 22:Dest2 23:Dest2 24:Dest2 35:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
          "4:Dest1 25:Dest2 5:Dest1 26:Dest2 6:Dest1 12:Fila3 7:Dest1 11:Fila3 8:Dest1 9:Dest1 "
          "10:Dest1 11:Dest1 12:Dest1 13:Dest1"},
+        {508, "0000000000024",
+         "18:Fila3 4:Fila3 12:Fila1 23:Fila8 11:Fila1 51:Fila6 22:Fila8 34:Fila8 7:Fila8 "
+         "32:Fila8 11:Fila6 12:Fila4 39:Fila7 30:Fila1 2:Dest1 28:Dest3 30:Fila5 44:Fila8 "
+         "20:Fila2 3:Dest1 29:Dest3 30:Dest3 4:Dest1 5:Dest1 31:Dest3 12:Fila7 26:Fila5 "
+         "11:Fila7 51:Fila5 36:Fila7 52:Fila1 9:Fila7 44:Fila6 32:Fila2 18:Fila2 6:Dest1 "
+         "7:Dest1 34:Fila7 46:Fila7 50:Fila5 25:Fila1 37:Fila3 22:Fila4 23:Fila5 24:Fila1 "
+         "45:Fila7 17:Fila6 8:Dest1 15:Dest2 22:Fila5 10:Fila3 48:Fila3 16:Dest2 17:Dest2 "
+         "18:Dest2 32:Dest3 44:Fila7 19:Dest2 20:Dest2 21:Dest2 22:Dest2 33:Dest3 35:Fila5 "
+         "43:Fila7 13:Fila4 41:Dest4 47:Fila3 42:Dest4 43:Dest4 44:Dest4 45:Dest4 46:Dest4 "
+         "34:Dest3 47:Dest4 35:Dest3 48:Dest4 9:Dest1 23:Dest2 10:Dest1 36:Dest3 37:Dest3 "
+         "38:Dest3 49:Dest4 24:Dest2 50:Dest4 11:Dest1 25:Dest2 51:Dest4 12:Dest1 52:Dest4 "
+         "13:Dest1 26:Dest2 39:Dest3"},
     };
     return wins;
 }
