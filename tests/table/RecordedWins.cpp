@@ -457,6 +457,39 @@ const std::vector<RecordedWin>& RecordedWins() {
          "0:Mazzo 8:Dest1 9:Dest1 35:Dest2 0:Mazzo 0:Mazzo 22:Dest3 49:Dest4 36:Dest2 50:Dest4 "
          "23:Dest3 0:Mazzo 0:Mazzo 10:Dest1 37:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 11:Dest1 "
          "51:Dest4 24:Dest3 25:Dest3 12:Dest1 38:Dest2 26:Dest3 39:Dest2 13:Dest1 52:Dest4"},
+        {471, "0000000000001",
+         "1:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 40:Dest3 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 7:Dest4 "
+         "8:Dest4 9:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 27:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 10:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 14:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 11:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "46:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "12:Dest4 51:Fila1 33:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 34:Dest2 "
+         "0:Mazzo 35:Dest2 36:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 26:Fila2 38:Fila2 37:Dest2 "
+         "38:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 39:Dest2 51:Fila2 13:Dest4 0:Mazzo 0:Mazzo "
+         "0:Mazzo 24:Fila2 0:Mazzo 0:Mazzo 49:Fila2 22:Fila2 52:Fila1 25:Fila1 50:Fila1 20:Dest1 "
+         "0:Mazzo 21:Dest1 22:Dest1 47:Dest3 0:Mazzo 48:Dest3 49:Dest3 23:Dest1 24:Dest1 50:Dest3 "
+         "51:Dest3 25:Dest1 26:Dest1 52:Dest3"},
+        {403, "0000000000001",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 42:Dest4 0:Mazzo 3:Dest1 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 18:Fila3 0:Mazzo 0:Mazzo 16:Dest2 0:Mazzo 0:Mazzo "
+         "0:Mazzo 43:Dest4 0:Mazzo 4:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 17:Dest2 18:Dest2 19:Dest2 "
+         "1:Fila3 0:Mazzo 44:Dest4 13:Fila3 0:Mazzo 0:Mazzo 5:Dest1 0:Mazzo 0:Mazzo 0:Mazzo "
+         "12:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "11:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 45:Dest4 0:Mazzo 6:Dest1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 32:Fila1 0:Mazzo 10:Fila3 0:Mazzo 0:Mazzo 0:Mazzo "
+         "46:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 7:Dest1 9:Fila3 36:Fila2 "
+         "0:Mazzo 0:Mazzo 35:Fila2 34:Fila2 33:Fila2 50:Fila1 20:Dest2 31:Fila2 47:Dest4 29:Dest3 "
+         "8:Dest1 9:Dest1 10:Dest1 11:Dest1 12:Dest1 13:Dest1 1:Dest1 51:Fila3 50:Fila3 38:Fila1 "
+         "37:Fila1 22:Fila4 36:Fila1 52:Fila2 49:Fila3 51:Fila2 25:Fila3 24:Fila3 23:Fila3 "
+         "26:Fila4 25:Fila4 27:Fila3 30:Dest3 48:Dest4 21:Dest2 22:Dest2 23:Dest2 24:Dest2 "
+         "25:Dest2 26:Dest2 14:Dest2 49:Dest4 50:Dest4 51:Dest4 52:Dest4 31:Dest3 32:Dest3 "
+         "33:Dest3 34:Dest3 35:Dest3 36:Dest3 37:Dest3 38:Dest3 0:Mazzo 39:Dest3 27:Dest3 0:Mazzo "
+         "40:Dest4"},
     };
     return wins;
 }
