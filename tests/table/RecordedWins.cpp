@@ -490,6 +490,21 @@ const std::vector<RecordedWin>& RecordedWins() {
          "25:Dest2 26:Dest2 14:Dest2 49:Dest4 50:Dest4 51:Dest4 52:Dest4 31:Dest3 32:Dest3 "
          "33:Dest3 34:Dest3 35:Dest3 36:Dest3 37:Dest3 38:Dest3 0:Mazzo 39:Dest3 27:Dest3 0:Mazzo "
          "40:Dest4"},
+        {470, "0000000000016",
+         "0:Mazzo 0:Mazzo 14:Dest1 0:Mazzo 0:Mazzo 40:Dest2 0:Mazzo 0:Mazzo 27:Dest3 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 33:Dest3 0:Mazzo 0:Mazzo 1:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 34:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "7:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 35:Dest3 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 8:Dest4 0:Mazzo 0:Mazzo 46:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 9:Dest4 0:Mazzo 0:Mazzo 20:Dest1 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 21:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 10:Dest4 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 11:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "12:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 22:Dest1 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 23:Dest1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 47:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 48:Dest2 "
+         "49:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 36:Dest3 24:Dest1 0:Mazzo 50:Dest2 37:Dest3 0:Mazzo "
+         "0:Mazzo 38:Dest3 51:Dest2 25:Dest1"},
     };
     return wins;
 }
