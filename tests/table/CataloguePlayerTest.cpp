@@ -1198,7 +1198,8 @@ TEST(CataloguePlayer, BuildingGamesScoreFromMinusTheDeckToFourTimesIt) {
         ASSERT_TRUE(g.ok);
         if (g.s.Attr(54) != 0 || PlaysBySelection(g.s))
             continue;
-        const int n = g.s.Attr(attr::CardsInPlay);
+        // The cards dealt: a stripped deck holds fewer than the game's deck size.
+        const int n = static_cast<int>(g.dealt.size());
         auto score = [&] { return g.s.Params.ReadInt(param::Score, 6, -99999); };
         auto home = [&] {
             int cards = 0;
