@@ -85,6 +85,7 @@ TEST(Catalogue, EveryGameDealsItsKeptCardsOnce) {
     auto games = LoadCatalogue(errors);
     ASSERT_TRUE(errors.empty());
     const std::string dat = WriteGamesDat(games);
+    const auto list = GameListFromText(dat);
     const auto codes = Codes();
     for (const auto& g : games) {
         if (g.edition != 4)
@@ -93,13 +94,21 @@ TEST(Catalogue, EveryGameDealsItsKeptCardsOnce) {
         const int family = g.attr[36];
         const bool discards =
             family == 8 || family == 9 || family == 10 || family == 15 || family == 18 || family == 21;
+        // The definition is read from the file once per game; every deal starts from a fresh
+        // session holding it.
+        Session loaded;
+        RecordingDesktop loadDesk;
+        loaded.desktop = &loadDesk;
+        loaded.Game.GameList = list;
+        loaded.Params.WriteParam(kParamGame, kParamGameWidth, FormatFixed(g.number, 4));
+        ASSERT_TRUE(LoadGameDefinitionFromText(loaded, dat)) << g.file;
         for (const auto& code : codes) {
             Session s;
             RecordingDesktop desk;
             s.desktop = &desk;
-            s.Game.GameList = GameListFromText(dat);
+            s.Game.GameList = list;
             s.Params.WriteParam(kParamGame, kParamGameWidth, FormatFixed(g.number, 4));
-            ASSERT_TRUE(LoadGameDefinitionFromText(s, dat)) << g.file;
+            s.GameAttr = loaded.GameAttr;
             s.Params.WriteParam(kParamDealCode, kParamDealCodeWidth, code);
             DeckList kept = DeckForDeal(s);
             DeckList left = DealGame(s);
