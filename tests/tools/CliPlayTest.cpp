@@ -4,11 +4,16 @@
 #include "CliRunner.h"
 #include "common/TempFolder.h"
 
+#include "model/Deal.h"
+#include "model/DealArrangements.h"
 #include "model/GameDefinitions.h"
+#include "model/Session.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -55,6 +60,47 @@ TEST(CliSolve, SlidingPuzzleIsSolvedInItsFewestMoves) {
     const auto points = SplitLines(drags);
     ASSERT_EQ(points.size(), 10u);
     EXPECT_EQ(points.back(), "won");
+}
+
+// The games of the built catalogue whose deal lays out a sliding puzzle.
+std::vector<int> ShippedSlidingPuzzles() {
+    Session list;
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    list.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
+    EXPECT_TRUE(ReadGameList(list));
+    std::vector<int> games;
+    for (const std::string& line : list.Game.GameList) {
+        const int number = std::atoi(line.substr(4, 3).c_str()); // characters 5-7
+        Session s;
+        s.ProgramFolder = list.ProgramFolder;
+        std::string error;
+        if (LoadAndDeal(s, number, "0000000000000", error) && IsSlidingPuzzle(s))
+            games.push_back(number);
+    }
+    return games;
+}
+
+// Every shipped sliding puzzle as a player meets it: twenty boards dealt from fixed codes, each
+// solved within a budget of positions (the same answer however loaded the machine is), and the
+// list played back through the table's presses and releases to the won game.
+TEST(CliSolve, EveryShippedSlidingPuzzleIsSolvedFromTwentyDeals) {
+    const std::vector<int> games = ShippedSlidingPuzzles();
+    ASSERT_FALSE(games.empty()) << "the default game is a sliding puzzle";
+    std::uint64_t x = 0x2545F4914F6CDD1Dull;
+    for (int game : games) {
+        for (int n = 0; n < 20; ++n) {
+            x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+            std::string code = std::to_string(x % 10000000000000ull);
+            code = std::string(13 - code.size(), '0') + code;
+            const std::string deal = std::to_string(game) + " " + code;
+            auto [out, status] = Cli("solve " + deal + " 30000");
+            ASSERT_EQ(status, 0) << deal << ": " << out;
+            auto [drags, dragStatus] = Drags(deal + " B 1024 768 768 1024 768", out);
+            ASSERT_EQ(dragStatus, 0) << deal << ": " << drags;
+            EXPECT_EQ(SplitLines(drags).size(), SplitLines(out).size() + 1) << deal;
+            EXPECT_EQ(SplitLines(drags).back(), "won") << deal;
+        }
+    }
 }
 
 TEST(CliSolve, FreeCellDealIsWonByItsDrops) {
