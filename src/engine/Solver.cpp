@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <queue>
 #include <string_view>
@@ -317,8 +317,27 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
             key.append(p, p.size() - 3, 3);
         key.push_back(kPileSeparator);
     };
-    key.append(s.Piles.StockPiles[0]).push_back(kPileSeparator);
-    key.append(s.Piles.StockPiles[1]).push_back(kPileSeparator);
+    const std::string &stock = s.Piles.StockPiles[0], &waste = s.Piles.StockPiles[1];
+    std::string faces;
+    for (int n = 1, last = FaceCount(s); n <= last; ++n)
+        faces += s.Cards.CardIsHidden(n) ? '0' : '1';
+    if (t.cycleStock) {
+        // Clicks turn the stock's top card onto the waste, and an empty stock takes the waste back
+        // in the same order: the waste from its bottom on, then the stock from its top down, is
+        // the one order every click keeps. Where it is split, and so which of those cards lie face
+        // down, the search can change at will by clicking.
+        key.append(waste);
+        for (int k = PileSize(stock) - 1; k >= 0; --k)
+            key.append(stock, static_cast<size_t>(3 * k), 3);
+        for (const std::string* p : {&stock, &waste})
+            for (int k = 0; k < PileSize(*p); ++k)
+                if (const int c = PileCard(*p, k); c > 0 && c <= static_cast<int>(faces.size()))
+                    faces[static_cast<size_t>(c - 1)] = '-';
+    } else {
+        key.append(stock).push_back(kPileSeparator);
+        key.append(waste);
+    }
+    key.push_back(kPileSeparator);
     topOnly(s.Piles.StockPiles[2]);
     for (const auto& p : s.Piles.FoundationPiles)
         if (t.foundationsTopOnly)
@@ -337,8 +356,7 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     };
     piles(s.Piles.TableauPiles, t.tableauClass);
     piles(s.Piles.ReservePiles, t.reserveClass);
-    for (int n = 1, last = FaceCount(s); n <= last; ++n)
-        key += s.Cards.CardIsHidden(n) ? '0' : '1';
+    key += faces;
     if (t.keepsRedeals)
         key += std::to_string(s.Game.RedealCount);
     key += std::to_string(s.Game.OnceUsed);
@@ -349,16 +367,22 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     return std::hash<std::string>{}(key);
 }
 
+// The contents of every pile as one number, to tell whether anything moved.
+std::uint64_t PilesHash(const Session& s) {
+    std::uint64_t h = 0;
+    s.Piles.ForEach([&](const std::string& p) { h = h * 1000003u ^ std::hash<std::string>{}(p); });
+    return h;
+}
+
 // A press and release on the stock, as the table gives them.
 bool ClickStock(Session& s) {
     int x = 0, y = 0;
     if (!PilePosition(s, "Mazzo", x, y))
         return false;
-    const PileLists before = s.Piles;
+    const std::uint64_t before = PilesHash(s);
     OnTablePress(s, kLeftButton, 0, x + 1, y + 1);
     OnTableRelease(s, x + 1, y + 1);
-    return before.StockPiles != s.Piles.StockPiles || before.TableauPiles != s.Piles.TableauPiles ||
-           before.ReservePiles != s.Piles.ReservePiles || before.FoundationPiles != s.Piles.FoundationPiles;
+    return PilesHash(s) != before;
 }
 
 // A press and release on the top card of a tableau pile or reserve, where it shows on the table.
@@ -422,8 +446,12 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
     }
 }
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// The processor time this thread has used: a budget in seconds gives the same search on a busy
+// machine as on an idle one.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 } // namespace
@@ -487,7 +515,7 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         found.won = FindSelectionWin(s, budget.positions, moves);
         return found;
     }
-    const auto started = std::chrono::steady_clock::now();
+    const double started = ThreadSeconds();
     SolverResult result;
     // The search plays unseen and leaves no trace: no view, its own history, the parameters
     // (the score among them) put back at the end.
@@ -553,7 +581,8 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
 
     while (won < 0 && !open.empty()) {
         if (result.positions >= budget.positions || (budget.stop && budget.stop()) ||
-            (budget.seconds > 0 && (result.positions & 63) == 0 && SecondsSince(started) > budget.seconds))
+            (budget.seconds > 0 && (result.positions & 63) == 0 &&
+             ThreadSeconds() - started > budget.seconds))
             break;
         ++result.positions;
         const int here = std::get<1>(open.top());
@@ -640,7 +669,7 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     s.view = view;
     result.won = won >= 0;
     result.exhausted = won < 0 && open.empty();
-    result.seconds = SecondsSince(started);
+    result.seconds = ThreadSeconds() - started;
     moves.clear();
     if (won < 0)
         return result;

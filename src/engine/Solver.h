@@ -20,7 +20,8 @@ struct SolverMove {
     bool operator==(const SolverMove&) const = default;
 };
 
-// How long a search may go on: positions looked at, and seconds (0: no limit in time).
+// How long a search may go on: positions looked at, and seconds of processor time of the thread
+// that searches (0: no limit in time).
 struct SolverBudget {
     long positions = 200000;
     double seconds = 0;
