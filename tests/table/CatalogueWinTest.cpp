@@ -4,13 +4,7 @@
 // same code, clears the table. A game whose attributes made a necessary move illegal (an ace that
 // no foundation takes, a gap no king may fill, a run that can never be lifted, a stock that never
 // deals) would never be won here.
-#include "engine/Autoplay.h"
-#include "engine/GameEnd.h"
-#include "engine/Solver.h"
-#include "engine/Stock.h"
-#include "model/Deal.h"
-#include "model/Session.h"
-#include "table/PileLayout.h"
+#include "SearchDeal.h"
 
 #include <gtest/gtest.h>
 
@@ -24,30 +18,12 @@
 namespace quillon {
 namespace {
 
-// One game dealt from a code, laid out and ready for play by the solver's moves.
-struct Dealt {
-    Session s;
-    bool ok = false;
-    Dealt(int number, const std::string& code) {
-        // The program folder; without the variable, the one beside the tests' own folder.
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-        InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
-        std::string error;
-        ok = LoadAndDeal(s, number, code, error);
-        EXPECT_TRUE(ok) << error;
-        if (!ok)
-            return;
-        LayoutForClientArea(s, 1024, 768, 'B');
-        PrepareForSearch(s);
-    }
-};
+using Dealt = SearchDeal;
 
 // Searches one deal; the moves of the win, or nothing when none was found within the budget.
 SolverResult Solve(int number, const std::string& code, long budget, std::vector<SolverMove>& moves) {
     Dealt d(number, code);
+    EXPECT_TRUE(d.ok) << d.error;
     if (!d.ok)
         return {};
     SolverBudget b;
