@@ -11,6 +11,7 @@
 #include "model/Session.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <unordered_set>
@@ -131,7 +132,9 @@ std::vector<int> Candidates(const Session& s) {
     std::vector<int> out;
     const int family = Family(s);
     const bool tableauOnly = OneOf(family, {8, 20, 25, 26, 71, 75, 47, 57});
-    const bool topsOnly = family == 14 || family == 16;
+    // In squared piles only the top card shows, so only it can be pressed.
+    const int fan = s.Attr(attr::TableauFan);
+    const bool topsOnly = family == 14 || family == 16 || fan == 0 || fan == 3;
     auto add = [&](const std::string& pile, bool tops) {
         for (int k = 0; k < PileSize(pile); ++k) {
             const int c = PileCard(pile, k);
@@ -141,6 +144,9 @@ std::vector<int> Candidates(const Session& s) {
     };
     for (int k = 0; k < TableauInPlay(s); ++k)
         add(s.Piles.TableauPiles[static_cast<size_t>(k)], topsOnly);
+    // Family 16 pairs the stock's top card too, when it lies face up.
+    if (family == 16)
+        add(s.Piles.StockPiles[0], true);
     if (tableauOnly && family != 41)
         return out;
     if (family == 41) {
@@ -257,14 +263,25 @@ std::vector<SelectionAction> ListSelectionActions(Session& s) {
         out = SumActions(s);
     } else if (Family(s) != 33) {
         const int family = Family(s);
+        // A court card of family 41 may take up to three number cards (2 + 3 + 6 for a Jack).
         const size_t most =
-            OneOf(family, {1, 18, 24, 20}) || !OneOf(family, {8, 14, 16, 17, 25, 26, 47, 57, 71, 75, 41}) ? 4
-            : OneOf(family, {17, 26, 41})                                                                 ? 3
+            OneOf(family, {1, 18, 24, 20, 41}) || !OneOf(family, {8, 14, 16, 17, 25, 26, 47, 57, 71, 75}) ? 4
+            : OneOf(family, {17, 26})                                                                     ? 3
                                                                                                           : 2;
         Groups(s, Candidates(s), most, out);
+        // Families 25 and 26 turn a face-down top card up with a press (when the game does not
+        // turn it up by itself).
+        if (family == 25 || family == 26)
+            for (int k = 0; k < TableauInPlay(s); ++k)
+                if (int top = PileTop(s.Piles.TableauPiles[static_cast<size_t>(k)]);
+                    top > 0 && s.Cards.CardIsHidden(top))
+                    out.push_back({{top}});
     }
     s.Piles.FoundationPiles[0] = kept;
-    // The stock press, when it would change the table.
+    // The stock press, when it would change the table (family 16 only selects the stock's top
+    // card with it, which the groups above already hold).
+    if (Family(s) == 16)
+        return out;
     const Position here = Save(s);
     const MoveHistory history = s.History;
     TableView* view = s.view;
@@ -300,7 +317,118 @@ std::string FormatSelectionAction(const SelectionAction& action) {
     return out;
 }
 
+namespace {
+
+// Family 57: which row each card must end in so that every row meets its total (4 cards a row),
+// found by trying the cards in turn; false when no split exists within the budget.
+bool SplitIntoRows(const std::vector<int>& ranks, const std::array<int, 4>& targets, std::vector<int>& rowOf,
+                   long& budget) {
+    std::array<int, 4> sum{}, count{};
+    rowOf.assign(ranks.size(), -1);
+    // The high cards first: they fit fewest rows, so dead ends show early.
+    std::vector<size_t> order(ranks.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ranks[a] > ranks[b]; });
+    // Can every row still be closed: the cards left are at most `most` each.
+    auto open = [&](int most) {
+        for (size_t r = 0; r < 4; ++r) {
+            const int need = targets[r] - sum[r], slots = 4 - count[r];
+            if (need < slots || need > slots * most)
+                return false;
+        }
+        return true;
+    };
+    std::function<bool(size_t)> place = [&](size_t at) -> bool {
+        if (at == ranks.size())
+            return sum == targets;
+        if (--budget < 0)
+            return false;
+        const size_t k = order[at];
+        const int next = at + 1 < ranks.size() ? ranks[order[at + 1]] : 0;
+        for (size_t r = 0; r < 4; ++r) {
+            if (count[r] == 4 || sum[r] + ranks[k] > targets[r])
+                continue;
+            // A row just like one tried before leads to the same positions.
+            bool same = false;
+            for (size_t q = 0; q < r; ++q)
+                same = same || (targets[q] == targets[r] && sum[q] == sum[r] && count[q] == count[r]);
+            if (same)
+                continue;
+            ++count[r];
+            sum[r] += ranks[k];
+            rowOf[k] = static_cast<int>(r);
+            if ((next == 0 || open(next)) && place(at + 1))
+                return true;
+            --count[r];
+            sum[r] -= ranks[k];
+        }
+        rowOf[k] = -1;
+        return false;
+    };
+    return place(0);
+}
+
+// Family 57: the exchanges that bring every card into a row of the split, each a press on the two
+// cards.
+bool PlanRowTotals(Session& s, long budget, std::vector<SolverMove>& moves) {
+    if (TableauInPlay(s) < 16)
+        return false;
+    std::vector<int> cards, ranks;
+    for (int k = 0; k < 16; ++k) {
+        const int c = PileCard(s.Piles.TableauPiles[static_cast<size_t>(k)], 0);
+        if (c <= 0)
+            return false;
+        cards.push_back(c);
+        ranks.push_back(CardRank(c));
+    }
+    const std::array<int, 4> targets = {s.Game.OnceUsed, s.Game.DealValues[0], s.Game.DealValues[1],
+                                        s.Game.DealValues[2]};
+    std::vector<int> rowOf;
+    if (!SplitIntoRows(ranks, targets, rowOf, budget))
+        return false;
+    moves.clear();
+    for (size_t i = 0; i < 16; ++i) {
+        const int row = static_cast<int>(i / 4);
+        if (rowOf[i] == row)
+            continue;
+        // A card of this row from further on; one that wants the other's row first.
+        size_t pick = 16;
+        for (size_t j = i + 1; j < 16; ++j) {
+            if (rowOf[j] != row)
+                continue;
+            if (pick == 16)
+                pick = j;
+            if (static_cast<int>(j / 4) == rowOf[i]) {
+                pick = j;
+                break;
+            }
+        }
+        if (pick == 16)
+            return false;
+        moves.push_back({cards[i], "Select"});
+        moves.push_back({cards[pick], "Select"});
+        std::swap(cards[i], cards[pick]);
+        std::swap(rowOf[i], rowOf[pick]);
+        // Another split may be met on the way: the game ends there.
+        bool met = true;
+        for (size_t r = 0; r < 4; ++r) {
+            int total = 0;
+            for (size_t k = 4 * r; k < 4 * r + 4; ++k)
+                total += CardRank(cards[k]);
+            met = met && total == targets[r];
+        }
+        if (met)
+            break;
+    }
+    return !moves.empty();
+}
+
+} // namespace
+
 bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
+    if (Family(s) == 57)
+        return PlanRowTotals(s, budget, moves);
     const Position start = Save(s);
     const MoveHistory history = s.History;
     auto record = s.Play.RecordGameResult;

@@ -1,7 +1,9 @@
 #include "platform/ResourceCatalog.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 namespace quillon {
 
@@ -50,6 +52,42 @@ bool IsExtraLargeResource(const std::string& name) {
         return true;
     };
     return starts("WX") || starts("DX") || starts("SHADOW_X") || starts("3D_BORDER_X") || starts("JOKER_X");
+}
+
+std::string DoubleSizeName(const std::string& name) {
+    return name + "@2x";
+}
+
+bool HasDoubleSize(const RequiredResource& r) {
+    if (r.kind != ResourceKind::Bitmap || r.name.size() < 2)
+        return false;
+    const std::string& n = r.name;
+    auto starts = [&](const char* prefix) { return n.rfind(prefix, 0) == 0; };
+    int w = 0, h = 0;
+    // Every card picture but the tiny ones of the game preview.
+    if ((n[0] == 'C' || n[0] == 'D' || n[0] == 'W') && n[1] != 'L' && CardSizeOf(n[1], w, h))
+        return n[0] != 'C' || n.size() == 6;
+    if (starts("JOKER_") || starts("SHADOW_") || starts("3D_BORDER_"))
+        return true;
+    // Background tiles; the whole pictures are enlarged when drawn.
+    if (n.size() == 4 && n[0] == 'B' && std::isdigit(static_cast<unsigned char>(n[1])))
+        return std::atoi(n.c_str() + 1) < 500;
+    return starts("TB_") || starts("2000_TB_") || starts("MN_");
+}
+
+int CornerCut(int row, double scale) {
+    if (row < 0)
+        return 0;
+    // The pattern of one program pixel: two pixels in the first row, one in the second.
+    const int base = row == 0 ? 2 : row == 1 ? 1 : 0;
+    const double R = 3 * scale, y = R - (row + 0.5);
+    if (y <= 0)
+        return base;
+    int cut = 0;
+    // Pixels whose centre lies outside the circle of radius R centred R pixels in from both edges.
+    while (cut < R && (R - (cut + 0.5)) * (R - (cut + 0.5)) + y * y > R * R)
+        ++cut;
+    return std::max(base, cut);
 }
 
 const std::vector<std::string>& MarkSuffixes() {

@@ -34,6 +34,19 @@ struct RequiredResource {
     bool extraLarge = false; // lives in plus/soladd.rgf
 };
 
+// Pictures of the table and the toolbars are also drawn at twice their size, for screens with two
+// (or more) device pixels to each of the program's pixels; they lie beside the others under
+// NAME@2x, in the same library.
+std::string DoubleSizeName(const std::string& name);
+// Whether a resource of the list has its double-size picture.
+bool HasDoubleSize(const RequiredResource& r);
+
+// Rounded card corners: how many pixels of a card picture drawn at `scale` times its size lie
+// outside the card in the row (or column) `row` counted from a corner, at that corner. At scale 1
+// that is the corner pixel and its two neighbours; larger pictures follow a circle of radius
+// 3 * scale, never cutting less than the scaled-down pattern would.
+int CornerCut(int row, double scale);
+
 // The whole list, in a stable order.
 const std::vector<RequiredResource>& RequiredResources();
 // Language string numbers the main library must hold (both language bases).

@@ -83,6 +83,13 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The table pictures cover the window, or the table when it reaches below the window; the faded
+// background keeps the proportions of the screen it is laid out for, as if they covered it.
+void SizeTablePictures(TableDrawing& drawing, const QRect& screen, int w, int h, int tallTable) {
+    drawing.FadeHeight = std::max({screen.height(), h, tallTable - 30}) + 30;
+    drawing.Resize(w, std::max(h, tallTable - 30), w, h);
+}
+
 } // namespace
 
 std::string FormatClock(int start, int now) {
@@ -179,6 +186,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
         images_->services.ScreenWidth = screen->geometry().width();
         images_->services.ManyColours = screen->depth() > 8;
         drawing_->ManyColours = images_->services.ManyColours;
+        // The card images are first loaded for the screen's pixels; the window's own screen is
+        // followed once it is shown.
+        images_->SetDeviceRatio(screen->devicePixelRatio());
+        drawing_->DeviceRatio = images_->DeviceRatio();
     }
     images_->services.EnableCustomize = [this](bool on) {
         if (QAction* a = Action("mnuCustomize"))
@@ -309,7 +320,10 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     ApplyFontFallback(this);
 
     ChooseGame = [this](int& n, std::string& name, std::string& player) {
-        return frmOpenGame_ && frmOpenGame_->Choose(n, name, player);
+        // The game list is made when it is first needed, after the window showed.
+        if (!frmOpenGame_)
+            CreateOpenGameDialog();
+        return frmOpenGame_->Choose(n, name, player);
     };
     ShowHelpPage = [this](const std::string& path) {
         // One help window, where links between the pages are followed. Opened from a modal dialog
@@ -634,8 +648,8 @@ void TfrmMain::LoadToolbarPictures() {
     const std::string prefix = xp ? "" : "2000_";
     auto picture = [&](const std::string& name) {
         QImage img;
-        // The menu's own pictures have one style only.
-        images_->LoadImageResource(img, name.rfind("MN_", 0) == 0 ? name : prefix + name);
+        // The menu's own pictures have one style only; on a screen of finer pixels, drawn for it.
+        images_->LoadTableImage(img, name.rfind("MN_", 0) == 0 ? name : prefix + name, true);
         if (img.isNull())
             return QIcon();
         // The colour of the top-left pixel is transparent.
@@ -770,7 +784,6 @@ bool TfrmMain::MainInitialisation() {
     // toolbar's follow the tool-tip setting there too.
     C_TShadowedHintWindow::Install();
     C_TShadowedHintWindow::SetGate([this](QWidget* w) { return TipAllowed(w); });
-    CreateOpenGameDialog();
     initialised_ = true;
     return true;
 }
@@ -848,6 +861,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 bool TfrmMain::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::ScreenChangeInternal && initialised_ && table_ && FollowDeviceRatio())
+        TableResized(table_->width(), table_->height());
     if (e->type() == QEvent::WindowActivate && initialised_) {
         // After the activation event has been handled, so the window is on screen.
         if (s.Flag(FirstActivationPending))
@@ -1008,11 +1023,25 @@ void TfrmMain::EnableGameCommands(bool on) {
     ShowUndoState();
 }
 
+bool TfrmMain::FollowDeviceRatio() {
+    const qreal ratio = table_ ? std::max<qreal>(1.0, table_->devicePixelRatioF()) : 1.0;
+    if (ratio == drawing_->DeviceRatio)
+        return false;
+    images_->SetDeviceRatio(ratio);
+    drawing_->DeviceRatio = images_->DeviceRatio();
+    images_->LoadCardImages(false);
+    images_->FaceCopyImage = images_->CardFaceImages[0];
+    drawing_->ForgetMarks();
+    LoadToolbarPictures();
+    return true;
+}
+
 void TfrmMain::TableResized(int w, int h) {
+    FollowDeviceRatio();
     QRect screen(0, 0, 1024, 768);
     if (QScreen* sc = QGuiApplication::primaryScreen())
         screen = sc->geometry();
-    drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
+    SizeTablePictures(*drawing_, screen, w, h, tallTable_);
     ArrangePanels();
     if (!s.Flag(FirstActivationPending))
         RedrawTable();
@@ -1023,6 +1052,7 @@ void TfrmMain::TableResized(int w, int h) {
 }
 
 void TfrmMain::RedrawTable() {
+    FollowDeviceRatio();
     const int w = std::max(1, table_->width()), h = std::max(1, table_->height());
     QRect screen(0, 0, w, h);
     if (QScreen* sc = QGuiApplication::primaryScreen())
@@ -1035,7 +1065,7 @@ void TfrmMain::RedrawTable() {
     s.Game.ScrollOffset = 0;
     drawing_->ScrollBarVisible = !scrBarMain_->isHidden();
     for (int pass = 0; pass < 2; ++pass) {
-        drawing_->Resize(std::max(screen.width(), w), std::max({screen.height(), h, tallTable_ - 30}), w, h);
+        SizeTablePictures(*drawing_, screen, w, h, tallTable_);
         if (s.Flag(GameInPlay) && s.Attr(kAttrDeckSize) != 0) {
             s.ResetPilePositions();
             ComputeFanSteps(s);
@@ -1047,7 +1077,7 @@ void TfrmMain::RedrawTable() {
         drawing_->PaintTable();
         // A table that reaches below its pictures is painted again on taller ones, with room
         // for the piles to grow during play.
-        if (s.Game.TableBottom <= drawing_->TableImage.height() - 30)
+        if (s.Game.TableBottom <= drawing_->TableHeight() - 30)
             break;
         tallTable_ = s.Game.TableBottom + screen.height() / 2 + 30;
     }
@@ -1087,9 +1117,9 @@ void TfrmMain::UpdateScrollBar() {
     if (!table_)
         return;
     const int h = table_->height(), bottom = s.Game.TableBottom;
-    if (bottom > drawing_->TableImage.height() - 30) {
+    if (bottom > drawing_->TableHeight() - 30) {
         // The piles grew below the table pictures: paint the table again on taller ones.
-        tallTable_ = bottom + drawing_->TableImage.height() / 2 + 30;
+        tallTable_ = bottom + drawing_->TableHeight() / 2 + 30;
         RedrawTable();
         return;
     }

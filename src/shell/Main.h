@@ -135,6 +135,7 @@ public:
     QWidget* TimePanel() const { return pnlTempo_; }
     QWidget* ScorePanel() const { return pnlScore_; }
     QAction* Action(const std::string& name) const;
+    // The game list; null until it was first opened.
     TfrmOpenGame* OpenGameDialog() const { return frmOpenGame_.get(); }
     QWidget* Band() const;
     QToolBar* VisibleToolbar() const;
@@ -156,6 +157,9 @@ private:
     bool CloseQuery();
     void Close();
     void TableResized(int w, int h);
+    // Takes on the device ratio of the screen the table is shown on: the table's pictures and the
+    // card images follow it (loaded again only when it changed, which the result tells).
+    bool FollowDeviceRatio();
     // Creates the open-game dialog (once, at the end of the main initialisation) and wires it.
     void CreateOpenGameDialog();
     // May the widget's tool tip show? The toolbar's and the restore buttons' follow the setting.

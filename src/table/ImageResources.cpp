@@ -7,14 +7,18 @@
 #include "platform/ResourceCatalog.h"
 #include "platform/ResourceLibrary.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 
 #include <jpeglib.h>
@@ -51,12 +55,6 @@ QImage Normalised(QImage img) {
         return img;
     return img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                      : QImage::Format_RGB32);
-}
-
-QImage Stretched(const QImage& img, int w, int h) {
-    if (img.isNull() || (img.width() == w && img.height() == h))
-        return img;
-    return img.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // The cell of rank r (1-13) in a block of 5 columns starting at `firstRow`.
@@ -104,7 +102,16 @@ QRgb ColourFromValue(long long value) {
 QImage DecodeImage(const std::string& bytes) {
     if (bytes.empty() || !BitmapComplete(bytes))
         return {};
-    return Normalised(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())));
+    // Named by their signature, the formats Qt decodes itself need none of its format plugins:
+    // guessing would load every one of them to ask it first.
+    const char* format = bytes.rfind("\x89PNG", 0) == 0 ? "png" : bytes.rfind("BM", 0) == 0 ? "bmp" : nullptr;
+    if (!format)
+        return Normalised(QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), int(bytes.size())));
+    QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return Normalised(reader.read());
 }
 
 QImage DecodeJpeg(const std::string& bytes) {
@@ -291,6 +298,46 @@ bool ImageResources::LoadImageResource(QImage& bitmap, const std::string& name) 
     return !bitmap.isNull();
 }
 
+int ImageResources::DeviceLength(int length) const {
+    return ratio_ == 1.0 ? length : int(std::ceil(length * ratio_ - 1e-9));
+}
+
+QImage ImageResources::AtDeviceRatio(const QImage& picture, int w, int h, bool keyed) const {
+    if (picture.isNull())
+        return picture;
+    const QSize device(DeviceLength(w), DeviceLength(h));
+    QImage out = picture.size() == device
+                     ? picture
+                     : picture.scaled(device, Qt::IgnoreAspectRatio,
+                                      keyed ? Qt::FastTransformation : Qt::SmoothTransformation);
+    out.setDevicePixelRatio(ratio_);
+    return out;
+}
+
+QImage ImageResources::DoubleSizeResource(const std::string& name) {
+    const std::string big = DoubleSizeName(name);
+    if (!IsExtraLargeResource(name))
+        return s.MainLibrary ? DecodeImage(s.MainLibrary->Bitmap(big)) : QImage();
+    if (heldExtra_)
+        return DecodeImage(heldExtra_->Bitmap(big));
+    ResourceLibrary extra;
+    return extra.Open(PlusPath("soladd.rgf")) ? DecodeImage(extra.Bitmap(big)) : QImage();
+}
+
+bool ImageResources::LoadTableImage(QImage& bitmap, const std::string& name, bool keyed) {
+    if (ratio_ == 1.0)
+        return LoadImageResource(bitmap, name);
+    QImage big = DoubleSizeResource(name);
+    if (!big.isNull()) {
+        bitmap = AtDeviceRatio(big, big.width() / 2, big.height() / 2, keyed);
+        return true;
+    }
+    if (!LoadImageResource(bitmap, name))
+        return false;
+    bitmap = AtDeviceRatio(bitmap, bitmap.width(), bitmap.height(), keyed);
+    return true;
+}
+
 void ImageResources::LoadMarkImage(QImage& bitmap, const std::string& markName) {
     static const std::map<std::string, std::string> marks = {
         {"stockvisible", "_WASTE"}, {"firsttableauall", "004"}, {"stockup", "022"},
@@ -312,9 +359,9 @@ void ImageResources::LoadMarkImage(QImage& bitmap, const std::string& markName) 
         Message("Error: " + markName);
         return;
     }
-    LoadImageResource(bitmap, resource);
+    LoadTableImage(bitmap, resource);
     if (letter == "X")
-        bitmap = Stretched(bitmap, s.Metrics.CardWidth, s.Metrics.CardHeight);
+        bitmap = AtDeviceRatio(bitmap, s.Metrics.CardWidth, s.Metrics.CardHeight);
 }
 
 // ---- Card faces, backs and the extra card sets ------------------------------------------------
@@ -411,8 +458,10 @@ void ImageResources::LoadExtraCardSet() {
             block = 3;
         else if (mode == 2)
             block = k < 2 ? 0 : 3;
-        for (int r = 1; r <= 13; ++r)
-            CardFaceImages[size_t(13 * k + r - 1)] = Cell(picture, r, 3 * block, cw, ch);
+        for (int r = 1; r <= 13; ++r) {
+            QImage cell = Cell(picture, r, 3 * block, cw, ch);
+            CardFaceImages[size_t(13 * k + r - 1)] = ratio_ == 1.0 ? cell : AtDeviceRatio(cell, cw, ch);
+        }
     }
 }
 
@@ -438,30 +487,40 @@ void ImageResources::LoadCardImages(bool facesOnly) {
         int mode = s.Attr(kAttrSuitMode);
         const char* suits = mode == 1 ? "SSSS" : mode == 2 ? "HHSS" : "HDCS";
         QImage strips[4];
+        int scales[4] = {1, 1, 1, 1};
         for (int k = 0; k < 4; ++k) {
             // Suits cut from the same strip share one decoded picture.
             int same = int(std::string(suits, size_t(k)).find(suits[k]));
-            if (same >= 0 && same < k)
+            const std::string name = "C" + letter + set + suits[k];
+            if (same >= 0 && same < k) {
                 strips[k] = strips[same];
-            else
-                LoadImageResource(strips[k], "C" + letter + set + suits[k]);
-            for (int r = 1; r <= 13; ++r)
-                CardFaceImages[size_t(13 * k + r - 1)] =
-                    strips[k].isNull() ? QImage() : Cell(strips[k], r, 0, cw, ch);
+                scales[k] = scales[same];
+            } else if (ratio_ != 1.0 && !(strips[k] = DoubleSizeResource(name)).isNull()) {
+                scales[k] = 2; // cells of twice the size
+            } else {
+                LoadImageResource(strips[k], name);
+            }
+            const int sc = scales[k];
+            for (int r = 1; r <= 13; ++r) {
+                QImage& face = CardFaceImages[size_t(13 * k + r - 1)];
+                face = strips[k].isNull() ? QImage() : Cell(strips[k], r, 0, cw * sc, ch * sc);
+                if (ratio_ != 1.0)
+                    face = AtDeviceRatio(face, cw, ch);
+            }
         }
     } else {
         LoadExtraCardSet();
         letter = std::string(1, Letter()); // a failed set resets the size
     }
     if (!facesOnly) {
-        LoadImageResource(JqkMarkImage, "W" + letter + "009");
+        LoadTableImage(JqkMarkImage, "W" + letter + "009");
         LoadCardBack();
         for (int i = 0; i < 2; ++i) {
-            LoadImageResource(ShadowImages[size_t(i)], "SHADOW_" + letter + std::to_string(i + 1));
-            LoadImageResource(BorderImages[size_t(i)], "3D_BORDER_" + letter + std::to_string(i + 1));
+            LoadTableImage(ShadowImages[size_t(i)], "SHADOW_" + letter + std::to_string(i + 1), true);
+            LoadTableImage(BorderImages[size_t(i)], "3D_BORDER_" + letter + std::to_string(i + 1), true);
         }
     }
-    LoadImageResource(CardFaceImages[52], "JOKER_" + letter);
+    LoadTableImage(CardFaceImages[52], "JOKER_" + letter);
 }
 
 void ImageResources::ResetDeck() {
@@ -494,7 +553,7 @@ void ImageResources::LoadExtraDeck(bool custom) {
             return;
         }
     }
-    CardBackImage = Stretched(Normalised(picture), s.Metrics.CardWidth, s.Metrics.CardHeight);
+    CardBackImage = AtDeviceRatio(Normalised(picture), s.Metrics.CardWidth, s.Metrics.CardHeight);
 }
 
 void ImageResources::LoadCardBack() {
@@ -507,21 +566,26 @@ void ImageResources::LoadCardBack() {
         std::string number = s.Params.ReadParam(kBackNumber, 3);
         int w = 0, h = 0;
         if (letter != 'B' && number != "011" && CardSizeOf(letter, w, h)) {
-            LoadImageResource(CardBackImage, "DB" + number);
-            CardBackImage = Stretched(CardBackImage, w, h);
+            LoadTableImage(CardBackImage, "DB" + number);
+            if (!CardBackImage.isNull())
+                CardBackImage = AtDeviceRatio(CardBackImage, w, h);
         } else {
-            LoadImageResource(CardBackImage, std::string("D") + letter + number);
+            LoadTableImage(CardBackImage, std::string("D") + letter + number);
         }
     }
-    // Extra-large backs get their rounded corners by whitening, when their edge is white.
+    // Extra-large backs get their rounded corners by whitening, when their edge is white. The
+    // places are the program's pixels; at a device ratio each covers a block of device pixels.
     QImage& b = CardBackImage;
-    if (letter == 'X' && b.width() > 4 && b.height() > 4 && (b.pixel(3, 1) & 0xFFFFFF) == 0xFFFFFF) {
-        int W = b.width(), H = b.height();
+    const int W = int(std::lround(b.width() / ratio_)), H = int(std::lround(b.height() / ratio_));
+    auto device = [&](int v) { return int(std::floor(v * ratio_ + 1e-9)); };
+    if (letter == 'X' && W > 4 && H > 4 && (b.pixel(device(3), device(1)) & 0xFFFFFF) == 0xFFFFFF) {
         const int pts[][2] = {{2, 1},     {2, 2},         {1, 2},         {W - 3, 1},
                               {W - 3, 2}, {W - 2, 2},     {2, H - 2},     {2, H - 3},
                               {1, H - 3}, {W - 3, H - 2}, {W - 3, H - 3}, {W - 2, H - 3}};
         for (auto& p : pts)
-            b.setPixel(p[0], p[1], qRgb(255, 255, 255));
+            for (int y = device(p[1]); y < std::max(device(p[1]) + 1, device(p[1] + 1)); ++y)
+                for (int x = device(p[0]); x < std::max(device(p[0]) + 1, device(p[0] + 1)); ++x)
+                    b.setPixel(x, y, qRgb(255, 255, 255));
     }
 }
 
@@ -798,7 +862,8 @@ bool ImageResources::LibraryBackground(int number, BackgroundChoice& choice) {
     char name[16];
     std::snprintf(name, sizeof name, "B%03d", number);
     QImage picture;
-    if (!LoadImageResource(picture, name))
+    // Tiles come at the device ratio; a whole picture is enlarged as it is painted.
+    if (!(number < 500 ? LoadTableImage(picture, name) : LoadImageResource(picture, name)))
         return false;
     choice.kind = number < 500 ? BackgroundChoice::Tiled : BackgroundChoice::Whole;
     choice.picture = picture;
@@ -810,26 +875,40 @@ void ImageResources::PaintBackground(QImage& canvas) {
 }
 
 void ImageResources::PaintBackground(QImage& canvas, const BackgroundChoice& choice) {
-    QPainter p(&canvas);
     switch (choice.kind) {
     case BackgroundChoice::Colour:
-        p.fillRect(canvas.rect(), QColor(choice.colour));
+        canvas.fill(QColor(choice.colour));
         break;
-    case BackgroundChoice::Whole:
-        p.fillRect(canvas.rect(), QColor(ColourFromValue(32768)));
+    case BackgroundChoice::Whole: {
+        canvas.fill(QColor(ColourFromValue(32768)));
+        QPainter p(&canvas);
+        // On a canvas of finer pixels the picture is enlarged to the program's size of it.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(0, 0, choice.picture);
         break;
+    }
     case BackgroundChoice::Tiled: {
-        const QImage& tile = choice.picture;
-        int tw = std::max(1, tile.width()), th = std::max(1, tile.height());
-        // Along the top first, then the top band copied downwards.
-        for (int x = 0; x <= canvas.width(); x += tw)
-            p.drawImage(x, 0, tile);
-        p.end();
-        QImage band = canvas.copy(0, 0, canvas.width(), th);
-        p.begin(&canvas);
-        for (int y = th; y <= canvas.height(); y += th)
-            p.drawImage(0, y, band);
+        QImage tile = choice.picture.convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = canvas.devicePixelRatio();
+        if (tile.isNull() || canvas.depth() != 32)
+            break;
+        if (tile.devicePixelRatio() != ratio) {
+            // A tile of other pixels than the canvas's is scaled to the canvas's pixels first.
+            const qreal k = ratio / tile.devicePixelRatio();
+            tile = tile.scaled(std::max(1, int(std::lround(tile.width() * k))),
+                               std::max(1, int(std::lround(tile.height() * k))), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
+        }
+        // Along the top first, then the top band downwards: every row of the canvas repeats the
+        // tile's rows, in device pixels, so the tiles meet without a seam at any ratio.
+        const int tw = tile.width(), th = tile.height(), cw = canvas.width();
+        for (int y = 0; y < canvas.height(); ++y) {
+            const auto* from = reinterpret_cast<const QRgb*>(tile.constScanLine(y % th));
+            auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            for (int x = 0; x < cw; x += tw)
+                std::memcpy(to + x, from, size_t(std::min(tw, cw - x)) * sizeof(QRgb));
+        }
         break;
     }
     }

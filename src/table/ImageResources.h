@@ -81,6 +81,21 @@ public:
 
     // Loads a bitmap resource; names of the extra-large pictures come from plus/soladd.rgf.
     bool LoadImageResource(QImage& bitmap, const std::string& name);
+
+    // The device pixels to each of the program's own pixels on the screen the table is shown on
+    // (2 on a screen scaled to 200 %). The table's pictures are loaded for it: at 1 as they are;
+    // above 1 the double-size pictures of the libraries, scaled to the ratio when it is not 2, or
+    // the normal ones enlarged smoothly where a library has none (custom pictures, add-ons).
+    // Changing it takes effect at the next loading of the card images.
+    void SetDeviceRatio(double ratio) { ratio_ = ratio > 1 ? ratio : 1.0; }
+    double DeviceRatio() const { return ratio_; }
+    // A picture for the table at the device ratio: device pixels, carrying the ratio. `keyed`
+    // pictures have a transparent colour (shadows, borders) and are scaled without blending it.
+    bool LoadTableImage(QImage& bitmap, const std::string& name, bool keyed = false);
+    // A picture meant as `w` x `h` of the program's pixels, scaled to the device ratio.
+    QImage AtDeviceRatio(const QImage& picture, int w, int h, bool keyed = false) const;
+    // The size in device pixels of `length` program pixels.
+    int DeviceLength(int length) const;
     // The image of an empty-pile mark ("deck", "stockup", "foundation5" ...).
     void LoadMarkImage(QImage& bitmap, const std::string& markName);
     void ApplyCardSettings();
@@ -134,6 +149,10 @@ private:
     std::string DefaultSet() const;
 
     std::map<std::string, std::string> prefs_;
+    double ratio_ = 1.0;
+    // The double-size picture of a resource, from the library its name belongs to; null when the
+    // library has none (or cannot be opened: the normal loading then says so).
+    QImage DoubleSizeResource(const std::string& name);
     int resetDepth_ = 0;
     // While one set of card images loads, the extra-large library stays open for all of them.
     int holdExtra_ = 0;

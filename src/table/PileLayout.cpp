@@ -79,6 +79,7 @@ private:
     void Arr057();
     void Arr058();
     void Arr066();
+    void Arr075();
     void Arr078();
     void Arr103();
     void Arr108();
@@ -254,7 +255,7 @@ bool Layout::WholeTable() {
         {"125", &Layout::Arr125}, {"126", &Layout::Arr126}, {"127", &Layout::Arr127},
         {"128", &Layout::Arr128}, {"129", &Layout::Arr129}, {"130", &Layout::Arr130},
         {"061", &Layout::Arr061}, {"081", &Layout::Arr081}, {"098", &Layout::Arr098},
-        {"166", &Layout::Arr166}, {"172", &Layout::Arr172},
+        {"166", &Layout::Arr166}, {"172", &Layout::Arr172}, {"075", &Layout::Arr075},
     };
     for (const Entry& e : kTable) {
         if (a == e.code) {
@@ -411,6 +412,23 @@ void Layout::Arr066() {
     const int x0 = std::max(Div(W - 6 * CW - 62, 2), 15);
     const int y0 = std::max(T + Div(B - T - 5 * CH - 4 * v, 2), T + 2);
     Grid(5, 5, 3, x0, y0, v);
+    const int sx = x0 + 4 * (CW + 3) + CW + 50;
+    SetStock(0, sx, y0 + (CH + v) + Div(CH, 3));
+    SetStock(2, sx, y0 + 3 * (CH + v) - Div(CH, 3));
+}
+
+// The five by five square of "066" without its four corners: 21 places, the rows holding 3, 5, 5, 5
+// and 3 cards (the short rows over the middle three columns), the stock and the discard pile to
+// the right as in "066".
+void Layout::Arr075() {
+    const int v = Tall ? 3 : 1;
+    const int x0 = std::max(Div(W - 6 * CW - 62, 2), 15);
+    const int y0 = std::max(T + Div(B - T - 5 * CH - 4 * v, 2), T + 2);
+    static constexpr int kRowStart[] = {1, 0, 0, 0, 1}, kRowCount[] = {3, 5, 5, 5, 3};
+    int pile = 1;
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < kRowCount[r]; ++c)
+            SetTab(pile++, x0 + (kRowStart[r] + c) * (CW + 3), y0 + r * (CH + v));
     const int sx = x0 + 4 * (CW + 3) + CW + 50;
     SetStock(0, sx, y0 + (CH + v) + Div(CH, 3));
     SetStock(2, sx, y0 + 3 * (CH + v) - Div(CH, 3));

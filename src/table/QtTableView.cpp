@@ -112,7 +112,8 @@ WindowArea QtTableView::AnimationArea() {
     if (onAnimationArea)
         return onAnimationArea();
     // Without a window around it the table is the whole window.
-    const int w = d_.WindowImage.width(), h = d_.WindowImage.height();
+    const QSize size = LogicalSize(d_.WindowImage);
+    const int w = size.width(), h = size.height();
     return {w, h, w, h, 0};
 }
 
@@ -147,7 +148,9 @@ void QtTableView::RestoreWindow(const QRect& r) {
 void QtTableView::BuildDragImage(int card) {
     const int w = s_.Metrics.CardWidth;
     const int h = std::max(s_.DragHeight, s_.Metrics.CardHeight);
+    const qreal ratio = d_.DeviceRatio;
     dragIsCard_ = false;
+    dragSize_ = QSize(w, h);
     // A single flying card is its own picture, face or back (-1): the table at its start may show
     // another card, such as the stock's back.
     if (card != 0 && h == s_.Metrics.CardHeight) {
@@ -156,7 +159,7 @@ void QtTableView::BuildDragImage(int card) {
         const QImage& picture =
             card < 0 ? d_.images.CardBackImage : (entry < faces.size() ? faces[entry] : QImage());
         if (!picture.isNull()) {
-            drag_ = picture.convertToFormat(QImage::Format_RGB32);
+            drag_ = AtRatio(picture, ratio).convertToFormat(QImage::Format_RGB32);
             dragIsCard_ = true;
             // The card may already be shown at its start (raised off the stock, say): the first
             // step of the flight then gives that place back to the table.
@@ -166,8 +169,11 @@ void QtTableView::BuildDragImage(int card) {
     }
     // Picked-up cards are taken from the table picture as they lie at the drag rectangle: a single
     // card, or the run down to the pile's bottom edge.
-    drag_ = QImage(w, h, QImage::Format_ARGB32);
-    drag_.fill(Qt::transparent);
+    // In the table's own format, so that no frame of the drag converts it; what lies beyond the
+    // table picture is black.
+    drag_ = QImage(DeviceLength(w, ratio), DeviceLength(h, ratio), QImage::Format_RGB32);
+    drag_.setDevicePixelRatio(ratio);
+    drag_.fill(Qt::black);
     if (d_.TableImage.isNull())
         return;
     CopyPixels(drag_, 0, 0, d_.TableImage, QRect(s_.DragRect.left, s_.DragRect.top + Scroll(), w, h));
@@ -176,7 +182,7 @@ void QtTableView::BuildDragImage(int card) {
 QImage QtTableView::Placed(int x, int y, bool blendCorners) const {
     // A single card takes on the corners of each new place; a run keeps the picture it was lifted
     // with (its corners lie on the cards of its own pile).
-    if (!dragIsCard_ && !(blendCorners && drag_.height() == s_.Metrics.CardHeight))
+    if (!dragIsCard_ && !(blendCorners && dragSize_.height() == s_.Metrics.CardHeight))
         return drag_;
     QImage pic = drag_;
     d_.BlendCorners(pic, d_.TableImage, x, y + Scroll(), false, 0, 0);
@@ -189,7 +195,7 @@ bool QtTableView::Shadowed() const {
 
 namespace {
 
-// Draws `piece` onto `dst` at (x, y), white pixels left out, clipped to `dst`.
+// Draws `piece` onto `dst` at device pixel (x, y), white pixels left out, clipped to `dst`.
 void PutShadowPiece(QImage& dst, int x, int y, const QImage& piece) {
     const QRect r = QRect(x, y, piece.width(), piece.height()).intersected(dst.rect());
     if (r.isEmpty() || piece.format() != QImage::Format_RGB32)
@@ -203,42 +209,47 @@ void PutShadowPiece(QImage& dst, int x, int y, const QImage& piece) {
     }
 }
 
-void PutPixel(QImage& dst, int x, int y, QRgb colour) {
-    if (dst.rect().contains(x, y))
-        reinterpret_cast<QRgb*>(dst.scanLine(y))[x] = colour;
+// Paints the device pixels of a rectangle of the program's pixels; `dotted` only every second one.
+void PutBlack(QImage& dst, const QRect& logical, bool dotted) {
+    const QRect r = DeviceRect(logical, dst.devicePixelRatio()).intersected(dst.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(dst.scanLine(y));
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (!dotted || (x + y) % 2 == 0)
+                line[x] = 0xFF000000;
+    }
 }
 
 } // namespace
 
 QRegion QtTableView::DrawShadow(const QRect& at) {
     QImage& w = d_.WindowImage;
+    const qreal ratio = w.devicePixelRatio();
     const int left = at.left(), top = at.top(), right = at.left() + at.width(),
               bottom = at.top() + at.height();
     if (at.height() > s_.Metrics.CardHeight) {
         // A run: a dotted black band 7 px wide down the right edge and 7 px high along the bottom.
         const QRect side(right, top + 7, 7, bottom - top), under(left + 8, bottom, right - left - 8, 7);
         for (const QRect& band : {side, under})
-            for (int y = band.top(); y <= band.bottom(); ++y)
-                for (int x = band.left(); x <= band.right(); ++x)
-                    if ((x + y) % 2 == 0)
-                        PutPixel(w, x, y, 0xFF000000);
+            PutBlack(w, band, true);
         return QRegion(side).united(under);
     }
     const int S = s_.Metrics.ShadowSize;
-    const QImage& one = d_.images.ShadowImages[0];
-    const QImage& two = d_.images.ShadowImages[1];
-    PutShadowPiece(w, right, top + S - 2, one);
-    PutShadowPiece(w, left + S - 1, bottom, two);
+    const QImage one = AtRatio(d_.images.ShadowImages[0], ratio);
+    const QImage two = AtRatio(d_.images.ShadowImages[1], ratio);
+    PutShadowPiece(w, DevicePos(right, ratio), DevicePos(top + S - 2, ratio), one);
+    PutShadowPiece(w, DevicePos(left + S - 1, ratio), DevicePos(bottom, ratio), two);
     // The rounded bottom-right corner of the card falls into its own shadow.
-    PutPixel(w, right - 1, bottom - 2, 0xFF000000);
-    PutPixel(w, right - 2, bottom - 1, 0xFF000000);
-    return QRegion(right, top + S - 2, one.width(), one.height())
-        .united(QRegion(left + S - 1, bottom, two.width(), two.height()))
+    PutBlack(w, QRect(right - 1, bottom - 2, 1, 1), false);
+    PutBlack(w, QRect(right - 2, bottom - 1, 1, 1), false);
+    const QSize a = LogicalSize(one), b = LogicalSize(two);
+    return QRegion(right, top + S - 2, a.width(), a.height())
+        .united(QRegion(left + S - 1, bottom, b.width(), b.height()))
         .united(QRegion(right - 2, bottom - 2, 2, 2));
 }
 
 bool QtTableView::MoveDragImage(int x, int y, bool commit, bool blendCorners) {
-    const QRect to(x, y, drag_.width(), drag_.height());
+    const QRect to(QPoint(x, y), dragSize_);
     if (drag_.isNull())
         return false;
     if (to == shown_ && !commit)
@@ -281,7 +292,7 @@ void QtTableView::DropDragImage(int x, int y) {
     const QImage picture = Placed(x, y, true);
     CopyPixels(d_.TableImage, x, y + Scroll(), picture);
     CopyPixels(d_.WindowImage, x, y, picture);
-    Show(QRect(x, y, drag_.width(), drag_.height()));
+    Show(QRect(QPoint(x, y), dragSize_));
 }
 
 void QtTableView::HideDragImage() {
@@ -350,10 +361,7 @@ void QtTableView::ClearPile(std::string_view pile) {
     if (area.isEmpty() || d_.TableImage.isNull())
         return;
     const QRect onTable = area.translated(0, Scroll());
-    {
-        QPainter p(&d_.TableImage);
-        p.drawImage(onTable.topLeft(), d_.BackgroundImage, onTable);
-    }
+    CopyPixels(d_.TableImage, onTable.x(), onTable.y(), d_.BackgroundImage, onTable);
     drawn_[std::string(pile)].clear();
     // A stack goes back to the place the layout gave it, so that it is drawn again with its depth.
     const int kind = PileKind(pile);
@@ -428,8 +436,9 @@ void QtTableView::DrawLabel(const QRect& r, const QStringList& lines, const QIma
             y += m.height();
         }
         if (!picture.isNull())
-            p.drawImage(QPoint(right + 2, onTable.top() + (onTable.height() - picture.height()) / 2),
-                        picture);
+            p.drawImage(
+                QPoint(right + 2, onTable.top() + (onTable.height() - LogicalSize(picture).height()) / 2),
+                picture);
     }
     RestoreWindow(r);
     Show(r);
@@ -457,7 +466,7 @@ void QtTableView::DrawJokerLabel(int foundation, const std::string& text, const 
     }
     QImage suit;
     if (!suitImage.empty())
-        d_.images.LoadImageResource(suit, suitImage);
+        d_.images.LoadTableImage(suit, suitImage);
     ClearLabel(box);
     DrawLabel(box, {QString::fromStdString(text)}, suit.convertToFormat(QImage::Format_RGB32));
 }

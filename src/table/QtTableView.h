@@ -103,6 +103,7 @@ private:
     TableDrawing& d_;
     Pauses pauses_;
     QImage drag_;
+    QSize dragSize_; // the drag picture's size in the program's pixels
     // The drag picture is one card's own picture (a flight), whose corners take on each place.
     bool dragIsCard_ = false;
     // The drag picture as it is put at (x, y): a single card with the corners of that place.

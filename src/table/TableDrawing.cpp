@@ -6,12 +6,14 @@
 #include "model/Cards.h"
 #include "model/EventSounds.h"
 #include "model/Session.h"
+#include "platform/ResourceCatalog.h"
 #include "table/ImageResources.h"
 #include "table/PileLayout.h"
 
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -45,10 +47,59 @@ QImage Rgb32(const QImage& img) {
 
 } // namespace
 
+int DevicePos(int v, qreal ratio) {
+    return ratio == 1.0 ? v : int(std::floor(v * ratio + 1e-9));
+}
+
+int DeviceLength(int length, qreal ratio) {
+    return ratio == 1.0 ? length : int(std::ceil(length * ratio - 1e-9));
+}
+
+QRect DeviceRect(const QRect& r, qreal ratio) {
+    if (ratio == 1.0 || r.isNull())
+        return r;
+    const int left = DevicePos(r.x(), ratio), top = DevicePos(r.y(), ratio);
+    const int right = int(std::ceil((r.x() + r.width()) * ratio - 1e-9));
+    const int bottom = int(std::ceil((r.y() + r.height()) * ratio - 1e-9));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QSize LogicalSize(const QImage& img) {
+    const qreal r = img.devicePixelRatio();
+    if (r == 1.0)
+        return img.size();
+    return QSize(int(std::floor(img.width() / r + 1e-6)), int(std::floor(img.height() / r + 1e-6)));
+}
+
+QImage AtRatio(const QImage& img, qreal ratio) {
+    if (img.isNull() || img.devicePixelRatio() == ratio)
+        return img;
+    const QSize logical = LogicalSize(img);
+    QImage out = img.scaled(DeviceLength(logical.width(), ratio), DeviceLength(logical.height(), ratio),
+                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    out.setDevicePixelRatio(ratio);
+    return out;
+}
+
+int CornerCutAt(int row, qreal ratio, bool single) {
+    if (single) {
+        // One program pixel: its block of device pixels.
+        const int block = std::max(1, int(std::ceil(ratio - 1e-9)));
+        return row < block ? block : 0;
+    }
+    return CornerCut(row, ratio);
+}
+
 void CopyPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from) {
     if (srcIn.isNull() || dst.isNull())
         return;
-    const QImage src = Rgb32(srcIn);
+    const qreal ratio = dst.devicePixelRatio();
+    const QImage src = Rgb32(AtRatio(srcIn, ratio));
+    if (ratio != 1.0) {
+        from = DeviceRect(from, ratio);
+        x = DevicePos(x, ratio);
+        y = DevicePos(y, ratio);
+    }
     if (from.isNull())
         from = src.rect();
     // A source rectangle reaching past the picture is cut, and its destination moves with it, so
@@ -78,14 +129,17 @@ int TableDrawing::Scroll() const {
 }
 
 void TableDrawing::Resize(int screenWidth, int screenHeight, int clientWidth, int clientHeight) {
-    auto grow = [](QImage& img, int w, int h) {
-        w = std::max(1, w);
-        h = std::max(1, h);
-        if (img.width() == w && img.height() == h)
+    const qreal ratio = DeviceRatio;
+    auto grow = [ratio](QImage& img, int w, int h) {
+        w = DeviceLength(std::max(1, w), ratio);
+        h = DeviceLength(std::max(1, h), ratio);
+        if (img.width() == w && img.height() == h && img.devicePixelRatio() == ratio)
             return;
         QImage next(w, h, QImage::Format_RGB32);
+        next.setDevicePixelRatio(ratio);
         next.fill(0);
-        if (!img.isNull())
+        // What the pictures held stays, unless their pixels changed size: a repaint follows then.
+        if (!img.isNull() && img.devicePixelRatio() == ratio)
             CopyPixels(next, 0, 0, img);
         img = next;
     };
@@ -94,9 +148,13 @@ void TableDrawing::Resize(int screenWidth, int screenHeight, int clientWidth, in
     grow(WindowImage, clientWidth, clientHeight);
 }
 
+int TableDrawing::TableHeight() const {
+    return LogicalSize(TableImage).height();
+}
+
 void TableDrawing::Show(const QRect& windowRect) {
     if (ShowOnWindow && !windowRect.isEmpty())
-        ShowOnWindow(windowRect.intersected(WindowImage.rect()));
+        ShowOnWindow(windowRect.intersected(QRect(QPoint(), LogicalSize(WindowImage))));
 }
 
 QImage& TableDrawing::Canvas(DrawTarget to, int& dy) {
@@ -109,8 +167,9 @@ QImage& TableDrawing::Canvas(DrawTarget to, int& dy) {
 }
 
 void TableDrawing::RefreshWindow() {
-    CopyPixels(WindowImage, 0, 0, TableImage, QRect(0, Scroll(), WindowImage.width(), WindowImage.height()));
-    Show(WindowImage.rect());
+    const QSize window = LogicalSize(WindowImage);
+    CopyPixels(WindowImage, 0, 0, TableImage, QRect(QPoint(0, Scroll()), window));
+    Show(QRect(QPoint(), window));
 }
 
 void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
@@ -120,23 +179,28 @@ void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
 void TableDrawing::PaintBackground() {
     BackgroundChoice choice = images.ChooseBackground();
     if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        PaintFadedColour(BackgroundImage, choice.colour,
-                         BackgroundImage.height() + (ScrollBarVisible ? 80 : 1));
+        const int height = FadeHeight > 0 ? FadeHeight : LogicalSize(BackgroundImage).height();
+        PaintFadedColour(BackgroundImage, choice.colour, height + (ScrollBarVisible ? 80 : 1), height);
     } else {
         images.PaintBackground(BackgroundImage);
     }
     CopyPixels(TableImage, 0, 0, BackgroundImage);
 }
 
-void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight) {
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottomRow) {
     // A vertical gradient from black at the bottom to the colour at the top, in 256 bands.
-    const int bottom = img.height();
+    // The bands are in the program's pixels; on a picture of finer pixels each band covers the
+    // device rows its edges round to, so neighbouring bands meet without a gap.
+    const qreal ratio = img.devicePixelRatio();
+    const int bottom = bottomRow < 0 ? LogicalSize(img).height() : bottomRow;
     const int H = gradientHeight;
     const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
-    QPainter p(&img);
     for (int n = 0; n < 256; ++n) {
         int y0 = bottom - (n + 1) * H / 256, y1 = bottom - n * H / 256;
-        p.fillRect(QRect(0, y0, img.width(), y1 - y0), QColor(n * r / 256, n * g / 256, n * b / 256));
+        const QRgb band = qRgb(n * r / 256, n * g / 256, n * b / 256);
+        const int top = std::max(0, DevicePos(y0, ratio)), end = std::min(img.height(), DevicePos(y1, ratio));
+        for (int y = top; y < end; ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(img.scanLine(y)), img.width(), band);
     }
 }
 
@@ -173,11 +237,14 @@ int TableDrawing::FanMode(int pileKind, int pileIndex) const {
 // table coordinates are target coordinates + `dy`.
 void TableDrawing::BlendCorners(QImage& pic, const QImage& target, int tx, int ty, bool stacked,
                                 int pileIndex, int pileKind) const {
-    const int W = pic.width(), H = pic.height();
-    if (W < 3 || H < 3)
+    const QSize logical = LogicalSize(pic);
+    if (logical.width() < 3 || logical.height() < 3)
         return;
+    const qreal ratio = pic.devicePixelRatio();
     const int dy = (&target == &TableImage) ? 0 : Scroll();
-    const bool single = W == 25;
+    const bool single = logical.width() == 25;
+    // The picture's place in device pixels, on the target and on the table pictures.
+    const int ox = DevicePos(tx, ratio), oy = DevicePos(ty, ratio), oyTable = DevicePos(ty + dy, ratio);
     enum Src { Target, Background, Table, Silver };
     Src tl = Target, tr = Target, bl = Background, br = stacked ? Silver : Background;
     if (pileKind == pile_kind::Tableau) {
@@ -191,38 +258,34 @@ void TableDrawing::BlendCorners(QImage& pic, const QImage& target, int tx, int t
         }
     }
     auto source = [&](Src from, int px, int py) -> QRgb {
-        const int x = tx + px, y = ty + py;
         const QRgb own = reinterpret_cast<const QRgb*>(pic.constScanLine(py))[px];
         switch (from) {
         case Target:
-            return PixelOr(target, x, y, own);
+            return PixelOr(target, ox + px, oy + py, own);
         case Background:
-            return PixelOr(BackgroundImage, x, y + dy, own);
+            return PixelOr(BackgroundImage, ox + px, oyTable + py, own);
         case Table:
-            return PixelOr(TableImage, x, y + dy, own);
+            return PixelOr(TableImage, ox + px, oyTable + py, own);
         case Silver:
             return kStackEdgeColour;
         }
         return own;
     };
-    auto corner = [&](Src from, int cx, int cy, int sx, int sy) {
-        pic.setPixel(cx, cy, source(from, cx, cy));
-        if (!single) {
-            pic.setPixel(cx + sx, cy, source(from, cx + sx, cy));
-            pic.setPixel(cx, cy + sy, source(from, cx, cy + sy));
-        }
-    };
-    corner(tl, 0, 0, 1, 1);
-    corner(tr, W - 1, 0, -1, 1);
-    corner(bl, 0, H - 1, 1, -1);
-    corner(br, W - 1, H - 1, -1, -1);
+    const Src sources[4] = {tl, tr, bl, br};
+    for (int corner = 0; corner < 4; ++corner)
+        ForCornerPixels(pic.width(), pic.height(), ratio, single, corner, [&](int px, int py) {
+            reinterpret_cast<QRgb*>(pic.scanLine(py))[px] = source(sources[corner], px, py);
+        });
 }
 
 void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                               int pileKind) {
     if (picture.isNull())
         return;
-    const QImage base = Rgb32(picture).copy(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
+    const qreal ratio = DeviceRatio;
+    const QImage base =
+        Rgb32(AtRatio(picture, ratio))
+            .copy(0, 0, DeviceLength(s.Metrics.CardWidth, ratio), DeviceLength(s.Metrics.CardHeight, ratio));
     // The table first: the window's corners may be taken from it.
     if (to != DrawTarget::Window) {
         QImage pic = base;
@@ -233,7 +296,7 @@ void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to
         QImage pic = base;
         BlendCorners(pic, WindowImage, x, y, stacked, pileIndex, pileKind);
         CopyPixels(WindowImage, x, y, pic);
-        Show(QRect(x, y, pic.width(), pic.height()));
+        Show(QRect(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight));
     }
     s.Game.TableBottom = static_cast<std::int16_t>(
         std::max<int>(s.Game.TableBottom, std::min(32767, y + s.Metrics.CardHeight + Scroll())));
@@ -348,10 +411,10 @@ const QImage& TableDrawing::Mark(const std::string& name) {
     if (name == "#JQK")
         img = images.JqkMarkImage;
     else if (name[0] == '#')
-        images.LoadImageResource(img, name.substr(1));
+        images.LoadTableImage(img, name.substr(1));
     else
         images.LoadMarkImage(img, name);
-    return marks_[key] = Rgb32(img);
+    return marks_[key] = Rgb32(AtRatio(img, DeviceRatio));
 }
 
 void TableDrawing::DrawMark(int kind, int x, int y, DrawTarget to, int index) {
@@ -408,17 +471,20 @@ void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool forc
         return;
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
     // The sides of the cards beneath: pure blue in the border pieces is transparent.
+    const qreal ratio = DeviceRatio;
     auto strip = [&](const QImage& piece, QRect from, int x, int y) {
-        const QImage src = Rgb32(piece);
-        from = from.intersected(src.rect());
+        const QImage src = Rgb32(AtRatio(piece, ratio));
+        from = from.intersected(QRect(QPoint(), LogicalSize(src)));
+        const QRect cut = DeviceRect(from, ratio).intersected(src.rect());
         auto put = [&](QImage& dst, int ty, bool window) {
-            for (int r = 0; r < from.height(); ++r)
-                for (int c = 0; c < from.width(); ++c) {
-                    QRgb v = src.pixel(from.x() + c, from.y() + r);
+            const int dx0 = DevicePos(x, ratio), dy0 = DevicePos(ty, ratio);
+            for (int r = 0; r < cut.height(); ++r)
+                for (int c = 0; c < cut.width(); ++c) {
+                    QRgb v = src.pixel(cut.x() + c, cut.y() + r);
                     if ((v & 0xFFFFFF) == 0x0000FF)
                         continue;
-                    if (Inside(dst, x + c, ty + r))
-                        dst.setPixel(x + c, ty + r, v);
+                    if (Inside(dst, dx0 + c, dy0 + r))
+                        dst.setPixel(dx0 + c, dy0 + r, v);
                 }
             if (window)
                 Show(QRect(x, ty, from.width(), from.height()));
@@ -438,12 +504,31 @@ void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool forc
 }
 
 void TableDrawing::RestoreCorners(int x, int y) {
+    const int n = s.Metrics.CardWidth == 25 ? 1 : 2;
+    for (int corner = 0; corner < 4; ++corner)
+        RestoreCornerArea(x, y, n, corner % 2 == 1, corner >= 2, DrawTarget::Both);
+}
+
+void TableDrawing::RestoreCornerArea(int x, int y, int n, bool right, bool bottom, DrawTarget to) {
     const int W = s.Metrics.CardWidth, H = s.Metrics.CardHeight;
-    const int n = W == 25 ? 1 : 2;
-    const QRect corners[4] = {QRect(x, y, n, n), QRect(x + W - n, y, n, n), QRect(x, y + H - n, n, n),
-                              QRect(x + W - n, y + H - n, n, n)};
-    for (const QRect& r : corners)
-        CopyFromBackground(r.translated(0, Scroll()), DrawTarget::Both);
+    const qreal ratio = DeviceRatio;
+    if (ratio == 1.0) {
+        CopyFromBackground(QRect(right ? x + W - n : x, (bottom ? y + H - n : y) + Scroll(), n, n), to);
+        return;
+    }
+    // Finer pictures round their corners more softly: only the pixels outside the curve go back,
+    // so the card's edge stays whole.
+    const int w = DeviceLength(W, ratio), h = DeviceLength(H, ratio);
+    const int ox = DevicePos(x, ratio), oy = DevicePos(y, ratio), oyTable = DevicePos(y + Scroll(), ratio);
+    ForCornerPixels(w, h, ratio, W == 25, (right ? 1 : 0) + (bottom ? 2 : 0), [&](int px, int py) {
+        const QRgb bg = PixelOr(BackgroundImage, ox + px, oyTable + py, 0xFF000000);
+        if (to != DrawTarget::Window && Inside(TableImage, ox + px, oyTable + py))
+            TableImage.setPixel(ox + px, oyTable + py, bg);
+        if (to != DrawTarget::Table && Inside(WindowImage, ox + px, oy + py))
+            WindowImage.setPixel(ox + px, oy + py, bg);
+    });
+    if (to != DrawTarget::Table)
+        Show(QRect(right ? x + W - n : x, bottom ? y + H - n : y, n, n));
 }
 
 void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget to) {
@@ -480,8 +565,8 @@ void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget 
         else
             DrawCard(top, x, y, content->size() > 3, to, slot, pile_kind::Other);
         const auto home = s.Game.StockHomePos[size_t(slot)];
-        const int W = s.Metrics.CardWidth, H = s.Metrics.CardHeight, n = W == 25 ? 1 : 2;
-        CopyFromBackground(QRect(home.X + W - n, home.Y + H - n, n, n), to);
+        const int n = s.Metrics.CardWidth == 25 ? 1 : 2;
+        RestoreCornerArea(home.X, home.Y - Scroll(), n, true, true, to);
     } else if (kind == kFoundationKind) {
         DrawStackDepth(to, 5, pileIndex, false, int(content->size()));
         DrawCard(top, s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex), content->size() > 3,
@@ -891,6 +976,7 @@ void TableDrawing::HighlightFoundations(int index) {
 
 void TableDrawing::InvertCard(int left, int top, int right, int bottom) {
     const QRect r(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    const qreal ratio = DeviceRatio;
     auto invert = [](QImage& img, const QRect& area) {
         const QRect a = area.intersected(img.rect());
         for (int y = a.top(); y <= a.bottom(); ++y) {
@@ -899,25 +985,21 @@ void TableDrawing::InvertCard(int left, int top, int right, int bottom) {
                 line[x] ^= 0x00FFFFFF;
         }
     };
-    invert(WindowImage, r);
-    invert(TableImage, r.translated(0, Scroll()));
+    const QRect onWindow = DeviceRect(r, ratio), onTable = DeviceRect(r.translated(0, Scroll()), ratio);
+    invert(WindowImage, onWindow);
+    invert(TableImage, onTable);
     // The rounded corners show the table, not the inverted corner pixels.
-    const int W = r.width(), H = r.height();
-    if (W >= 3 && H >= 3) {
-        const int n = W == 25 ? 1 : 3;
-        const QPoint corners[4][3] = {{{0, 0}, {1, 0}, {0, 1}},
-                                      {{W - 1, 0}, {W - 2, 0}, {W - 1, 1}},
-                                      {{0, H - 1}, {1, H - 1}, {0, H - 2}},
-                                      {{W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}}};
-        for (const auto& corner : corners)
-            for (int k = 0; k < n; ++k) {
-                const QPoint at = r.topLeft() + corner[k];
-                const QRgb bg = PixelOr(BackgroundImage, at.x(), at.y() + Scroll(), 0xFF000000);
-                if (Inside(WindowImage, at.x(), at.y()))
-                    WindowImage.setPixel(at, bg);
-                if (Inside(TableImage, at.x(), at.y() + Scroll()))
-                    TableImage.setPixel(at.x(), at.y() + Scroll(), bg);
-            }
+    if (r.width() >= 3 && r.height() >= 3) {
+        for (int corner = 0; corner < 4; ++corner)
+            ForCornerPixels(onWindow.width(), onWindow.height(), ratio, r.width() == 25, corner,
+                            [&](int px, int py) {
+                                const int x = onTable.x() + px, y = onTable.y() + py;
+                                const QRgb bg = PixelOr(BackgroundImage, x, y, 0xFF000000);
+                                if (Inside(WindowImage, onWindow.x() + px, onWindow.y() + py))
+                                    WindowImage.setPixel(onWindow.x() + px, onWindow.y() + py, bg);
+                                if (Inside(TableImage, x, y))
+                                    TableImage.setPixel(x, y, bg);
+                            });
     }
     Show(r);
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -56,10 +57,21 @@ public:
     bool ManyColours = true;
     // The vertical scroll bar is visible (the faded background then reaches 80 px further).
     bool ScrollBarVisible = false;
+    // The height the faded background is laid out for, its black end at that row; 0 for the
+    // height of the table pictures. The pictures themselves need only cover the window, while the
+    // fading keeps the proportions of the whole screen.
+    int FadeHeight = 0;
+
+    // Device pixels to each of the program's pixels on the window's screen. The pictures hold
+    // device pixels and carry this ratio; every operation below still takes the program's own
+    // pixels. A change takes effect at the next Resize, which then makes the pictures afresh.
+    qreal DeviceRatio = 1.0;
 
     // Sizes the table pictures for a screen of width x height (+ 30 px each way) and the window
     // picture for the client area. Contents are kept where they fit.
     void Resize(int screenWidth, int screenHeight, int clientWidth, int clientHeight);
+    // The height of TableImage in the program's pixels.
+    int TableHeight() const;
 
     // Copies TableImage to the window from the scroll position down.
     void RefreshWindow();
@@ -138,16 +150,50 @@ private:
     void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                     int pileKind);
     void CopyFromBackground(const QRect& tableRect, DrawTarget to);
+    // Gives the corner of a card place at window (x, y) back to the table: at ratio 1 the n x n
+    // square at that corner, finer pictures just the pixels outside the rounded corner.
+    void RestoreCornerArea(int x, int y, int n, bool right, bool bottom, DrawTarget to);
     int FanMode(int pileKind, int pileIndex) const;
     const QImage& Mark(const std::string& name);
     std::map<std::string, QImage> marks_;
 };
 
 // The faded table colour: a vertical gradient in 256 bands from the colour at the top to black at
-// the bottom of a gradient `gradientHeight` pixels high that ends at the picture's bottom.
-void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight);
+// the bottom of a gradient `gradientHeight` pixels high that ends at row `bottom` (the picture's
+// bottom when negative).
+void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottom = -1);
 
-// Copies `src` into `dst` at (x, y), clipped to `dst`; both 32-bit.
+// Copies `src` into `dst` at (x, y), clipped to `dst`; both 32-bit. Positions and `from` are the
+// program's pixels; pictures with a device ratio are copied in device pixels.
 void CopyPixels(QImage& dst, int x, int y, const QImage& src, QRect from = QRect());
+
+// Device pixels of a picture with device ratio `ratio`: the program's position v lies at device
+// pixel floor(v * ratio); a rectangle covers the device pixels from its near edges rounded down
+// to its far edges rounded up, so that restored areas never leave a seam at fractional ratios.
+int DevicePos(int v, qreal ratio);
+QRect DeviceRect(const QRect& logical, qreal ratio);
+// The length in device pixels of a picture `length` program pixels long.
+int DeviceLength(int length, qreal ratio);
+// The size of a picture in the program's pixels.
+QSize LogicalSize(const QImage& img);
+// The picture with device ratio `ratio`: itself, or scaled to it.
+QImage AtRatio(const QImage& img, qreal ratio);
+// Calls f(x, y) for each device pixel of a w x h picture (device pixels, ratio `ratio`) that
+// lies outside the rounded corner `corner` (0 top left, 1 top right, 2 bottom left, 3 bottom
+// right). `single`: the small cards round off only their corner pixel.
+template <class F> void ForCornerPixels(int w, int h, qreal ratio, bool single, int corner, F f);
+
+int CornerCutAt(int row, qreal ratio, bool single);
+
+template <class F> void ForCornerPixels(int w, int h, qreal ratio, bool single, int corner, F f) {
+    const bool right = corner == 1 || corner == 3, bottom = corner >= 2;
+    for (int j = 0; j < h; ++j) {
+        const int cut = std::min(CornerCutAt(j, ratio, single), w);
+        if (cut == 0)
+            break;
+        for (int k = 0; k < cut; ++k)
+            f(right ? w - 1 - k : k, bottom ? h - 1 - j : j);
+    }
+}
 
 } // namespace quillon

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace quillon {
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
@@ -19,8 +21,11 @@ void TableWidget::Attach(TableDrawing* drawing) {
     if (drawing_)
         drawing_->ShowOnWindow = [this](const QRect& r) {
             // Shown before the operation returns, so a sequence inside one event is seen step by step.
+            // At a fractional device ratio the window system rounds the rectangle to its pixels
+            // its own way: one more pixel round it makes sure no changed device pixel stays unshown.
+            const qreal ratio = devicePixelRatioF();
             if (isVisible())
-                repaint(r);
+                repaint(ratio == std::floor(ratio) ? r : r.adjusted(-1, -1, 1, 1));
         };
 }
 
@@ -28,9 +33,15 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     if (drawing_ && !drawing_->WindowImage.isNull()) {
-        p.drawImage(r.topLeft(), drawing_->WindowImage, r);
+        // The picture holds device pixels: the exposed rectangle is copied pixel for pixel.
+        const QImage& window = drawing_->WindowImage;
+        const qreal ratio = window.devicePixelRatio();
+        const QRect device = DeviceRect(r, ratio).intersected(window.rect());
+        p.drawImage(
+            QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio),
+            window, device);
         // Outside the picture (while a resize is pending) the window shows black.
-        const QRect img = drawing_->WindowImage.rect();
+        const QRect img(QPoint(), LogicalSize(window));
         if (!img.contains(r)) {
             QRegion rest = QRegion(r).subtracted(QRegion(img));
             for (const QRect& part : rest)

@@ -1,6 +1,7 @@
 // One frame of a drag over a 1280 x 1024 table: the drag picture moves a few pixels, the strips it
 // and its shadow leave are restored from the table picture, the corners take on the new place and
-// the shadow is drawn again. A single card and a run of five cards, with shadows on and off.
+// the shadow is drawn again. A single card and a run of five cards, with shadows on and off, on a
+// screen of the program's pixels and on screens of 1.5 and 2 device pixels to each.
 #include "model/Session.h"
 #include "platform/Files.h"
 #include "table/ImageResources.h"
@@ -24,6 +25,7 @@ std::string Folder() {
 void MoveDragImageFrame(benchmark::State& state) {
     const bool run = state.range(0) != 0;
     const bool shadows = state.range(1) != 0;
+    const qreal ratio = state.range(2) / 100.0;
     Session s;
     s.ProgramFolder = Folder();
     if (!OpenMainLibrary(s)) {
@@ -35,8 +37,10 @@ void MoveDragImageFrame(benchmark::State& state) {
     s.Params.WriteParam(24, 3, "001");
     s.Params.WriteParam(21, 3, "011");
     s.Params.WriteParam(178, 1, shadows ? "Y" : "N");
+    images.SetDeviceRatio(ratio);
     images.ApplyCardSettings();
     TableDrawing drawing(s, images);
+    drawing.DeviceRatio = ratio;
     drawing.Resize(1280, 1024, 1280, 1024);
     drawing.TableImage.fill(0xFF008000);
     drawing.BackgroundImage.fill(0xFF008000);
@@ -58,9 +62,10 @@ void MoveDragImageFrame(benchmark::State& state) {
             dy = -dy;
         benchmark::DoNotOptimize(view.MoveDragImage(x, y, false, false));
     }
-    state.SetLabel(std::string(run ? "run" : "card") + (shadows ? ", shadows" : ", no shadows"));
+    state.SetLabel(std::string(run ? "run" : "card") + (shadows ? ", shadows" : ", no shadows") + ", ratio " +
+                   std::to_string(state.range(2)) + " %");
 }
-BENCHMARK(MoveDragImageFrame)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1});
+BENCHMARK(MoveDragImageFrame)->ArgsProduct({{0, 1}, {0, 1}, {100, 150, 200}});
 
 } // namespace
 

@@ -9,10 +9,13 @@
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/PointerInput.h"
+#include "engine/SelectionSearch.h"
+#include "engine/Solver.h"
 #include "engine/Stock.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 
 namespace quillon::test {
@@ -63,8 +66,8 @@ struct Pairing {
             s.Piles.TableauPiles[static_cast<size_t>(k)] = token == "-" ? "" : CardText(Card(token));
         s.Piles.StockPiles[0] = Content(stock);
     }
-    void Press(const std::string& card) {
-        const int c = Card(card);
+    void Press(const std::string& card) { PressCard(Card(card)); }
+    void PressCard(int c) {
         for (int k = 0; k < kTableauCount; ++k)
             if (PileFind(s.Piles.TableauPiles[static_cast<size_t>(k)], c) >= 0) {
                 s.Game.PressX = static_cast<std::int16_t>(s.GetTableauX(k) + 5);
@@ -72,7 +75,7 @@ struct Pairing {
                 SelectionPress(s, kLeftButton, PileName("Fila", k + 1), c);
                 return;
             }
-        ADD_FAILURE() << card << " is on no tableau pile";
+        ADD_FAILURE() << c << " is on no tableau pile";
     }
     std::string Waste() const { return s.Piles.StockPiles[2]; }
     int Beeps() const { return swallowView.Count("Beep"); }
@@ -153,10 +156,31 @@ INSTANTIATE_TEST_SUITE_P(
         // Family 75: a king alone; 13 in a row or column of the 21 places.
         RuleRow{75, 1, kGrid, "KH", Complete}, RuleRow{75, 1, kGrid, "5H 8D", Invalid},
         RuleRow{75, 1, "5H - - - 8D", "5H 8D", Complete},
-        // Family 47: a rank in piles two apart.
+        RuleRow{75, 1, "- - 5H 8D", "5H 8D", Invalid},            // places 3 and 4: neither row nor column
+        RuleRow{75, 1, "- - - 5H - - - - 8D", "5H 8D", Complete}, // places 4 and 9: a short column
+        RuleRow{75, 1, "5H - - - - - - - - - - - - - - - - - 8D", "5H 8D", Complete}, // places 1 and 19
+        RuleRow{75, 1, kGrid, "5H 5S 9C", Valid}, // three cards never complete
+        // Family 47: a rank in piles two apart, both among the first 21.
         RuleRow{47, 1, kGrid, "5H 5D", Invalid}, RuleRow{47, 1, kGrid, "5S 5D", Complete},
-        // Family 57: any two cards change places.
+        RuleRow{47, 1, kGrid, "5H 9C", Invalid}, // two apart, ranks differ
+        RuleRow{47, 1, "- - - - - - - - - - - - - - - - - - 5H - 5D", "5H 5D", Complete},  // 19 and 21
+        RuleRow{47, 1, "- - - - - - - - - - - - - - - - - - - 5H - 5D", "5H 5D", Invalid}, // 20 and 22
+        // Family 57: any two cards change places; a third is refused.
         RuleRow{57, 1, kGrid, "5H 9C", Complete}, RuleRow{57, 1, kGrid, "5H", Valid},
+        RuleRow{57, 1, kGrid, "5H 9C 5D", Invalid},
+        // Families 16 and 25: two cards of a rank, no more.
+        RuleRow{16, 1, kGrid, "5H 5D", Complete}, RuleRow{16, 1, kGrid, "5H 9C", Invalid},
+        RuleRow{16, 1, kGrid, "5H 5S 5D", Invalid}, RuleRow{25, 1, kGrid, "5S 5C", Complete},
+        RuleRow{25, 1, kGrid, "5S 3C", Invalid}, RuleRow{25, 1, kGrid, "5S", Valid},
+        // Family 26: number cards to 11, or jack, queen and king, as in family 17.
+        RuleRow{26, 1, kGrid, "9C 2H", Complete}, RuleRow{26, 1, kGrid, "9C 3C", Invalid},
+        RuleRow{26, 1, kGrid, "KH QD JS", Complete}, RuleRow{26, 1, kGrid, "QD 2H", Invalid},
+        RuleRow{26, 1, kGrid, "9C 2H 5H", Invalid},
+        // Family 41: one court card (the faces below 14) with number cards worth as much.
+        RuleRow{41, 1, kGrid, "JS 5H 6H", Complete}, RuleRow{41, 1, kGrid, "KH 9C 3C AS", Complete},
+        RuleRow{41, 1, kGrid, "JS 5H", Valid}, RuleRow{41, 1, kGrid, "5H 6H", Valid}, // no face yet
+        RuleRow{41, 1, kGrid, "JS QD", Invalid}, RuleRow{41, 1, kGrid, "QD 5H 7C", Complete},
+        RuleRow{41, 1, kGrid, "QD 5H 5S", Valid}, // ten is short of the queen's twelve
         // Any other family: the total of attribute 41; family 7 at most two cards.
         RuleRow{0, 13, kGrid, "5H 3C 5C", Complete}, RuleRow{0, 13, kGrid, "5H 3C", Valid},
         RuleRow{7, 13, kGrid, "5H 3C 5C", Invalid}, RuleRow{7, 13, kGrid, "KH", Complete}));
@@ -301,6 +325,88 @@ TEST(SelectionGames, MemoryPairTurnedBackAfterItsPause) {
     EXPECT_EQ(p.Waste(), Content("5H 5S"));
     EXPECT_EQ(p.s.Piles.TableauPiles[0], "000");
     EXPECT_EQ(p.s.Game.CardsTurnedBack, 1);
+}
+
+// Family 57: the exchanges the search plans bring every row to its total, pressed card by card;
+// a deal whose totals no split of the cards can reach gives no plan and changes nothing.
+struct RowTotalsRow {
+    const char* cards; // the sixteen places, row by row
+    std::array<int, 4> totals;
+    bool solvable;
+};
+
+class RowTotals : public ::testing::TestWithParam<RowTotalsRow> {};
+
+TEST_P(RowTotals, PlannedExchangesReachEveryTotal) {
+    const RowTotalsRow& row = GetParam();
+    Pairing p(57, 1, 16);
+    p.Deal(row.cards);
+    p.s.Game.OnceUsed = static_cast<std::int16_t>(row.totals[0]);
+    for (size_t k = 0; k < 3; ++k)
+        p.s.Game.DealValues[k] = static_cast<std::int16_t>(row.totals[k + 1]);
+    int ended = 0;
+    p.s.Play.RecordGameResult = [&](Session&, int, const std::string&, bool, bool won) {
+        ended += won ? 1 : 100;
+    };
+    const PileLists before = p.s.Piles;
+    std::vector<SolverMove> moves;
+    ASSERT_EQ(FindSelectionWin(p.s, 100000, moves), row.solvable);
+    EXPECT_EQ(p.s.Piles.TableauPiles, before.TableauPiles);
+    if (!row.solvable)
+        return;
+    ASSERT_EQ(moves.size() % 2, 0u);
+    EXPECT_LE(moves.size(), 24u); // at most one exchange per place of the first three rows
+    for (const SolverMove& m : moves) {
+        EXPECT_EQ(ended, 0) << "ended before the last exchange";
+        p.PressCard(m.card);
+    }
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(SelectedCards(p.s).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SelectionGames, RowTotals,
+    ::testing::Values(
+        // Every row already one exchange away: 10 and A trade places between the first two rows.
+        RowTotalsRow{"10H 2H 3H 4H AS 6S 7S 8S 9C 2C 3C 4C 5D 6D 7D 8D", {10, 31, 18, 26}, true},
+        // The rows wholly mixed up: the totals are those of the columns.
+        RowTotalsRow{"AH 5H 9H 3D 2H 6H 10H 4D 3H 7H AD 5D 4H 8H 2D 6D", {10, 26, 22, 18}, true},
+        // Totals no split of these cards reaches (their sum is right, but 4 + 4 + 4 + 4 is the
+        // smallest a row can take from them and the first total is 10).
+        RowTotalsRow{"4H 4S 4D 4C 5H 5S 5D 5C 6H 6S 6D 6C 7H 7S 7D 7C", {10, 30, 30, 18}, false}));
+
+// Nestor (family 16): the stock's face-up top card pairs with a pile's top card; the search
+// offers that pair, and no stock press of its own (a press there only selects the card).
+TEST(SelectionGames, NestorStockCardPairsWithAPileTop) {
+    Pairing p(16, 2, 3);
+    p.Deal("5H 9C KD", "2C KS");
+    for (int c : Cards("2C KS"))
+        p.s.Cards.SetCardFace(c, '1');
+    const std::vector<SelectionAction> actions = ListSelectionActions(p.s);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].cards, Cards("KD KS"));
+    ASSERT_TRUE(ApplySelectionAction(p.s, actions[0]));
+    EXPECT_EQ(p.Waste(), Content("KD KS"));
+    // The emptied pile takes the stock's next card.
+    EXPECT_EQ(p.s.Piles.TableauPiles[2], Content("2C"));
+    EXPECT_TRUE(p.s.Piles.StockPiles[0].empty());
+}
+
+// Isabel (family 25) with the automatic turning up switched off: a face-down top card is an
+// action of its own (a press turns it up), and a face-down card is never part of a pair.
+TEST(SelectionGames, IsabelFaceDownTopIsTurnedUpByItsPress) {
+    Pairing p(25, 2, 3);
+    p.Deal("5H 9C 5S");
+    p.s.Cards.SetCardFace(Card("5S"), '0');
+    const std::vector<SelectionAction> actions = ListSelectionActions(p.s);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].cards, Cards("5S"));
+    ASSERT_TRUE(ApplySelectionAction(p.s, actions[0]));
+    EXPECT_FALSE(p.s.Cards.CardIsHidden(Card("5S")));
+    EXPECT_TRUE(SelectedCards(p.s).empty()); // the press only turned the card
+    const std::vector<SelectionAction> now = ListSelectionActions(p.s);
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_EQ(now[0].cards, Cards("5H 5S"));
 }
 
 } // namespace

@@ -18,7 +18,7 @@
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -53,18 +53,9 @@ struct SteppingClock : PauseClock {
 class AnimationWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        ASSERT_TRUE(dir) << "the tests need the built program folder";
-        const std::string from = WithSlash(dir);
-        for (const char* name : {"SOL.RGF", "GAMES.DAT"})
-            std::filesystem::copy(from + name, program.path() + name);
-        std::filesystem::create_directories(program.path() + "plus");
-        std::filesystem::copy(from + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus/soladd.rgf"});
+        CreateGlobalObjects(s, install.program.path());
         // Autoplay off: the table after a deal is the deal's own.
         WriteConfigString(s, "Preference", "AutoPlay", "N");
     }
@@ -72,7 +63,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
     // The window with `game` chosen at the first activation, dealt with the preferences as set.
     void Start(int game, const char* name) {
@@ -121,8 +111,7 @@ protected:
         QApplication::sendEvent(table, &e);
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     SteppingClock clock;

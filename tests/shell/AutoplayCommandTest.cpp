@@ -14,7 +14,7 @@
 
 #include "table/TableDrawing.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -26,7 +26,7 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -36,21 +36,13 @@ namespace {
 class AutoplayCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        ASSERT_TRUE(dir);
-        const std::string built = WithSlash(dir);
-        for (const char* name : {"SOL.RGF", "GAMES.DAT"})
-            std::filesystem::copy(built + name, program.path() + name);
+        install.Provide({"SOL.RGF", "GAMES.DAT"});
     }
-    void TearDown() override { ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1); }
 
     // The window after start-up with the given preferences ("AutoPlay_All_Games", "AutoPlay").
     std::unique_ptr<TfrmMain> Start(int allGames, const char* autoPlay) {
-        CreateGlobalObjects(s, program.path());
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "AutoPlay_All_Games", std::to_string(allGames));
         WriteConfigString(s, "Preference", "AutoPlay", autoPlay);
         WriteConfigString(s, "Preference", "Deal_Animation", "N");
@@ -95,8 +87,7 @@ protected:
         s.Cards.SetCardFace(1, '1');
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
 };

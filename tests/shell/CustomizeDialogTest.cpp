@@ -13,7 +13,7 @@
 #include "table/ImageResources.h"
 #include "table/TableDrawing.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -32,17 +32,12 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
-
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
 
 void Settle() {
     for (int i = 0; i < 5; ++i)
@@ -56,14 +51,9 @@ QRgb Rgb(QRgb pixel) {
 class CustomizeDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        for (const char* name : {"SOL.RGF", "GAMES.DAT", "plus", "help"})
-            std::filesystem::copy(BuiltProgramFolder() + name, program.path() + name,
-                                  std::filesystem::copy_options::recursive);
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus", "help"});
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
         WriteConfigString(s, "Preference", "AutoPlay", "N");
@@ -87,7 +77,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
     TfrmCustomize_Freeware& Open() {
         dialog = std::make_unique<TfrmCustomize_Freeware>(*window);
@@ -118,8 +107,7 @@ protected:
     // A point inside the stock, which shows the card back.
     QPoint BackPlace() const { return QPoint(s.Game.GetStockX(0) + 20, s.Game.GetStockY(0) + 30); }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;
@@ -180,7 +168,7 @@ TEST_F(CustomizeDialogTest, TreesHoldEveryNodeWithItsNumberSortedByText) {
     window->ShowHelpPage = [&](const std::string& path) { shown.push_back(path); };
     d.btnAiuto->click();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], program.path() + "help/1019.html");
+    EXPECT_EQ(shown[0], install.program.path() + "help/1019.html");
     EXPECT_TRUE(FileExists(shown[0]));
 }
 

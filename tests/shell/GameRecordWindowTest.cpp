@@ -14,7 +14,7 @@
 #include "select/StatisticsFiles.h"
 #include "table/TableWidget.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -39,18 +39,9 @@ constexpr int kPuzzle = 87;
 class GameRecordWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        ASSERT_TRUE(dir) << "the tests need the built program folder";
-        const std::string from = WithSlash(dir);
-        for (const char* name : {"SOL.RGF", "GAMES.DAT"})
-            std::filesystem::copy(from + name, program.path() + name);
-        std::filesystem::create_directories(program.path() + "plus");
-        std::filesystem::copy(from + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus/soladd.rgf"});
+        CreateGlobalObjects(s, install.program.path());
         window = CreateMainWindow(s);
         ASSERT_TRUE(window);
         window->ChooseGame = [this](int& number, std::string& name, std::string& player) {
@@ -75,7 +66,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
 
     std::string Cell(int i) const { return "Fila" + std::to_string(i + 1); }
@@ -127,8 +117,7 @@ protected:
         return ReadWholeFile(s.DataFolder + name).value_or("<missing>");
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;

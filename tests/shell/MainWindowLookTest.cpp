@@ -19,7 +19,7 @@
 #include "table/ImageResources.h"
 #include "table/TableDrawing.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -38,17 +38,12 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
-
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
 
 void Settle() {
     for (int i = 0; i < 5; ++i)
@@ -58,14 +53,9 @@ void Settle() {
 class MainWindowLookTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        for (const char* name : {"SOL.RGF", "GAMES.DAT", "plus", "help"})
-            std::filesystem::copy(BuiltProgramFolder() + name, program.path() + name,
-                                  std::filesystem::copy_options::recursive);
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus", "help"});
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
         WriteConfigString(s, "Preference", "AutoPlay", "N");
@@ -76,7 +66,6 @@ protected:
         window.reset();
         PreferredFont::SetFontLookup(nullptr);
         PreferredFont::ResetCache();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
     void Start() {
         window = CreateMainWindow(s);
@@ -120,8 +109,7 @@ protected:
         return compared > 0;
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;

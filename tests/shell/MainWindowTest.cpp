@@ -10,7 +10,7 @@
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -32,17 +32,12 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
-
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
 
 std::string Lower(std::string t) {
     std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return char(std::tolower(c)); });
@@ -53,27 +48,12 @@ std::string Lower(std::string t) {
 // application-data folder, so that nothing touches the built program folder or a real data folder.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
-        s.desktop = &desktop;
-    }
-    void TearDown() override { ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1); }
-    void Provide(const std::string& name) {
-        std::filesystem::copy(BuiltProgramFolder() + name, program.path() + name,
-                              std::filesystem::copy_options::recursive);
-    }
-    void ProvideAll() {
-        Provide("SOL.RGF");
-        Provide("GAMES.DAT");
-        std::filesystem::create_directories(program.path() + "plus");
-        Provide("plus/soladd.rgf");
-        Provide("help");
-    }
+    void SetUp() override { s.desktop = &desktop; }
+    void Provide(const std::string& name) { install.Provide(name); }
+    void ProvideAll() { install.Provide({"SOL.RGF", "GAMES.DAT", "plus/soladd.rgf", "help"}); }
     // The main window with a game choice that answers "cancelled" (the real one is modal).
     std::unique_ptr<TfrmMain> Start() {
-        CreateGlobalObjects(s, program.path());
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "Deal_Animation", "N"); // the deal is shown at once
         auto window = CreateMainWindow(s);
         if (window)
@@ -88,16 +68,15 @@ protected:
     }
 
     int cancelledChoices = 0;
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
 };
 
 TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderWithDefaultsAndThreePlayers) {
     ProvideAll();
-    CreateGlobalObjects(s, program.path());
-    EXPECT_EQ(s.DataFolder, data.path() + "share/Quillon/");
+    CreateGlobalObjects(s, install.program.path());
+    EXPECT_EQ(s.DataFolder, install.data.path() + "share/Quillon/");
     EXPECT_TRUE(FolderExists(s.DataFolder));
     auto window = CreateMainWindow(s);
     ASSERT_TRUE(window);
@@ -107,7 +86,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDataFolderWithDefaultsAndThreePlayers
     EXPECT_EQ(Config("Users", "User003"), "Player 3");
     EXPECT_EQ(s.Params.ReadParam(77, 30), "Player 1");
     EXPECT_EQ(s.Params.ReadParam(62, 4), "0087");
-    EXPECT_TRUE(FileExists(program.path() + "SOLV1000.DAT"));
+    EXPECT_TRUE(FileExists(install.program.path() + "SOLV1000.DAT"));
     EXPECT_EQ(window->windowTitle().toStdString(), "Quillon 2003");
     EXPECT_TRUE(s.Flag(FirstActivationPending));
     EXPECT_FALSE(s.Flag(GameInPlay)) << "no game is dealt before the player picks one";
@@ -159,22 +138,22 @@ TEST_F(MainWindowTest, ChoosingAGameAtTheFirstActivationDealsAndDrawsIt) {
 
 TEST_F(MainWindowTest, MissingImageLibraryEndsTheStartWithItsMessage) {
     Provide("GAMES.DAT");
-    CreateGlobalObjects(s, program.path());
+    CreateGlobalObjects(s, install.program.path());
     EXPECT_FALSE(CreateMainWindow(s));
     ASSERT_EQ(desktop.boxes.size(), 1u);
-    EXPECT_EQ(desktop.boxes[0].text, "Can't find/load " + Lower(program.path() + "SOL.RGF"));
+    EXPECT_EQ(desktop.boxes[0].text, "Can't find/load " + Lower(install.program.path() + "SOL.RGF"));
 }
 
 TEST_F(MainWindowTest, MissingGameFileEndsTheStartWithItsMessage) {
     Provide("SOL.RGF");
-    CreateGlobalObjects(s, program.path());
+    CreateGlobalObjects(s, install.program.path());
     EXPECT_FALSE(CreateMainWindow(s));
     ASSERT_FALSE(desktop.boxes.empty());
     const auto& box = desktop.boxes.back();
     EXPECT_EQ(box.kind, BoxKind::Error);
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.text,
-              "Cannot find file:\n" + program.path() +
+              "Cannot find file:\n" + install.program.path() +
                   "GAMES.DAT\nCopy the file into the directory that above is specified\nor reinstall "
                   "the program.");
 }
@@ -416,7 +395,7 @@ TEST_F(MainWindowTest, RulesOpenTheGamesOwnPage) {
     s.Params.WriteParam(62, 4, "8001"); // a custom game has no rules page
     window->RulesCommand();
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0], program.path() + "help/rules/3087.html");
+    EXPECT_EQ(pages[0], install.program.path() + "help/rules/3087.html");
 }
 
 TEST(Clock, ShowsTheTimeSinceTheStart) {

@@ -11,7 +11,7 @@
 #include "select/OpenGame.h"
 #include "table/TableDrawing.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QApplication>
@@ -25,17 +25,12 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
-
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
 
 QTreeWidgetItem* Node(QTreeWidget* tree, const QString& caption) {
     auto found = tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
@@ -45,16 +40,8 @@ QTreeWidgetItem* Node(QTreeWidget* tree, const QString& caption) {
 class OpenGameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
-        for (const char* f : {"SOL.RGF", "GAMES.DAT", "solp.dat", "help"})
-            std::filesystem::copy(BuiltProgramFolder() + f, program.path() + f,
-                                  std::filesystem::copy_options::recursive);
-        std::filesystem::create_directories(program.path() + "plus");
-        std::filesystem::copy(BuiltProgramFolder() + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
+        install.Provide({"SOL.RGF", "GAMES.DAT", "solp.dat", "help", "plus/soladd.rgf"});
     }
-    void TearDown() override { ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1); }
 
     // A start of the program over the same folders: a fresh session and main window.
     struct Run {
@@ -65,7 +52,7 @@ protected:
     std::unique_ptr<Run> Start() {
         auto run = std::make_unique<Run>();
         run->s.desktop = &run->desktop;
-        CreateGlobalObjects(run->s, program.path());
+        CreateGlobalObjects(run->s, install.program.path());
         run->window = CreateMainWindow(run->s);
         if (run->window) {
             run->window->resize(900, 700);
@@ -89,11 +76,11 @@ protected:
     // Sets attribute `attribute` of game `game` in the program folder's definition file.
     void SetAttribute(int game, int attribute, int value) {
         Session probe;
-        probe.ProgramFolder = program.path();
+        probe.ProgramFolder = install.program.path();
         ASSERT_TRUE(ReadGameList(probe));
         const int column = GameColumn(probe, game);
         ASSERT_GE(column, 0);
-        std::string text = *ReadWholeFile(program.path() + "GAMES.DAT");
+        std::string text = *ReadWholeFile(install.program.path() + "GAMES.DAT");
         size_t at = text.find("[Sect2]");
         ASSERT_NE(at, std::string::npos);
         for (int line = 0; line < attribute; ++line)
@@ -101,11 +88,10 @@ protected:
         std::string cell = std::to_string(value);
         cell.resize(kCellWidth, ' ');
         text.replace(at + kFirstCellOffset + size_t(kCellStride * column), kCellWidth, Unshift(cell));
-        ASSERT_TRUE(WriteFileAtomic(program.path() + "GAMES.DAT", text));
+        ASSERT_TRUE(WriteFileAtomic(install.program.path() + "GAMES.DAT", text));
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
 };
 
 TEST_F(OpenGameWindowTest, AGameChosenInTheGroupsIsDealtAndPreselectedThereAtTheNextStart) {

@@ -16,7 +16,7 @@
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QApplication>
@@ -29,7 +29,7 @@
 #include <sstream>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -88,18 +88,9 @@ constexpr int kCornerPixels = 12;
 class PlayByMouseTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        ASSERT_TRUE(dir) << "the tests need the built program folder";
-        const std::string from = WithSlash(dir);
-        for (const char* name : {"SOL.RGF", "GAMES.DAT"})
-            std::filesystem::copy(from + name, program.path() + name);
-        std::filesystem::create_directories(program.path() + "plus");
-        std::filesystem::copy(from + "plus/soladd.rgf", program.path() + "plus/soladd.rgf");
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus/soladd.rgf"});
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "Deal_Animation", "N"); // the deal is shown at once
         window = CreateMainWindow(s);
         ASSERT_TRUE(window);
@@ -131,7 +122,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
 
     // Lays out a position: the named piles get the cards given (bottom first, a "*" before a
@@ -202,8 +192,7 @@ protected:
     std::string Pile(const std::string& name) const { return *const_cast<Session&>(s).Piles.Find(name); }
     QImage Shown() const { return window->Drawing().WindowImage.copy(); }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;

@@ -2,7 +2,6 @@
 // pointer with their suit pictures, switched on from the Tools menu, and the move hint, which
 // names the move that wins and leaves the game as it was.
 #include "shell/StatusBar.h"
-#include "common/TempFolder.h"
 #include "engine/CardPlaces.h"
 #include "model/Cards.h"
 #include "model/ConfigFile.h"
@@ -12,6 +11,7 @@
 #include "platform/Files.h"
 #include "shell/Main.h"
 #include "shell/MoveHintCommand.h"
+#include "shell/PrivateInstallation.h"
 #include "shell/Startup.h"
 #include "support/QtAppEnvironment.h"
 #include "table/TableWidget.h"
@@ -26,7 +26,7 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -43,14 +43,9 @@ void Settle() {
 class StatusBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        for (const char* name : {"SOL.RGF", "GAMES.DAT", "solr.dat"})
-            std::filesystem::copy(WithSlash(dir ? dir : "") + name, program.path() + name);
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT", "solr.dat"});
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
         WriteConfigString(s, "Preference", "AutoPlay", "N");
@@ -76,7 +71,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
     // The pointer moves over the middle of a pile's top card.
     void Over(const std::string& pile) {
@@ -84,8 +78,7 @@ protected:
         window->Table()->OnMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;

@@ -18,6 +18,7 @@
 #include "table/TableWidget.h"
 
 #include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -43,17 +44,14 @@
 #include <filesystem>
 
 using namespace quillon;
+using quillon::testing::BuiltProgramFolder;
+using quillon::testing::PrivateInstallation;
 using quillon::testing::TempFolder;
 
 namespace {
 
 ::testing::Environment* const kQtApp =
     ::testing::AddGlobalTestEnvironment(new quillon::testing::QtAppEnvironment);
-
-std::string BuiltProgramFolder() {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    return dir ? WithSlash(dir) : std::string();
-}
 
 // Lets the window's layout settle (the bar's width reaches the table through a resize).
 void Settle() {
@@ -64,23 +62,17 @@ void Settle() {
 class TableWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        for (const char* name : {"SOL.RGF", "GAMES.DAT", "plus", "help"})
-            std::filesystem::copy(BuiltProgramFolder() + name, program.path() + name,
-                                  std::filesystem::copy_options::recursive);
+        install.Provide({"SOL.RGF", "GAMES.DAT", "plus", "help"});
     }
     void TearDown() override {
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
     // The main window, shown at a normal size, with the first activation done (no game chosen).
     void Start(int width, int height, const std::string& cursor = "") {
-        CreateGlobalObjects(s, program.path());
+        CreateGlobalObjects(s, install.program.path());
         WriteConfigString(s, "Preference", "MainWindowState_Maximized", "N");
         WriteConfigString(s, "Preference", "Cards_Animate", "N");
         WriteConfigString(s, "Preference", "Deal_Animation", "N");
@@ -125,8 +117,7 @@ protected:
         }
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;
@@ -175,6 +166,33 @@ TEST_F(TableWindowTest, ATallTableGetsTheScrollBarAndTheWindowShowsItFromTheScro
     EXPECT_EQ(s.Game.ScrollOffset, 0);
     Wheel(window->Table(), -12000);
     EXPECT_EQ(Bar()->value(), Bar()->maximum());
+}
+
+// The table pictures are as large as the window needs, not the screen; the faded table looks as
+// it would on pictures of the screen's size, and the pictures follow the window when it grows.
+TEST_F(TableWindowTest, TheTablePicturesCoverTheWindowAndTheTableLooksAsOnTheScreensSize) {
+    Start(520, 330);
+    Open(101); // Klondike
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const BackgroundChoice choice = window->Images().ChooseBackground();
+    for (QSize size : {QSize(520, 330), QSize(700, 460)}) {
+        window->resize(size);
+        Settle();
+        const int w = window->Table()->width(), h = window->Table()->height();
+        ASSERT_LT(w, screen.width()) << "the test needs a window smaller than the screen";
+        ASSERT_LT(h, screen.height());
+        EXPECT_EQ(Drawing().TableImage.size(), QSize(w + 30, h + 30));
+        EXPECT_EQ(Drawing().BackgroundImage.size(), QSize(w + 30, h + 30));
+        EXPECT_EQ(Drawing().WindowImage.size(), QSize(w, h));
+        if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+            continue;
+        QImage onScreen(screen.width() + 30, screen.height() + 30, QImage::Format_RGB32);
+        PaintFadedColour(onScreen, choice.colour, onScreen.height() + 1);
+        for (int y = 0; y < h; y += 7)
+            ASSERT_EQ(Drawing().BackgroundImage.pixel(w - 1, y), onScreen.pixel(w - 1, y)) << "row " << y;
+        EXPECT_EQ(Drawing().WindowImage.pixel(w - 1, h - 1), onScreen.pixel(w - 1, h - 1))
+            << "the window shows the table's lower right corner as the screen-sized table would";
+    }
 }
 
 TEST_F(TableWindowTest, TheWheelDoesNothingWhileTheTableFitsTheWindow) {
@@ -299,7 +317,7 @@ TEST_F(TableWindowTest, TheStatusBarIsHiddenAndCarriesTheLongHints) {
 }
 
 TEST_F(TableWindowTest, TheSplashOpensTheImageLibraryOnceForTheWholeRun) {
-    CreateGlobalObjects(s, program.path());
+    CreateGlobalObjects(s, install.program.path());
     std::unique_ptr<QWidget> splash = MakeSplash(s);
     ASSERT_TRUE(s.MainLibrary);
     const ResourceLibrary* opened = s.MainLibrary.get();
@@ -311,19 +329,19 @@ TEST_F(TableWindowTest, TheSplashOpensTheImageLibraryOnceForTheWholeRun) {
 }
 
 TEST_F(TableWindowTest, ALibraryOfAnotherFolderIsNotTakenForTheProgramsOwn) {
-    CreateGlobalObjects(s, program.path());
+    CreateGlobalObjects(s, install.program.path());
     TempFolder other;
     std::filesystem::copy(BuiltProgramFolder() + "SOL.RGF", other.path() + "SOL.RGF");
     s.MainLibrary = std::make_unique<ResourceLibrary>();
     ASSERT_TRUE(s.MainLibrary->Open(other.path() + "SOL.RGF"));
     window = CreateMainWindow(s);
     ASSERT_TRUE(window);
-    EXPECT_EQ(s.MainLibrary->Path(), program.path() + "SOL.RGF");
+    EXPECT_EQ(s.MainLibrary->Path(), install.program.path() + "SOL.RGF");
 }
 
 TEST_F(TableWindowTest, WithoutTheImageLibraryTheSplashHasNoPictureAndTheStartEnds) {
-    std::filesystem::remove(program.path() + "SOL.RGF");
-    CreateGlobalObjects(s, program.path());
+    std::filesystem::remove(install.program.path() + "SOL.RGF");
+    CreateGlobalObjects(s, install.program.path());
     std::unique_ptr<QWidget> splash = MakeSplash(s);
     EXPECT_FALSE(s.MainLibrary);
     EXPECT_FALSE(CreateMainWindow(s));
@@ -334,7 +352,7 @@ TEST_F(TableWindowTest, WithoutTheImageLibraryTheSplashHasNoPictureAndTheStartEn
 // The start as the program runs it, from an empty data folder: the splash, the main window with
 // its placement, the activation that opens the game list, a game picked there and dealt.
 TEST_F(TableWindowTest, FromAnEmptyDataFolderTheGameListOpensAndThePickedGameIsDealt) {
-    CreateGlobalObjects(s, program.path());
+    CreateGlobalObjects(s, install.program.path());
     std::unique_ptr<QWidget> splash = MakeSplash(s);
     splash->show();
     window = CreateMainWindow(s);
@@ -389,7 +407,8 @@ TEST_F(TableWindowTest, ToolbarTipsFollowTheirSetting) {
         hint->HideHint();
         QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(button, &help);
-        EXPECT_EQ(hint->isVisible() ? hint->Text().toStdString() : "", std::string(setting) == "Y" ? "Open" : "")
+        EXPECT_EQ(hint->isVisible() ? hint->Text().toStdString() : "",
+                  std::string(setting) == "Y" ? "Open" : "")
             << setting;
     }
     hint->HideHint();

@@ -15,7 +15,7 @@
 #include "table/TableDrawing.h"
 #include "table/TableWidget.h"
 
-#include "common/TempFolder.h"
+#include "shell/PrivateInstallation.h"
 #include "support/QtAppEnvironment.h"
 
 #include <QAction>
@@ -28,7 +28,7 @@
 #include <filesystem>
 
 using namespace quillon;
-using quillon::testing::TempFolder;
+using quillon::testing::PrivateInstallation;
 
 namespace {
 
@@ -55,16 +55,9 @@ std::string Diff(const QImage& a, const QImage& b) {
 class UndoWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* old = std::getenv("XDG_DATA_HOME");
-        oldXdg = old ? old : "";
-        ::setenv("XDG_DATA_HOME", (data.path() + "share").c_str(), 1);
         s.desktop = &desktop;
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        ASSERT_TRUE(dir) << "the tests need the built program folder";
-        const std::string from = WithSlash(dir);
-        for (const char* name : {"SOL.RGF", "GAMES.DAT"})
-            std::filesystem::copy(from + name, program.path() + name);
-        CreateGlobalObjects(s, program.path());
+        install.Provide({"SOL.RGF", "GAMES.DAT"});
+        CreateGlobalObjects(s, install.program.path());
         window = CreateMainWindow(s);
         ASSERT_TRUE(window);
         window->ChooseGame = [this](int& number, std::string& name, std::string& player) {
@@ -87,7 +80,6 @@ protected:
         if (window)
             window->hide();
         window.reset();
-        ::setenv("XDG_DATA_HOME", oldXdg.c_str(), 1);
     }
 
     void Send(QEvent::Type type, Qt::MouseButtons held, QPoint at) {
@@ -139,8 +131,7 @@ protected:
         return Shown();
     }
 
-    TempFolder program, data;
-    std::string oldXdg;
+    PrivateInstallation install;
     RecordingDesktop desktop;
     Session s;
     std::unique_ptr<TfrmMain> window;

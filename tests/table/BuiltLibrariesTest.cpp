@@ -137,11 +137,28 @@ TEST(SeamCheckTest, TellsRepeatingFromBrokenTiles) {
 }
 
 TEST_F(BuiltLibrariesTest, BackgroundTilesMeetWithoutASeam) {
-    for (int n : BackgroundTiles()) {
-        QImage tile = DecodeImage(main.Bitmap("B" + std::to_string(n)));
-        ASSERT_FALSE(tile.isNull()) << n;
-        EXPECT_TRUE(Seamless(tile)) << "B" << n;
+    for (int n : BackgroundTiles())
+        for (const std::string& name : {"B" + std::to_string(n), DoubleSizeName("B" + std::to_string(n))}) {
+            QImage tile = DecodeImage(main.Bitmap(name));
+            ASSERT_FALSE(tile.isNull()) << name;
+            EXPECT_TRUE(Seamless(tile)) << name;
+        }
+}
+
+TEST_F(BuiltLibrariesTest, DoubleSizePicturesLieBesideTheirsAtTwiceTheSize) {
+    int checked = 0;
+    for (const RequiredResource& r : RequiredResources()) {
+        if (!HasDoubleSize(r))
+            continue;
+        SCOPED_TRACE(r.name);
+        ResourceLibrary& lib = r.extraLarge ? extra : main;
+        const QImage one = DecodeImage(lib.Bitmap(r.name)),
+                     two = DecodeImage(lib.Bitmap(DoubleSizeName(r.name)));
+        ASSERT_FALSE(two.isNull());
+        EXPECT_EQ(two.size(), one.size() * 2);
+        ++checked;
     }
+    EXPECT_GT(checked, 250); // every card picture of four sizes, the tiles, toolbars and menus
 }
 
 TEST_F(BuiltLibrariesTest, CardFacesHaveRoundedCornersAndDistinctPictures) {

@@ -242,6 +242,10 @@ struct Game {
             return false;
         const int skip = PileSize(*s.Piles.Find(at.pile)) - 1 - at.index;
         x = CardPlaceX(s, at.pile, skip, false) + 6, y = CardPlaceY(s, at.pile, skip, false) + 4;
+        // A card lying exactly under the card above it (a squared pile) shows nowhere.
+        if (skip > 0 && x == CardPlaceX(s, at.pile, skip - 1, false) + 6 &&
+            y == CardPlaceY(s, at.pile, skip - 1, false) + 4)
+            return false;
         if (HitTest(s, x, y, false).card != card && !PressPoint(card, x, y))
             return false;
         Press(x, y);

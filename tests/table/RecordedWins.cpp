@@ -260,6 +260,55 @@ const std::vector<RecordedWin>& RecordedWins() {
          "9:Dest4 0:Mazzo 0:Mazzo 48:Dest3 10:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 49:Dest3 "
          "11:Dest4 12:Dest4 36:Dest2 25:Fila1 37:Dest2 22:Dest1 51:Fila3 23:Dest1 50:Dest3 "
          "24:Dest1 25:Dest1 51:Dest3 38:Dest2 13:Dest4 39:Dest2 26:Dest1 0:Mazzo 52:Dest3"},
+        // Selection, pairing and memory games: "Select" a press on the card, "0:Mazzo" on the stock.
+        {237, "0000000000020",
+         "10:Select 23:Select 39:Select 13:Select 1:Select 27:Select 19:Select 32:Select 30:Select "
+         "43:Select 41:Select 15:Select 35:Select 48:Select 5:Select 31:Select 17:Select 4:Select "
+         "42:Select 16:Select 34:Select 47:Select 52:Select 26:Select 3:Select 29:Select 37:Select "
+         "11:Select 12:Select 25:Select 40:Select 14:Select 9:Select 22:Select 6:Select 45:Select "
+         "50:Select 24:Select 38:Select 51:Select 46:Select 7:Select 44:Select 18:Select 28:Select "
+         "2:Select 36:Select 49:Select 33:Select 20:Select 21:Select 8:Select"},
+        {238, "0000000000011",
+         "4:Select 33:Select 30:Select 46:Select 1:Select 23:Select 42:Select 34:Select 39:Select "
+         "37:Select 12:Select 27:Select 36:Select 41:Select 48:Select 44:Select 19:Select "
+         "25:Select 13:Select 50:Select 9:Select 2:Select 47:Select 16:Select 17:Select 7:Select "
+         "28:Select 22:Select 38:Select 52:Select 24:Select 20:Select 43:Select 6:Select 5:Select "
+         "14:Select 10:Select 15:Select 35:Select 51:Select 26:Select 11:Select 49:Select "
+         "40:Select 31:Select 45:Select 32:Select 18:Select 3:Select 8:Select 29:Select 21:Select"},
+        {239, "0000000000290",
+         "2:Select 28:Select 49:Select 10:Select 19:Select 6:Select 41:Select 15:Select 22:Select "
+         "9:Select 20:Select 33:Select 26:Select 39:Select 34:Select 8:Select 38:Select 51:Select "
+         "29:Select 3:Select 52:Select 13:Select 42:Select 16:Select 27:Select 1:Select 18:Select "
+         "31:Select 7:Select 46:Select 14:Select 40:Select 48:Select 35:Select 36:Select 23:Select "
+         "45:Select 32:Select 11:Select 37:Select 47:Select 21:Select 4:Select 17:Select 44:Select "
+         "5:Select 43:Select 30:Select 25:Select 12:Select 24:Select 50:Select"},
+        {240, "0000000000001",
+         "28:Select 20:Select 8:Select 1:Select 51:Select 37:Select 36:Select 52:Select 23:Select "
+         "38:Select 50:Select 13:Select 17:Select 31:Select 42:Select 19:Select 41:Select "
+         "33:Select 21:Select 14:Select 29:Select 32:Select 2:Select 46:Select 27:Select 47:Select "
+         "12:Select 24:Select 10:Select 26:Select 30:Select 44:Select 3:Select 45:Select 16:Select "
+         "6:Select 11:Select 49:Select 25:Select 39:Select 43:Select 18:Select 4:Select 5:Select "
+         "40:Select 34:Select 15:Select 7:Select"},
+        {241, "0000000000001",
+         "28:Select 8:Select 29:Select 13:Select 23:Select 1:Select 11:Select 19:Select 31:Select "
+         "24:Select 22:Select 17:Select 26:Select 14:Select 5:Select 44:Select 37:Select 42:Select "
+         "9:Select 12:Select 2:Select 21:Select 3:Select 39:Select 32:Select 20:Select 52:Select "
+         "30:Select 47:Select 25:Select 27:Select 10:Select 50:Select 49:Select 41:Select "
+         "38:Select 7:Select 18:Select 51:Select"},
+        {242, "0000000000001",
+         "8:Select 47:Select 0:Mazzo 19:Select 32:Select 22:Select 48:Select 12:Select 38:Select "
+         "23:Select 10:Select 24:Select 50:Select 0:Mazzo 45:Select 6:Select 43:Select 30:Select "
+         "40:Select 27:Select"},
+        {243, "0000000000001",
+         "34:Select 27:Select 16:Select 7:Select 6:Select 40:Select 18:Select 4:Select 45:Select "
+         "16:Select 45:Select 35:Select 45:Select 30:Select 45:Select 48:Select"},
+        {244, "0000000000001",
+         "13:Select 14:Select 51:Select 33:Select 19:Select 3:Select 23:Select 5:Select 21:Select "
+         "12:Select 1:Select 10:Select 42:Select 32:Select 46:Select 9:Select 30:Select 27:Select "
+         "25:Select 2:Select 24:Select 44:Select 34:Select 35:Select 17:Select 16:Select 36:Select "
+         "52:Select 39:Select 37:Select 28:Select 22:Select 4:Select 6:Select 20:Select 45:Select "
+         "7:Select 11:Select 41:Select 38:Select 40:Select 18:Select 8:Select 26:Select 49:Select "
+         "29:Select 47:Select 31:Select 50:Select 15:Select 43:Select 48:Select"},
     };
     return wins;
 }

@@ -21,6 +21,14 @@ constexpr QRgb kGreen = quillon::testing::kGreenTable;
 class TableDrawingTest : public quillon::testing::GreenTableFixture {
 protected:
     TableDrawingTest() : GreenTableFixture(800, 600) {}
+    // The default table with fading on; false when the default is no faded colour.
+    bool UseTheFadedDefault() {
+        s.Params.WriteParam(27, 1, "Y");
+        s.Params.WriteParam(135, 1, "Y");
+        images.services.ReadPreference = [](const std::string&) { return std::string(); };
+        const BackgroundChoice choice = images.ChooseBackground();
+        return choice.kind == BackgroundChoice::Colour && choice.faded;
+    }
     std::string Cards(int from, int count) {
         std::string out;
         for (int c = from; c < from + count; ++c)
@@ -267,11 +275,7 @@ TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
 }
 
 TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
-    s.Params.WriteParam(27, 1, "Y");
-    s.Params.WriteParam(135, 1, "Y");
-    images.services.ReadPreference = [](const std::string&) { return std::string(); };
-    BackgroundChoice choice = images.ChooseBackground();
-    if (choice.kind != BackgroundChoice::Colour || !choice.faded)
+    if (!UseTheFadedDefault())
         GTEST_SKIP() << "the default background is not a faded colour";
     drawing.PaintBackground();
     const QImage& bg = drawing.BackgroundImage;
@@ -279,6 +283,36 @@ TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
     EXPECT_EQ(qRed(bottom) + qGreen(bottom) + qBlue(bottom), 0);
     EXPECT_GT(qRed(top) + qGreen(top) + qBlue(top), 0);
     EXPECT_EQ(drawing.TableImage.pixel(10, 0), top);
+}
+
+// Pictures that cover only the window show the faded table as a picture of the fade height
+// would: the same colour in every row they share, whatever their own height.
+TEST_F(TableDrawingTest, APictureShorterThanTheFadeShowsTheTopOfTheFullOne) {
+    if (!UseTheFadedDefault())
+        GTEST_SKIP() << "the default background is not a faded colour";
+    constexpr int kFade = 630; // the fixture's 600 rows and the 30 beneath them
+    for (bool bar : {false, true}) {
+        TableDrawing full(s, images);
+        full.ScrollBarVisible = bar;
+        full.Resize(800, kFade - 30, 800, kFade - 30);
+        full.PaintBackground();
+        for (int rows : {1, 97, 331, kFade - 31, kFade - 30}) {
+            TableDrawing window(s, images);
+            window.ScrollBarVisible = bar;
+            window.FadeHeight = kFade;
+            window.Resize(500, rows, 500, rows);
+            window.PaintBackground();
+            const QImage& bg = window.BackgroundImage;
+            ASSERT_EQ(bg.height(), rows + 30);
+            for (int y = 0; y < bg.height(); ++y)
+                ASSERT_EQ(bg.pixel(7, y), full.BackgroundImage.pixel(7, y))
+                    << rows << " rows, bar " << bar << ", row " << y;
+            EXPECT_EQ(window.TableImage.pixel(7, rows - 1), bg.pixel(7, rows - 1));
+            if (rows < kFade - 200)
+                EXPECT_GT(qRed(bg.pixel(7, rows)) + qGreen(bg.pixel(7, rows)) + qBlue(bg.pixel(7, rows)), 0)
+                    << "the black end lies further down";
+        }
+    }
 }
 
 TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {

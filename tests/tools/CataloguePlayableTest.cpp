@@ -38,8 +38,8 @@ bool OneOf(int v, std::initializer_list<int> set) {
 
 // Tableau arrangements that lay out the whole table by themselves.
 bool WholeTable(int arrangement) {
-    return OneOf(arrangement, {51,  52,  54,  57,  58,  61,  66,  78,  81,  98,  103, 108,
-                               120, 123, 124, 125, 126, 127, 128, 129, 130, 166, 172});
+    return OneOf(arrangement, {51,  52,  54,  57,  58,  61,  66,  75,  78,  81,  98,  103,
+                               108, 120, 123, 124, 125, 126, 127, 128, 129, 130, 166, 172});
 }
 
 std::vector<std::string> GameFiles() {

@@ -19,19 +19,21 @@ QPainterPath SuitPath(int suit);
 void DrawSuit(QPainter& p, int suit, double cx, double cy, double h, const QColor& colour, bool flip = false);
 
 // The card faces: rank 1-13 of a suit, or the joker (rank 0), for a card set 1-4 at a pixel size.
-QImage DrawFace(int set, int rank, int suit, int width, int height);
-QImage DrawJoker(int width, int height);
+// `scale` 2 draws the same picture at twice the size (the double-size pictures of the libraries):
+// the same shapes with twice the detail, and an outline still one pixel wide.
+QImage DrawFace(int set, int rank, int suit, int width, int height, int scale = 1);
+QImage DrawJoker(int width, int height, int scale = 1);
 // The card backs by number, at any size.
-QImage DrawBack(int number, int width, int height);
+QImage DrawBack(int number, int width, int height, int scale = 1);
 // Empty-pile marks by suffix ("001", "_WASTE" ...), with a transparent surround.
-QImage DrawMark(const std::string& suffix, int width, int height);
-QImage DrawShadowPiece(int piece, int cardWidth, int cardHeight);
-QImage DrawBorderPiece(int piece, int cardWidth, int cardHeight);
+QImage DrawMark(const std::string& suffix, int width, int height, int scale = 1);
+QImage DrawShadowPiece(int piece, int cardWidth, int cardHeight, int scale = 1);
+QImage DrawBorderPiece(int piece, int cardWidth, int cardHeight, int scale = 1);
 // Suit strip: 13 cells in rows of 5, 5 and 3.
-QImage DrawSuitStrip(int set, int suit, int cellWidth, int cellHeight);
+QImage DrawSuitStrip(int set, int suit, int cellWidth, int cellHeight, int scale = 1);
 
 // Backgrounds: tiles that repeat without seams, and whole pictures.
-QImage DrawBackground(int number);
+QImage DrawBackground(int number, int scale = 1);
 
 // Interface pictures.
 QImage DrawToolbarIcon(const std::string& button, int size, bool classic, bool disabled);
@@ -50,7 +52,8 @@ std::string SynthesiseWave(const std::string& name);
 // Common colours.
 QColor SuitColour(int set, int suit);
 // A rounded card outline with white surround: the corner pixel and its two neighbours lie outside.
-void CardOutline(QImage& img, const QColor& edge);
+// A picture drawn at `scale` 2 gets the rounder corners of its size and an edge one pixel wide.
+void CardOutline(QImage& img, const QColor& edge, int scale = 1);
 // Pixel-exact rounded rectangle path for a card of that size.
 QPainterPath CardShape(double w, double h, double r);
 

@@ -1,6 +1,8 @@
 // Card faces, jokers, backs, empty-pile marks, shadows and the 3D pile borders.
 #include "Art.h"
 
+#include "platform/ResourceCatalog.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -129,9 +131,26 @@ QPainterPath CardShape(double w, double h, double r) {
 
 // The outline every card picture shares: a 1-px edge that leaves the corner pixel and its two
 // neighbours outside (white), which the table's corner blending then replaces by what lies below.
-void CardOutline(QImage& img, const QColor& edge) {
+void CardOutline(QImage& img, const QColor& edge, int scale) {
     int w = img.width(), h = img.height();
     QRgb e = edge.rgb(), white = qRgb(255, 255, 255);
+    if (scale > 1) {
+        // The corners the table's blending replaces are white; the edge runs one pixel wide along
+        // the sides and steps round each corner.
+        for (int row = 0; row < h; ++row) {
+            const int cut = std::min(quillon::CornerCut(std::min(row, h - 1 - row), scale), w / 2);
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(row));
+            for (int k = 0; k < cut; ++k)
+                line[k] = line[w - 1 - k] = white;
+            line[cut] = line[w - 1 - cut] = e;
+        }
+        for (int col = 0; col < w; ++col) {
+            const int cut = std::min(quillon::CornerCut(std::min(col, w - 1 - col), scale), h / 2);
+            img.setPixel(col, cut, e);
+            img.setPixel(col, h - 1 - cut, e);
+        }
+        return;
+    }
     QRgb soft = qRgb((qRed(e) + 255 * 2) / 3, (qGreen(e) + 255 * 2) / 3, (qBlue(e) + 255 * 2) / 3);
     for (int x = 2; x < w - 2; ++x) {
         img.setPixel(x, 0, e);
@@ -245,13 +264,14 @@ void Pips(QPainter& p, int rank, int suit, int w, int h, double pip, const QColo
 
 // Half of a court figure, drawn into the upper half of the frame (0..fw, 0..fh/2); the lower half
 // is the same picture turned round, as on a double-headed card.
-QImage CourtHalf(int set, int rank, int suit, int fw, int fh) {
+// `k` pixels of the picture to each pixel of the card (2 for the double-size cards).
+QImage CourtHalf(int set, int rank, int suit, int fw, int fh, double k) {
     int hh = fh / 2 + 1;
-    QImage half(fw, hh, QImage::Format_ARGB32_Premultiplied);
+    QImage half(int(fw * k), int(hh * k), QImage::Format_ARGB32_Premultiplied);
     half.fill(Qt::transparent);
     QPainter p(&half);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(fw / 100.0, hh / 70.0);
+    p.scale(fw * k / 100.0, hh * k / 70.0);
     QColor suitCol = SuitColour(set, suit);
     // Robe colours by suit, in the traditional red, blue, gold and black.
     static const QColor robes[4][3] = {
@@ -407,9 +427,14 @@ void DrawCourt(QPainter& p, int set, int rank, int suit, int w, int h) {
     QColor back = set == 4 ? QColor(0xF6, 0xEC, 0xD2) : QColor(0xFF, 0xF6, 0xDC);
     p.fillRect(frame, back);
     int fw = int(frame.width()), fh = int(frame.height());
-    QImage half = CourtHalf(set, rank, suit, fw, fh);
+    // Drawn with the detail of the picture the painter fills.
+    const double k = std::max(1.0, p.transform().m11());
+    QImage half = CourtHalf(set, rank, suit, fw, fh, k);
+    QImage turned = half.mirrored(true, true);
+    half.setDevicePixelRatio(k);
+    turned.setDevicePixelRatio(k);
     p.drawImage(QPointF(frame.left(), frame.top()), half);
-    p.drawImage(QPointF(frame.left(), frame.bottom() - half.height()), half.mirrored(true, true));
+    p.drawImage(QPointF(frame.left(), frame.bottom() - half.height() / k), turned);
     p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(set == 4 ? QColor(0xB0, 0x8A, 0x3A) : suitCol, 1));
@@ -422,15 +447,16 @@ void DrawCourt(QPainter& p, int set, int rank, int suit, int w, int h) {
 
 } // namespace
 
-QImage DrawFace(int set, int rank, int suit, int w, int h) {
+QImage DrawFace(int set, int rank, int suit, int w, int h, int scale) {
     Style st = StyleOf(set);
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::NoPen);
-    p.fillRect(QRect(1, 1, w - 2, h - 2), st.paper);
+    p.fillRect(QRect(1, 1, img.width() - 2, img.height() - 2), st.paper);
+    p.scale(scale, scale);
     QColor colour = SuitColour(set, suit);
     bool tiny = w < 40;
     if (tiny) {
@@ -489,16 +515,17 @@ QImage DrawFace(int set, int rank, int suit, int w, int h) {
         }
     }
     p.end();
-    CardOutline(img, st.edge);
+    CardOutline(img, st.edge, scale);
     return img;
 }
 
-QImage DrawJoker(int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
+QImage DrawJoker(int w, int h, int scale) {
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
     QColor red(0xC8, 0x10, 0x2E), green(0x1A, 0x86, 0x38), gold(0xE8, 0xB8, 0x30), ink(0x20, 0x18, 0x10);
     if (w >= 40) {
         // The word down both corners.
@@ -580,16 +607,17 @@ QImage DrawJoker(int w, int h) {
         }
     }
     p.end();
-    CardOutline(img, QColor(0x50, 0x50, 0x50));
+    CardOutline(img, QColor(0x50, 0x50, 0x50), scale);
     return img;
 }
 
-QImage DrawSuitStrip(int set, int suit, int cw, int ch) {
-    QImage strip(5 * cw, 3 * ch, QImage::Format_RGB32);
+QImage DrawSuitStrip(int set, int suit, int cw, int ch, int scale) {
+    QImage strip(5 * cw * scale, 3 * ch * scale, QImage::Format_RGB32);
     strip.fill(Qt::white);
     QPainter p(&strip);
     for (int r = 1; r <= 13; ++r)
-        p.drawImage(((r - 1) % 5) * cw, ((r - 1) / 5) * ch, DrawFace(set, r, suit, cw, ch));
+        p.drawImage(((r - 1) % 5) * cw * scale, ((r - 1) / 5) * ch * scale,
+                    DrawFace(set, r, suit, cw, ch, scale));
     p.end();
     return strip;
 }
@@ -866,10 +894,11 @@ void BackDesign(QPainter& p, int number, double W, double H) {
 
 } // namespace
 
-QImage DrawBack(int number, int w, int h) {
-    QImage img(w, h, QImage::Format_RGB32);
+QImage DrawBack(int number, int w, int h, int scale) {
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     int m = w < 40 ? 2 : std::max(3, int(std::lround(w * 0.055)));
     QRectF inner(m, m, w - 2 * m, h - 2 * m);
     p.setRenderHint(QPainter::Antialiasing);
@@ -879,16 +908,17 @@ QImage DrawBack(int number, int w, int h) {
     p.translate(inner.topLeft());
     BackDesign(p, number, inner.width(), inner.height());
     p.end();
-    CardOutline(img, QColor(0x50, 0x50, 0x50));
+    CardOutline(img, QColor(0x50, 0x50, 0x50), scale);
     return img;
 }
 
 // ---- Empty-pile marks --------------------------------------------------------------------
 
-QImage DrawMark(const std::string& suffix, int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32);
+QImage DrawMark(const std::string& suffix, int w, int h, int scale) {
+    QImage img(w * scale, h * scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QColor line(255, 255, 255, 185), fill(0, 0, 0, 42), ink(255, 255, 255, 200);
@@ -994,9 +1024,9 @@ QImage DrawMark(const std::string& suffix, int w, int h) {
 
 // Piece 1 lies along the right edge of a card (9 px wide), piece 2 along its bottom edge (9 px
 // high). White is transparent, so the soft fall-off is an ordered dither of dark pixels.
-QImage DrawShadowPiece(int piece, int cw, int ch) {
-    const int S = 9;
-    int w = piece == 1 ? S : cw + 1, h = piece == 1 ? ch + 2 : S;
+QImage DrawShadowPiece(int piece, int cw, int ch, int scale) {
+    const int S = 9 * scale;
+    int w = piece == 1 ? S : (cw + 1) * scale, h = piece == 1 ? (ch + 2) * scale : S;
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(Qt::white);
     static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
@@ -1007,7 +1037,7 @@ QImage DrawShadowPiece(int piece, int cw, int ch) {
             double along = piece == 1 ? y : x;
             double length = piece == 1 ? h : w;
             double density = 0.75 * (1.0 - depth / S);
-            double endFade = std::min(1.0, std::min(along + 1, length - along) / 6.0);
+            double endFade = std::min(1.0, std::min(along + 1, length - along) / (6.0 * scale));
             density *= endFade;
             if (density * 16 > bayer[y % 4][x % 4])
                 img.setPixel(x, y, qRgb(0x30, 0x30, 0x30));
@@ -1018,7 +1048,14 @@ QImage DrawShadowPiece(int piece, int cw, int ch) {
 // The sides of the cards under a squared pile. Row 15 of piece 2 is the edge next to the table,
 // row 15 - d the edge of the card d places up; piece 1 likewise by columns. Pure blue is
 // transparent.
-QImage DrawBorderPiece(int piece, int cw, int ch) {
+QImage DrawBorderPiece(int piece, int cw, int ch, int scale) {
+    // The sides are flat lines of colour: twice the size is each line twice as thick, with the
+    // transparent blue kept pure.
+    if (scale > 1) {
+        QImage one = DrawBorderPiece(piece, cw, ch, 1);
+        return one.scaled(one.width() * scale, one.height() * scale, Qt::IgnoreAspectRatio,
+                          Qt::FastTransformation);
+    }
     QImage img(piece == 1 ? 16 : cw + 13, piece == 1 ? ch + 13 : 16, QImage::Format_RGB32);
     img.fill(qRgb(0, 0, 255));
     for (int k = 0; k < 16; ++k) {

@@ -73,66 +73,74 @@ std::vector<float> Field(int w, int h, uint32_t seed, int base, int octaves, int
     return out;
 }
 
-QImage Moquette() { // small woven diamonds, few colours
+// Each tile takes `k`, the picture pixels to each pixel of the tile's own size: the noise is
+// sampled once per picture pixel and the pattern's lines keep their widths in the tile's pixels.
+
+QImage Moquette(int k) { // small woven diamonds, few colours
     const int T = 48;
-    QImage img(T, T, QImage::Format_RGB32);
-    for (int y = 0; y < T; ++y)
-        for (int x = 0; x < T; ++x) {
-            int dx = std::abs((x % 24) - 12), dy = std::abs((y % 24) - 12);
-            int d = dx + dy;
+    QImage img(T * k, T * k, QImage::Format_RGB32);
+    for (int Y = 0; Y < T * k; ++Y)
+        for (int X = 0; X < T * k; ++X) {
+            // The diamonds' edges follow the finer pixels; the weave's checks stay one tile pixel.
+            const double u = (X + 0.5) / k - 0.5, v = (Y + 0.5) / k - 0.5;
+            const int x = X / k, y = Y / k;
+            const double dx = std::abs(std::fmod(u + 24, 24.0) - 12), dy = std::abs(std::fmod(v + 24, 24.0) - 12);
+            const double d = std::round(dx + dy);
             QRgb c = d < 5    ? qRgb(0xB0, 0x90, 0x40)
                      : d < 7  ? qRgb(0x20, 0x40, 0x30)
                      : d < 12 ? qRgb(0x2E, 0x5E, 0x46)
                               : qRgb(0x24, 0x4C, 0x38);
             if ((x + y) % 2 == 0)
                 c = Shade(c, 0.92);
-            img.setPixel(x, y, c);
+            img.setPixel(X, Y, c);
         }
     return img;
 }
 
-QImage MetalGold() { // brushed gold: streaks along x, periodic
-    const int T = 128;
-    QImage img(T, T, QImage::Format_RGB32);
-    auto streak = Field(T, T, 11, 1, 5, 1, 16);
-    auto fine = Field(T, T, 12, 8, 3);
-    for (int y = 0; y < T; ++y)
-        for (int x = 0; x < T; ++x) {
+QImage MetalGold(int k) { // brushed gold: streaks along x, periodic
+    const int T = 128, N = T * k;
+    QImage img(N, N, QImage::Format_RGB32);
+    auto streak = Field(N, N, 11, 1, 5, 1, 16);
+    auto fine = Field(N, N, 12, 8, 3);
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) {
             // Brushed streaks under a broad sheen that rises and falls once per tile.
-            double sheen = 0.18 * std::sin(2 * M_PI * (x + y) / double(T));
-            double t = 0.3 + 0.5 * streak[size_t(y) * T + x] + 0.25 * (fine[size_t(y) * T + x] - 0.5) + sheen;
+            double sheen = 0.18 * std::sin(2 * M_PI * (x + y) / double(N));
+            double t = 0.3 + 0.5 * streak[size_t(y) * N + x] + 0.25 * (fine[size_t(y) * N + x] - 0.5) + sheen;
             img.setPixel(x, y, Mix(QColor(0x8A, 0x6A, 0x20), QColor(0xF0, 0xD2, 0x78), t));
         }
     return img;
 }
 
-QImage Moquette1() { // soft carpet pile in deep red with a faint lattice
-    const int T = 128;
-    QImage img(T, T, QImage::Format_RGB32);
-    auto pile = Field(T, T, 21, 16, 3);
-    auto cloud = Field(T, T, 22, 2, 3);
-    for (int y = 0; y < T; ++y)
-        for (int x = 0; x < T; ++x) {
-            double t = 0.3 + 0.5 * pile[size_t(y) * T + x] + 0.3 * (cloud[size_t(y) * T + x] - 0.5);
+QImage Moquette1(int k) { // soft carpet pile in deep red with a faint lattice
+    const int T = 128, N = T * k;
+    QImage img(N, N, QImage::Format_RGB32);
+    auto pile = Field(N, N, 21, 16, 3);
+    auto cloud = Field(N, N, 22, 2, 3);
+    for (int Y = 0; Y < N; ++Y)
+        for (int X = 0; X < N; ++X) {
+            const int x = X / k, y = Y / k;
+            double t = 0.3 + 0.5 * pile[size_t(Y) * N + X] + 0.3 * (cloud[size_t(Y) * N + X] - 0.5);
             QRgb c = Mix(QColor(0x50, 0x10, 0x18), QColor(0x9A, 0x2A, 0x34), t);
             if ((x % 32 == 0) || (y % 32 == 0))
                 c = Shade(c, 0.85);
-            img.setPixel(x, y, c);
+            img.setPixel(X, Y, c);
         }
     return img;
 }
 
-QImage BrickWall() {
+QImage BrickWall(int k) {
     const int W = 128, H = 64, bw = 64, bh = 16, mortar = 2;
-    QImage img(W, H, QImage::Format_RGB32);
-    auto grain = Field(W, H, 31, 16, 3);
-    auto blot = Field(W, H, 32, 4, 2);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
+    QImage img(W * k, H * k, QImage::Format_RGB32);
+    auto grain = Field(W * k, H * k, 31, 16, 3);
+    auto blot = Field(W * k, H * k, 32, 4, 2);
+    for (int Y = 0; Y < H * k; ++Y)
+        for (int X = 0; X < W * k; ++X) {
+            const int x = X / k, y = Y / k;
             int row = y / bh, ox = (row % 2) * (bw / 2);
             int bx = (x + ox) % bw, by = y % bh;
             bool joint = by < mortar || bx < mortar;
-            double g = grain[size_t(y) * W + x], b = blot[size_t(y) * W + x];
+            double g = grain[size_t(Y) * W * k + X], b = blot[size_t(Y) * W * k + X];
             QRgb c;
             if (joint) {
                 c = Mix(QColor(0x9A, 0x94, 0x88), QColor(0xC8, 0xC2, 0xB4), g);
@@ -146,41 +154,42 @@ QImage BrickWall() {
                 if (by == bh - 1)
                     c = Shade(c, 0.8);
             }
-            img.setPixel(x, y, c);
+            img.setPixel(X, Y, c);
         }
     return img;
 }
 
-QImage Parquet() { // basket-weave oak blocks, grain from stretched noise
-    const int T = 128, B = 64, strips = 4;
-    QImage img(T, T, QImage::Format_RGB32);
-    auto grainH = Field(T, T, 41, 1, 4, 1, 16);
-    auto grainV = Field(T, T, 42, 1, 4, 16, 1);
-    for (int y = 0; y < T; ++y)
-        for (int x = 0; x < T; ++x) {
+QImage Parquet(int k) { // basket-weave oak blocks, grain from stretched noise
+    const int T = 128, B = 64, strips = 4, N = T * k;
+    QImage img(N, N, QImage::Format_RGB32);
+    auto grainH = Field(N, N, 41, 1, 4, 1, 16);
+    auto grainV = Field(N, N, 42, 1, 4, 16, 1);
+    for (int Y = 0; Y < N; ++Y)
+        for (int X = 0; X < N; ++X) {
+            const int x = X / k, y = Y / k;
             bool horizontal = ((x / B) + (y / B)) % 2 == 0;
             int along = horizontal ? y % B : x % B;
             int strip = along / (B / strips);
-            double g = horizontal ? grainH[size_t(y) * T + x] : grainV[size_t(y) * T + x];
+            double g = horizontal ? grainH[size_t(Y) * N + X] : grainV[size_t(Y) * N + X];
             double tone = 0.55 + 0.1 * ((strip * 7 + (x / B) * 3 + (y / B)) % 4) / 3.0;
             QRgb c = Mix(QColor(0x8A, 0x5A, 0x2C), QColor(0xD6, 0xA4, 0x62), tone + 0.35 * (g - 0.5));
             if (along % (B / strips) == 0)
                 c = Shade(c, 0.7);
             if ((horizontal ? x : y) % B == 0)
                 c = Shade(c, 0.65);
-            img.setPixel(x, y, c);
+            img.setPixel(X, Y, c);
         }
     return img;
 }
 
-QImage Meadow() { // grass with a few flowers; flowers wrap round the edges
-    const int T = 128;
-    QImage img(T, T, QImage::Format_RGB32);
-    auto blades = Field(T, T, 51, 16, 2, 2, 1);
-    auto patches = Field(T, T, 52, 4, 3);
-    for (int y = 0; y < T; ++y)
-        for (int x = 0; x < T; ++x) {
-            double t = 0.25 + 0.45 * patches[size_t(y) * T + x] + 0.4 * (blades[size_t(y) * T + x] - 0.5);
+QImage Meadow(int k) { // grass with a few flowers; flowers wrap round the edges
+    const int T = 128, N = T * k;
+    QImage img(N, N, QImage::Format_RGB32);
+    auto blades = Field(N, N, 51, 16, 2, 2, 1);
+    auto patches = Field(N, N, 52, 4, 3);
+    for (int y = 0; y < N; ++y)
+        for (int x = 0; x < N; ++x) {
+            double t = 0.25 + 0.45 * patches[size_t(y) * N + x] + 0.4 * (blades[size_t(y) * N + x] - 0.5);
             img.setPixel(x, y, Mix(QColor(0x1E, 0x5A, 0x18), QColor(0x7C, 0xB8, 0x3A), t));
         }
     uint32_t seed = 99;
@@ -193,9 +202,11 @@ QImage Meadow() { // grass with a few flowers; flowers wrap round the edges
                      : i % 3 == 1 ? qRgb(0xF8, 0xE0, 0x40)
                                   : qRgb(0xD0, 0x80, 0xE0);
         const int offs[5][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {0, 0}};
-        for (int k = 0; k < 5; ++k)
-            img.setPixel((cx + offs[k][0] + T) % T, (cy + offs[k][1] + T) % T,
-                         k == 4 ? qRgb(0xE8, 0xA0, 0x20) : petal);
+        for (int f = 0; f < 5; ++f)
+            for (int dy = 0; dy < k; ++dy)
+                for (int dx = 0; dx < k; ++dx)
+                    img.setPixel((cx + offs[f][0] + T) % T * k + dx, (cy + offs[f][1] + T) % T * k + dy,
+                                 f == 4 ? qRgb(0xE8, 0xA0, 0x20) : petal);
     }
     return img;
 }
@@ -223,20 +234,20 @@ QImage GreenBaize(int w, int h) { // a whole picture: a card table with a lit ce
 
 } // namespace
 
-QImage DrawBackground(int number) {
+QImage DrawBackground(int number, int scale) {
     switch (number) {
     case 102:
-        return Moquette();
+        return Moquette(scale);
     case 287:
-        return MetalGold();
+        return MetalGold(scale);
     case 296:
-        return Moquette1();
+        return Moquette1(scale);
     case 304:
-        return BrickWall();
+        return BrickWall(scale);
     case 311:
-        return Parquet();
+        return Parquet(scale);
     case 324:
-        return Meadow();
+        return Meadow(scale);
     default:
         return GreenBaize(800, 600);
     }

@@ -29,11 +29,12 @@ bool StartsWith(const std::string& s, const char* prefix) {
     return s.rfind(prefix, 0) == 0;
 }
 
-std::string Png(const QImage& img) {
+// `quality` 0 packs tightest, 100 fastest.
+std::string Png(const QImage& img, int quality = 60) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG", 60);
+    img.save(&buffer, "PNG", quality);
     return std::string(bytes.constData(), size_t(bytes.size()));
 }
 
@@ -112,7 +113,8 @@ std::map<std::string, QImage> PlannedGamePictures(const std::string& path) {
     return pictures;
 }
 
-QImage Render(const RequiredResource& r, int& hotX, int& hotY) {
+// The picture of a resource; `scale` 2 draws its double-size picture.
+QImage Render(const RequiredResource& r, int& hotX, int& hotY, int scale = 1) {
     const std::string& n = r.name;
     int cw = 0, ch = 0;
     if (r.kind == ResourceKind::Cursor)
@@ -120,24 +122,24 @@ QImage Render(const RequiredResource& r, int& hotX, int& hotY) {
     if (n.size() == 6 && n[0] == 'C' && CardSizeOf(n[1], cw, ch) &&
         std::isdigit(static_cast<unsigned char>(n[2]))) {
         StripCellOf(n[1], cw, ch);
-        return DrawSuitStrip(std::atoi(n.substr(2, 3).c_str()), SuitOfLetter(n[5]), cw, ch);
+        return DrawSuitStrip(std::atoi(n.substr(2, 3).c_str()), SuitOfLetter(n[5]), cw, ch, scale);
     }
     if (StartsWith(n, "JOKER_") || StartsWith(n, "Joker_"))
-        return DrawJoker(r.width, r.height);
+        return DrawJoker(r.width, r.height, scale);
     if (n.size() == 5 && n[0] == 'D' && CardSizeOf(n[1], cw, ch))
-        return DrawBack(std::atoi(n.substr(2).c_str()), r.width, r.height);
+        return DrawBack(std::atoi(n.substr(2).c_str()), r.width, r.height, scale);
     if (n[0] == 'W' && n.size() >= 4 && CardSizeOf(n[1], cw, ch))
-        return DrawMark(n.substr(2), r.width, r.height);
+        return DrawMark(n.substr(2), r.width, r.height, scale);
     if (StartsWith(n, "SHADOW_")) {
         CardSizeOf(n[7], cw, ch);
-        return DrawShadowPiece(n[8] - '0', cw, ch);
+        return DrawShadowPiece(n[8] - '0', cw, ch, scale);
     }
     if (StartsWith(n, "3D_BORDER_")) {
         CardSizeOf(n[10], cw, ch);
-        return DrawBorderPiece(n[11] - '0', cw, ch);
+        return DrawBorderPiece(n[11] - '0', cw, ch, scale);
     }
     if (n.size() == 4 && n[0] == 'B' && std::isdigit(static_cast<unsigned char>(n[1])))
-        return DrawBackground(std::atoi(n.c_str() + 1));
+        return DrawBackground(std::atoi(n.c_str() + 1), scale);
     if (StartsWith(n, "SL") || StartsWith(n, "Tab_"))
         return DrawPreviewPiece(n);
     if (StartsWith(n, "GAME"))
@@ -153,10 +155,10 @@ QImage Render(const RequiredResource& r, int& hotX, int& hotY) {
         if (disabled)
             rest.resize(rest.size() - 4);
         std::string button = rest.substr(0, rest.rfind('_'));
-        return DrawToolbarIcon(button, r.width, classic, disabled);
+        return DrawToolbarIcon(button, r.width * scale, classic, disabled);
     }
     if (StartsWith(n, "MN_"))
-        return DrawMenuIcon(n.substr(3), r.width);
+        return DrawMenuIcon(n.substr(3), r.width * scale);
     return DrawSmallIcon(n, r.width, r.height);
 }
 
@@ -321,6 +323,16 @@ int main(int argc, char** argv) {
             lib.AddCursor(r.name, mkres::Png(img), hx, hy);
         else
             lib.Add(r.kind, r.name, mkres::Png(img));
+        if (HasDoubleSize(r)) {
+            // Beside it, the same picture at twice the size, packed as tightly as PNG allows.
+            QImage big = mkres::Render(r, hx, hy, 2);
+            if (big.width() != 2 * img.width() || big.height() != 2 * img.height()) {
+                std::fprintf(stderr, "mkres: %s drawn %dx%d at double size\n", r.name.c_str(), big.width(),
+                             big.height());
+                return 1;
+            }
+            lib.Add(r.kind, DoubleSizeName(r.name), mkres::Png(big, 0));
+        }
         if (!sheetPath.empty())
             images.emplace(r.name, img);
     }
