@@ -1,6 +1,6 @@
 // quillon-cli solve GAME CODE [BUDGET]: deals the game and looks for a list of moves that wins it
-// within BUDGET: a number of positions (200000 when omitted), or seconds written with an "s"
-// ("10s"). Prints one move per line, the card number and the pile it is dropped on ("040 Dest1"),
+// within BUDGET: a number of positions (200000 when omitted), or seconds of processor time written
+// with an "s" ("10s"). Prints one move per line, the card number and the pile it is dropped on ("040 Dest1"),
 // "000 Mazzo" for a click on the stock and "023 Mazzo_Waste" for a click on a card. Exits with 1
 // when no win was found.
 
@@ -48,7 +48,8 @@ int Solve(const std::vector<std::string>& args) {
     if (!r.won) {
         std::cerr << "quillon-cli solve: no win found within " << (args.size() == 3 ? args[2] : "200000")
                   << (budget.seconds > 0 ? "" : " positions")
-                  << (r.exhausted ? ": every position the deal can reach was looked at" : "") << "\n";
+                  << (r.exhausted ? ": every position the deal can reach was looked at" : "") << " ("
+                  << r.positions << " positions looked at)\n";
         return 1;
     }
     for (const auto& m : moves)

@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <queue>
 #include <string_view>
@@ -117,11 +117,84 @@ bool Builds(Session& s, int pileIndex, int below, int card) {
     return RuleAccepts(s, q);
 }
 
+// An ordering puzzle on a grid is won when its cells, from the first on, hold their cards: cell k
+// card k + 1 or k + 14 (the same card of the second suit), as many cells as the score to win
+// counts. Its distance from the win is the sum, over those cells, of the steps the nearest fitting
+// card still has to travel along the grid: each slide moves one card one step, so no win lies
+// nearer. -1 for every other game.
+int PuzzleDistance(const Session& s) {
+    const int width = s.Attr(attr::GridWidth);
+    const int cells = TableauInPlay(s);
+    if (s.Attr(attr::Family) != 34 || width <= 0 || cells <= 0)
+        return -1;
+    const int needed = std::clamp((s.Attr(attr::ScoreToWin) + s.Attr(attr::CardsInPlay) + 9) / 10, 0, cells);
+    std::vector<int> where(kCardCount + 1, -1);
+    for (int k = 0; k < cells; ++k) {
+        const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(k)];
+        if (const int c = PileCard(p, 0); c > 0 && c <= kCardCount)
+            where[static_cast<size_t>(c)] = k;
+    }
+    int total = 0;
+    // goal[cell]: the cell the card lying there must reach, when that card is the only one on the
+    // board for its cell and fits no other; -1 otherwise.
+    std::vector<int> goal(static_cast<size_t>(cells), -1);
+    bool single = true;
+    for (int k = 0; k < needed; ++k) {
+        int best = 4 * cells; // no fitting card on the board: far, but still ordered by the rest
+        int fitting = 0, from = -1;
+        for (int c : {k + 1, k + 14}) {
+            const int at = where[static_cast<size_t>(c)];
+            if (at < 0)
+                continue;
+            ++fitting, from = at;
+            best = std::min(best, std::abs(at / width - k / width) + std::abs(at % width - k % width));
+            const int other = c - 1 == k ? c - 14 : c - 1; // the card's other cell
+            single = single && !(other >= 0 && other < needed && other != k);
+        }
+        single = single && fitting == 1;
+        if (from >= 0)
+            goal[static_cast<size_t>(from)] = k;
+        total += best;
+    }
+    if (!single)
+        return total;
+    // Two cards in their own row (or column) that must pass each other: one of them has to step
+    // out of the line and back, two slides more than their distances. Of the cards of a line, all
+    // but the longest run already in order must do so.
+    auto conflicts = [&](bool rows) {
+        const int lines = rows ? cells / width : width, along = rows ? width : cells / width;
+        int extra = 0;
+        for (int line = 0; line < lines; ++line) {
+            std::vector<int> order; // where in the line each card must end, in the line's order
+            for (int i = 0; i < along; ++i) {
+                const int cell = rows ? line * width + i : i * width + line;
+                const int g = cell < cells ? goal[static_cast<size_t>(cell)] : -1;
+                if (g >= 0 && (rows ? g / width : g % width) == line)
+                    order.push_back(rows ? g % width : g / width);
+            }
+            std::vector<int> longest(order.size(), 1); // the longest run in order ending at each
+            int most = 0;
+            for (size_t i = 0; i < order.size(); ++i) {
+                for (size_t j = 0; j < i; ++j)
+                    if (order[j] < order[i])
+                        longest[i] = std::max(longest[i], longest[j] + 1);
+                most = std::max(most, longest[i]);
+            }
+            extra += 2 * (static_cast<int>(order.size()) - most);
+        }
+        return extra;
+    };
+    return total + conflicts(true) + conflicts(false);
+}
+
 // How far a position is from a win, as a person judges it: every card away from the
 // foundations, every card lying on one it does not build on (it must move before the cards under
-// it can), and every card held in a reserve. A puzzle without foundations scores every position
-// alike, so its search goes breadth first.
+// it can), and every card held in a reserve. An ordering puzzle on a grid counts the steps its
+// cards still have to travel; any other puzzle without foundations scores every position alike, so
+// its search goes breadth first.
 int Distance(Session& s) {
+    if (const int puzzle = PuzzleDistance(s); puzzle >= 0)
+        return puzzle;
     int home = 0, all = 0, breaks = 0, held = 0;
     for (const auto& p : s.Piles.FoundationPiles)
         home += PileSize(p);
@@ -239,11 +312,32 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     key.reserve(500);
     // Of a pile whose lower cards can never be played again only the top card and the size count.
     auto topOnly = [&](const std::string& p) {
-        key += std::to_string(PileSize(p)) + ":" + std::to_string(PileTop(p));
+        key.push_back(static_cast<char>(PileSize(p)));
+        if (p.size() >= 3)
+            key.append(p, p.size() - 3, 3);
         key.push_back(kPileSeparator);
     };
-    key.append(s.Piles.StockPiles[0]).push_back(kPileSeparator);
-    key.append(s.Piles.StockPiles[1]).push_back(kPileSeparator);
+    const std::string &stock = s.Piles.StockPiles[0], &waste = s.Piles.StockPiles[1];
+    std::string faces;
+    for (int n = 1, last = FaceCount(s); n <= last; ++n)
+        faces += s.Cards.CardIsHidden(n) ? '0' : '1';
+    if (t.cycleStock) {
+        // Clicks turn the stock's top card onto the waste, and an empty stock takes the waste back
+        // in the same order: the waste from its bottom on, then the stock from its top down, is
+        // the one order every click keeps. Where it is split, and so which of those cards lie face
+        // down, the search can change at will by clicking.
+        key.append(waste);
+        for (int k = PileSize(stock) - 1; k >= 0; --k)
+            key.append(stock, static_cast<size_t>(3 * k), 3);
+        for (const std::string* p : {&stock, &waste})
+            for (int k = 0; k < PileSize(*p); ++k)
+                if (const int c = PileCard(*p, k); c > 0 && c <= static_cast<int>(faces.size()))
+                    faces[static_cast<size_t>(c - 1)] = '-';
+    } else {
+        key.append(stock).push_back(kPileSeparator);
+        key.append(waste);
+    }
+    key.push_back(kPileSeparator);
     topOnly(s.Piles.StockPiles[2]);
     for (const auto& p : s.Piles.FoundationPiles)
         if (t.foundationsTopOnly)
@@ -256,14 +350,13 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
             order.emplace_back(cls[i] < 0 ? -1 - static_cast<int>(i) : cls[i], contents[i]);
         std::sort(order.begin(), order.end());
         for (const auto& [c, p] : order) {
-            key += std::to_string(c);
+            key.push_back(static_cast<char>(c));
             key.append(p).push_back(kPileSeparator);
         }
     };
     piles(s.Piles.TableauPiles, t.tableauClass);
     piles(s.Piles.ReservePiles, t.reserveClass);
-    for (int n = 1, last = FaceCount(s); n <= last; ++n)
-        key += s.Cards.CardIsHidden(n) ? '0' : '1';
+    key += faces;
     if (t.keepsRedeals)
         key += std::to_string(s.Game.RedealCount);
     key += std::to_string(s.Game.OnceUsed);
@@ -274,16 +367,22 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     return std::hash<std::string>{}(key);
 }
 
+// The contents of every pile as one number, to tell whether anything moved.
+std::uint64_t PilesHash(const Session& s) {
+    std::uint64_t h = 0;
+    s.Piles.ForEach([&](const std::string& p) { h = h * 1000003u ^ std::hash<std::string>{}(p); });
+    return h;
+}
+
 // A press and release on the stock, as the table gives them.
 bool ClickStock(Session& s) {
     int x = 0, y = 0;
     if (!PilePosition(s, "Mazzo", x, y))
         return false;
-    const PileLists before = s.Piles;
+    const std::uint64_t before = PilesHash(s);
     OnTablePress(s, kLeftButton, 0, x + 1, y + 1);
     OnTableRelease(s, x + 1, y + 1);
-    return before.StockPiles != s.Piles.StockPiles || before.TableauPiles != s.Piles.TableauPiles ||
-           before.ReservePiles != s.Piles.ReservePiles || before.FoundationPiles != s.Piles.FoundationPiles;
+    return PilesHash(s) != before;
 }
 
 // A press and release on the top card of a tableau pile or reserve, where it shows on the table.
@@ -347,8 +446,12 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
     }
 }
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// The processor time this thread has used: a budget in seconds gives the same search on a busy
+// machine as on an idle one.
+double ThreadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 } // namespace
@@ -412,7 +515,7 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         found.won = FindSelectionWin(s, budget.positions, moves);
         return found;
     }
-    const auto started = std::chrono::steady_clock::now();
+    const double started = ThreadSeconds();
     SolverResult result;
     // The search plays unseen and leaves no trace: no view, its own history, the parameters
     // (the score among them) put back at the end.
@@ -443,15 +546,24 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     nodes.push_back({start, -1, {}, 0});
     seen.insert(CanonicalKey(s, traits));
     int won = SearchGameWon(s) ? 0 : -1;
-    const bool ranked = FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0;
-    auto priority = [&](int depth) { return ranked ? 3 * Distance(s) + depth : depth; };
+    const bool ranked =
+        FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0 || PuzzleDistance(s) >= 0;
+    // A small ordering puzzle weighs its steps once against the moves made: as no win lies nearer
+    // than its steps, the first win found is one of the shortest. A larger board weighs them three
+    // times, which finds a win in far fewer positions, though not always the shortest.
+    const int weight = PuzzleDistance(s) < 0 || TableauInPlay(s) > 9 ? 3 : 1;
+    auto priority = [&](int depth) { return ranked ? weight * Distance(s) + depth : depth; };
     open.emplace(priority(0), 0);
 
     // Plays `line` from the position `snapshot`; a new position is queued (or is the win).
     // `line` is played from `snapshot`, which `played` moves (already in the line) reached.
+    // The position the session holds, when it is that of a snapshot: no need to restore it.
+    const std::string* holds = nullptr;
     auto tryLine = [&](const std::string& snapshot, int parent, std::vector<SolverMove> line,
                        size_t played = 0) {
-        Restore(s, snapshot);
+        if (holds != &snapshot)
+            Restore(s, snapshot);
+        holds = nullptr;
         for (size_t k = played; k < line.size(); ++k)
             if (!PlaySolverMove(s, line[k]))
                 return;
@@ -469,13 +581,15 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
 
     while (won < 0 && !open.empty()) {
         if (result.positions >= budget.positions || (budget.stop && budget.stop()) ||
-            (budget.seconds > 0 && (result.positions & 63) == 0 && SecondsSince(started) > budget.seconds))
+            (budget.seconds > 0 && (result.positions & 63) == 0 &&
+             ThreadSeconds() - started > budget.seconds))
             break;
         ++result.positions;
         const int here = std::get<1>(open.top());
         open.pop();
         const std::string snapshot = nodes[static_cast<size_t>(here)].snapshot;
         Restore(s, snapshot);
+        holds = &snapshot;
         std::vector<LegalMove> legal = ListLegalMoves(s);
         // Moves home first, then the rest as the engine lists them.
         std::stable_partition(legal.begin(), legal.end(),
@@ -485,20 +599,20 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
             for (int i = 0; i < TableauInPlay(s); ++i)
                 if (const int c = PileTop(s.Piles.TableauPiles[static_cast<size_t>(i)]); c > 0)
                     tops.push_back(c);
-        for (const LegalMove& m : legal) {
-            // A whole pile moved into an empty one changes nothing.
+        // A whole pile moved into an empty one of its kind changes nothing.
+        std::erase_if(legal, [&](const LegalMove& m) {
             const std::string* from = s.Piles.Find(m.from);
             const std::string* to = s.Piles.Find(m.to);
-            if (PileKind(m.from) == kTableauKind && PileKind(m.to) == kTableauKind && to && to->empty() &&
-                from && PileFind(*from, m.card) == 0 &&
-                traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] >= 0 &&
-                traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] ==
-                    traits.tableauClass[static_cast<size_t>(PileNumber(m.to) - 1)])
-                continue;
+            return PileKind(m.from) == kTableauKind && PileKind(m.to) == kTableauKind && to && to->empty() &&
+                   from && PileFind(*from, m.card) == 0 &&
+                   traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] >= 0 &&
+                   traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] ==
+                       traits.tableauClass[static_cast<size_t>(PileNumber(m.to) - 1)];
+        });
+        for (const LegalMove& m : legal) {
             tryLine(snapshot, here, {{m.card, m.to}});
             if (won >= 0)
                 break;
-            Restore(s, snapshot);
         }
         for (int card : tops) {
             if (won >= 0)
@@ -514,6 +628,7 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         // A waste turned over without limit: every card the clicks bring to the top of the waste
         // is played from there, the clicks and the move together one step.
         Restore(s, snapshot);
+        holds = nullptr;
         std::vector<SolverMove> clicks;
         std::vector<std::string> targets;
         for (int f = 1; f <= FoundationsInPlay(s); ++f)
@@ -532,9 +647,12 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
             if (card <= 0)
                 continue;
             s.DragHeight = s.Metrics.CardHeight;
-            for (const std::string& target : targets) {
-                if (!PileAccepts(s, card, target))
-                    continue;
+            // The piles that take the card, judged before any of them is tried.
+            std::vector<std::string> takers;
+            for (const std::string& target : targets)
+                if (PileAccepts(s, card, target))
+                    takers.push_back(target);
+            for (const std::string& target : takers) {
                 std::vector<SolverMove> line = clicks;
                 line.push_back({card, target});
                 tryLine(turned, here, std::move(line), clicks.size());
@@ -551,7 +669,7 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     s.view = view;
     result.won = won >= 0;
     result.exhausted = won < 0 && open.empty();
-    result.seconds = SecondsSince(started);
+    result.seconds = ThreadSeconds() - started;
     moves.clear();
     if (won < 0)
         return result;
@@ -569,7 +687,8 @@ bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves) {
     return FindWinningMoves(s, budget, moves, {});
 }
 
-bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves, const std::function<bool()>& stop) {
+bool FindWinningMoves(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop) {
     SolverBudget b;
     b.positions = budget;
     b.stop = stop;

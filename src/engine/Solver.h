@@ -20,7 +20,8 @@ struct SolverMove {
     bool operator==(const SolverMove&) const = default;
 };
 
-// How long a search may go on: positions looked at, and seconds (0: no limit in time).
+// How long a search may go on: positions looked at, and seconds of processor time of the thread
+// that searches (0: no limit in time).
 struct SolverBudget {
     long positions = 200000;
     double seconds = 0;
@@ -54,8 +55,9 @@ bool SearchGameWon(const Session& s);
 // face-down ones too): drops, stock clicks and card clicks, each followed by the release's fill
 // and the foundation moves that can never hurt (those are in the list too). Positions are looked
 // at most promising first (least distance from a win, then fewest moves), each position once
-// whatever the order of interchangeable piles. A puzzle without foundations is searched breadth
-// first and its list is as short as can be. The session's view, history and parameters are left
+// whatever the order of interchangeable piles. An ordering puzzle on a grid is searched by the
+// steps its cards still have to travel; any other puzzle without foundations breadth first, its
+// list as short as can be. The session's view, history and parameters are left
 // as they were.
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget, std::vector<SolverMove>& moves);
 

@@ -553,6 +553,11 @@ bool BoardSolvable(const SlidingBoard& b) {
 
 } // namespace
 
+bool IsSlidingPuzzle(const Session& s) {
+    SlidingBoard b;
+    return ReadSlidingBoard(s, b);
+}
+
 bool SlidingPuzzleSolvable(const Session& s) {
     SlidingBoard b;
     return !ReadSlidingBoard(s, b) || BoardSolvable(b);

@@ -34,6 +34,9 @@ void RankShuffle(std::vector<int>& list);
 // A sliding puzzle (every cell slides by the grid rule, one gap, won with the cards in order) can
 // reach its won order from the board on the table; true for every other game.
 bool SlidingPuzzleSolvable(const Session& s);
+// The dealt board is a sliding puzzle: every cell slides by the grid rule, one cell is the gap, and
+// the game is won with the cards in order.
+bool IsSlidingPuzzle(const Session& s);
 // A sliding puzzle dealt in an order that can never be put right gets its last two tiles (in
 // reading order) exchanged, which makes it solvable; any other board is left as it is.
 void MakeSlidingPuzzleSolvable(Session& s);

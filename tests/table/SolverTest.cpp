@@ -2,14 +2,8 @@
 // move by move on a fresh deal of the same code (drops, stock clicks, card clicks), wins the
 // game; the search leaves the session as it found it and keeps to its budget.
 
-#include "engine/Solver.h"
-#include "engine/Autoplay.h"
+#include "SearchDeal.h"
 #include "engine/CardPlaces.h"
-#include "engine/GameEnd.h"
-#include "engine/Stock.h"
-#include "model/Deal.h"
-#include "model/Session.h"
-#include "table/PileLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +12,7 @@
 namespace quillon {
 namespace {
 
-struct Dealt {
-    Session s;
-    bool ok = false;
-    Dealt(int game, const std::string& code) {
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-        InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
-        std::string error;
-        ok = LoadAndDeal(s, game, code, error);
-        if (!ok)
-            return;
-        LayoutForClientArea(s, 1024, 768, 'B');
-        PrepareForSearch(s);
-    }
-};
+using Dealt = SearchDeal;
 
 struct Case {
     int game;
