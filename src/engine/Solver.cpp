@@ -550,8 +550,11 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0 || PuzzleDistance(s) >= 0;
     // A small ordering puzzle weighs its steps once against the moves made: as no win lies nearer
     // than its steps, the first win found is one of the shortest. A larger board weighs them three
-    // times, which finds a win in far fewer positions, though not always the shortest.
-    const int weight = PuzzleDistance(s) < 0 || TableauInPlay(s) > 9 ? 3 : 1;
+    // times, which finds a win in far fewer positions, though not always the shortest; a board
+    // larger than four by four weighs them eight times, close to a greedy search, since its
+    // positions are too many for any search that still looks for short wins.
+    const int cells = TableauInPlay(s);
+    const int weight = PuzzleDistance(s) < 0 ? 3 : cells > 16 ? 8 : cells > 9 ? 3 : 1;
     auto priority = [&](int depth) { return ranked ? weight * Distance(s) + depth : depth; };
     open.emplace(priority(0), 0);
 

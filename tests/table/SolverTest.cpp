@@ -68,13 +68,13 @@ TEST(Solver, ExhaustedSearchAndBudget) {
     Dealt blocked(108, "0000000000001");
     ASSERT_TRUE(blocked.ok);
     std::vector<SolverMove> moves{{1, "Dest1"}};
-    SolverResult r = SolveFromCurrentPosition(blocked.s, {100000, 0}, moves);
+    SolverResult r = SolveFromCurrentPosition(blocked.s, {100000, 0, {}}, moves);
     EXPECT_FALSE(r.won);
     EXPECT_TRUE(r.exhausted);
     EXPECT_TRUE(moves.empty());
 
     Dealt freecell(103, "0000000000001");
-    r = SolveFromCurrentPosition(freecell.s, {1, 0}, moves);
+    r = SolveFromCurrentPosition(freecell.s, {1, 0, {}}, moves);
     EXPECT_FALSE(r.won);
     EXPECT_FALSE(r.exhausted);
     EXPECT_EQ(r.positions, 1);
