@@ -52,25 +52,8 @@ mkdir -p "$XDG_DATA_HOME/Quillon"
 
 shot() { import -window root "$SHOTS/$1.png"; }
 
-# Waits until two screenshots taken a moment apart are the same.
-settle() {
-    local a="$WORK/settle-a.rgb" b="$WORK/settle-b.rgb"
-    import -window root -depth 8 "rgb:$a"
-    for _ in $(seq 100); do
-        sleep 0.15
-        import -window root -depth 8 "rgb:$b"
-        cmp -s "$a" "$b" && return 0
-        mv "$b" "$a"
-    done
-    fail "the screen never came to rest"
-}
-
-wait_window() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
-    [ -n "$id" ] || fail "no window named '$1'"
-    echo "$id"
-}
+# shellcheck source=screen.sh
+source "$(dirname "$0")/screen.sh"
 
 # The pixels of the table part of the main window, as raw RGB.
 table_pixels() {
