@@ -127,6 +127,17 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
         std::printf("%s: %d\n", what.c_str(), value.first);
         EXPECT_GE(value.first, value.second) << what;
     }
+    // The codes themselves, so whoever adds a game sees which ones are still unused.
+    for (const auto& [kind, used] : c.codes) {
+        std::printf("%s in use:", kind.c_str());
+        for (int code : used)
+            std::printf(" %d", code);
+        std::printf("\n");
+    }
+    std::printf("games per group:");
+    for (const auto& [group, count] : c.perGroup)
+        std::printf(" %d:%d", group, count);
+    std::printf("\n");
 }
 
 // The counting itself: a start code falls in its class, whatever the rank.

@@ -6,7 +6,7 @@
 
 namespace quillon {
 
-const std::vector<RecordedWin>& RecordedWins() {
+const std::vector<RecordedWin>& RecordedWinsBelow600() {
     static const std::vector<RecordedWin> wins = {
         {300, "0000000000001",
          "3:Appogg1 1:Dest1 41:Appogg2 2:Dest1 3:Dest1 16:Appogg1 21:Fila6 48:Appogg3 29:Fila3 "
@@ -1056,6 +1056,18 @@ const std::vector<RecordedWin>& RecordedWins() {
          "12:Dest6 77:Dest3 90:Dest1 65:Dest6 26:Dest3 91:Dest1 104:Dest4"},
     };
     return wins;
+}
+
+const std::vector<RecordedWin>& RecordedWins() {
+    static const std::vector<RecordedWin> all = [] {
+        std::vector<RecordedWin> wins;
+        for (const auto* part :
+             {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
+              &RecordedWins750(), &RecordedWins850(), &RecordedWins900()})
+            wins.insert(wins.end(), part->begin(), part->end());
+        return wins;
+    }();
+    return all;
 }
 
 } // namespace quillon

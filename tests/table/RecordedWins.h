@@ -13,6 +13,17 @@ struct RecordedWin {
     const char* moves;
 };
 
+// Every recorded win: the lists below, one per range of game numbers, joined.
 const std::vector<RecordedWin>& RecordedWins();
+
+// The lists by range of game numbers, each kept in its own file (RecordedWins600.cpp holds the
+// games numbered 600 to 649, and so on), so the file of one range of the catalogue stays short.
+const std::vector<RecordedWin>& RecordedWinsBelow600();
+const std::vector<RecordedWin>& RecordedWins600();
+const std::vector<RecordedWin>& RecordedWins650();
+const std::vector<RecordedWin>& RecordedWins700();
+const std::vector<RecordedWin>& RecordedWins750();
+const std::vector<RecordedWin>& RecordedWins850();
+const std::vector<RecordedWin>& RecordedWins900();
 
 } // namespace quillon
