@@ -3,6 +3,7 @@
 // redeal modes. Each case opens a game, lays out a small table and clicks the stock.
 #include "StockTable.h"
 #include "engine/MoveExecution.h"
+#include "engine/MoveLegality.h"
 #include "model/Deal.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,22 @@ TEST(CatalogueStock, TournamentDealsFoursAndGathersThePilesTwice) {
     Click(t); // no third redeal
     EXPECT_EQ(t.s.Game.RedealCount, 3);
     Check(t, {{"Mazzo", ""}, {"Fila1", "KH 9C 8C 7C"}}, "after the last pass");
+}
+
+// Tournament's foundations: the Ace foundations start with four different suits, and so do the
+// King foundations, whatever suits the Aces show.
+TEST(CatalogueStock, TournamentFoundationsStartInTwoGroupsOfFourSuits) {
+    StockTable t;
+    Open(t, Tournament);
+    t.Piles({{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest3", "AC"}, {"Dest4", "AS"}});
+    EXPECT_TRUE(PileAccepts(t.s, Card("KH"), "Dest5"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("AH'"), "Dest5"));
+    t.Pile("Dest5", "KH");
+    EXPECT_FALSE(PileAccepts(t.s, Card("KH'"), "Dest6"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("KS"), "Dest6"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("QH"), "Dest5"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("QD"), "Dest5"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("2H'"), "Dest1"));
 }
 
 // Crescent: each click moves the bottom card of every pile of two or more to its top; a single
