@@ -16,7 +16,7 @@
 namespace quillon::test {
 namespace {
 
-enum Game { Tournament = 600, Crescent = 601, GroundsForADivorce = 602, Spiderette = 603 };
+enum Game { Tournament = 600, Crescent = 601 };
 
 // Deals the game from the compiled catalogue, then clears every pile so that a case lays out
 // only the cards it names.
@@ -113,46 +113,6 @@ TEST(CatalogueStock, CrescentShiftsTheBottomCardsThreeTimes) {
         Check(t, after[k], "click " + std::to_string(k + 1));
     }
     EXPECT_EQ(t.s.Game.RedealCount, 4);
-}
-
-// Grounds for a Divorce: a deal gives a card to the first pile, empty or not, and to every other
-// pile that holds cards; what is left stays in the stock for the next deal.
-TEST(CatalogueStock, GroundsForADivorceDealsOnlyToOccupiedPiles) {
-    StockTable t;
-    Open(t, GroundsForADivorce);
-    t.Piles({{"Mazzo", "AC 2C 3C 4C"}, {"Fila1", "KH"}, {"Fila3", "QS"}, {"Fila10", "5D"}});
-    Click(t);
-    Check(t,
-          {{"Fila1", "KH 4C"},
-           {"Fila2", ""},
-           {"Fila3", "QS 3C"},
-           {"Fila4", ""},
-           {"Fila10", "5D 2C"},
-           {"Mazzo", "AC"}},
-          "deal");
-    t.Piles({{"Fila1", ""}, {"Fila3", ""}, {"Fila10", ""}, {"Mazzo", "AC 6C"}});
-    Click(t); // an empty first pile still takes its card, the other gaps none
-    Check(t, {{"Fila1", "6C"}, {"Fila2", ""}, {"Fila10", ""}, {"Mazzo", "AC"}}, "empty table");
-}
-
-// Spiderette: a click deals one card to each pile in turn, a gap included, and counts the deals;
-// the last cards go to the first piles; an empty stock is not redealt.
-TEST(CatalogueStock, SpideretteDealsRowsAndCountsThem) {
-    StockTable t;
-    Open(t, Spiderette);
-    t.Piles({{"Mazzo", "AC 2C 3C 4C 5C 6C 7C 8C 9C 10C"}, {"Fila1", "KH"}, {"Fila7", "QS"}});
-    Click(t);
-    Check(t,
-          {{"Fila1", "KH 10C"}, {"Fila2", "9C"}, {"Fila6", "5C"}, {"Fila7", "QS 4C"}, {"Mazzo", "AC 2C 3C"}},
-          "first deal");
-    EXPECT_EQ(t.s.StateValues[DealCounter], 1);
-    Click(t);
-    Check(t, {{"Fila1", "KH 10C 3C"}, {"Fila2", "9C 2C"}, {"Fila3", "8C AC"}, {"Fila4", "7C"}, {"Mazzo", ""}},
-          "last deal");
-    EXPECT_EQ(t.s.StateValues[DealCounter], 2);
-    Click(t);
-    EXPECT_EQ(t.s.StateValues[DealCounter], 2);
-    Check(t, {{"Mazzo", ""}, {"Fila1", "KH 10C 3C"}}, "empty stock");
 }
 
 } // namespace
