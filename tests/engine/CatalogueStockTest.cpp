@@ -1,0 +1,119 @@
+// The stock of the catalogue's games that deal rows or packets to the tableau and redeal it, as
+// their rules pages describe it: the compiled game definitions together with the engine's deal and
+// redeal modes. Each case opens a game, lays out a small table and clicks the stock.
+#include "StockTable.h"
+#include "engine/MoveExecution.h"
+#include "engine/MoveLegality.h"
+#include "model/Deal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quillon::test {
+namespace {
+
+enum Game { Tournament = 600, Crescent = 601 };
+
+// Deals the game from the compiled catalogue, then clears every pile so that a case lays out
+// only the cards it names.
+void Open(StockTable& t, int game) {
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    t.s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
+    std::string error;
+    ASSERT_TRUE(LoadAndDeal(t.s, game, "0000000000001", error)) << error;
+    auto clear = [](auto& piles) {
+        for (auto& pile : piles)
+            pile.clear();
+    };
+    clear(t.s.Piles.StockPiles);
+    clear(t.s.Piles.FoundationPiles);
+    clear(t.s.Piles.TableauPiles);
+    clear(t.s.Piles.ReservePiles);
+    t.s.Game.RedealCount = 1;
+}
+
+void Click(StockTable& t) {
+    StockClick(t.s, t.s.TopCard("Mazzo"));
+    OnTableRelease(t.s, 0, 0);
+}
+
+struct Expect {
+    std::string pile, cards;
+};
+
+void Check(StockTable& t, const std::vector<Expect>& want, const std::string& when) {
+    for (const auto& [pile, cards] : want)
+        EXPECT_EQ(t.Cards(pile), cards) << when << ": " << pile;
+}
+
+// Tournament: a click gives every dormitory pile four cards, an empty one too; with the stock used
+// up, the piles are gathered, the last one first, into a new stock that deals them back in the
+// order they lay; after two redeals the stock is done.
+TEST(CatalogueStock, TournamentDealsFoursAndGathersThePilesTwice) {
+    StockTable t;
+    Open(t, Tournament);
+    t.Piles({{"Mazzo", "2C 3C 4C 5C 6C 7C 8C 9C"}, {"Fila1", "KH"}});
+    Click(t);
+    Check(t, {{"Mazzo", ""}, {"Fila1", "KH 9C 8C 7C 6C"}, {"Fila2", "5C 4C 3C 2C"}, {"Fila3", ""}},
+          "first deal");
+    EXPECT_TRUE(t.FaceUp("2C"));
+
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 2);
+    Check(t, {{"Mazzo", "2C 3C 4C 5C 6C 7C 8C 9C KH"}, {"Fila1", ""}, {"Fila2", ""}}, "first redeal");
+    EXPECT_FALSE(t.FaceUp("KH"));
+
+    Click(t);
+    Check(t, {{"Fila1", "KH 9C 8C 7C"}, {"Fila2", "6C 5C 4C 3C"}, {"Fila3", "2C"}, {"Mazzo", ""}},
+          "deal after the redeal");
+
+    Click(t); // the second redeal
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    Check(t, {{"Fila1", "KH 9C 8C 7C"}, {"Fila2", "6C 5C 4C 3C"}, {"Fila3", "2C"}}, "second redeal");
+    Click(t); // no third redeal
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    Check(t, {{"Mazzo", ""}, {"Fila1", "KH 9C 8C 7C"}}, "after the last pass");
+}
+
+// Tournament's foundations: the Ace foundations start with four different suits, and so do the
+// King foundations, whatever suits the Aces show.
+TEST(CatalogueStock, TournamentFoundationsStartInTwoGroupsOfFourSuits) {
+    StockTable t;
+    Open(t, Tournament);
+    t.Piles({{"Dest1", "AH"}, {"Dest2", "AD"}, {"Dest3", "AC"}, {"Dest4", "AS"}});
+    EXPECT_TRUE(PileAccepts(t.s, Card("KH"), "Dest5"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("AH'"), "Dest5"));
+    t.Pile("Dest5", "KH");
+    EXPECT_FALSE(PileAccepts(t.s, Card("KH'"), "Dest6"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("KS"), "Dest6"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("QH"), "Dest5"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("QD"), "Dest5"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("2H'"), "Dest1"));
+}
+
+// Crescent: each click moves the bottom card of every pile of two or more to its top; a single
+// card and a gap stay; the fourth click finds no shift left.
+TEST(CatalogueStock, CrescentShiftsTheBottomCardsThreeTimes) {
+    StockTable t;
+    Open(t, Crescent);
+    t.Piles({{"Fila1", "AH 2H 3H"}, {"Fila2", "KS"}, {"Fila16", "5D 9C"}});
+    const std::vector<std::vector<Expect>> after = {
+        {{"Fila1", "2H 3H AH"}, {"Fila2", "KS"}, {"Fila3", ""}, {"Fila16", "9C 5D"}},
+        {{"Fila1", "3H AH 2H"}, {"Fila2", "KS"}, {"Fila3", ""}, {"Fila16", "5D 9C"}},
+        {{"Fila1", "AH 2H 3H"}, {"Fila2", "KS"}, {"Fila3", ""}, {"Fila16", "9C 5D"}},
+        {{"Fila1", "AH 2H 3H"}, {"Fila2", "KS"}, {"Fila3", ""}, {"Fila16", "9C 5D"}},
+    };
+    for (size_t k = 0; k < after.size(); ++k) {
+        Click(t);
+        Check(t, after[k], "click " + std::to_string(k + 1));
+    }
+    EXPECT_EQ(t.s.Game.RedealCount, 4);
+}
+
+} // namespace
+} // namespace quillon::test
