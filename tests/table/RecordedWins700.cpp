@@ -5,6 +5,27 @@ namespace quillon {
 
 const std::vector<RecordedWin>& RecordedWins700() {
     static const std::vector<RecordedWin> wins = {
+        {700, "0000000000013",
+         "95:Fila3 66:Dest1 46:Fila9 62:Fila2 67:Dest1 17:Fila1 68:Dest1 97:Fila7 70:Fila7 "
+         "90:Fila3 11:Fila5 89:Fila1 84:Fila5 74:Fila7 73:Fila5 18:Fila9 33:Fila1 87:Fila2 "
+         "103:Fila8 64:Fila5 77:Fila4 9:Fila3 34:Fila3 76:Fila8 30:Fila7 101:Fila8 40:Dest2 "
+         "49:Fila2 93:Dest2 50:Fila5 48:Fila3 69:Fila5 88:Fila3 27:Fila5 7:Fila3 3:Fila9 75:Fila2 "
+         "79:Dest3 28:Dest3 29:Dest3 14:Dest4 13:Fila10 27:Dest5 63:Fila10 21:Fila9 100:Fila2 "
+         "32:Fila10 43:Fila10 51:Fila7 23:Fila1 25:Fila9 83:Fila1 71:Fila10 82:Dest3 5:Fila1 "
+         "61:Fila8 86:Fila8 45:Fila10 17:Dest1 69:Fila1 70:Dest1 57:Fila9 34:Fila7 31:Dest3 "
+         "80:Dest5 41:Fila10 39:Fila3 81:Fila5 42:Fila9 81:Dest5 30:Dest5 85:Fila8 78:Fila2 "
+         "92:Dest6 41:Dest6 6:Fila9 65:Fila1 42:Dest2 102:Fila4 8:Fila8 74:Fila7 22:Fila10 "
+         "59:Fila7 56:Fila8 15:Dest4 99:Fila3 87:Fila7 54:Fila5 94:Fila1 104:Fila5 1:Dest7 "
+         "26:Fila4 54:Dest7 3:Dest7 4:Dest7 95:Dest2 96:Dest2 16:Dest4 53:Dest8 5:Dest7 45:Dest2 "
+         "98:Dest2 35:Fila5 47:Dest2 2:Dest8 94:Dest6 55:Dest8 69:Dest4 56:Dest8 84:Fila3 19:Dest1 "
+         "20:Dest1 58:Dest7 18:Dest4 32:Dest3 85:Dest3 21:Dest1 74:Dest1 83:Dest5 71:Dest4 "
+         "37:Fila9 86:Dest3 87:Dest3 36:Dest3 43:Dest6 57:Dest8 44:Dest6 6:Dest8 97:Dest6 72:Dest4 "
+         "84:Dest5 46:Dest6 59:Dest7 33:Dest5 7:Dest8 60:Dest7 99:Dest6 8:Dest8 34:Dest5 91:Fila8 "
+         "73:Dest4 48:Dest2 61:Dest7 35:Dest5 9:Dest8 100:Dest6 22:Dest4 23:Dest1 101:Dest2 "
+         "62:Dest7 10:Dest8 88:Dest5 75:Dest4 49:Dest6 11:Dest7 89:Dest3 76:Dest1 102:Dest2 "
+         "24:Dest4 50:Dest6 37:Dest5 63:Dest8 51:Dest2 25:Dest1 103:Dest6 77:Dest4 38:Dest3 "
+         "64:Dest7 12:Dest8 90:Dest5 65:Dest7 78:Dest1 39:Dest3 26:Dest4 104:Dest2 52:Dest6 "
+         "91:Dest5 13:Dest8"},
         {702, "0000000000007",
          "13:Dest8 52:Dest7 51:Dest7 12:Dest8 2:Dest1 30:Fila2 41:Dest4 28:Dest3 25:Fila5 42:Dest4 "
          "29:Dest3 30:Dest3 31:Dest3 46:Fila8 15:Dest2 36:Fila11 50:Dest7 49:Dest7 32:Dest3 "
