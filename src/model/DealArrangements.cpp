@@ -182,6 +182,37 @@ void PilesFromKings(Session& s, DeckList& deck, int K) {
     PlayDealtToFoundations(s);
 }
 
+bool PileHoldsRank(const std::string& pile, int rank, int skip) {
+    for (int k = 0; k < PileSize(pile); ++k)
+        if (k != skip) {
+            const int c = PileCard(pile, k);
+            if (c > 0 && CardRank(c) == rank)
+                return true;
+        }
+    return false;
+}
+
+// When every card left repeats a rank of pile m, a card already placed in an earlier pile whose
+// rank pile m lacks moves into pile m, and a card left takes its place there if that pile lacks
+// the card's rank. The deal then keeps each pile free of pairs wherever an exchange allows it.
+std::vector<int>::iterator SwapIntoEarlierPile(Session& s, int m, std::vector<int>& J) {
+    std::string& target = Tableau(s, m);
+    for (auto it = J.begin(); it != J.end(); ++it)
+        for (int p = 1; p < m; ++p) {
+            std::string& earlier = Tableau(s, p);
+            for (int k = 0; k < PileSize(earlier); ++k) {
+                const int x = PileCard(earlier, k);
+                if (x <= 0 || PileHoldsRank(target, CardRank(x), -1) ||
+                    PileHoldsRank(earlier, CardRank(*it), k))
+                    continue;
+                earlier.replace(static_cast<size_t>(3 * k), 3, CardText(*it));
+                PlaceDistinctRank(s, m, x);
+                return it;
+            }
+        }
+    return J.end();
+}
+
 void DistinctRanks(Session& s) {
     const int count = Count(s, kAttrTableauCount, kTableauCount);
     std::vector<int> J;
@@ -196,6 +227,8 @@ void DistinctRanks(Session& s) {
         Tableau(s, m) = slots;
         for (int slot = 0; slot < n && !J.empty(); ++slot) {
             auto it = std::find_if(J.begin(), J.end(), [&](int c) { return PlaceDistinctRank(s, m, c); });
+            if (it == J.end())
+                it = SwapIntoEarlierPile(s, m, J);
             if (it == J.end()) {
                 // No card of a new rank is left: the first one fills the slot, so no card is lost.
                 std::string& pile = Tableau(s, m);

@@ -177,6 +177,18 @@ TEST(Arrangement, DistinctRanksPerPile) {
     EXPECT_EQ(all, (std::multiset<int>{1, 14, 2, 27, 15, 3}));
 }
 
+TEST(Arrangement, DistinctRanksExchangeWithAnEarlierPileWhenTheCardsLeftRepeatARank) {
+    Table t;
+    t.Attr(36, 3);
+    t.Attr(375, 2);
+    t.Fila(1) = Cards({1, 3});   // A, 3
+    t.Fila(2) = Cards({15, 28}); // 2, 2
+    t.Run();
+    // Pile 2 is left only the second two; the ace of pile 1 comes over and the two takes its place.
+    EXPECT_EQ(t.Fila(1), Cards({28, 3}));
+    EXPECT_EQ(t.Fila(2), Cards({15, 1}));
+}
+
 TEST(Arrangement, PlaceDistinctRankRefusesARankThePileHolds) {
     Table t;
     t.Fila(1) = "001000000";
