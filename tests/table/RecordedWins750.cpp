@@ -115,6 +115,31 @@ const std::vector<RecordedWin>& RecordedWins750() {
          "38:Dest3 52:Dest3 42:Dest1 23:Fila4 7:Fila2 17:Dest1 34:Fila7 35:Dest2 23:Dest2 24:Dest2 "
          "25:Dest2 18:Dest1 13:Dest2 19:Dest1 7:Dest1 34:Dest1 48:Dest1 11:Fila1 49:Dest1 11:Dest1 "
          "12:Dest1 26:Dest1"},
+        {758, "0000000000010",
+         "53:Dest1 2:Dest1 55:Dest1 26:Dest5 77:Dest5 0:Mazzo 85:Fila3 0:Mazzo 46:Fila6 0:Mazzo "
+         "52:Dest6 0:Mazzo 82:Fila11 0:Mazzo 14:Dest2 0:Mazzo 57:Fila17 0:Mazzo 4:Dest1 57:Dest1 "
+         "0:Mazzo 93:Fila17 0:Mazzo 51:Dest6 0:Mazzo 91:Dest7 38:Dest7 0:Mazzo 74:Fila12 0:Mazzo "
+         "58:Dest1 0:Mazzo 28:Fila20 0:Mazzo 63:Fila10 0:Mazzo 88:Fila18 0:Mazzo 13:Dest8 0:Mazzo "
+         "36:Fila13 0:Mazzo 48:Fila1 0:Mazzo 16:Fila14 0:Mazzo 95:Fila16 0:Mazzo 7:Dest1 0:Mazzo "
+         "98:Fila3 0:Mazzo 67:Dest2 16:Dest2 0:Mazzo 8:Dest1 61:Dest1 0:Mazzo 104:Fila5 0:Mazzo "
+         "30:Fila5 0:Mazzo 40:Dest3 93:Dest3 0:Mazzo 76:Dest5 0:Mazzo 18:Fila17 0:Mazzo 62:Dest1 "
+         "11:Dest1 0:Mazzo 23:Dest5 22:Dest5 0:Mazzo 100:Fila2 0:Mazzo 19:Fila4 0:Mazzo 39:Fila19 "
+         "0:Mazzo 69:Dest2 70:Dest2 19:Dest2 0:Mazzo 103:Fila4 0:Mazzo 72:Dest2 0:Mazzo 79:Dest4 "
+         "80:Dest4 0:Mazzo 33:Fila8 0:Mazzo 1:Fila15 0:Mazzo 42:Dest3 43:Dest3 0:Mazzo 78:Fila7 "
+         "0:Mazzo 54:Fila15 0:Mazzo 86:Fila8 0:Mazzo 64:Dest1 0:Mazzo 12:Dest8 63:Dest8 10:Dest8 "
+         "0:Mazzo 89:Dest7 36:Dest7 0:Mazzo 34:Fila10 0:Mazzo 75:Fila19 0:Mazzo 49:Fila2 0:Mazzo "
+         "44:Dest3 0:Mazzo 81:Dest4 30:Dest4 0:Mazzo 92:Fila5 0:Mazzo 3:Fila15 0:Mazzo 56:Fila15 "
+         "0:Mazzo 9:Dest8 0:Mazzo 45:Dest3 98:Dest3 0:Mazzo 27:Fila5 0:Mazzo 60:Dest8 0:Mazzo "
+         "83:Dest4 0:Mazzo 21:Dest2 74:Dest2 75:Dest2 0:Mazzo 59:Dest8 0:Mazzo 65:Dest1 0:Mazzo "
+         "15:Fila12 0:Mazzo 5:Fila15 0:Mazzo 84:Dest4 85:Dest4 86:Dest4 0:Mazzo 94:Fila3 0:Mazzo "
+         "66:Fila5 0:Mazzo 24:Dest2 25:Dest2 78:Dest2 0:Mazzo 50:Dest6 49:Dest6 48:Dest6 99:Dest3 "
+         "100:Dest3 0:Mazzo 6:Dest8 5:Dest8 56:Dest8 3:Dest8 54:Dest8 1:Dest8 0:Mazzo 29:Fila1 "
+         "0:Mazzo 102:Fila2 0:Mazzo 101:Dest3 102:Dest3 103:Dest3 0:Mazzo 96:Fila2 0:Mazzo "
+         "17:Fila4 0:Mazzo 37:Fila7 0:Mazzo 87:Dest4 88:Dest4 37:Dest4 90:Dest4 35:Dest7 34:Dest7 "
+         "33:Dest7 39:Dest4 0:Mazzo 73:Dest5 0:Mazzo 47:Dest6 46:Dest6 0:Mazzo 97:Dest6 96:Dest6 "
+         "95:Dest6 94:Dest6 32:Dest7 41:Dest6 0:Mazzo 68:Fila2 0:Mazzo 31:Dest7 82:Dest7 29:Dest7 "
+         "28:Dest7 0:Mazzo 20:Dest5 71:Dest5 18:Dest5 17:Dest5 68:Dest5 15:Dest5 66:Dest5 27:Dest7 "
+         "92:Dest6 104:Dest3"},
     };
     return wins;
 }
