@@ -209,8 +209,11 @@ bool RuleAccepts(Session& s, const RuleQuery& q) {
     // Starting a foundation: the start rule of the game may restrict which card it takes.
     if (q.toFoundation && result && c.F(c.i).empty() && c.i >= 0 && c.i < kFoundationCount) {
         const int start = s.Attr(attr::FoundationStart);
+        // Each group of four foundations (1-4, 5-8, ...) holds four different suits; a second
+        // group is judged by its own top cards, not by the first group's.
+        const int group = c.i / 4 * 4;
         if (start == 1)
-            result = SuitsDistinctInGroup(s, 0, c.i, c.M);
+            result = SuitsDistinctInGroup(s, group, c.i - group, c.M);
         else if (start == 2)
             result = BaseColoursAlternate(s, c.M, c.i);
     }
