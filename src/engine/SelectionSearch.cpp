@@ -432,6 +432,11 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
     const Position start = Save(s);
     const MoveHistory history = s.History;
     auto record = s.Play.RecordGameResult;
+    // Family 33 never moves a tableau card by a press: its tops go up by autoplay after each stock
+    // click, so the search plays with autoplay on and the win it finds is replayed the same way.
+    const Session::AutoplayCommandState autoplayMenu = s.AutoplayMenu;
+    if (Family(s) == 33)
+        s.AutoplayMenu.Ticked = s.AutoplayMenu.Enabled = true;
     bool won = false;
     s.Play.RecordGameResult = [&won](Session&, int, const std::string&, bool, bool w) { won = won || w; };
     std::unordered_set<std::string> seen;
@@ -463,6 +468,7 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
     Restore(s, start);
     s.History = history;
     s.Play.RecordGameResult = record;
+    s.AutoplayMenu = autoplayMenu;
     if (!found)
         return false;
     moves.clear();

@@ -72,7 +72,9 @@ std::vector<int> CardsOnTable(const Session& s) {
             if (int c = PileCard(p, k); c > 0)
                 out.push_back(c);
     };
-    if (PlaysBySelection(s)) {
+    // The selection games keep their selection on the first foundation; family 33 marks cards
+    // without selecting them and builds on every foundation.
+    if (PlaysBySelection(s) && s.Attr(54) != 33) {
         for (const auto& p : s.Piles.StockPiles)
             add(p);
         for (size_t k = 1; k < s.Piles.FoundationPiles.size(); ++k)
@@ -423,6 +425,7 @@ struct Replay {
     int game;
     const char* code;
     std::vector<std::pair<int, std::string>> moves;
+    bool autoplay = false;
 };
 
 // The recorded wins kept in RecordedWins.cpp, "card:Pile" words.
@@ -1157,7 +1160,7 @@ const std::vector<Replay>& Replays() {
     };
     static const bool added = [] {
         for (const RecordedWin& w : RecordedWins())
-            replays.push_back({w.game, w.code, ParseMoves(w.moves)});
+            replays.push_back({w.game, w.code, ParseMoves(w.moves), w.autoplay});
         return true;
     }();
     (void)added;
@@ -1166,7 +1169,7 @@ const std::vector<Replay>& Replays() {
 
 TEST(CataloguePlayer, RecordedWinsReplayThroughTheEntryPoints) {
     for (const auto& replay : Replays()) {
-        Game g(replay.game, replay.code, false);
+        Game g(replay.game, replay.code, replay.autoplay);
         ASSERT_TRUE(g.ok) << replay.game;
         for (size_t k = 0; k < replay.moves.size(); ++k) {
             const auto& [card, to] = replay.moves[k];
