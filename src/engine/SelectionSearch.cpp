@@ -1,5 +1,6 @@
 #include "engine/SelectionSearch.h"
 
+#include "engine/Autoplay.h"
 #include "engine/CardPlaces.h"
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
@@ -432,8 +433,16 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
     const Position start = Save(s);
     const MoveHistory history = s.History;
     auto record = s.Play.RecordGameResult;
+    // Family 33 never moves a tableau card by a press: its tops go up by autoplay after each stock
+    // click, so the search plays with autoplay on and the win it finds is replayed the same way.
+    const Session::AutoplayCommandState autoplayMenu = s.AutoplayMenu;
     bool won = false;
     s.Play.RecordGameResult = [&won](Session&, int, const std::string&, bool, bool w) { won = won || w; };
+    if (Family(s) == 33) {
+        s.AutoplayMenu.Ticked = s.AutoplayMenu.Enabled = true;
+        // The new deal's own autoplay, as the window runs it once the cards are dealt.
+        AutoplaySteps(s);
+    }
     std::unordered_set<std::string> seen;
     std::vector<SelectionAction> path;
     std::function<bool()> play = [&]() -> bool {
@@ -463,6 +472,7 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
     Restore(s, start);
     s.History = history;
     s.Play.RecordGameResult = record;
+    s.AutoplayMenu = autoplayMenu;
     if (!found)
         return false;
     moves.clear();

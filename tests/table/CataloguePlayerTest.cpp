@@ -72,7 +72,9 @@ std::vector<int> CardsOnTable(const Session& s) {
             if (int c = PileCard(p, k); c > 0)
                 out.push_back(c);
     };
-    if (PlaysBySelection(s)) {
+    // The selection games keep their selection on the first foundation; family 33 marks cards
+    // without selecting them and builds on every foundation.
+    if (PlaysBySelection(s) && s.Attr(54) != 33) {
         for (const auto& p : s.Piles.StockPiles)
             add(p);
         for (size_t k = 1; k < s.Piles.FoundationPiles.size(); ++k)
@@ -278,6 +280,14 @@ struct PlayResult {
 // clicked) or the stock, with a drop the rules forbid tried now and then, which must not get
 // through. A drop may land on another pile under the dragged card than the one aimed at, but
 // only on one the rules allow.
+// Games whose press on a tableau card picks nothing up: their tableau cards leave only for the
+// foundations, by a double click (or by autoplay).
+bool PressTakesTableauCards(const Session& s) {
+    const int family = s.Attr(54), fan = s.Attr(3);
+    return family != 40 && family != 53 && family != 54 &&
+           (family != 61 || fan == 8 || fan == 9 || fan == 12);
+}
+
 PlayResult PlayDeal(int number, const std::string& code, int seed) {
     PlayResult r;
     Game g(number, code, seed % 2 == 0);
@@ -319,7 +329,14 @@ PlayResult PlayDeal(int number, const std::string& code, int seed) {
     }
     for (int step = 0; step < 200 && s.Flag(GameInPlay); ++step) {
         s.DragHeight = s.Metrics.CardHeight;
-        const std::vector<LegalMove> moves = ListLegalMoves(s);
+        std::vector<LegalMove> moves = ListLegalMoves(s);
+        const bool pressTakes = PressTakesTableauCards(s);
+        if (!pressTakes)
+            s.Params.WriteParam(param::DoubleClickToFoundations, 1, "Y"); // the program's default
+        if (!pressTakes)
+            std::erase_if(moves, [](const LegalMove& m) {
+                return PileKind(m.from) == kTableauKind && m.to.rfind("Dest", 0) != 0;
+            });
         auto allowed = [&](int card, const std::string& to) {
             return std::any_of(moves.begin(), moves.end(),
                                [&](const LegalMove& m) { return m.card == card && m.to == to; });
@@ -364,7 +381,12 @@ PlayResult PlayDeal(int number, const std::string& code, int seed) {
         bool acted = false;
         if (!home.empty() || (!moves.empty() && rng.RandomInt(4) != 0)) {
             const LegalMove m = !home.empty() ? home.front() : moves[pick(static_cast<int>(moves.size()))];
-            if (home.empty() && rng.RandomInt(3) == 0 && s.TopCard(m.from) == m.card) {
+            if (!pressTakes && PileKind(m.from) == kTableauKind) {
+                if (!g.DoubleClick(m.card)) {
+                    r.failure = "legal move refused: " + FormatMove(m) + " at step " + std::to_string(step);
+                    return r;
+                }
+            } else if (home.empty() && rng.RandomInt(3) == 0 && s.TopCard(m.from) == m.card) {
                 // A double click: the card goes wherever the game sends it.
                 g.DoubleClick(m.card);
             } else {
@@ -423,6 +445,7 @@ struct Replay {
     int game;
     const char* code;
     std::vector<std::pair<int, std::string>> moves;
+    bool autoplay = false;
 };
 
 // The recorded wins kept in RecordedWins.cpp, "card:Pile" words.
@@ -1157,7 +1180,7 @@ const std::vector<Replay>& Replays() {
     };
     static const bool added = [] {
         for (const RecordedWin& w : RecordedWins())
-            replays.push_back({w.game, w.code, ParseMoves(w.moves)});
+            replays.push_back({w.game, w.code, ParseMoves(w.moves), w.autoplay});
         return true;
     }();
     (void)added;
@@ -1166,8 +1189,11 @@ const std::vector<Replay>& Replays() {
 
 TEST(CataloguePlayer, RecordedWinsReplayThroughTheEntryPoints) {
     for (const auto& replay : Replays()) {
-        Game g(replay.game, replay.code, false);
+        Game g(replay.game, replay.code, replay.autoplay);
         ASSERT_TRUE(g.ok) << replay.game;
+        // With autoplay on, the new deal plays what fits before the first move, as the window does.
+        if (replay.autoplay)
+            AutoplaySteps(g.s);
         for (size_t k = 0; k < replay.moves.size(); ++k) {
             const auto& [card, to] = replay.moves[k];
             // A memory game's score may pass its mark before the game ends: only the end counts.

@@ -11,6 +11,8 @@ struct RecordedWin {
     const char* code;
     // "card:Pile" separated by blanks ("40:Dest1 0:Mazzo 23:Mazzo_Waste").
     const char* moves;
+    // Played with autoplay on: the games whose tableau cards go up only by themselves.
+    bool autoplay = false;
 };
 
 // Every recorded win: the lists below, one per range of game numbers, joined.
