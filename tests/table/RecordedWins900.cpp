@@ -63,6 +63,19 @@ const std::vector<RecordedWin>& RecordedWins900() {
          "81:Dest8 43:Dest8 39:Dest5 26:Dest6 0:Mazzo 5:Dest8 58:Dest8 20:Dest7 8:Dest7 59:Dest8 "
          "99:Dest8 22:Dest7 88:Dest7 50:Dest7 61:Dest8 38:Dest7 10:Dest8 11:Dest8 90:Dest8 91:Dest7 "
          "104:Dest8"},
+        {920, "0000000000001",
+         "37:Fila2 22:Fila11 51:Fila1 23:Fila2 19:Fila9 9:Fila2 33:Fila5 28:Fila6 17:Fila8 44:Fila9 "
+         "14:Fila6 47:Fila2 42:Fila8 50:Fila1 41:Fila7 2:Fila8 21:Fila11 5:Fila10 12:Fila3 10:Fila1 "
+         "48:Fila1 30:Fila9 46:Fila2 27:Fila7 1:Fila8 24:Fila3 25:Fila4 11:Fila4 49:Fila3 7:Fila11 "
+         "34:Fila1 35:Fila3 34:Fila3 46:Fila3 47:Fila1 46:Fila1 34:Fila2 46:Fila2 47:Fila3 46:Fila3 "
+         "34:Fila1 46:Fila1 47:Fila2 33:Fila2 8:Fila3 45:Fila1 16:Fila9 6:Fila2 15:Fila9 18:Fila1 "
+         "43:Fila1 4:Fila10"},
+        {921, "0000000000001",
+         "23:Fila5 9:Fila15 19:Fila2 38:Fila1 17:Fila12 44:Fila2 14:Fila8 29:Fila12 47:Fila4 20:Fila4 "
+         "41:Fila11 2:Fila10 1:Fila11 5:Fila16 12:Fila3 10:Fila14 48:Fila5 30:Fila16 46:Fila9 "
+         "27:Fila10 51:Fila6 24:Fila1 21:Fila5 11:Fila6 49:Fila1 49:Fila6 46:Fila5 49:Fila1 9:Fila1 "
+         "36:Fila6 7:Fila15 35:Fila14 8:Fila14 45:Fila4 16:Fila16 6:Fila5 15:Fila12 25:Fila9 43:Fila13 "
+         "4:Fila2"},
     };
     return wins;
 }
