@@ -90,11 +90,26 @@ int CornerCutAt(int row, qreal ratio, bool single) {
     return CornerCut(row, ratio);
 }
 
-void CopyPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from) {
+namespace {
+
+// One pixel of a premultiplied picture laid over an opaque one.
+QRgb Over(QRgb top, QRgb under) {
+    const unsigned a = qAlpha(top);
+    if (a == 255)
+        return top;
+    const unsigned keep = 255 - a;
+    auto channel = [&](unsigned t, unsigned u) { return std::min(255u, t + (u * keep + 127) / 255); };
+    return qRgb(int(channel(qRed(top), qRed(under))), int(channel(qGreen(top), qGreen(under))),
+                int(channel(qBlue(top), qBlue(under))));
+}
+
+// Copies (blend false) or lays over (blend true) the part `from` of a picture at (x, y).
+void PutPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from, bool blend) {
     if (srcIn.isNull() || dst.isNull())
         return;
     const qreal ratio = dst.devicePixelRatio();
-    const QImage src = Rgb32(AtRatio(srcIn, ratio));
+    const QImage scaled = AtRatio(srcIn, ratio);
+    const QImage src = blend ? scaled.convertToFormat(QImage::Format_ARGB32_Premultiplied) : Rgb32(scaled);
     if (ratio != 1.0) {
         from = DeviceRect(from, ratio);
         x = DevicePos(x, ratio);
@@ -118,8 +133,19 @@ void CopyPixels(QImage& dst, int x, int y, const QImage& srcIn, QRect from) {
     for (int row = 0; row < clipped.height(); ++row) {
         auto* d = reinterpret_cast<QRgb*>(dst.scanLine(clipped.y() + row)) + clipped.x();
         auto* sp = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
-        std::memcpy(d, sp, size_t(clipped.width()) * sizeof(QRgb));
+        if (!blend) {
+            std::memcpy(d, sp, size_t(clipped.width()) * sizeof(QRgb));
+            continue;
+        }
+        for (int i = 0; i < clipped.width(); ++i)
+            d[i] = Over(sp[i], d[i]);
     }
+}
+
+} // namespace
+
+void CopyPixels(QImage& dst, int x, int y, const QImage& src, QRect from) {
+    PutPixels(dst, x, y, src, from, false);
 }
 
 TableDrawing::TableDrawing(Session& session, ImageResources& res) : s(session), images(res) {}
@@ -414,7 +440,10 @@ const QImage& TableDrawing::Mark(const std::string& name) {
         images.LoadTableImage(img, name.substr(1));
     else
         images.LoadMarkImage(img, name);
-    return marks_[key] = Rgb32(AtRatio(img, DeviceRatio));
+    // A mark with see-through parts keeps them: it is laid over the table (see DrawNamedMark).
+    img = AtRatio(img, DeviceRatio);
+    return marks_[key] =
+               img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32_Premultiplied) : Rgb32(img);
 }
 
 void TableDrawing::DrawMark(int kind, int x, int y, DrawTarget to, int index) {
@@ -431,10 +460,16 @@ void TableDrawing::DrawNamedMark(const std::string& name, int x, int y, DrawTarg
     } else {
         MarkImage = Mark(name);
         const QRect from(0, 0, s.Metrics.CardWidth, s.Metrics.CardHeight);
+        // An opaque mark (the player's own pictures) is copied as it is; the marks of the shipped
+        // pictures are outlines and signs with the table showing through, so the place is first
+        // cleared to the table and the mark laid over it, whatever colour or picture the table has.
+        const bool over = MarkImage.hasAlphaChannel();
+        if (over)
+            CopyFromBackground(place.translated(0, Scroll()), to);
         if (to != DrawTarget::Window)
-            CopyPixels(TableImage, x, y + Scroll(), MarkImage, from);
+            PutPixels(TableImage, x, y + Scroll(), MarkImage, from, over);
         if (to != DrawTarget::Table) {
-            CopyPixels(WindowImage, x, y, MarkImage, from);
+            PutPixels(WindowImage, x, y, MarkImage, from, over);
             Show(place);
         }
     }

@@ -9,12 +9,21 @@
 
 #include <gtest/gtest.h>
 
+#include "common/PictureCompare.h"
+
 #include <cstdlib>
 #include <string>
 
 namespace quillon::testing {
 
 constexpr QRgb kGreenTable = 0xFF008000;
+
+// A picture as it looks laid over the green table (its see-through parts showing the green).
+inline QImage OnGreenTable(const QImage& picture) {
+    QImage green(picture.size(), QImage::Format_RGB32);
+    green.fill(kGreenTable);
+    return LaidOver(picture, green);
+}
 
 class GreenTableFixture : public ::testing::Test {
 protected:

@@ -181,16 +181,40 @@ TEST_F(TableDrawingTest, EmptyTableauPileOfRankThirteenShowsItsKingMark) {
     QImage king, position;
     images.LoadMarkImage(king, "Foundation13");
     images.LoadMarkImage(position, "Position");
-    king = king.convertToFormat(QImage::Format_RGB32);
-    position = position.convertToFormat(QImage::Format_RGB32);
-    int differs = 0;
+    // The marks are outlines with the table showing through them.
+    king = quillon::testing::OnGreenTable(king);
+    position = quillon::testing::OnGreenTable(position);
+    int differs = 0, table = 0;
     for (int y = 0; y < 96; y += 3)
         for (int x = 0; x < 71; x += 3) {
-            ASSERT_EQ(Table(300 + x, 50 + y), king.pixel(x, y)) << x << "," << y;
-            ASSERT_EQ(Window(300 + x, 50 + y), king.pixel(x, y)) << x << "," << y;
+            ASSERT_PRED2(quillon::testing::NearColour, Table(300 + x, 50 + y), king.pixel(x, y))
+                << x << "," << y;
+            ASSERT_PRED2(quillon::testing::NearColour, Window(300 + x, 50 + y), king.pixel(x, y))
+                << x << "," << y;
             differs += king.pixel(x, y) != position.pixel(x, y);
+            table += qGreen(Table(300 + x, 50 + y)) > 0x60;
         }
     EXPECT_GT(differs, 10) << "the king mark must differ from the plain place mark";
+    EXPECT_GT(table, 600) << "the table must show round the king's letter";
+}
+
+TEST_F(TableDrawingTest, AMarkIsLaidOverWhateverTheTableShows) {
+    // A red table: the mark's see-through parts show red, not the green or black of another
+    // table, also when the mark is drawn a second time on the same place.
+    s.GameAttr[135] = 13;
+    s.TableauX[0] = 300;
+    s.TableauY[0] = 50;
+    for (QImage* img : {&drawing.BackgroundImage, &drawing.TableImage, &drawing.WindowImage})
+        img->fill(0xFFC00000);
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
+    const QRgb once = Table(300 + 35, 50 + 5);
+    drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
+    EXPECT_EQ(Table(300 + 35, 50 + 5), once) << "a mark drawn again must not darken";
+    for (int y = 0; y < 96; y += 3)
+        for (int x = 0; x < 71; x += 3) {
+            const QRgb p = Table(300 + x, 50 + y);
+            EXPECT_TRUE(qRed(p) >= 0x80 && qRed(p) >= qGreen(p) && qRed(p) >= qBlue(p)) << x << "," << y;
+        }
 }
 
 TEST_F(TableDrawingTest, RankNinetyFourLeavesTheTableItself) {

@@ -19,13 +19,14 @@ using namespace quillon::gamesdat;
 
 static int Usage() {
     std::cerr << "usage: gamesdat compile OUT.DAT FILE.toml...\n       gamesdat dump GAMES.DAT [NUMBER]\n"
-                 "       gamesdat hints OUT.DAT FILE.toml...\n";
+                 "       gamesdat hints OUT.DAT FILE.toml...\n       gamesdat help HELPDIR FILE.toml...\n";
     return 2;
 }
 
-static int Compile(const std::string& out, const std::vector<std::string>& files, bool hints = false) {
+// Reads and parses the game sources; false (with every fault told) when one cannot be read or
+// parsed, or, with `whole` set, when the games do not form a sound catalogue together.
+static bool ReadGames(const std::vector<std::string>& files, bool whole, std::vector<GameSource>& games) {
     std::vector<CompileError> errors;
-    std::vector<GameSource> games;
     for (const auto& f : files) {
         auto text = quillon::ReadWholeFile(f);
         if (!text) {
@@ -35,12 +36,17 @@ static int Compile(const std::string& out, const std::vector<std::string>& files
         if (auto g = ParseGameSource(*text, f, errors))
             games.push_back(std::move(*g));
     }
-    ValidateCatalogue(games, errors);
-    if (!errors.empty()) {
-        for (const auto& e : errors)
-            std::cerr << "gamesdat: " << e.Text() << "\n";
+    if (whole)
+        ValidateCatalogue(games, errors);
+    for (const auto& e : errors)
+        std::cerr << "gamesdat: " << e.Text() << "\n";
+    return errors.empty();
+}
+
+static int Compile(const std::string& out, const std::vector<std::string>& files, bool hints = false) {
+    std::vector<GameSource> games;
+    if (!ReadGames(files, true, games))
         return 1;
-    }
     if (!quillon::WriteFileAtomic(out, hints ? WriteHintFile(games) : WriteGamesDat(games))) {
         std::cerr << "gamesdat: cannot write " << out << "\n";
         return 1;
@@ -50,22 +56,9 @@ static int Compile(const std::string& out, const std::vector<std::string>& files
 
 // The help pages of the games: the rules pages that exist in HELPDIR/rules are linked.
 static int Help(const std::string& folder, const std::vector<std::string>& files) {
-    std::vector<CompileError> errors;
     std::vector<GameSource> games;
-    for (const auto& f : files) {
-        auto text = quillon::ReadWholeFile(f);
-        if (!text) {
-            errors.push_back({f, "file", "cannot be read"});
-            continue;
-        }
-        if (auto g = ParseGameSource(*text, f, errors))
-            games.push_back(std::move(*g));
-    }
-    if (!errors.empty()) {
-        for (const auto& e : errors)
-            std::cerr << "gamesdat: " << e.Text() << "\n";
+    if (!ReadGames(files, false, games))
         return 1;
-    }
     std::set<std::string> pages;
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder + "/rules", ec))
@@ -103,12 +96,14 @@ static int Dump(const std::string& path, int only) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() >= 2 && args[0] == "compile")
-        return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
-    if (args.size() >= 2 && args[0] == "hints")
-        return Compile(args[1], std::vector<std::string>(args.begin() + 2, args.end()), true);
-    if (args.size() >= 2 && args[0] == "help")
-        return Help(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    if (args.size() >= 2) {
+        // compile, hints and help: an output and the game sources.
+        const std::vector<std::string> sources(args.begin() + 2, args.end());
+        if (args[0] == "compile" || args[0] == "hints")
+            return Compile(args[1], sources, args[0] == "hints");
+        if (args[0] == "help")
+            return Help(args[1], sources);
+    }
     if ((args.size() == 2 || args.size() == 3) && args[0] == "dump") {
         int only = -1;
         if (args.size() == 3) {
