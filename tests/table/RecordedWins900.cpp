@@ -20,6 +20,21 @@ const std::vector<RecordedWin>& RecordedWins900() {
          "39:Fila4 0:Mazzo 43:Dest3 18:Dest3 0:Mazzo 4:Fila3 0:Mazzo 40:Dest4 15:Dest4 16:Dest4 "
          "4:Dest4 44:Dest4 45:Dest3 20:Dest3 34:Dest3 22:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
          "6:Dest4 7:Dest4 47:Dest4 35:Dest4 23:Dest4 50:Dest4 51:Dest4 52:Dest4"},
+        {901, "0000000000040",
+         "0:Mazzo 31:Fila1 0:Mazzo 9:Fila2 0:Mazzo 29:Fila1 0:Mazzo 48:Fila2 0:Mazzo 27:Dest1 0:Mazzo "
+         "26:Fila3 0:Mazzo 25:Fila3 0:Mazzo 13:Fila4 0:Mazzo 23:Fila3 0:Mazzo 45:Fila2 0:Mazzo "
+         "24:Fila4 0:Mazzo 20:Fila3 0:Mazzo 10:Fila4 0:Mazzo 34:Fila3 0:Mazzo 6:Fila2 0:Mazzo 17:Fila2 "
+         "0:Mazzo 44:Fila3 0:Mazzo 15:Fila1 0:Mazzo 5:Fila3 0:Mazzo 42:Fila2 0:Mazzo 3:Fila2 0:Mazzo "
+         "40:Dest2 0:Mazzo 1:Dest3 0:Mazzo 35:Fila4 0:Mazzo 33:Fila4 0:Mazzo 51:Fila5 0:Mazzo 11:Fila5 "
+         "0:Mazzo 49:Fila5 0:Mazzo 30:Fila3 0:Mazzo 47:Fila5 0:Mazzo 28:Dest1 0:Mazzo 19:Fila5 0:Mazzo "
+         "12:Fila6 0:Mazzo 52:Fila6 0:Mazzo 39:Fila6 0:Mazzo 50:Fila6 0:Mazzo 8:Fila6 0:Mazzo 22:Fila6 "
+         "0:Mazzo 36:Fila6 0:Mazzo 18:Fila4 0:Mazzo 46:Fila5 0:Mazzo 16:Fila4 0:Mazzo 7:Fila5 0:Mazzo "
+         "14:Dest4 15:Dest4 16:Dest4 29:Dest1 30:Dest1 31:Dest1 0:Mazzo 32:Dest1 0:Mazzo 43:Fila3 "
+         "0:Mazzo 4:Fila3 0:Mazzo 41:Dest2 0:Mazzo 2:Dest3 3:Dest3 4:Dest3 42:Dest2 43:Dest2 17:Dest4 "
+         "5:Dest3 18:Dest4 6:Dest3 44:Dest2 33:Dest1 7:Dest3 45:Dest2 34:Dest1 35:Dest1 46:Dest2 "
+         "36:Dest1 19:Dest4 20:Dest4 47:Dest2 48:Dest2 49:Dest2 0:Mazzo 37:Dest1 0:Mazzo 38:Dest1 "
+         "0:Mazzo 21:Dest4 22:Dest4 23:Dest4 8:Dest3 9:Dest3 10:Dest3 11:Dest3 50:Dest2 24:Dest4 "
+         "51:Dest2 39:Dest1 25:Dest4 52:Dest2 26:Dest4 12:Dest3 13:Dest3"},
         {910, "0000000000003",
          "92:Dest3 16:Fila1 40:Dest4 61:Fila2 65:Fila3 67:Dest1 16:Dest1 22:Fila2 73:Fila2 98:Fila2 "
          "20:Fila2 19:Fila2 94:Fila2 4:Dest1 31:Dest1 70:Fila3 42:Fila2 53:Dest5 91:Fila1 97:Dest1 "

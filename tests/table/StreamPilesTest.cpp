@@ -1,5 +1,5 @@
 // The games in which every card turned from the pack must go to a foundation or onto a pile that
-// only feeds the foundations (Sir Tommy, Frog, Fly): what the deal lays out,
+// only feeds the foundations (Sir Tommy, Lady Betty, Frog, Fly): what the deal lays out,
 // and which drops the table takes, played through the table's own drops and stock clicks.
 #include "SearchDeal.h"
 
@@ -25,11 +25,11 @@ int TopOf(const std::string& pile) {
     return pile.empty() ? 0 : PileCard(pile, PileSize(pile) - 1);
 }
 
-// Sir Tommy: the turned card must be placed before the next is turned, it may go
+// Sir Tommy and Lady Betty: the turned card must be placed before the next is turned, it may go
 // onto any waste pile, and a waste pile's top card goes only to a foundation, never onto another
 // waste pile.
 TEST(StreamPiles, TurnedCardIsPlacedBeforeTheNextAndWastePilesOnlyFeedTheFoundations) {
-    for (int game : {900}) {
+    for (int game : {900, 901}) {
         SearchDeal d(game, Code(1));
         ASSERT_TRUE(d.ok) << game << " " << d.error;
         Session& s = d.s;
