@@ -582,8 +582,16 @@ void OnTableRelease(Session& s, int, int) {
         s.Game.DragCard = 0;
         s.Game.RunEndCard = 0;
     }
+    // The fill of the gaps can itself win the game: family 55 is won once its stock is dealt out,
+    // which the fill that takes the stock's last card does. The game then ends here, as after a
+    // winning drop; otherwise it would wait, won, for a move that can no longer come.
+    const bool wonBeforeFill = s.Flag(GameWon);
     if (s.Play.Autoplay)
         s.Play.Autoplay(s);
+    if (Family(s) == 55 && !wonBeforeFill)
+        s.SetFlag(GameWon, WonTest(s));
+    if (!wonBeforeFill && s.Flag(GameWon))
+        EndGame(s);
     if (AutoplayActive(s) && s.Play.AutoFinish) {
         bool again = true;
         while (again) {

@@ -4,7 +4,94 @@
 namespace quillon {
 
 const std::vector<RecordedWin>& RecordedWins900() {
-    static const std::vector<RecordedWin> wins = {};
+    static const std::vector<RecordedWin> wins = {
+        {900, "0000000000001",
+         "0:Mazzo 1:Dest1 0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 0:Mazzo "
+         "47:Fila2 0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Dest1 29:Dest1 0:Mazzo 51:Fila3 0:Mazzo "
+         "38:Fila3 0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 0:Mazzo "
+         "19:Fila2 0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila4 0:Mazzo 17:Dest1 31:Dest1 "
+         "19:Dest1 33:Dest1 8:Dest1 9:Dest1 0:Mazzo 44:Fila1 0:Mazzo 14:Dest2 0:Mazzo 5:Fila1 0:Mazzo "
+         "42:Fila1 0:Mazzo 3:Fila1 0:Mazzo 41:Dest2 3:Dest2 0:Mazzo 2:Fila1 0:Mazzo 21:Fila2 0:Mazzo "
+         "32:Fila2 0:Mazzo 12:Fila4 0:Mazzo 10:Dest1 0:Mazzo 48:Fila3 0:Mazzo 30:Dest2 0:Mazzo "
+         "46:Fila3 0:Mazzo 27:Dest3 2:Dest3 42:Dest3 5:Dest2 32:Dest2 46:Dest2 21:Dest2 48:Dest2 "
+         "0:Mazzo 26:Fila4 0:Mazzo 24:Dest1 0:Mazzo 25:Dest1 26:Dest1 0:Mazzo 11:Fila4 0:Mazzo "
+         "49:Dest2 11:Dest2 12:Dest2 13:Dest2 0:Mazzo 7:Fila2 0:Mazzo 34:Fila3 0:Mazzo 35:Fila4 "
+         "0:Mazzo 18:Fila1 0:Mazzo 45:Fila2 0:Mazzo 16:Fila2 0:Mazzo 6:Fila4 0:Mazzo 15:Fila2 0:Mazzo "
+         "39:Fila4 0:Mazzo 43:Dest3 18:Dest3 0:Mazzo 4:Fila3 0:Mazzo 40:Dest4 15:Dest4 16:Dest4 "
+         "4:Dest4 44:Dest4 45:Dest3 20:Dest3 34:Dest3 22:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
+         "6:Dest4 7:Dest4 47:Dest4 35:Dest4 23:Dest4 50:Dest4 51:Dest4 52:Dest4"},
+        {901, "0000000000040",
+         "0:Mazzo 31:Fila1 0:Mazzo 9:Fila2 0:Mazzo 29:Fila1 0:Mazzo 48:Fila2 0:Mazzo 27:Dest1 0:Mazzo "
+         "26:Fila3 0:Mazzo 25:Fila3 0:Mazzo 13:Fila4 0:Mazzo 23:Fila3 0:Mazzo 45:Fila2 0:Mazzo "
+         "24:Fila4 0:Mazzo 20:Fila3 0:Mazzo 10:Fila4 0:Mazzo 34:Fila3 0:Mazzo 6:Fila2 0:Mazzo 17:Fila2 "
+         "0:Mazzo 44:Fila3 0:Mazzo 15:Fila1 0:Mazzo 5:Fila3 0:Mazzo 42:Fila2 0:Mazzo 3:Fila2 0:Mazzo "
+         "40:Dest2 0:Mazzo 1:Dest3 0:Mazzo 35:Fila4 0:Mazzo 33:Fila4 0:Mazzo 51:Fila5 0:Mazzo 11:Fila5 "
+         "0:Mazzo 49:Fila5 0:Mazzo 30:Fila3 0:Mazzo 47:Fila5 0:Mazzo 28:Dest1 0:Mazzo 19:Fila5 0:Mazzo "
+         "12:Fila6 0:Mazzo 52:Fila6 0:Mazzo 39:Fila6 0:Mazzo 50:Fila6 0:Mazzo 8:Fila6 0:Mazzo 22:Fila6 "
+         "0:Mazzo 36:Fila6 0:Mazzo 18:Fila4 0:Mazzo 46:Fila5 0:Mazzo 16:Fila4 0:Mazzo 7:Fila5 0:Mazzo "
+         "14:Dest4 15:Dest4 16:Dest4 29:Dest1 30:Dest1 31:Dest1 0:Mazzo 32:Dest1 0:Mazzo 43:Fila3 "
+         "0:Mazzo 4:Fila3 0:Mazzo 41:Dest2 0:Mazzo 2:Dest3 3:Dest3 4:Dest3 42:Dest2 43:Dest2 17:Dest4 "
+         "5:Dest3 18:Dest4 6:Dest3 44:Dest2 33:Dest1 7:Dest3 45:Dest2 34:Dest1 35:Dest1 46:Dest2 "
+         "36:Dest1 19:Dest4 20:Dest4 47:Dest2 48:Dest2 49:Dest2 0:Mazzo 37:Dest1 0:Mazzo 38:Dest1 "
+         "0:Mazzo 21:Dest4 22:Dest4 23:Dest4 8:Dest3 9:Dest3 10:Dest3 11:Dest3 50:Dest2 24:Dest4 "
+         "51:Dest2 39:Dest1 25:Dest4 52:Dest2 26:Dest4 12:Dest3 13:Dest3"},
+        {910, "0000000000003",
+         "92:Dest3 16:Fila1 40:Dest4 61:Fila2 65:Fila3 67:Dest1 16:Dest1 22:Fila2 73:Fila2 98:Fila2 "
+         "20:Fila2 19:Fila2 94:Fila2 4:Dest1 31:Dest1 70:Fila3 42:Fila2 53:Dest5 91:Fila1 97:Dest1 "
+         "7:Dest1 74:Fila1 76:Fila4 27:Dest6 12:Fila5 88:Fila4 45:Fila1 36:Fila4 48:Fila4 2:Dest2 "
+         "42:Dest2 55:Fila2 46:Fila4 59:Fila4 79:Dest7 8:Dest1 58:Fila1 29:Fila2 17:Dest2 70:Dest2 "
+         "6:Dest2 59:Dest2 35:Dest1 90:Fila5 5:Fila1 62:Dest1 23:Fila5 100:Fila5 11:Dest1 32:Fila4 "
+         "81:Fila2 78:Fila3 85:Fila5 95:Fila1 33:Fila5 43:Fila1 15:Dest3 81:Dest3 69:Dest3 84:Fila4 "
+         "66:Dest8 99:Dest2 13:Fila3 64:Dest1 13:Dest1 38:Fila3 21:Fila3 75:Fila3 49:Fila3 18:Dest3 "
+         "84:Dest3 33:Dest3 93:Dest4 29:Dest4 43:Dest4 56:Fila1 41:Dest5 55:Dest5 56:Dest5 68:Fila2 "
+         "9:Dest2 49:Dest2 37:Dest2 83:Dest4 32:Dest4 85:Dest4 24:Fila3 30:Fila1 60:Dest3 100:Dest3 "
+         "23:Dest3 24:Dest3 90:Dest2 39:Dest2 12:Dest3 104:Dest3 96:Dest5 47:Dest4 72:Fila4 71:Dest5 "
+         "72:Dest5 44:Fila4 102:Fila5 54:Dest6 68:Dest6 30:Dest6 44:Dest6 82:Fila1 26:Fila5 77:Fila5 "
+         "50:Fila5 28:Dest7 94:Dest7 82:Dest7 19:Dest6 46:Dest6 48:Dest4 75:Dest4 50:Dest4 103:Dest4 "
+         "21:Dest5 25:Fila3 101:Fila4 57:Dest7 3:Fila1 52:Dest4 87:Dest5 101:Dest5 86:Dest6 34:Fila4 "
+         "63:Dest5 25:Dest5 80:Dest8 3:Dest8 95:Dest8 5:Dest8 58:Dest7 20:Dest7 34:Dest7 45:Dest8 "
+         "98:Dest8 74:Dest6 73:Dest8 36:Dest6 91:Dest5 22:Dest7 88:Dest7 61:Dest8 76:Dest6 77:Dest6 "
+         "26:Dest6 102:Dest7 51:Dest7 10:Dest8 89:Dest8 38:Dest8 78:Dest7 65:Dest8"},
+        {911, "0000000000001",
+         "0:Mazzo 53:Dest2 0:Mazzo 17:Fila1 0:Mazzo 27:Dest3 0:Mazzo 61:Fila2 0:Mazzo 38:Fila3 0:Mazzo "
+         "94:Fila1 0:Mazzo 22:Fila2 0:Mazzo 99:Fila2 0:Mazzo 59:Fila2 0:Mazzo 20:Fila2 0:Mazzo "
+         "19:Fila2 0:Mazzo 56:Fila2 0:Mazzo 41:Dest1 94:Dest1 56:Dest1 0:Mazzo 96:Dest1 19:Dest1 "
+         "46:Dest1 0:Mazzo 30:Fila1 0:Mazzo 66:Dest4 0:Mazzo 12:Fila3 0:Mazzo 58:Fila2 0:Mazzo "
+         "74:Fila3 0:Mazzo 104:Fila4 0:Mazzo 11:Fila4 0:Mazzo 88:Fila4 0:Mazzo 32:Fila2 0:Mazzo "
+         "36:Fila4 0:Mazzo 48:Fila3 0:Mazzo 42:Fila1 0:Mazzo 69:Fila2 0:Mazzo 33:Fila3 0:Mazzo "
+         "72:Fila3 0:Mazzo 79:Dest5 0:Mazzo 47:Dest1 0:Mazzo 71:Fila3 0:Mazzo 4:Fila2 0:Mazzo 15:Dest2 "
+         "42:Dest2 4:Dest2 0:Mazzo 89:Fila5 0:Mazzo 44:Dest2 71:Dest2 72:Dest2 0:Mazzo 62:Fila4 "
+         "0:Mazzo 23:Fila4 0:Mazzo 100:Dest1 23:Dest1 89:Dest1 0:Mazzo 52:Fila5 0:Mazzo 6:Fila3 "
+         "0:Mazzo 82:Fila1 0:Mazzo 77:Dest1 52:Dest1 0:Mazzo 85:Fila4 0:Mazzo 54:Dest3 0:Mazzo 7:Fila4 "
+         "0:Mazzo 28:Dest4 0:Mazzo 16:Dest3 82:Dest3 0:Mazzo 84:Fila3 0:Mazzo 92:Dest6 0:Mazzo "
+         "60:Dest2 0:Mazzo 90:Fila5 0:Mazzo 63:Fila5 0:Mazzo 37:Fila5 0:Mazzo 21:Fila5 0:Mazzo "
+         "75:Fila5 0:Mazzo 49:Fila5 0:Mazzo 18:Dest3 84:Dest3 7:Dest3 0:Mazzo 55:Dest4 30:Dest4 "
+         "0:Mazzo 67:Dest5 0:Mazzo 29:Dest5 17:Dest5 0:Mazzo 95:Fila2 0:Mazzo 9:Dest2 49:Dest2 0:Mazzo "
+         "26:Fila1 0:Mazzo 2:Dest6 0:Mazzo 73:Dest3 0:Mazzo 57:Dest4 6:Dest4 85:Dest4 0:Mazzo 34:Dest4 "
+         "0:Mazzo 98:Fila3 0:Mazzo 97:Fila3 0:Mazzo 40:Dest7 0:Mazzo 31:Dest5 97:Dest5 98:Dest5 "
+         "0:Mazzo 65:Fila1 0:Mazzo 68:Dest6 95:Dest6 0:Mazzo 80:Dest7 0:Mazzo 103:Fila1 0:Mazzo "
+         "76:Dest2 103:Dest2 65:Dest2 0:Mazzo 39:Fila1 0:Mazzo 3:Dest7 69:Dest7 0:Mazzo 24:Fila1 "
+         "0:Mazzo 101:Fila2 0:Mazzo 70:Dest6 45:Dest6 33:Dest6 14:Dest8 48:Dest3 62:Dest3 35:Dest4 "
+         "24:Dest3 101:Dest4 93:Dest8 0:Mazzo 43:Fila1 0:Mazzo 51:Dest3 13:Dest3 83:Dest7 32:Dest7 "
+         "0:Mazzo 87:Fila4 0:Mazzo 86:Dest5 74:Dest5 75:Dest5 21:Dest6 87:Dest6 37:Dest4 25:Dest4 "
+         "36:Dest6 63:Dest5 64:Dest5 102:Dest6 12:Dest6 0:Mazzo 8:Fila4 0:Mazzo 78:Dest4 0:Mazzo "
+         "81:Dest8 43:Dest8 39:Dest5 26:Dest6 0:Mazzo 5:Dest8 58:Dest8 20:Dest7 8:Dest7 59:Dest8 "
+         "99:Dest8 22:Dest7 88:Dest7 50:Dest7 61:Dest8 38:Dest7 10:Dest8 11:Dest8 90:Dest8 91:Dest7 "
+         "104:Dest8"},
+        {920, "0000000000001",
+         "37:Fila2 22:Fila11 51:Fila1 23:Fila2 19:Fila9 9:Fila2 33:Fila5 28:Fila6 17:Fila8 44:Fila9 "
+         "14:Fila6 47:Fila2 42:Fila8 50:Fila1 41:Fila7 2:Fila8 21:Fila11 5:Fila10 12:Fila3 10:Fila1 "
+         "48:Fila1 30:Fila9 46:Fila2 27:Fila7 1:Fila8 24:Fila3 25:Fila4 11:Fila4 49:Fila3 7:Fila11 "
+         "34:Fila1 35:Fila3 34:Fila3 46:Fila3 47:Fila1 46:Fila1 34:Fila2 46:Fila2 47:Fila3 46:Fila3 "
+         "34:Fila1 46:Fila1 47:Fila2 33:Fila2 8:Fila3 45:Fila1 16:Fila9 6:Fila2 15:Fila9 18:Fila1 "
+         "43:Fila1 4:Fila10"},
+        {921, "0000000000001",
+         "23:Fila5 9:Fila15 19:Fila2 38:Fila1 17:Fila12 44:Fila2 14:Fila8 29:Fila12 47:Fila4 20:Fila4 "
+         "41:Fila11 2:Fila10 1:Fila11 5:Fila16 12:Fila3 10:Fila14 48:Fila5 30:Fila16 46:Fila9 "
+         "27:Fila10 51:Fila6 24:Fila1 21:Fila5 11:Fila6 49:Fila1 49:Fila6 46:Fila5 49:Fila1 9:Fila1 "
+         "36:Fila6 7:Fila15 35:Fila14 8:Fila14 45:Fila4 16:Fila16 6:Fila5 15:Fila12 25:Fila9 43:Fila13 "
+         "4:Fila2"},
+    };
     return wins;
 }
 

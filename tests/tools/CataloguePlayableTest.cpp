@@ -201,8 +201,10 @@ TEST_P(CataloguePlayable, AClickOnTheStockDoesSomething) {
     bool deals = (A(kTableauDealMode) >= 1 && A(kTableauDealMode) <= 15) || (last >= 1 && last <= 15) ||
                  (A(kReserveDealMode) >= 1 && A(kReserveDealMode) <= 15) ||
                  (lastReserve >= 1 && lastReserve <= 15) || A(kSecondWasteRow) != 0 || A(kRedeal) >= 1;
-    // A pairing game (attribute 41) fills the places of removed cards from the stock.
-    deals = deals || A(41) != 0;
+    // A pairing game (attribute 41) fills the places of removed cards from the stock, and so does
+    // a fill rule that takes the stock's top card for a gap (attribute 25) without any click.
+    const int fill = A(25);
+    deals = deals || A(41) != 0 || OneOf(fill, {2, 3, 4, 7, 8, 9, 10, 11, 12, 13, 16, 17, 18, 19, 20, 21});
     EXPECT_TRUE(deals) << "the stock holds cards that no click can bring into play";
 }
 
