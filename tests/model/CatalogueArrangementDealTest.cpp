@@ -119,7 +119,7 @@ TEST(CatalogueArrangementDeal, TowerOfHanoyDealsAceToNineOfOneSuit) {
 TEST(CatalogueArrangementDeal, BisleyStartsWithTheAcesAndLeavesTheKingFoundationsEmpty) {
     for (const std::string& code : DealCodes()) {
         Session s;
-        Deal(s, 702, code);
+        Deal(s, 755, code);
         ASSERT_EQ(CardsOnTable(s).size(), 52u) << "code " << code;
         for (int k = 0; k < 4; ++k) {
             const std::string& f = s.Piles.FoundationPiles[static_cast<size_t>(k)];

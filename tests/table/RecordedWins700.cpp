@@ -56,13 +56,6 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "50:Dest3 0:Mazzo 18:Dest5 19:Dest5 20:Dest5 47:Dest6 100:Dest6 62:Dest8 21:Dest5 "
          "74:Dest5 23:Dest5 11:Dest8 64:Dest8 65:Dest8 49:Dest6 102:Dest6 51:Dest3 104:Dest3 "
          "37:Dest7 103:Dest6 24:Dest5 77:Dest5 26:Dest5 38:Dest7 91:Dest7 52:Dest6"},
-        {702, "0000000000007",
-         "13:Dest8 52:Dest7 51:Dest7 12:Dest8 2:Dest1 30:Fila2 41:Dest4 28:Dest3 25:Fila5 42:Dest4 "
-         "29:Dest3 30:Dest3 31:Dest3 46:Fila8 15:Dest2 36:Fila11 50:Dest7 49:Dest7 32:Dest3 "
-         "33:Dest3 34:Dest3 35:Dest3 19:Fila4 36:Dest3 37:Dest3 38:Dest3 3:Dest1 4:Dest1 43:Dest4 "
-         "23:Fila11 5:Dest1 6:Dest1 7:Dest1 8:Dest1 9:Dest1 10:Dest1 48:Dest7 16:Dest2 17:Dest2 "
-         "18:Dest2 26:Dest6 25:Dest6 24:Dest6 39:Dest5 23:Dest6 22:Dest6 21:Dest6 11:Dest8 "
-         "19:Dest2 20:Dest6 44:Dest4 45:Dest4 46:Dest4 47:Dest4"},
         {703, "0000000000007",
          "0:Mazzo 15:Dest2 0:Mazzo 41:Dest4 0:Mazzo 28:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
          "18:Fila15 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 16:Dest2 17:Dest2 18:Dest2 19:Dest2 0:Mazzo "

@@ -5,21 +5,6 @@ namespace quillon {
 
 const std::vector<RecordedWin>& RecordedWins900() {
     static const std::vector<RecordedWin> wins = {
-        {900, "0000000000001",
-         "0:Mazzo 1:Dest1 0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 0:Mazzo "
-         "47:Fila2 0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Dest1 29:Dest1 0:Mazzo 51:Fila3 0:Mazzo "
-         "38:Fila3 0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 0:Mazzo "
-         "19:Fila2 0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila4 0:Mazzo 17:Dest1 31:Dest1 "
-         "19:Dest1 33:Dest1 8:Dest1 9:Dest1 0:Mazzo 44:Fila1 0:Mazzo 14:Dest2 0:Mazzo 5:Fila1 0:Mazzo "
-         "42:Fila1 0:Mazzo 3:Fila1 0:Mazzo 41:Dest2 3:Dest2 0:Mazzo 2:Fila1 0:Mazzo 21:Fila2 0:Mazzo "
-         "32:Fila2 0:Mazzo 12:Fila4 0:Mazzo 10:Dest1 0:Mazzo 48:Fila3 0:Mazzo 30:Dest2 0:Mazzo "
-         "46:Fila3 0:Mazzo 27:Dest3 2:Dest3 42:Dest3 5:Dest2 32:Dest2 46:Dest2 21:Dest2 48:Dest2 "
-         "0:Mazzo 26:Fila4 0:Mazzo 24:Dest1 0:Mazzo 25:Dest1 26:Dest1 0:Mazzo 11:Fila4 0:Mazzo "
-         "49:Dest2 11:Dest2 12:Dest2 13:Dest2 0:Mazzo 7:Fila2 0:Mazzo 34:Fila3 0:Mazzo 35:Fila4 "
-         "0:Mazzo 18:Fila1 0:Mazzo 45:Fila2 0:Mazzo 16:Fila2 0:Mazzo 6:Fila4 0:Mazzo 15:Fila2 0:Mazzo "
-         "39:Fila4 0:Mazzo 43:Dest3 18:Dest3 0:Mazzo 4:Fila3 0:Mazzo 40:Dest4 15:Dest4 16:Dest4 "
-         "4:Dest4 44:Dest4 45:Dest3 20:Dest3 34:Dest3 22:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
-         "6:Dest4 7:Dest4 47:Dest4 35:Dest4 23:Dest4 50:Dest4 51:Dest4 52:Dest4"},
         {901, "0000000000040",
          "0:Mazzo 31:Fila1 0:Mazzo 9:Fila2 0:Mazzo 29:Fila1 0:Mazzo 48:Fila2 0:Mazzo 27:Dest1 0:Mazzo "
          "26:Fila3 0:Mazzo 25:Fila3 0:Mazzo 13:Fila4 0:Mazzo 23:Fila3 0:Mazzo 45:Fila2 0:Mazzo "
