@@ -84,7 +84,7 @@ protected:
         window->FirstActivation();
         ASSERT_TRUE(s.Flag(GameInPlay));
     }
-    QImage Shown() const { return window->Drawing().WindowImage.copy(); }
+    QImage Shown() const { return window->Drawing().WindowPicture(); }
     // Where two pictures differ, for failure messages.
     static std::string Diff(const QImage& a, const QImage& b) {
         QRect box;
