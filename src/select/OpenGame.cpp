@@ -939,11 +939,14 @@ std::optional<std::string> TfrmOpenGame::PreviewLine(int game) {
 }
 
 QImage TfrmOpenGame::DrawPreview(int game) {
-    QImage picture(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
-    if (images_.services.ManyColours)
+    // One picture only: the faded background's copy, or a plain green one.
+    QImage picture;
+    if (images_.services.ManyColours) {
         picture = previewBackground_.copy();
-    else
+    } else {
+        picture = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
         picture.fill(qRgb(0, 0x80, 0));
+    }
     QPainter p(&picture);
     const std::optional<std::string> record = PreviewLine(game);
     if (record && PreviewRecordShowsTable(*record)) {

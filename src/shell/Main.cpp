@@ -726,7 +726,8 @@ bool TfrmMain::MainInitialisation() {
         s.Params.WriteParam(kParamGame, kParamGameWidth, "-001");
         s.Params.WriteParam(kParamGameName, kParamGameNameWidth, "");
     }
-    images_->ApplyCardSettings();
+    // The faces are cut when the first card is drawn: the start-up shows no game.
+    images_->ApplyCardSettings(true);
     const bool undoOn = s.Params.ReadParam(kParamUndo, 1) != "2";
     for (const char* name :
          {"mnuUndo", "mnuRedo", "tbUndo_Small", "tbUndo_Large", "tbRedo_Small", "tbRedo_Large"})
@@ -1029,7 +1030,7 @@ bool TfrmMain::FollowDeviceRatio() {
         return false;
     images_->SetDeviceRatio(ratio);
     drawing_->DeviceRatio = images_->DeviceRatio();
-    images_->LoadCardImages(false);
+    images_->LoadCardImages(false, true);
     images_->FaceCopyImage = images_->CardFaceImages[0];
     drawing_->ForgetMarks();
     LoadToolbarPictures();

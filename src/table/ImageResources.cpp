@@ -465,48 +465,77 @@ void ImageResources::LoadExtraCardSet() {
     }
 }
 
-void ImageResources::LoadCardImages(bool facesOnly) {
+namespace {
+
+// Keeps the extra-large library open while it lives, so that one set of pictures reads it once.
+struct HoldExtraLibrary {
+    int& count;
+    std::unique_ptr<ResourceLibrary>& held;
+    HoldExtraLibrary(int& c, std::unique_ptr<ResourceLibrary>& h) : count(c), held(h) { ++count; }
+    ~HoldExtraLibrary() {
+        if (--count == 0)
+            held.reset();
+    }
+};
+
+} // namespace
+
+const QImage& ImageResources::CardFace(size_t entry) {
+    if (facesPending_) {
+        facesPending_ = false;
+        HoldExtraLibrary hold(holdExtra_, heldExtra_);
+        LoadLibraryFaces();
+    }
+    return CardFaceImages[std::min(entry, CardFaceImages.size() - 1)];
+}
+
+void ImageResources::LoadLibraryFaces() {
+    const std::string letter(1, Letter());
+    int cw = 0, ch = 0;
+    if (!StripCellOf(letter[0], cw, ch)) {
+        cw = s.Metrics.CardWidth;
+        ch = s.Metrics.CardHeight;
+    }
+    std::string set = s.Params.ReadParam(kCardSet, 3);
+    int mode = s.Attr(kAttrSuitMode);
+    const char* suits = mode == 1 ? "SSSS" : mode == 2 ? "HHSS" : "HDCS";
+    QImage strips[4];
+    int scales[4] = {1, 1, 1, 1};
+    for (int k = 0; k < 4; ++k) {
+        // Suits cut from the same strip share one decoded picture.
+        int same = int(std::string(suits, size_t(k)).find(suits[k]));
+        const std::string name = "C" + letter + set + suits[k];
+        if (same >= 0 && same < k) {
+            strips[k] = strips[same];
+            scales[k] = scales[same];
+        } else if (ratio_ != 1.0 && !(strips[k] = DoubleSizeResource(name)).isNull()) {
+            scales[k] = 2; // cells of twice the size
+        } else {
+            LoadImageResource(strips[k], name);
+        }
+        const int sc = scales[k];
+        for (int r = 1; r <= 13; ++r) {
+            QImage& face = CardFaceImages[size_t(13 * k + r - 1)];
+            face = strips[k].isNull() ? QImage() : Cell(strips[k], r, 0, cw * sc, ch * sc);
+            if (ratio_ != 1.0)
+                face = AtDeviceRatio(face, cw, ch);
+        }
+    }
+}
+
+void ImageResources::LoadCardImages(bool facesOnly, bool deferFaces) {
     if (s.Cards.size() == 0)
         return;
-    struct Hold {
-        ImageResources& r;
-        explicit Hold(ImageResources& res) : r(res) { ++r.holdExtra_; }
-        ~Hold() {
-            if (--r.holdExtra_ == 0)
-                r.heldExtra_.reset();
-        }
-    } hold(*this);
+    HoldExtraLibrary hold(holdExtra_, heldExtra_);
     std::string letter(1, Letter());
+    facesPending_ = false;
     if (!s.Params.Flag(kCustomCardSet) && !s.Params.Flag(kAddOnCardSet)) {
-        int cw = 0, ch = 0;
-        if (!StripCellOf(letter[0], cw, ch)) {
-            cw = s.Metrics.CardWidth;
-            ch = s.Metrics.CardHeight;
-        }
-        std::string set = s.Params.ReadParam(kCardSet, 3);
-        int mode = s.Attr(kAttrSuitMode);
-        const char* suits = mode == 1 ? "SSSS" : mode == 2 ? "HHSS" : "HDCS";
-        QImage strips[4];
-        int scales[4] = {1, 1, 1, 1};
-        for (int k = 0; k < 4; ++k) {
-            // Suits cut from the same strip share one decoded picture.
-            int same = int(std::string(suits, size_t(k)).find(suits[k]));
-            const std::string name = "C" + letter + set + suits[k];
-            if (same >= 0 && same < k) {
-                strips[k] = strips[same];
-                scales[k] = scales[same];
-            } else if (ratio_ != 1.0 && !(strips[k] = DoubleSizeResource(name)).isNull()) {
-                scales[k] = 2; // cells of twice the size
-            } else {
-                LoadImageResource(strips[k], name);
-            }
-            const int sc = scales[k];
-            for (int r = 1; r <= 13; ++r) {
-                QImage& face = CardFaceImages[size_t(13 * k + r - 1)];
-                face = strips[k].isNull() ? QImage() : Cell(strips[k], r, 0, cw * sc, ch * sc);
-                if (ratio_ != 1.0)
-                    face = AtDeviceRatio(face, cw, ch);
-            }
+        if (deferFaces) {
+            for (size_t k = 0; k < 52; ++k)
+                CardFaceImages[k] = QImage();
+            facesPending_ = true;
+        } else {
+            LoadLibraryFaces();
         }
     } else {
         LoadExtraCardSet();
@@ -589,7 +618,7 @@ void ImageResources::LoadCardBack() {
     }
 }
 
-void ImageResources::ApplyCardSettings() {
+void ImageResources::ApplyCardSettings(bool deferFaces) {
     if (s.Params.Flag(kCustomCardSet) || s.Params.Flag(kAddOnCardSet)) {
         QImage picture;
         if (LoadCardSetPicture(picture, true)) {
@@ -615,7 +644,7 @@ void ImageResources::ApplyCardSettings() {
         s.Metrics.CardWidth = w;
         s.Metrics.CardHeight = h;
     }
-    LoadCardImages(false);
+    LoadCardImages(false, deferFaces);
     FaceCopyImage = CardFaceImages[0];
 }
 
@@ -874,6 +903,20 @@ void ImageResources::PaintBackground(QImage& canvas) {
     PaintBackground(canvas, ChooseBackground());
 }
 
+QImage ImageResources::TileAtRatio(const QImage& picture, qreal ratio) {
+    QImage tile = picture.convertToFormat(QImage::Format_RGB32);
+    if (tile.isNull() || tile.devicePixelRatio() == ratio)
+        return tile;
+    // A tile of other pixels than the canvas's is scaled to the canvas's pixels first.
+    const qreal k = ratio / tile.devicePixelRatio();
+    tile = tile.scaled(std::max(1, int(std::lround(tile.width() * k))),
+                       std::max(1, int(std::lround(tile.height() * k))), Qt::IgnoreAspectRatio,
+                       Qt::SmoothTransformation)
+               .convertToFormat(QImage::Format_RGB32);
+    tile.setDevicePixelRatio(ratio);
+    return tile;
+}
+
 void ImageResources::PaintBackground(QImage& canvas, const BackgroundChoice& choice) {
     switch (choice.kind) {
     case BackgroundChoice::Colour:
@@ -888,18 +931,9 @@ void ImageResources::PaintBackground(QImage& canvas, const BackgroundChoice& cho
         break;
     }
     case BackgroundChoice::Tiled: {
-        QImage tile = choice.picture.convertToFormat(QImage::Format_RGB32);
-        const qreal ratio = canvas.devicePixelRatio();
+        const QImage tile = TileAtRatio(choice.picture, canvas.devicePixelRatio());
         if (tile.isNull() || canvas.depth() != 32)
             break;
-        if (tile.devicePixelRatio() != ratio) {
-            // A tile of other pixels than the canvas's is scaled to the canvas's pixels first.
-            const qreal k = ratio / tile.devicePixelRatio();
-            tile = tile.scaled(std::max(1, int(std::lround(tile.width() * k))),
-                               std::max(1, int(std::lround(tile.height() * k))), Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_RGB32);
-        }
         // Along the top first, then the top band downwards: every row of the canvas repeats the
         // tile's rows, in device pixels, so the tiles meet without a seam at any ratio.
         const int tw = tile.width(), th = tile.height(), cw = canvas.width();

@@ -73,6 +73,9 @@ public:
 
     // The memory images the table drawing uses.
     std::array<QImage, 53> CardFaceImages; // 13 * suit + rank - 1; entry 52 the joker
+    // Face `entry` of CardFaceImages for drawing: the faces of the library's card sets whose
+    // cutting was put off (see LoadCardImages) are cut from their strips first.
+    const QImage& CardFace(size_t entry);
     QImage CardBackImage;
     QImage JqkMarkImage;
     std::array<QImage, 2> ShadowImages; // white is transparent
@@ -98,8 +101,12 @@ public:
     int DeviceLength(int length) const;
     // The image of an empty-pile mark ("deck", "stockup", "foundation5" ...).
     void LoadMarkImage(QImage& bitmap, const std::string& markName);
-    void ApplyCardSettings();
-    void LoadCardImages(bool facesOnly);
+    // `deferFaces` as for LoadCardImages.
+    void ApplyCardSettings(bool deferFaces = false);
+    // Loads the faces, and unless `facesOnly` the back, marks, shadows and borders, of the card
+    // set in force. With `deferFaces` the faces of a library card set are cut from their strips
+    // only when the first one is drawn (CardFace): a window that shows no game never holds them.
+    void LoadCardImages(bool facesOnly, bool deferFaces = false);
     void LoadCardBack();
     void FitCardSize();
     void SetCardSize(const std::string& letter);
@@ -124,6 +131,8 @@ public:
     void PaintBackground(QImage& canvas);
     // Paints one background as chosen (a colour plainly; the fading is the table drawing's).
     static void PaintBackground(QImage& canvas, const BackgroundChoice& choice);
+    // A background tile in 32-bit colour at the device ratio `ratio` (null for a null picture).
+    static QImage TileAtRatio(const QImage& picture, qreal ratio);
     // Background picture `number` of the library ("B" + three digits): tiled below 500, else
     // whole; false when the library lacks it.
     bool LibraryBackground(int number, BackgroundChoice& choice);
@@ -155,6 +164,9 @@ private:
     QImage DoubleSizeResource(const std::string& name);
     int resetDepth_ = 0;
     // While one set of card images loads, the extra-large library stays open for all of them.
+    // The faces of the library card set in force, cut from their strips.
+    void LoadLibraryFaces();
+    bool facesPending_ = false;
     int holdExtra_ = 0;
     std::unique_ptr<ResourceLibrary> heldExtra_;
 };

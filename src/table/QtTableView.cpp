@@ -112,7 +112,7 @@ WindowArea QtTableView::AnimationArea() {
     if (onAnimationArea)
         return onAnimationArea();
     // Without a window around it the table is the whole window.
-    const QSize size = LogicalSize(d_.WindowImage);
+    const QSize size = d_.WindowSize();
     const int w = size.width(), h = size.height();
     return {w, h, w, h, 0};
 }
@@ -140,7 +140,7 @@ void QtTableView::Show(const QRect& r) {
 }
 
 void QtTableView::RestoreWindow(const QRect& r) {
-    if (r.isEmpty())
+    if (r.isEmpty() || d_.WindowIsTable())
         return;
     CopyPixels(d_.WindowImage, r.left(), r.top(), d_.TableImage, r.translated(0, Scroll()));
 }
@@ -154,10 +154,8 @@ void QtTableView::BuildDragImage(int card) {
     // A single flying card is its own picture, face or back (-1): the table at its start may show
     // another card, such as the stock's back.
     if (card != 0 && h == s_.Metrics.CardHeight) {
-        const auto& faces = d_.images.CardFaceImages;
         const size_t entry = card >= 1 && card <= 208 ? size_t((card - 1) % 52) : 52;
-        const QImage& picture =
-            card < 0 ? d_.images.CardBackImage : (entry < faces.size() ? faces[entry] : QImage());
+        const QImage& picture = card < 0 ? d_.images.CardBackImage : d_.images.CardFace(entry);
         if (!picture.isNull()) {
             drag_ = AtRatio(picture, ratio).convertToFormat(QImage::Format_RGB32);
             dragIsCard_ = true;
@@ -223,7 +221,7 @@ void PutBlack(QImage& dst, const QRect& logical, bool dotted) {
 } // namespace
 
 QRegion QtTableView::DrawShadow(const QRect& at) {
-    QImage& w = d_.WindowImage;
+    QImage& w = d_.OwnWindow();
     const qreal ratio = w.devicePixelRatio();
     const int left = at.left(), top = at.top(), right = at.left() + at.width(),
               bottom = at.top() + at.height();
@@ -260,7 +258,7 @@ bool QtTableView::MoveDragImage(int x, int y, bool commit, bool blendCorners) {
     for (const QRect& strip : uncovered)
         RestoreWindow(strip);
     const QImage picture = Placed(x, y, blendCorners);
-    CopyPixels(d_.WindowImage, x, y, picture);
+    CopyPixels(d_.OwnWindow(), x, y, picture);
     if (commit) {
         CopyPixels(d_.TableImage, x, y + Scroll(), picture);
         Show(left.united(to).boundingRect());
@@ -275,8 +273,10 @@ bool QtTableView::MoveDragImage(int x, int y, bool commit, bool blendCorners) {
 }
 
 void QtTableView::CommitDragImage(int x, int y) {
-    if (!drag_.isNull())
-        CopyPixels(d_.TableImage, x, y + Scroll(), Placed(x, y, true));
+    if (drag_.isNull())
+        return;
+    d_.WindowCanvas(DrawTarget::Table); // the window keeps showing what it shows
+    CopyPixels(d_.TableImage, x, y + Scroll(), Placed(x, y, true));
 }
 
 void QtTableView::Repaint(const TableRect& a) {
@@ -290,8 +290,10 @@ void QtTableView::DropDragImage(int x, int y) {
     if (drag_.isNull())
         return;
     const QImage picture = Placed(x, y, true);
+    QImage* window = d_.WindowCanvas(DrawTarget::Both);
     CopyPixels(d_.TableImage, x, y + Scroll(), picture);
-    CopyPixels(d_.WindowImage, x, y, picture);
+    if (window)
+        CopyPixels(*window, x, y, picture);
     Show(QRect(QPoint(x, y), dragSize_));
 }
 
@@ -361,7 +363,7 @@ void QtTableView::ClearPile(std::string_view pile) {
     if (area.isEmpty() || d_.TableImage.isNull())
         return;
     const QRect onTable = area.translated(0, Scroll());
-    CopyPixels(d_.TableImage, onTable.x(), onTable.y(), d_.BackgroundImage, onTable);
+    d_.PaintBackgroundArea(d_.TableImage, onTable.x(), onTable.y(), onTable);
     drawn_[std::string(pile)].clear();
     // A stack goes back to the place the layout gave it, so that it is drawn again with its depth.
     const int kind = PileKind(pile);
@@ -445,9 +447,9 @@ void QtTableView::DrawLabel(const QRect& r, const QStringList& lines, const QIma
 }
 
 void QtTableView::ClearLabel(const QRect& r) {
-    if (d_.TableImage.isNull() || d_.BackgroundImage.isNull())
+    if (d_.TableImage.isNull())
         return;
-    CopyPixels(d_.TableImage, r.left(), r.top() + Scroll(), d_.BackgroundImage, r.translated(0, Scroll()));
+    d_.PaintBackgroundArea(d_.TableImage, r.left(), r.top() + Scroll(), r.translated(0, Scroll()));
     RestoreWindow(r);
     Show(r);
 }

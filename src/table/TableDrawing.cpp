@@ -170,8 +170,41 @@ void TableDrawing::Resize(int screenWidth, int screenHeight, int clientWidth, in
         img = next;
     };
     grow(TableImage, screenWidth + 30, screenHeight + 30);
-    grow(BackgroundImage, screenWidth + 30, screenHeight + 30);
-    grow(WindowImage, clientWidth, clientHeight);
+    windowSize_ = QSize(std::max(1, clientWidth), std::max(1, clientHeight));
+    if (!(WindowFollowsTable && WindowImage.isNull()))
+        grow(WindowImage, clientWidth, clientHeight);
+}
+
+QImage& TableDrawing::OwnWindow() {
+    if (WindowIsTable())
+        WindowImage = WindowPicture();
+    return WindowImage;
+}
+
+QImage* TableDrawing::WindowCanvas(DrawTarget to) {
+    if (to == DrawTarget::Both && WindowIsTable())
+        return nullptr;
+    // A drawing on either picture alone makes them differ: the window keeps what it shows.
+    QImage& own = OwnWindow();
+    return to == DrawTarget::Table ? nullptr : &own;
+}
+
+QImage TableDrawing::WindowPicture() const {
+    if (!WindowIsTable())
+        return WindowImage.copy();
+    QImage shown(DeviceLength(windowSize_.width(), DeviceRatio),
+                 DeviceLength(windowSize_.height(), DeviceRatio), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(DeviceRatio);
+    shown.fill(0xFF000000);
+    CopyPixels(shown, 0, 0, TableImage, QRect(QPoint(0, Scroll()), windowSize_));
+    return shown;
+}
+
+QRgb TableDrawing::WindowPixel(int x, int y) const {
+    if (!WindowIsTable())
+        return WindowImage.pixel(x, y);
+    const int ty = y + DevicePos(Scroll(), DeviceRatio);
+    return Inside(TableImage, x, ty) ? TableImage.pixel(x, ty) : 0xFF000000;
 }
 
 int TableDrawing::TableHeight() const {
@@ -180,37 +213,124 @@ int TableDrawing::TableHeight() const {
 
 void TableDrawing::Show(const QRect& windowRect) {
     if (ShowOnWindow && !windowRect.isEmpty())
-        ShowOnWindow(windowRect.intersected(QRect(QPoint(), LogicalSize(WindowImage))));
-}
-
-QImage& TableDrawing::Canvas(DrawTarget to, int& dy) {
-    if (to == DrawTarget::Table) {
-        dy = Scroll();
-        return TableImage;
-    }
-    dy = 0;
-    return WindowImage;
+        ShowOnWindow(windowRect.intersected(QRect(QPoint(), windowSize_)));
 }
 
 void TableDrawing::RefreshWindow() {
-    const QSize window = LogicalSize(WindowImage);
-    CopyPixels(WindowImage, 0, 0, TableImage, QRect(QPoint(0, Scroll()), window));
+    const QSize window = windowSize_;
+    if (!WindowIsTable())
+        CopyPixels(WindowImage, 0, 0, TableImage, QRect(QPoint(0, Scroll()), window));
     Show(QRect(QPoint(), window));
 }
 
-void TableDrawing::ShowBackgroundOnly(QImage& canvas) {
-    CopyPixels(canvas, 0, 0, BackgroundImage);
+void TableDrawing::PaintBackground() {
+    UseBackground(images.ChooseBackground());
+    PaintBackgroundArea(TableImage, 0, 0, QRect(QPoint(), LogicalSize(TableImage)));
 }
 
-void TableDrawing::PaintBackground() {
-    BackgroundChoice choice = images.ChooseBackground();
-    if (choice.kind == BackgroundChoice::Colour && choice.faded && ManyColours) {
-        const int height = FadeHeight > 0 ? FadeHeight : LogicalSize(BackgroundImage).height();
-        PaintFadedColour(BackgroundImage, choice.colour, height + (ScrollBarVisible ? 80 : 1), height);
-    } else {
-        images.PaintBackground(BackgroundImage);
+void TableDrawing::UseBackground(const BackgroundChoice& choice) {
+    const qreal ratio = DeviceRatio;
+    const QSize table = TableImage.size();
+    repeatsAcross_ = repeatsDown_ = true;
+    beyond_ = 0xFF000000;
+    switch (choice.kind) {
+    case BackgroundChoice::Colour:
+        if (choice.faded && ManyColours) {
+            // One column of the gradient's rows, the height of the table pictures.
+            const int height = FadeHeight > 0 ? FadeHeight : LogicalSize(TableImage).height();
+            pattern_ = QImage(1, std::max(1, table.height()), QImage::Format_RGB32);
+            pattern_.setDevicePixelRatio(ratio);
+            pattern_.fill(0xFF000000);
+            PaintFadedColour(pattern_, choice.colour, height + (ScrollBarVisible ? 80 : 1), height);
+            repeatsDown_ = false;
+        } else {
+            pattern_ = QImage(1, 1, QImage::Format_RGB32);
+            pattern_.fill(QColor(choice.colour));
+        }
+        break;
+    case BackgroundChoice::Tiled:
+        pattern_ = ImageResources::TileAtRatio(choice.picture, ratio);
+        break;
+    case BackgroundChoice::Whole: {
+        // The picture from the top left corner on the default green, which goes on beyond it.
+        const QSize picture = LogicalSize(choice.picture);
+        const int w = std::min(table.width(), DeviceLength(picture.width(), ratio) + 2);
+        const int h = std::min(table.height(), DeviceLength(picture.height(), ratio) + 2);
+        pattern_ = QImage(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
+        pattern_.setDevicePixelRatio(ratio);
+        ImageResources::PaintBackground(pattern_, choice);
+        beyond_ = QColor(ColourFromValue(32768)).rgb();
+        repeatsAcross_ = repeatsDown_ = false;
+        break;
     }
-    CopyPixels(TableImage, 0, 0, BackgroundImage);
+    }
+    if (!pattern_.isNull() && pattern_.format() != QImage::Format_RGB32)
+        pattern_ = pattern_.convertToFormat(QImage::Format_RGB32);
+}
+
+void TableDrawing::SetPlainBackground(QRgb colour) {
+    pattern_ = QImage(1, 1, QImage::Format_RGB32);
+    pattern_.fill(colour);
+    repeatsAcross_ = repeatsDown_ = true;
+}
+
+void TableDrawing::BackgroundRow(QRgb* out, int x, int y, int n) const {
+    const int pw = pattern_.width(), ph = pattern_.height();
+    if (pattern_.isNull() || (!repeatsDown_ && y >= ph)) {
+        std::fill_n(out, n, beyond_);
+        return;
+    }
+    const auto* from = reinterpret_cast<const QRgb*>(pattern_.constScanLine(repeatsDown_ ? y % ph : y));
+    if (!repeatsAcross_) {
+        const int inside = std::clamp(pw - x, 0, n);
+        std::memcpy(out, from + x, size_t(inside) * sizeof(QRgb));
+        std::fill_n(out + inside, n - inside, beyond_);
+        return;
+    }
+    if (pw == 1) {
+        std::fill_n(out, n, from[0]);
+        return;
+    }
+    for (int done = 0, at = x % pw; done < n; at = 0) {
+        const int k = std::min(pw - at, n - done);
+        std::memcpy(out + done, from + at, size_t(k) * sizeof(QRgb));
+        done += k;
+    }
+}
+
+QRgb TableDrawing::BackgroundPixel(int x, int y, QRgb fallback) const {
+    if (!Inside(TableImage, x, y))
+        return fallback;
+    QRgb v = 0;
+    BackgroundRow(&v, x, y, 1);
+    return v;
+}
+
+void TableDrawing::PaintBackgroundArea(QImage& dst, int x, int y, const QRect& tableRect) const {
+    if (dst.isNull() || TableImage.isNull())
+        return;
+    const qreal ratio = dst.devicePixelRatio();
+    QRect from = DeviceRect(tableRect, ratio);
+    x = DevicePos(x, ratio);
+    y = DevicePos(y, ratio);
+    // Clipped to the table pictures and to `dst`, each pixel still landing where it belongs.
+    const QRect wanted = from;
+    from = from.intersected(TableImage.rect());
+    x += from.x() - wanted.x();
+    y += from.y() - wanted.y();
+    const QRect to = QRect(x, y, from.width(), from.height()).intersected(dst.rect());
+    if (from.isEmpty() || to.isEmpty())
+        return;
+    const int sx = from.x() + (to.x() - x), sy = from.y() + (to.y() - y);
+    for (int row = 0; row < to.height(); ++row)
+        BackgroundRow(reinterpret_cast<QRgb*>(dst.scanLine(to.y() + row)) + to.x(), sx, sy + row, to.width());
+}
+
+QImage TableDrawing::BackgroundPicture() const {
+    QImage out(TableImage.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(TableImage.devicePixelRatio());
+    PaintBackgroundArea(out, 0, 0, QRect(QPoint(), LogicalSize(out)));
+    return out;
 }
 
 void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottomRow) {
@@ -231,11 +351,13 @@ void PaintFadedColour(QImage& img, QRgb colour, int gradientHeight, int bottomRo
 }
 
 void TableDrawing::CopyFromBackground(const QRect& tableRect, DrawTarget to) {
+    QImage* window = WindowCanvas(to);
     if (to != DrawTarget::Window)
-        CopyPixels(TableImage, tableRect.x(), tableRect.y(), BackgroundImage, tableRect);
+        PaintBackgroundArea(TableImage, tableRect.x(), tableRect.y(), tableRect);
     if (to != DrawTarget::Table) {
         QRect w = tableRect.translated(0, -Scroll());
-        CopyPixels(WindowImage, w.x(), w.y(), BackgroundImage, tableRect);
+        if (window)
+            PaintBackgroundArea(*window, w.x(), w.y(), tableRect);
         Show(w);
     }
 }
@@ -289,7 +411,7 @@ void TableDrawing::BlendCorners(QImage& pic, const QImage& target, int tx, int t
         case Target:
             return PixelOr(target, ox + px, oy + py, own);
         case Background:
-            return PixelOr(BackgroundImage, ox + px, oyTable + py, own);
+            return BackgroundPixel(ox + px, oyTable + py, own);
         case Table:
             return PixelOr(TableImage, ox + px, oyTable + py, own);
         case Silver:
@@ -312,6 +434,7 @@ void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to
     const QImage base =
         Rgb32(AtRatio(picture, ratio))
             .copy(0, 0, DeviceLength(s.Metrics.CardWidth, ratio), DeviceLength(s.Metrics.CardHeight, ratio));
+    QImage* window = WindowCanvas(to);
     // The table first: the window's corners may be taken from it.
     if (to != DrawTarget::Window) {
         QImage pic = base;
@@ -319,9 +442,11 @@ void TableDrawing::PutPicture(const QImage& picture, int x, int y, DrawTarget to
         CopyPixels(TableImage, x, y + Scroll(), pic);
     }
     if (to != DrawTarget::Table) {
-        QImage pic = base;
-        BlendCorners(pic, WindowImage, x, y, stacked, pileIndex, pileKind);
-        CopyPixels(WindowImage, x, y, pic);
+        if (window) {
+            QImage pic = base;
+            BlendCorners(pic, *window, x, y, stacked, pileIndex, pileKind);
+            CopyPixels(*window, x, y, pic);
+        }
         Show(QRect(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight));
     }
     s.Game.TableBottom = static_cast<std::int16_t>(
@@ -336,7 +461,7 @@ void TableDrawing::DrawCard(int card, int x, int y, bool stacked, DrawTarget to,
         return;
     }
     const size_t entry = card <= 208 ? size_t((card - 1) % 52) : 52;
-    PutPicture(images.CardFaceImages[entry], x, y, to, stacked, pileIndex, pileKind);
+    PutPicture(images.CardFace(entry), x, y, to, stacked, pileIndex, pileKind);
 }
 
 void TableDrawing::DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind) {
@@ -466,10 +591,12 @@ void TableDrawing::DrawNamedMark(const std::string& name, int x, int y, DrawTarg
         const bool over = MarkImage.hasAlphaChannel();
         if (over)
             CopyFromBackground(place.translated(0, Scroll()), to);
+        QImage* window = WindowCanvas(to);
         if (to != DrawTarget::Window)
             PutPixels(TableImage, x, y + Scroll(), MarkImage, from, over);
         if (to != DrawTarget::Table) {
-            PutPixels(WindowImage, x, y, MarkImage, from, over);
+            if (window)
+                PutPixels(*window, x, y, MarkImage, from, over);
             Show(place);
         }
     }
@@ -507,6 +634,7 @@ void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool forc
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
     // The sides of the cards beneath: pure blue in the border pieces is transparent.
     const qreal ratio = DeviceRatio;
+    QImage* window = WindowCanvas(to);
     auto strip = [&](const QImage& piece, QRect from, int x, int y) {
         const QImage src = Rgb32(AtRatio(piece, ratio));
         from = from.intersected(QRect(QPoint(), LogicalSize(src)));
@@ -526,8 +654,12 @@ void TableDrawing::DrawStackDepth(DrawTarget to, int group, int index, bool forc
         };
         if (to != DrawTarget::Window)
             put(TableImage, y + Scroll(), false);
-        if (to != DrawTarget::Table)
-            put(WindowImage, y, true);
+        if (to != DrawTarget::Table) {
+            if (window)
+                put(*window, y, true);
+            else
+                Show(QRect(x, y, from.width(), from.height()));
+        }
     };
     if (d > 0) {
         strip(images.BorderImages[1], QRect(0, 15 - d, cw + 11, d + 1), home.X - 13, home.Y + ch - 1 - d);
@@ -555,12 +687,13 @@ void TableDrawing::RestoreCornerArea(int x, int y, int n, bool right, bool botto
     // so the card's edge stays whole.
     const int w = DeviceLength(W, ratio), h = DeviceLength(H, ratio);
     const int ox = DevicePos(x, ratio), oy = DevicePos(y, ratio), oyTable = DevicePos(y + Scroll(), ratio);
+    QImage* window = WindowCanvas(to);
     ForCornerPixels(w, h, ratio, W == 25, (right ? 1 : 0) + (bottom ? 2 : 0), [&](int px, int py) {
-        const QRgb bg = PixelOr(BackgroundImage, ox + px, oyTable + py, 0xFF000000);
+        const QRgb bg = BackgroundPixel(ox + px, oyTable + py);
         if (to != DrawTarget::Window && Inside(TableImage, ox + px, oyTable + py))
             TableImage.setPixel(ox + px, oyTable + py, bg);
-        if (to != DrawTarget::Table && Inside(WindowImage, ox + px, oy + py))
-            WindowImage.setPixel(ox + px, oy + py, bg);
+        if (window && Inside(*window, ox + px, oy + py))
+            window->setPixel(ox + px, oy + py, bg);
     });
     if (to != DrawTarget::Table)
         Show(QRect(right ? x + W - n : x, bottom ? y + H - n : y, n, n));
@@ -752,7 +885,8 @@ void TableDrawing::AnimateDeal(const DealSource& source) {
         if (place.k == 0)
             CopyFromBackground(landed.translated(0, Scroll()), DrawTarget::Table);
         DrawPileCard(place.pile, place.k, DrawTarget::Table);
-        CopyPixels(WindowImage, x, y, TableImage, landed.translated(0, Scroll()));
+        if (!WindowIsTable())
+            CopyPixels(WindowImage, x, y, TableImage, landed.translated(0, Scroll()));
         Show(landed);
     }
     StopSounds(s);
@@ -792,7 +926,8 @@ void TableDrawing::DrawLabelBox(const QRect& box, const QString& text) {
         }
     };
     paint(TableImage, box.translated(0, Scroll()));
-    paint(WindowImage, box);
+    if (QImage* window = WindowCanvas(DrawTarget::Both))
+        paint(*window, box);
     Show(box);
 }
 
@@ -822,7 +957,9 @@ void TableDrawing::DrawGameLabels() {
                 const int below = s.GetTableauY(first) + ch, next = s.GetTableauY(first + 4);
                 const QRect bar(s.GetTableauX(first), below + (next - below - 2) / 2,
                                 sumX + 58 - s.GetTableauX(first), 2);
-                for (QImage* img : {&TableImage, &WindowImage}) {
+                for (QImage* img : {&TableImage, WindowCanvas(DrawTarget::Both)}) {
+                    if (!img)
+                        continue;
                     QPainter p(img);
                     p.fillRect(img == &TableImage ? bar.translated(0, Scroll()) : bar, Qt::white);
                 }
@@ -835,7 +972,9 @@ void TableDrawing::DrawGameLabels() {
         // A white arrow pointing right, beside tableau pile 6.
         const int start = s.GetTableauX(5) + cw + 5, end = s.GetTableauX(5) + cw + 25;
         const int y = s.GetTableauY(5) + ch / 2;
-        for (QImage* img : {&TableImage, &WindowImage}) {
+        for (QImage* img : {&TableImage, WindowCanvas(DrawTarget::Both)}) {
+            if (!img)
+                continue;
             const int dy = img == &TableImage ? Scroll() : 0;
             QPainter p(img);
             p.setPen(QPen(Qt::white, 3));
@@ -1004,7 +1143,8 @@ void TableDrawing::HighlightFoundations(int index) {
             }
         };
         paint(TableImage, place.translated(0, Scroll()));
-        paint(WindowImage, place);
+        if (QImage* window = WindowCanvas(DrawTarget::Both))
+            paint(*window, place);
         Show(place);
     }
 }
@@ -1029,7 +1169,7 @@ void TableDrawing::InvertCard(int left, int top, int right, int bottom) {
             ForCornerPixels(onWindow.width(), onWindow.height(), ratio, r.width() == 25, corner,
                             [&](int px, int py) {
                                 const int x = onTable.x() + px, y = onTable.y() + py;
-                                const QRgb bg = PixelOr(BackgroundImage, x, y, 0xFF000000);
+                                const QRgb bg = BackgroundPixel(x, y);
                                 if (Inside(WindowImage, onWindow.x() + px, onWindow.y() + py))
                                     WindowImage.setPixel(onWindow.x() + px, onWindow.y() + py, bg);
                                 if (Inside(TableImage, x, y))

@@ -5,8 +5,8 @@
 // Every operation draws on two surfaces: the window's own picture (window coordinates) and the
 // off-screen TableImage (table coordinates = window coordinates + scroll position). The window
 // shows its picture; after each change the changed rectangle is handed to `ShowOnWindow`, which
-// puts it on screen at once. Any place can be restored from TableImage (cards) or
-// BackgroundImage (the empty table) with one block copy.
+// puts it on screen at once. Any place can be restored from TableImage (cards) or painted afresh
+// from the background (the empty table), which is not held as a picture of the whole table.
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -22,6 +22,7 @@ namespace quillon {
 class ImageResources;
 class Session;
 struct DealSource;
+struct BackgroundChoice;
 
 // Which surfaces an operation draws on.
 enum class DrawTarget { Window, Table, Both };
@@ -46,13 +47,29 @@ public:
     Session& s;
     ImageResources& images;
 
-    QImage TableImage;      // the whole table as shown, table coordinates
-    QImage BackgroundImage; // the empty table, same coordinates
-    QImage WindowImage;     // what the window shows, window coordinates
-    QImage MarkImage;       // scratch picture of an empty-pile mark
+    QImage TableImage;  // the whole table as shown, table coordinates
+    QImage WindowImage; // what the window shows, window coordinates (see WindowFollowsTable)
+    QImage MarkImage;   // scratch picture of an empty-pile mark
 
     // Shows a changed rectangle of WindowImage on screen (a synchronous repaint); may be empty.
     std::function<void(const QRect&)> ShowOnWindow;
+    // While nothing was drawn on the window alone, the window shows TableImage from the scroll
+    // position down and WindowImage stays null: a window that only shows the table, as at
+    // start-up, holds no second picture of it. The first drawing meant for the window alone gives
+    // the window its own picture, made from the table. Off for drawings whose window picture is
+    // looked at directly (off-screen tables), which have their own from the start.
+    bool WindowFollowsTable = false;
+    // The window shows TableImage itself.
+    bool WindowIsTable() const { return WindowFollowsTable && WindowImage.isNull() && !TableImage.isNull(); }
+    // The window's own picture, made from TableImage first while the window shows the table.
+    QImage& OwnWindow();
+    // The window picture a drawing on `to` paints besides the table: none for the table alone, or
+    // for both while the window shows the table itself.
+    QImage* WindowCanvas(DrawTarget to);
+    // The window's size in the program's pixels, and what it shows, in either case.
+    QSize WindowSize() const { return windowSize_; }
+    QImage WindowPicture() const;
+    QRgb WindowPixel(int x, int y) const;
     // The display shows more than 256 colours (the faded background needs it).
     bool ManyColours = true;
     // The vertical scroll bar is visible (the faded background then reaches 80 px further).
@@ -75,9 +92,22 @@ public:
 
     // Copies TableImage to the window from the scroll position down.
     void RefreshWindow();
-    void ShowBackgroundOnly(QImage& canvas);
-    // Paints the background into TableImage and BackgroundImage.
+    // Takes the background in force from the settings and paints it into TableImage.
     void PaintBackground();
+
+    // The empty table, painted on demand from a small pattern: one colour, the faded colour's
+    // column of rows, a tile, or a whole picture. It covers the table pictures (table coordinates).
+    // Paints the empty table's `tableRect` into `dst` at (x, y), clipped to both, as a block copy
+    // from a picture of the empty table would (the program's pixels, as CopyPixels).
+    void PaintBackgroundArea(QImage& dst, int x, int y, const QRect& tableRect) const;
+    // The empty table's device pixel (x, y); `fallback` outside the table pictures.
+    QRgb BackgroundPixel(int x, int y, QRgb fallback = 0xFF000000) const;
+    // The empty table as one picture the size of TableImage.
+    QImage BackgroundPicture() const;
+    // Makes `choice` the empty table, for pictures of the current size, without painting it.
+    void UseBackground(const BackgroundChoice& choice);
+    // A plain table colour, without asking the settings (a table drawn off-screen).
+    void SetPlainBackground(QRgb colour);
 
     void DrawCard(int card, int x, int y, bool stacked, DrawTarget to, int pileIndex, int pileKind);
     void DrawBack(int x, int y, bool stacked, DrawTarget to, int pileIndex = 0, int pileKind = 0);
@@ -145,7 +175,6 @@ private:
     void AnimateDeal(const DealSource& source);
     // The labels, the foundation highlights and the end of the deal.
     void FinishTable();
-    QImage& Canvas(DrawTarget to, int& dy);
     void Show(const QRect& windowRect);
     void PutPicture(const QImage& picture, int x, int y, DrawTarget to, bool stacked, int pileIndex,
                     int pileKind);
@@ -155,7 +184,15 @@ private:
     void RestoreCornerArea(int x, int y, int n, bool right, bool bottom, DrawTarget to);
     int FanMode(int pileKind, int pileIndex) const;
     const QImage& Mark(const std::string& name);
+    // Device pixels of the empty table's row `y` from column `x`, `n` of them.
+    void BackgroundRow(QRgb* out, int x, int y, int n) const;
     std::map<std::string, QImage> marks_;
+    // The empty table's pattern (RGB32, device pixels), repeated across (a colour, a tile, the
+    // faded rows) and down (a colour, a tile); `beyond_` where it does not repeat.
+    QImage pattern_;
+    QSize windowSize_;
+    bool repeatsAcross_ = true, repeatsDown_ = true;
+    QRgb beyond_ = 0xFF000000;
 };
 
 // The faded table colour: a vertical gradient in 256 bands from the colour at the top to black at

@@ -1,5 +1,6 @@
 #include "table/TableWidget.h"
 
+#include "model/Session.h"
 #include "table/TableDrawing.h"
 
 #include <QMouseEvent>
@@ -18,6 +19,9 @@ TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
 
 void TableWidget::Attach(TableDrawing* drawing) {
     drawing_ = drawing;
+    // The widget shows the table picture itself until something is drawn on the window alone.
+    if (drawing_)
+        drawing_->WindowFollowsTable = true;
     if (drawing_)
         drawing_->ShowOnWindow = [this](const QRect& r) {
             // Shown before the operation returns, so a sequence inside one event is seen step by step.
@@ -32,16 +36,22 @@ void TableWidget::Attach(TableDrawing* drawing) {
 void TableWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
-    if (drawing_ && !drawing_->WindowImage.isNull()) {
-        // The picture holds device pixels: the exposed rectangle is copied pixel for pixel.
-        const QImage& window = drawing_->WindowImage;
+    if (drawing_ && (!drawing_->WindowImage.isNull() || drawing_->WindowIsTable())) {
+        // The picture holds device pixels: the exposed rectangle is copied pixel for pixel, from
+        // the window's own picture or from the table picture at the scroll position.
+        const bool table = drawing_->WindowIsTable();
+        const QImage& window = table ? drawing_->TableImage : drawing_->WindowImage;
         const qreal ratio = window.devicePixelRatio();
-        const QRect device = DeviceRect(r, ratio).intersected(window.rect());
-        p.drawImage(
-            QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio),
-            window, device);
+        const QSize size = table ? drawing_->WindowSize() : LogicalSize(window);
+        const int dy = table ? DevicePos(drawing_->s.Game.ScrollOffset, ratio) : 0;
+        const QRect device = DeviceRect(table ? r.intersected(QRect(QPoint(), size)) : r, ratio)
+                                 .translated(0, dy)
+                                 .intersected(window.rect());
+        p.drawImage(QRectF(device.x() / ratio, (device.y() - dy) / ratio, device.width() / ratio,
+                           device.height() / ratio),
+                    window, device);
         // Outside the picture (while a resize is pending) the window shows black.
-        const QRect img(QPoint(), LogicalSize(window));
+        const QRect img(QPoint(), size);
         if (!img.contains(r)) {
             QRegion rest = QRegion(r).subtracted(QRegion(img));
             for (const QRect& part : rest)

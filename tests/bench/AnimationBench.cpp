@@ -61,7 +61,7 @@ struct Table {
         images.ApplyCardSettings();
         drawing.Resize(1280, 1024, 1280, 1024);
         drawing.TableImage.fill(0xFF008000);
-        drawing.BackgroundImage.fill(0xFF008000);
+        drawing.SetPlainBackground(0xFF008000);
         drawing.WindowImage.fill(0xFF008000);
         for (int y = 0; y + s.Metrics.CardHeight < 1024; y += 120)
             for (int x = 0; x + s.Metrics.CardWidth < 1280; x += 90)

@@ -43,7 +43,7 @@ void MoveDragImageFrame(benchmark::State& state) {
     drawing.DeviceRatio = ratio;
     drawing.Resize(1280, 1024, 1280, 1024);
     drawing.TableImage.fill(0xFF008000);
-    drawing.BackgroundImage.fill(0xFF008000);
+    drawing.SetPlainBackground(0xFF008000);
     drawing.WindowImage.fill(0xFF008000);
     // Cards all over the table, so the restored strips and corners show real pictures.
     for (int y = 0; y + s.Metrics.CardHeight < 1024; y += 120)

@@ -85,7 +85,7 @@ protected:
         window->FirstActivation();
         ASSERT_TRUE(s.Flag(GameInPlay));
     }
-    QImage Shown() const { return window->Drawing().WindowImage.copy(); }
+    QImage Shown() const { return window->Drawing().WindowPicture(); }
     // Where two pictures differ, for failure messages.
     static std::string Diff(const QImage& a, const QImage& b) {
         QRect box;
@@ -281,7 +281,7 @@ TEST_F(AnimationWindowTest, TheEmptyStockMarkerGoesDownAndUpWhereItLies) {
     ASSERT_NE(down, up);
     const QRect place(x, y, s.Metrics.CardWidth, s.Metrics.CardHeight);
     // The marks are laid over the table where the stock lies.
-    const QImage under = window->Drawing().BackgroundImage.copy(place);
+    const QImage under = window->Drawing().BackgroundPicture().copy(place);
     down = quillon::testing::LaidOver(down.copy(0, 0, place.width(), place.height()), under);
     up = quillon::testing::LaidOver(up.copy(0, 0, place.width(), place.height()), under);
     using quillon::testing::NearPictures;

@@ -194,12 +194,12 @@ TEST_F(AutoplayCommandTest, ACardCarriedHomeLeavesItsPlace) {
     const QImage withAce = d.TableImage.copy(place);
     w->Action("mnuAutoplay")->trigger();
     ASSERT_EQ(s.Piles.TableauPiles[0], "");
-    const QImage window = d.WindowImage.copy(place), table = d.TableImage.copy(place);
+    const QImage window = d.WindowPicture().copy(place), table = d.TableImage.copy(place);
     w->RedrawTable();
     const QImage fresh = d.TableImage.copy(place);
     ASSERT_NE(fresh, withAce);
     EXPECT_EQ(table, fresh) << "the table picture";
-    EXPECT_EQ(window, d.WindowImage.copy(place)) << "the window";
+    EXPECT_EQ(window, d.WindowPicture().copy(place)) << "the window";
     w->hide();
 }
 

@@ -228,8 +228,8 @@ TEST_F(CustomizeDialogTest, OkChangesTheBackTheBackgroundAndTheFadingOfTheTable)
     EXPECT_EQ(s.Params.ReadParam(135, 1), "N");
     // The table picture: a plain blue table, and the face-down cards show the lake.
     const QImage& after = table.TableImage;
-    EXPECT_EQ(Rgb(table.BackgroundImage.pixel(2, 2)), 0x0000FFu);
-    EXPECT_EQ(Rgb(table.BackgroundImage.pixel(2, table.BackgroundImage.height() - 40)), 0x0000FFu);
+    EXPECT_EQ(Rgb(table.BackgroundPixel(2, 2)), 0x0000FFu);
+    EXPECT_EQ(Rgb(table.BackgroundPixel(2, table.TableImage.height() - 40)), 0x0000FFu);
     EXPECT_NE(Rgb(tableBefore.pixel(2, 2)), 0x0000FFu);
     EXPECT_NE(Rgb(after.pixel(back)), Rgb(tableBefore.pixel(back)));
     EXPECT_EQ(after.pixel(back), window->Images().CardBackImage.pixel(20, 30));
@@ -286,7 +286,7 @@ TEST_F(CustomizeDialogTest, PicturesGroupsAndSoundsFollowTheirRows) {
         EXPECT_EQ(Config("Back_Card"), "11");
         EXPECT_EQ(Config("Sounds_Enabled"), "N");
         EXPECT_EQ(s.Params.ReadParam(141, 1), "N");
-        EXPECT_EQ(Rgb(window->Drawing().BackgroundImage.pixel(1, 1)), Rgb(parquet.pixel(1, 1)));
+        EXPECT_EQ(Rgb(window->Drawing().BackgroundPixel(1, 1)), Rgb(parquet.pixel(1, 1)));
     }
     {
         auto& d = Open();

@@ -127,9 +127,9 @@ TEST_F(MainWindowTest, ChoosingAGameAtTheFirstActivationDealsAndDrawsIt) {
     ASSERT_FALSE(s.Piles.TableauPiles[static_cast<size_t>(pile)].empty());
     const int x = s.GetTableauX(pile), y = s.GetTableauY(pile);
     ASSERT_GT(x, -9999);
-    const QRgb inside = d.WindowImage.pixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2);
-    EXPECT_NE(inside, d.BackgroundImage.pixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2));
-    EXPECT_EQ(d.WindowImage.pixel(x, y), d.BackgroundImage.pixel(x, y)) << "rounded corner";
+    const QRgb inside = d.WindowPixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2);
+    EXPECT_NE(inside, d.BackgroundPixel(x + s.Metrics.CardWidth / 2, y + s.Metrics.CardHeight / 2));
+    EXPECT_EQ(d.WindowPixel(x, y), d.BackgroundPixel(x, y)) << "rounded corner";
     // Game commands are on once a game is open.
     EXPECT_TRUE(window->Action("mnuNew")->isEnabled());
     EXPECT_TRUE(window->Action("tbRules_Large")->isEnabled());

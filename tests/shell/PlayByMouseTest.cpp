@@ -190,7 +190,7 @@ protected:
         Release(to);
     }
     std::string Pile(const std::string& name) const { return *const_cast<Session&>(s).Piles.Find(name); }
-    QImage Shown() const { return window->Drawing().WindowImage.copy(); }
+    QImage Shown() const { return window->Drawing().WindowPicture(); }
 
     PrivateInstallation install;
     RecordingDesktop desktop;
@@ -217,7 +217,7 @@ TEST_F(PlayByMouseTest, DragToAFoundationIsOneStepWithTheUncoveredCardTurnedUp) 
     // The window shows the ace where the foundation lies, and the nine of clubs face up.
     const QImage after = Shown();
     const QPoint f = At("Dest1");
-    EXPECT_NE(after.pixel(f), window->Drawing().BackgroundImage.pixel(f.x(), f.y() + s.Game.ScrollOffset));
+    EXPECT_NE(after.pixel(f), window->Drawing().BackgroundPixel(f.x(), f.y() + s.Game.ScrollOffset));
     EXPECT_NE(after.pixel(At("Fila1")), window->Drawing().TableImage.pixel(0, 0));
 }
 

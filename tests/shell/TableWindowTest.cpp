@@ -142,7 +142,7 @@ TEST_F(TableWindowTest, ATallTableGetsTheScrollBarAndTheWindowShowsItFromTheScro
     // The whole pile lies on the table pictures, however far below the screen it reaches.
     EXPECT_GE(Drawing().TableImage.height(), s.Game.TableBottom + 30);
     const int x = s.GetTableauX(0) + 30, lastY = s.Game.TableBottom - 40;
-    EXPECT_NE(Drawing().TableImage.pixel(x, lastY), Drawing().BackgroundImage.pixel(x, lastY))
+    EXPECT_NE(Drawing().TableImage.pixel(x, lastY), Drawing().BackgroundPixel(x, lastY))
         << "the last card is drawn";
 
     // Scrolling moves what the window shows; the piles' window places move with it.
@@ -152,7 +152,7 @@ TEST_F(TableWindowTest, ATallTableGetsTheScrollBarAndTheWindowShowsItFromTheScro
     EXPECT_EQ(s.GetTableauY(0), pileY - 100);
     for (int y : {0, 50, h - 1})
         for (int px : {5, x, window->Table()->width() - 5})
-            ASSERT_EQ(Drawing().WindowImage.pixel(px, y), Drawing().TableImage.pixel(px, y + 100))
+            ASSERT_EQ(Drawing().WindowPixel(px, y), Drawing().TableImage.pixel(px, y + 100))
                 << px << "," << y;
 
     // Each wheel notch moves the table 60 pixels, within the bar's range.
@@ -183,15 +183,14 @@ TEST_F(TableWindowTest, TheTablePicturesCoverTheWindowAndTheTableLooksAsOnTheScr
         ASSERT_LT(w, screen.width()) << "the test needs a window smaller than the screen";
         ASSERT_LT(h, screen.height());
         EXPECT_EQ(Drawing().TableImage.size(), QSize(w + 30, h + 30));
-        EXPECT_EQ(Drawing().BackgroundImage.size(), QSize(w + 30, h + 30));
-        EXPECT_EQ(Drawing().WindowImage.size(), QSize(w, h));
+        EXPECT_EQ(Drawing().WindowSize(), QSize(w, h));
         if (choice.kind != BackgroundChoice::Colour || !choice.faded)
             continue;
         QImage onScreen(screen.width() + 30, screen.height() + 30, QImage::Format_RGB32);
         PaintFadedColour(onScreen, choice.colour, onScreen.height() + 1);
         for (int y = 0; y < h; y += 7)
-            ASSERT_EQ(Drawing().BackgroundImage.pixel(w - 1, y), onScreen.pixel(w - 1, y)) << "row " << y;
-        EXPECT_EQ(Drawing().WindowImage.pixel(w - 1, h - 1), onScreen.pixel(w - 1, h - 1))
+            ASSERT_EQ(Drawing().BackgroundPixel(w - 1, y), onScreen.pixel(w - 1, y)) << "row " << y;
+        EXPECT_EQ(Drawing().WindowPixel(w - 1, h - 1), onScreen.pixel(w - 1, h - 1))
             << "the window shows the table's lower right corner as the screen-sized table would";
     }
 }
@@ -201,11 +200,11 @@ TEST_F(TableWindowTest, TheWheelDoesNothingWhileTheTableFitsTheWindow) {
     Open(101); // Klondike fits easily
     ASSERT_LE(s.Game.TableBottom, window->Table()->height());
     EXPECT_FALSE(Bar()->isVisible());
-    const QImage before = Drawing().WindowImage.copy();
+    const QImage before = Drawing().WindowPicture();
     Wheel(window->Table(), -120);
     EXPECT_EQ(s.Game.ScrollOffset, 0);
     EXPECT_EQ(Bar()->value(), 0);
-    EXPECT_EQ(Drawing().WindowImage, before);
+    EXPECT_EQ(Drawing().WindowPicture(), before);
 }
 
 TEST_F(TableWindowTest, TheBarGoesAwayWhenTheWindowGrowsAndComesBackWhenItShrinks) {
@@ -250,8 +249,8 @@ TEST_F(TableWindowTest, ADealtGameShowsItsCornersItsStockEdgeAndItsKingMark) {
     Open(101);
     const TableDrawing& d = Drawing();
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
-    auto win = [&](int x, int y) { return d.WindowImage.pixel(x, y); };
-    auto table = [&](int x, int y) { return d.BackgroundImage.pixel(x, y); };
+    auto win = [&](int x, int y) { return d.WindowPixel(x, y); };
+    auto table = [&](int x, int y) { return d.BackgroundPixel(x, y); };
     // The rounded corners of the single card of the first pile show the table.
     ASSERT_EQ(s.Piles.TableauPiles[0].size(), 3u);
     const int x = PileCardX(s, "Fila1", 0, false, 0), y = PileCardY(s, "Fila1", 0, false);
@@ -279,7 +278,7 @@ TEST_F(TableWindowTest, ADealtGameShowsItsCornersItsStockEdgeAndItsKingMark) {
     window->Images().LoadMarkImage(king, "Foundation13");
     const int kx = s.GetTableauX(0), ky = s.GetTableauY(0);
     // The mark is laid over the table where the pile lies.
-    king = quillon::testing::LaidOver(king, d.BackgroundImage.copy(kx, ky, cw, ch));
+    king = quillon::testing::LaidOver(king, d.BackgroundPicture().copy(kx, ky, cw, ch));
     for (int py = 0; py < ch; py += 7)
         for (int px = 0; px < cw; px += 7)
             ASSERT_PRED2(quillon::testing::NearColour, win(kx + px, ky + py), king.pixel(px, py))

@@ -124,7 +124,7 @@ protected:
         Click(At("Mazzo"));
     }
     bool Enabled(const char* name) const { return window->Action(name)->isEnabled(); }
-    QImage Shown() const { return window->Drawing().WindowImage.copy(); }
+    QImage Shown() const { return window->Drawing().WindowPicture(); }
     // The window drawn again as a whole: what the table must look like.
     QImage WholeRepaint() {
         window->RedrawTable();

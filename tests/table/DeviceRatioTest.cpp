@@ -88,7 +88,7 @@ TEST(DeviceRatio, CardEdgesAreOneDevicePixelWideAndSharpAtRatioTwo) {
                   bottom = 2 * (at.y() + kCH) - 1;
         auto px = [&](int x, int y) { return table.pixel(x, y) & 0xFFFFFF; };
         const QRgb edge = px(left, top + kCH), paper = px(left + 1, top + kCH);
-        const QRgb ground = t.drawing.BackgroundImage.pixel(left - 1, top + kCH) & 0xFFFFFF;
+        const QRgb ground = t.drawing.BackgroundPixel(left - 1, top + kCH) & 0xFFFFFF;
         EXPECT_NE(edge, paper);
         EXPECT_NE(edge, ground);
         // Along every side, away from the corners and the index: table, one edge pixel, paper.
@@ -114,7 +114,7 @@ TEST(DeviceRatio, CardEdgesAreOneDevicePixelWideAndSharpAtRatioTwo) {
         }
         // The rounded bottom corners show the table; the edge steps round them.
         for (int x : {left, right}) {
-            EXPECT_EQ(px(x, bottom), t.drawing.BackgroundImage.pixel(x, bottom) & 0xFFFFFF);
+            EXPECT_EQ(px(x, bottom), t.drawing.BackgroundPixel(x, bottom) & 0xFFFFFF);
             EXPECT_EQ(px(x, bottom - CornerCut(0, 2)), edge);
         }
         EXPECT_EQ(px(left + CornerCut(0, 2), bottom), edge);
@@ -177,7 +177,7 @@ TEST(DeviceRatio, SelectedCardsInvertWholeAndBackAgain) {
               device.bottomLeft() + QPoint(device.width() / 2, 0)})
             EXPECT_EQ(table.pixel(p) & 0xFFFFFF, ~before.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
         for (const QPoint p : {device.topLeft(), device.bottomRight()})
-            EXPECT_EQ(table.pixel(p), t.drawing.BackgroundImage.pixel(p)) << p.x() << "," << p.y();
+            EXPECT_EQ(table.pixel(p), t.drawing.BackgroundPixel(p.x(), p.y())) << p.x() << "," << p.y();
         t.drawing.InvertCard(at.x(), at.y(), at.x() + kCW, at.y() + kCH);
         EXPECT_EQ(t.drawing.TableImage, before);
         EXPECT_EQ(t.drawing.WindowImage, before.copy(t.drawing.WindowImage.rect()));

@@ -41,7 +41,8 @@ protected:
         ASSERT_EQ(s.Metrics.CardWidth, 71);
         ASSERT_EQ(s.Metrics.CardHeight, 96);
         drawing.Resize(width_, height_, width_, height_);
-        for (QImage* img : {&drawing.BackgroundImage, &drawing.TableImage, &drawing.WindowImage})
+        drawing.SetPlainBackground(kGreenTable);
+        for (QImage* img : {&drawing.TableImage, &drawing.WindowImage})
             img->fill(kGreenTable);
     }
     QRgb Table(int x, int y) const { return drawing.TableImage.pixel(x, y); }

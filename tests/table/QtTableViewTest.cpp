@@ -222,7 +222,7 @@ TEST_F(QtTableViewTest, WithoutShadowsOnlyTheUncoveredStripsChange) {
 
 TEST_F(QtTableViewTest, ADraggedCardTakesTheCornersOfEachPlace) {
     s.Params.WriteParam(178, 1, "N");
-    drawing.BackgroundImage.fill(kGreen);
+    drawing.SetPlainBackground(kGreen);
     constexpr QRgb kBlue = 0xFF0000FF, kYellow = 0xFFFFFF00;
     images.CardFaceImages[0] = QImage(71, 96, QImage::Format_RGB32);
     images.CardFaceImages[0].fill(kBlue);
@@ -263,7 +263,7 @@ Inks Count(const QImage& img, const QRect& r) {
 }
 
 TEST_F(QtTableViewTest, JokerLabelUnderItsFoundationAndClearedAgain) {
-    drawing.BackgroundImage.fill(kGreen);
+    drawing.SetPlainBackground(kGreen);
     s.Game.SetFoundationX(2, 300), s.Game.SetFoundationY(2, 20);
     const QRect label(300, 20 + 96 + 3, 71, 16);
     view.DrawJokerLabel(2, "Joker = 5", "");
@@ -288,7 +288,7 @@ TEST_F(QtTableViewTest, JokerLabelUnderItsFoundationAndClearedAgain) {
 }
 
 TEST_F(QtTableViewTest, PartialScoreOverTheFirstPilesAndTheHintAtTheWaste) {
-    drawing.BackgroundImage.fill(kGreen);
+    drawing.SetPlainBackground(kGreen);
     s.TableauX[0] = 100, s.TableauX[1] = 180, s.TableauX[2] = 260;
     s.TableauY[0] = 300;
     s.Game.SetStockX(1, 500), s.Game.SetStockY(1, 20);

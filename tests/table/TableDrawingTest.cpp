@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 using namespace quillon;
 
@@ -204,7 +205,8 @@ TEST_F(TableDrawingTest, AMarkIsLaidOverWhateverTheTableShows) {
     s.GameAttr[135] = 13;
     s.TableauX[0] = 300;
     s.TableauY[0] = 50;
-    for (QImage* img : {&drawing.BackgroundImage, &drawing.TableImage, &drawing.WindowImage})
+    drawing.SetPlainBackground(0xFFC00000);
+    for (QImage* img : {&drawing.TableImage, &drawing.WindowImage})
         img->fill(0xFFC00000);
     drawing.DrawPileTop("Fila1", 0, DrawTarget::Both);
     const QRgb once = Table(300 + 35, 50 + 5);
@@ -302,7 +304,7 @@ TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
     if (!UseTheFadedDefault())
         GTEST_SKIP() << "the default background is not a faded colour";
     drawing.PaintBackground();
-    const QImage& bg = drawing.BackgroundImage;
+    const QImage bg = drawing.BackgroundPicture();
     const QRgb top = bg.pixel(10, 0), bottom = bg.pixel(10, bg.height() - 1);
     EXPECT_EQ(qRed(bottom) + qGreen(bottom) + qBlue(bottom), 0);
     EXPECT_GT(qRed(top) + qGreen(top) + qBlue(top), 0);
@@ -326,10 +328,10 @@ TEST_F(TableDrawingTest, APictureShorterThanTheFadeShowsTheTopOfTheFullOne) {
             window.FadeHeight = kFade;
             window.Resize(500, rows, 500, rows);
             window.PaintBackground();
-            const QImage& bg = window.BackgroundImage;
+            const QImage bg = window.BackgroundPicture();
             ASSERT_EQ(bg.height(), rows + 30);
             for (int y = 0; y < bg.height(); ++y)
-                ASSERT_EQ(bg.pixel(7, y), full.BackgroundImage.pixel(7, y))
+                ASSERT_EQ(bg.pixel(7, y), full.BackgroundPixel(7, y))
                     << rows << " rows, bar " << bar << ", row " << y;
             EXPECT_EQ(window.TableImage.pixel(7, rows - 1), bg.pixel(7, rows - 1));
             if (rows < kFade - 200)
@@ -337,6 +339,55 @@ TEST_F(TableDrawingTest, APictureShorterThanTheFadeShowsTheTopOfTheFullOne) {
                     << "the black end lies further down";
         }
     }
+}
+
+// The empty table painted on demand, a rectangle at a time, shows exactly what a picture of the
+// whole table painted at once shows: each kind of background, at whole and fractional ratios,
+// rectangles reaching past the table and starting in the middle of a tile.
+TEST_F(TableDrawingTest, TheEmptyTablePaintedInPiecesMatchesTheWholePicture) {
+    QImage tile(37, 23, QImage::Format_RGB32), picture(150, 90, QImage::Format_RGB32);
+    for (QImage* img : {&tile, &picture})
+        for (int y = 0; y < img->height(); ++y)
+            for (int x = 0; x < img->width(); ++x)
+                img->setPixel(x, y, qRgb(x * 7 % 256, y * 11 % 256, (x * y) % 256));
+    BackgroundChoice tiled, whole, plain, faded;
+    tiled.kind = BackgroundChoice::Tiled, tiled.picture = tile;
+    whole.kind = BackgroundChoice::Whole, whole.picture = picture;
+    plain.colour = 0xFF3050A0;
+    faded.colour = 0xFF20C040, faded.faded = true;
+    for (qreal ratio : {1.0, 1.5, 2.0})
+        for (const BackgroundChoice* choice : {&tiled, &whole, &plain, &faded}) {
+            TableDrawing d(s, images);
+            d.DeviceRatio = ratio;
+            d.Resize(300, 200, 300, 200);
+            QImage expected(d.TableImage.size(), QImage::Format_RGB32);
+            expected.setDevicePixelRatio(ratio);
+            expected.fill(0xFF000000);
+            if (choice->faded)
+                PaintFadedColour(expected, choice->colour, 231, 230);
+            else
+                ImageResources::PaintBackground(expected, *choice);
+            d.UseBackground(*choice);
+            const char* kind = choice == &tiled   ? "tiled"
+                               : choice == &whole ? "whole"
+                               : choice == &plain ? "plain"
+                                                  : "faded";
+            ASSERT_EQ(d.BackgroundPicture(), expected) << kind << " at " << ratio;
+            for (const QRect r : {QRect(0, 0, 1, 1), QRect(36, 22, 40, 30), QRect(140, 85, 20, 12),
+                                  QRect(310, 220, 40, 40), QRect(-5, -7, 30, 20), QRect(13, 150, 71, 96)}) {
+                QImage got(120, 120, QImage::Format_RGB32), want(120, 120, QImage::Format_RGB32);
+                for (QImage* img : {&got, &want}) {
+                    img->setDevicePixelRatio(ratio);
+                    img->fill(0xFFFF00FF);
+                }
+                d.PaintBackgroundArea(got, 9, 5, r);
+                CopyPixels(want, 9, 5, expected, r);
+                ASSERT_EQ(got, want) << kind << " at " << ratio << ", " << r.x() << "," << r.y();
+                const QPoint p = DeviceRect(r, ratio).topLeft();
+                EXPECT_EQ(d.BackgroundPixel(p.x(), p.y(), 0xFF123456),
+                          expected.rect().contains(p) ? expected.pixel(p) : 0xFF123456);
+            }
+        }
 }
 
 TEST_F(TableDrawingTest, CompletedFoundationsAreMarkedInTheirColour) {
@@ -392,3 +443,59 @@ TEST_F(TableDrawingTest, InvertingACardTwiceRestoresItAndKeepsItsCorners) {
 }
 
 } // namespace
+
+// A window that only shows the table holds no picture of its own: it shows TableImage from the
+// scroll position down. The first drawing on one picture alone gives the window its own picture,
+// which keeps showing what the window showed; the screen is told of every change.
+TEST_F(TableDrawingTest, AWindowShowingTheTableGetsItsOwnPictureWhenThePicturesFirstDiffer) {
+    for (const DrawTarget first : {DrawTarget::Table, DrawTarget::Window}) {
+        TableDrawing d(s, images);
+        d.WindowFollowsTable = true;
+        d.Resize(400, 300, 400, 200);
+        d.SetPlainBackground(kGreen);
+        d.PaintBackgroundArea(d.TableImage, 0, 0, QRect(0, 0, 430, 330));
+        std::vector<QRect> shown;
+        d.ShowOnWindow = [&](const QRect& r) { shown.push_back(r); };
+        s.Game.ScrollOffset = 20;
+        d.DrawCard(1, 10, 10, false, DrawTarget::Both, 0, pile_kind::Other);
+        d.InvertCard(10, 10, 81, 106); // inverted once, not once per picture
+        EXPECT_TRUE(d.WindowImage.isNull()) << "no picture of its own yet";
+        EXPECT_EQ(d.WindowPixel(40, 40), d.TableImage.pixel(40, 60));
+        EXPECT_EQ(d.WindowPixel(40, 40), images.CardFace(0).pixel(30, 30) ^ 0x00FFFFFFu);
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_EQ(shown[0], QRect(10, 10, 71, 96));
+        const QImage table = d.TableImage.copy(), window = d.WindowPicture();
+        EXPECT_EQ(window, table.copy(0, 20, 400, 200));
+
+        // Drawn on one picture alone: the other one keeps what it had.
+        d.DrawCard(2, 200, 50, false, first, 0, pile_kind::Other);
+        ASSERT_FALSE(d.WindowImage.isNull());
+        EXPECT_EQ(d.WindowImage.size(), QSize(400, 200));
+        if (first == DrawTarget::Table) {
+            EXPECT_EQ(d.WindowImage, window) << "the window does not show a drawing on the table alone";
+            EXPECT_NE(d.TableImage, table);
+        } else {
+            EXPECT_EQ(d.TableImage, table) << "the table does not take a drawing on the window alone";
+            EXPECT_NE(d.WindowImage, window);
+        }
+        // From then on each picture is drawn on its own.
+        d.DrawCard(3, 300, 100, false, DrawTarget::Both, 0, pile_kind::Other);
+        EXPECT_EQ(d.WindowPixel(330, 130), d.TableImage.pixel(330, 150));
+        d.RefreshWindow();
+        EXPECT_EQ(d.WindowImage, d.TableImage.copy(0, 20, 400, 200));
+        s.Game.ScrollOffset = 0;
+    }
+}
+
+// The faces of a library card set put off at start-up are cut when the first one is drawn, the
+// same pictures as loaded at once.
+TEST_F(TableDrawingTest, CardFacesPutOffAreCutAtTheFirstDrawing) {
+    const QImage eager = images.CardFaceImages[37];
+    ASSERT_FALSE(eager.isNull());
+    images.ApplyCardSettings(true);
+    EXPECT_TRUE(images.CardFaceImages[37].isNull()) << "not cut yet";
+    EXPECT_FALSE(images.CardBackImage.isNull()) << "the back is loaded at once";
+    drawing.DrawCard(38, 100, 100, false, DrawTarget::Both, 0, pile_kind::Other);
+    EXPECT_EQ(images.CardFaceImages[37], eager);
+    EXPECT_EQ(Table(130, 130), eager.pixel(30, 30));
+}
