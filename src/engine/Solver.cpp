@@ -272,6 +272,7 @@ struct GameTraits {
     bool cycleStock = false;         // the waste turns over without limit: cards reached by clicks
     bool clicksCards = false;        // a click on a tableau card plays it
     bool safeHome = false;           // foundations built up in suit from the ace
+    bool anyHome = false;            // no tableau, no reserve building: nothing builds on a card kept back
     bool foundationsTopOnly = false; // only a foundation's top card can ever be played again
     bool freeRuns = false;           // any face-up run may be lifted, and no reserve holds a card
 };
@@ -306,6 +307,11 @@ GameTraits Traits(Session& s) {
     t.clicksCards = family == 2 || family == 12 || family == 15;
     t.foundationsTopOnly = s.Attr(19) == 0;
     t.freeRuns = s.Attr(14) == -1 && ReservesInPlay(s) == 0 && FoundationsInPlay(s) > 0 && !fixedPlaces;
+    t.anyHome = FoundationsInPlay(s) > 0 && TableauInPlay(s) == 0 && family == 0;
+    // Reserves that build a sequence on a card (kings, alternate colours, up in suit) need it kept.
+    for (int j = 0; j < ReservesInPlay(s); ++j)
+        t.anyHome &= s.Attr(attr::ReserveKind + j) != 8 && s.Attr(attr::ReserveKind + j) != 107 &&
+                     s.Attr(attr::ReserveKind + j) != 145;
     t.safeHome = FoundationsInPlay(s) > 0;
     for (int f = 0; f < FoundationsInPlay(s); ++f)
         t.safeHome &= s.Attr(attr::FoundationBase + f) == 1 && s.Attr(attr::FoundationDir + f) == 1 &&
@@ -417,9 +423,10 @@ bool IsHomeMove(const std::string& to) {
 
 // Foundation moves that can never be wrong: the card's rank is at most one above every
 // foundation's (nothing left out can still need it to build on), or it is an ace or a two.
-// Played one after another until none is left; each is added to `moves`.
+// Without a tableau any card that a foundation takes goes there: no card kept back could take
+// another on it. Played one after another until none is left; each is added to `moves`.
 void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>& moves) {
-    if (!t.safeHome)
+    if (!t.safeHome && !t.anyHome)
         return;
     for (bool again = true; again && !SearchGameWon(s);) {
         again = false;
@@ -434,7 +441,8 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
         tops.push_back(PileTop(s.Piles.StockPiles[1]));
         s.DragHeight = s.Metrics.CardHeight;
         for (int card : tops) {
-            if (card <= 0 || s.Cards.CardIsHidden(card) || CardRank(card) > std::max(2, least + 1))
+            if (card <= 0 || s.Cards.CardIsHidden(card) ||
+                (!t.anyHome && CardRank(card) > std::max(2, least + 1)))
                 continue;
             for (int f = 1; f <= FoundationsInPlay(s) && !again; ++f) {
                 const std::string to = PileName("Dest", f);
