@@ -21,6 +21,7 @@
 #include <queue>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace quillon {
@@ -101,10 +102,8 @@ void Restore(Session& s, const std::string& snapshot) {
     s.History.Clear();
 }
 
-// True when `card` lies on `below` as the tableau pile's own building rule would put it there.
-bool Builds(Session& s, int pileIndex, int below, int card) {
-    if (below <= 0 || card <= 0 || s.Cards.CardIsHidden(below) || s.Cards.CardIsHidden(card))
-        return false;
+// True when the tableau pile's own building rule puts `card` on `below`, whatever their faces.
+bool RuleBuilds(Session& s, int pileIndex, int below, int card) {
     RuleQuery q;
     q.top = below;
     q.card = card;
@@ -115,6 +114,13 @@ bool Builds(Session& s, int pileIndex, int below, int card) {
     q.wrap = s.Attr(attr::TableauWrap + pileIndex) > 0;
     q.index = pileIndex;
     return RuleAccepts(s, q);
+}
+
+// True when `card` lies on `below` as the tableau pile's own building rule would put it there.
+bool Builds(Session& s, int pileIndex, int below, int card) {
+    if (below <= 0 || card <= 0 || s.Cards.CardIsHidden(below) || s.Cards.CardIsHidden(card))
+        return false;
+    return RuleBuilds(s, pileIndex, below, card);
 }
 
 // An ordering puzzle on a grid is won when its cells, from the first on, hold their cards: cell k
@@ -266,7 +272,9 @@ struct GameTraits {
     bool cycleStock = false;         // the waste turns over without limit: cards reached by clicks
     bool clicksCards = false;        // a click on a tableau card plays it
     bool safeHome = false;           // foundations built up in suit from the ace
+    bool anyHome = false;            // no tableau, no reserve building: nothing builds on a card kept back
     bool foundationsTopOnly = false; // only a foundation's top card can ever be played again
+    bool freeRuns = false;           // any face-up run may be lifted, and no reserve holds a card
 };
 
 GameTraits Traits(Session& s) {
@@ -298,6 +306,12 @@ GameTraits Traits(Session& s) {
                    s.Attr(attr::RedealMode) <= 0 && family == 0;
     t.clicksCards = family == 2 || family == 12 || family == 15;
     t.foundationsTopOnly = s.Attr(19) == 0;
+    t.freeRuns = s.Attr(14) == -1 && ReservesInPlay(s) == 0 && FoundationsInPlay(s) > 0 && !fixedPlaces;
+    t.anyHome = FoundationsInPlay(s) > 0 && TableauInPlay(s) == 0 && family == 0;
+    // Reserves that build a sequence on a card (kings, alternate colours, up in suit) need it kept.
+    for (int j = 0; j < ReservesInPlay(s); ++j)
+        t.anyHome &= s.Attr(attr::ReserveKind + j) != 8 && s.Attr(attr::ReserveKind + j) != 107 &&
+                     s.Attr(attr::ReserveKind + j) != 145;
     t.safeHome = FoundationsInPlay(s) > 0;
     for (int f = 0; f < FoundationsInPlay(s); ++f)
         t.safeHome &= s.Attr(attr::FoundationBase + f) == 1 && s.Attr(attr::FoundationDir + f) == 1 &&
@@ -367,22 +381,17 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     return std::hash<std::string>{}(key);
 }
 
-// The contents of every pile as one number, to tell whether anything moved.
-std::uint64_t PilesHash(const Session& s) {
-    std::uint64_t h = 0;
-    s.Piles.ForEach([&](const std::string& p) { h = h * 1000003u ^ std::hash<std::string>{}(p); });
-    return h;
-}
-
 // A press and release on the stock, as the table gives them.
 bool ClickStock(Session& s) {
     int x = 0, y = 0;
     if (!PilePosition(s, "Mazzo", x, y))
         return false;
-    const std::uint64_t before = PilesHash(s);
+    // A click that changed the table recorded a step; one on the stock alone is seen there too.
+    const long recorded = s.History.Recorded;
+    const std::string stock = s.Piles.StockPiles[0], waste = s.Piles.StockPiles[1];
     OnTablePress(s, kLeftButton, 0, x + 1, y + 1);
     OnTableRelease(s, x + 1, y + 1);
-    return PilesHash(s) != before;
+    return s.History.Recorded != recorded || s.Piles.StockPiles[0] != stock || s.Piles.StockPiles[1] != waste;
 }
 
 // A press and release on the top card of a tableau pile or reserve, where it shows on the table.
@@ -414,9 +423,10 @@ bool IsHomeMove(const std::string& to) {
 
 // Foundation moves that can never be wrong: the card's rank is at most one above every
 // foundation's (nothing left out can still need it to build on), or it is an ace or a two.
-// Played one after another until none is left; each is added to `moves`.
+// Without a tableau any card that a foundation takes goes there: no card kept back could take
+// another on it. Played one after another until none is left; each is added to `moves`.
 void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>& moves) {
-    if (!t.safeHome)
+    if (!t.safeHome && !t.anyHome)
         return;
     for (bool again = true; again && !SearchGameWon(s);) {
         again = false;
@@ -431,7 +441,8 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
         tops.push_back(PileTop(s.Piles.StockPiles[1]));
         s.DragHeight = s.Metrics.CardHeight;
         for (int card : tops) {
-            if (card <= 0 || s.Cards.CardIsHidden(card) || CardRank(card) > std::max(2, least + 1))
+            if (card <= 0 || s.Cards.CardIsHidden(card) ||
+                (!t.anyHome && CardRank(card) > std::max(2, least + 1)))
                 continue;
             for (int f = 1; f <= FoundationsInPlay(s) && !again; ++f) {
                 const std::string to = PileName("Dest", f);
@@ -523,6 +534,9 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     s.view = nullptr;
     MoveHistory history = std::move(s.History);
     s.History = MoveHistory{};
+    // The whole search is one action of the player's: the presses and drops inside it keep no
+    // table to take back, which would cost a copy of the table each.
+    ++s.History.ActionDepth;
     const auto params = s.Params;
     const GameTraits traits = Traits(s);
 
@@ -582,6 +596,43 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
             open.emplace(priority(depth), id);
     };
 
+    // Where any face-up run may be lifted, part of a run moved onto a pile whose top takes the
+    // same cards as the card it leaves behind only swaps those two cards, and whatever either
+    // could do the run on the other can do as well: worth a move only when the card left behind
+    // can then go home.
+    std::unordered_map<std::uint64_t, bool> alike;
+    auto takeAlike = [&](int a, int x, int b, int y) {
+        const std::uint64_t key =
+            ((std::uint64_t(a) * 64 + std::uint64_t(b)) << 32) | (std::uint64_t(x) << 16) | std::uint64_t(y);
+        if (const auto at = alike.find(key); at != alike.end())
+            return at->second;
+        bool same = true;
+        for (int d = 1, last = FaceCount(s); d <= last && same; ++d)
+            same = RuleBuilds(s, a, x, d) == RuleBuilds(s, b, y, d);
+        alike.emplace(key, same);
+        return same;
+    };
+    auto splitsRunIdly = [&](const LegalMove& m) {
+        if (PileKind(m.from) != kTableauKind || PileKind(m.to) != kTableauKind)
+            return false;
+        const std::string* from = s.Piles.Find(m.from);
+        const std::string* to = s.Piles.Find(m.to);
+        if (!from || !to || to->empty())
+            return false;
+        const int at = PileFind(*from, m.card);
+        const int a = PileNumber(m.from) - 1, b = PileNumber(m.to) - 1;
+        if (at <= 0)
+            return false;
+        const int x = PileCard(*from, at - 1), y = PileTop(*to);
+        if (!Builds(s, a, x, m.card) || !takeAlike(a, x, b, y))
+            return false;
+        s.DragHeight = s.Metrics.CardHeight;
+        for (int f = 1; f <= FoundationsInPlay(s); ++f)
+            if (PileAccepts(s, x, PileName("Dest", f)))
+                return false;
+        return true;
+    };
+
     while (won < 0 && !open.empty()) {
         if (result.positions >= budget.positions || (budget.stop && budget.stop()) ||
             (budget.seconds > 0 && (result.positions & 63) == 0 &&
@@ -612,6 +663,8 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
                    traits.tableauClass[static_cast<size_t>(PileNumber(m.from) - 1)] ==
                        traits.tableauClass[static_cast<size_t>(PileNumber(m.to) - 1)];
         });
+        if (traits.freeRuns)
+            std::erase_if(legal, [&](const LegalMove& m) { return splitsRunIdly(m); });
         for (const LegalMove& m : legal) {
             tryLine(snapshot, here, {{m.card, m.to}});
             if (won >= 0)
@@ -638,30 +691,47 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
             targets.push_back(PileName("Dest", f));
         for (int i = 1; i <= TableauInPlay(s); ++i)
             targets.push_back(PileName("Fila", i));
+        // The piles that take each card of the stock and the waste, judged before any click: the
+        // clicks only turn cards over, so the piles stay as they are. The clicks stop once every
+        // card that some pile takes has been on top of the waste.
+        s.DragHeight = s.Metrics.CardHeight;
+        std::vector<std::vector<const std::string*>> takers(kCardCount + 1);
+        int waiting = 0;
+        for (int w = 0; w < 2; ++w) {
+            const std::string& p = s.Piles.StockPiles[static_cast<size_t>(w)];
+            for (int k = 0; k < PileSize(p); ++k) {
+                const int card = PileCard(p, k);
+                if (card <= 0 || card > kCardCount)
+                    continue;
+                for (const std::string& target : targets)
+                    if (PileAccepts(s, card, target))
+                        takers[static_cast<size_t>(card)].push_back(&target);
+                waiting += takers[static_cast<size_t>(card)].empty() ? 0 : 1;
+            }
+        }
+        clicks.reserve(2 * kCardCount + 2);
         const std::string firstStock = s.Piles.StockPiles[0], firstWaste = s.Piles.StockPiles[1];
-        for (int k = 0; k < 2 * kCardCount && won < 0; ++k) {
+        for (int k = 0; k < 2 * kCardCount && won < 0 && waiting > 0; ++k) {
             if (!ClickStock(s))
                 break;
             clicks.push_back({0, "Mazzo"});
             if (s.Piles.StockPiles[0] == firstStock && s.Piles.StockPiles[1] == firstWaste)
                 break;
-            const std::string turned = Snapshot(s);
             const int card = PileTop(s.Piles.StockPiles[1]);
-            if (card <= 0)
+            if (card <= 0 || card > kCardCount || takers[static_cast<size_t>(card)].empty())
                 continue;
-            s.DragHeight = s.Metrics.CardHeight;
-            // The piles that take the card, judged before any of them is tried.
-            std::vector<std::string> takers;
-            for (const std::string& target : targets)
-                if (PileAccepts(s, card, target))
-                    takers.push_back(target);
-            for (const std::string& target : takers) {
-                std::vector<SolverMove> line = clicks;
-                line.push_back({card, target});
+            --waiting;
+            const std::string turned = Snapshot(s);
+            for (const std::string* target : takers[static_cast<size_t>(card)]) {
+                std::vector<SolverMove> line;
+                line.reserve(clicks.size() + 8);
+                line = clicks;
+                line.push_back({card, *target});
                 tryLine(turned, here, std::move(line), clicks.size());
                 if (won >= 0)
                     break;
             }
+            takers[static_cast<size_t>(card)].clear();
             Restore(s, turned);
         }
     }

@@ -40,6 +40,8 @@ TEST_P(SolverWins, ListFoundPlaysToAWinOnAFreshDeal) {
     EXPECT_EQ(d.s.Piles.TableauPiles, before.TableauPiles);
     EXPECT_EQ(d.s.Piles.StockPiles, before.StockPiles);
     EXPECT_EQ(d.s.History.Steps(), steps);
+    // No player action is left open: taking moves back works as before the search.
+    EXPECT_EQ(d.s.History.ActionDepth, 0);
     EXPECT_EQ(d.s.Params.ReadParam(param::Score, 6), score);
     EXPECT_FALSE(SearchGameWon(d.s));
     bool clicked = false;
