@@ -1086,34 +1086,6 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "0:Mazzo 76:Dest2 25:Dest2 0:Mazzo 24:Dest5 77:Dest5 0:Mazzo 101:Dest7 0:Mazzo 0:Mazzo "
          "0:Mazzo 86:Dest6 87:Dest6 36:Dest6 0:Mazzo 37:Dest6 8:Dest9 51:Appogg2 103:Appogg4 "
          "38:Dest6 61:Dest9 10:Dest9 11:Dest9 50:Dest4 51:Dest4 12:Dest9 102:Dest7 103:Dest7"},
-        {463, "0000000001001",
-         "90:Fila5 79:Dest1 27:Dest2 45:Fila6 93:Fila3 63:Fila10 62:Fila10 45:Fila2 19:Fila6 "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 53:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "40:Dest4 93:Dest4 94:Dest4 36:Fila11 100:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 18:Fila6 69:Fila6 "
-         "0:Mazzo 35:Fila11 34:Fila11 90:Fila4 0:Mazzo 23:Fila8 22:Fila8 39:Fila7 14:Dest5 "
-         "90:Fila7 45:Fila4 98:Fila5 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 66:Dest6 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 28:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 80:Dest2 0:Mazzo 0:Mazzo 15:Dest5 0:Mazzo 29:Dest1 "
-         "0:Mazzo 0:Mazzo 92:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "30:Dest1 31:Dest1 0:Mazzo 0:Mazzo 54:Dest3 81:Dest2 0:Mazzo 16:Dest5 69:Dest5 18:Dest5 "
-         "19:Dest5 49:Fila1 101:Fila6 20:Dest5 0:Mazzo 0:Mazzo 73:Dest5 22:Dest5 23:Dest5 76:Dest5 "
-         "0:Mazzo 0:Mazzo 41:Dest7 25:Dest5 0:Mazzo 0:Mazzo 82:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 1:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 67:Dest6 55:Dest3 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 42:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 56:Dest3 5:Dest3 58:Dest3 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 7:Dest3 8:Dest3 0:Mazzo 0:Mazzo 68:Dest6 0:Mazzo "
-         "43:Dest4 77:Fila2 85:Fila11 10:Fila8 75:Fila9 13:Fila12 9:Dest3 62:Dest3 63:Dest3 "
-         "12:Dest3 13:Dest3 100:Fila1 99:Fila1 38:Fila3 74:Fila9 102:Fila10 64:Fila12 17:Dest6 "
-         "96:Dest4 97:Dest4 98:Dest4 99:Dest4 100:Dest4 101:Dest4 102:Dest4 85:Fila5 34:Fila6 "
-         "35:Fila10 85:Fila6 36:Fila5 89:Fila3 36:Fila3 35:Fila3 85:Fila5 34:Fila3 33:Fila3 "
-         "72:Fila6 104:Fila10 48:Fila1 61:Fila8 11:Fila12 59:Fila11 70:Dest6 6:Fila11 84:Dest1 "
-         "33:Dest1 34:Dest1 35:Dest1 36:Dest1 89:Dest1 90:Dest1 39:Dest1 60:Fila8 78:Dest5 "
-         "44:Fila7 51:Dest4 104:Dest4 88:Fila10 87:Fila10 86:Fila10 44:Fila4 4:Fila7 47:Fila1 "
-         "85:Fila10 52:Fila5 57:Fila11 46:Fila1 71:Dest6 72:Dest6 32:Fila10 65:Fila6 4:Fila11 "
-         "3:Fila11 37:Fila3 50:Fila7 103:Fila5 24:Fila2 83:Dest2 21:Dest6 32:Dest2 85:Dest2 "
-         "86:Dest2 87:Dest2 88:Dest2 74:Dest6 75:Dest6 37:Dest2 38:Dest2 24:Dest6 77:Dest6 "
-         "26:Dest6 95:Fila2 2:Dest8 3:Dest8 95:Dest7 4:Dest8 44:Dest7 57:Dest8 45:Dest7 6:Dest8 "
-         "46:Dest7 59:Dest8 47:Dest7 60:Dest8 48:Dest7 61:Dest8 49:Dest7 10:Dest8 50:Dest7 "
-         "11:Dest8 103:Dest7 64:Dest8 52:Dest7 65:Dest8 91:Dest2"},
     };
     return wins;
 }
