@@ -68,6 +68,32 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "0:Mazzo 0:Mazzo 0:Mazzo 24:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 30:Dest4 23:Dest2 0:Mazzo "
          "0:Mazzo 0:Mazzo 22:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 13:Dest1 21:Dest2 41:Dest3 0:Mazzo "
          "20:Dest2 0:Mazzo 19:Dest2 40:Dest3 18:Dest2"},
+        {653, "0000000000001",
+         "0:Mazzo 61:Appogg2 0:Mazzo 38:Appogg3 0:Mazzo 94:Appogg2 0:Mazzo 22:Appogg3 0:Mazzo "
+         "99:Appogg3 0:Mazzo 59:Appogg3 0:Mazzo 20:Appogg3 0:Mazzo 19:Appogg3 0:Mazzo 56:Appogg3 "
+         "0:Mazzo 41:Dest1 94:Dest1 56:Dest1 0:Mazzo 96:Dest1 19:Dest1 46:Dest1 0:Mazzo 30:Appogg3 "
+         "0:Mazzo 12:Appogg4 0:Mazzo 58:Appogg2 0:Mazzo 74:Appogg4 0:Mazzo 104:Appogg5 0:Mazzo "
+         "11:Appogg5 0:Mazzo 88:Appogg5 0:Mazzo 32:Appogg2 0:Mazzo 36:Appogg5 0:Mazzo 48:Appogg4 "
+         "0:Mazzo 42:Appogg3 0:Mazzo 69:Appogg2 0:Mazzo 33:Appogg4 0:Mazzo 72:Appogg4 0:Mazzo "
+         "47:Dest1 0:Mazzo 71:Appogg4 0:Mazzo 4:Appogg2 0:Mazzo 15:Dest2 42:Dest2 4:Dest2 0:Mazzo "
+         "89:Appogg6 0:Mazzo 44:Dest2 45:Dest2 35:Dest1 36:Dest1 89:Dest1 93:Dest3 0:Mazzo "
+         "62:Appogg5 0:Mazzo 23:Appogg5 0:Mazzo 100:Appogg5 0:Mazzo 52:Appogg6 0:Mazzo 6:Appogg4 "
+         "0:Mazzo 82:Appogg2 0:Mazzo 77:Dest1 13:Dest1 0:Mazzo 85:Dest2 0:Mazzo 54:Dest4 0:Mazzo "
+         "7:Appogg5 0:Mazzo 28:Dest5 0:Mazzo 16:Dest3 82:Dest3 83:Dest3 6:Dest3 7:Dest3 0:Mazzo "
+         "84:Appogg4 0:Mazzo 60:Dest2 100:Dest2 23:Dest2 0:Mazzo 90:Appogg6 0:Mazzo 63:Dest2 "
+         "25:Dest2 0:Mazzo 37:Appogg6 0:Mazzo 21:Dest3 0:Mazzo 75:Appogg5 0:Mazzo 49:Appogg5 "
+         "0:Mazzo 18:Appogg4 0:Mazzo 55:Dest4 69:Dest4 18:Dest4 32:Dest4 0:Mazzo 67:Dest6 0:Mazzo "
+         "29:Dest5 30:Dest5 20:Dest4 0:Mazzo 95:Appogg2 0:Mazzo 9:Dest3 49:Dest3 37:Dest3 64:Dest3 "
+         "0:Mazzo 26:Dest2 0:Mazzo 2:Dest7 0:Mazzo 73:Dest4 0:Mazzo 57:Dest5 84:Dest5 59:Dest5 "
+         "99:Dest5 22:Dest4 75:Dest4 102:Dest4 38:Dest4 0:Mazzo 34:Appogg5 0:Mazzo 98:Appogg5 "
+         "0:Mazzo 97:Appogg4 0:Mazzo 31:Appogg4 0:Mazzo 65:Dest3 0:Mazzo 68:Dest6 95:Dest6 "
+         "31:Dest6 58:Dest6 98:Dest6 61:Dest5 34:Dest6 62:Dest5 50:Dest5 90:Dest5 52:Dest4 0:Mazzo "
+         "80:Dest8 0:Mazzo 103:Appogg2 0:Mazzo 76:Appogg2 0:Mazzo 39:Dest5 0:Mazzo 3:Dest7 0:Mazzo "
+         "24:Appogg2 0:Mazzo 101:Appogg5 0:Mazzo 70:Appogg4 0:Mazzo 43:Dest7 70:Dest7 97:Dest7 "
+         "0:Mazzo 51:Appogg3 0:Mazzo 87:Dest6 10:Dest6 24:Dest6 51:Dest6 91:Dest6 0:Mazzo "
+         "86:Appogg5 0:Mazzo 8:Appogg5 0:Mazzo 78:Appogg3 0:Mazzo 81:Dest8 17:Dest8 0:Mazzo "
+         "5:Dest8 71:Dest8 72:Dest7 8:Dest7 33:Dest8 86:Dest8 48:Dest7 101:Dest7 76:Dest7 74:Dest8 "
+         "88:Dest8 103:Dest7 78:Dest7 11:Dest8 12:Dest8 104:Dest8"},
     };
     return wins;
 }
