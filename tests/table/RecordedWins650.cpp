@@ -94,36 +94,6 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "86:Appogg5 0:Mazzo 8:Appogg5 0:Mazzo 78:Appogg3 0:Mazzo 81:Dest8 17:Dest8 0:Mazzo "
          "5:Dest8 71:Dest8 72:Dest7 8:Dest7 33:Dest8 86:Dest8 48:Dest7 101:Dest7 76:Dest7 74:Dest8 "
          "88:Dest8 103:Dest7 78:Dest7 11:Dest8 12:Dest8 104:Dest8"},
-        {658, "1715291386371",
-         "0:Mazzo 0:Mazzo 43:Dest1 0:Mazzo 5:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 45:Dest1 0:Mazzo 20:Dest1 0:Mazzo 8:Dest1 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 7:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "32:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "31:Dest1 0:Mazzo 0:Mazzo 4:Dest1 0:Mazzo 0:Mazzo 42:Dest1 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 15:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 14:Dest1 41:Dest1 0:Mazzo 0:Mazzo "
-         "16:Dest1 0:Mazzo 2:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 27:Dest1 28:Dest1 "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 40:Dest1 "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "13:Dest1 0:Mazzo 0:Mazzo 38:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 11:Dest1 0:Mazzo 23:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 50:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 12:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "39:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "52:Dest1 25:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 37:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 36:Dest1 48:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 49:Dest1 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 9:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 21:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "46:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 6:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 18:Dest1 0:Mazzo 17:Dest1 0:Mazzo 0:Mazzo "
-         "0:Mazzo 0:Mazzo 3:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 30:Dest1 0:Mazzo "
-         "44:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 19:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
-         "33:Dest1 0:Mazzo 0:Mazzo 47:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 35:Dest1 0:Mazzo 0:Mazzo "
-         "0:Mazzo 34:Dest1 22:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 10:Dest1 24:Dest1 0:Mazzo 51:Dest1 "
-         "26:Dest1"},
     };
     return wins;
 }
