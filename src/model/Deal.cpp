@@ -241,10 +241,13 @@ int StartCard(Session& s, const DeckList& deck, int k, int code) {
     case 91: {
         if (deck.empty())
             return -1;
+        // The same rank in the following suits, counted round the deck: from the king of the last
+        // suit, 13 places on is the king of the first suit, never card 0 (which would leave the
+        // foundation without its start card).
         int x = deck.front() + 13 * (k + 1);
         int n = s.Attr(kAttrDeckSize);
         if (x > n && n > 0)
-            x %= n;
+            x = (x - 1) % n + 1;
         return x;
     }
     case 92:

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <set>
@@ -295,6 +296,35 @@ TEST(FoundationStart, CodesChooseTheStartCard) {
             }
         }
     }
+}
+
+// Code 91 counts round the deck: whatever the first card, the four foundations receive the four
+// cards of its rank, the king of spades included (13 places on from a card of the last suit's
+// rank lies in the first suit).
+TEST(FoundationStart, RankOfTheFirstCardInEverySuit) {
+    std::set<int> firstCards;
+    for (int n = 1; n < 400 && !firstCards.count(52); ++n) {
+        Game g;
+        char code[14];
+        std::snprintf(code, sizeof code, "%013d", n);
+        SetCode(g.s, code);
+        const int first = DeckForDeal(g.s).front();
+        if (!firstCards.insert(first).second)
+            continue;
+        g.Attr(374, 4);
+        for (int k = 0; k < 4; ++k)
+            g.Attr(103 + k, 91);
+        DealGame(g.s);
+        std::set<int> bottoms;
+        for (int k = 1; k <= 4; ++k) {
+            const int b = PileCard(g.Dest(k), 0);
+            EXPECT_EQ(CardRank(b), CardRank(first)) << "first card " << first << ", foundation " << k;
+            EXPECT_EQ(g.s.Attr(54 + k), CardRank(first)) << "first card " << first;
+            bottoms.insert(b);
+        }
+        EXPECT_EQ(bottoms.size(), 4u) << "first card " << first;
+    }
+    EXPECT_TRUE(firstCards.count(52)) << "no deal code tried starts with the king of spades";
 }
 
 TEST(DealCounts, OrderFacesAndSpecialCounts) {
