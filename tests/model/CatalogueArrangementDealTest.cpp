@@ -2,6 +2,8 @@
 // columns, the Tower of Hanoy's nine cards of one suit, Bisley's aces and Yukon's piquet pack. For
 // many deal codes each deal holds exactly the cards the game keeps, each once, laid out as the game
 // wants.
+#include "CatalogueDeals.h"
+
 #include "model/Cards.h"
 #include "model/Deal.h"
 #include "model/Session.h"
@@ -19,23 +21,11 @@ namespace quillon {
 namespace {
 
 std::vector<std::string> DealCodes() {
-    std::vector<std::string> codes = {"0000000000000", "9999999999999", "1234567890123", "0000000000001"};
-    std::uint64_t x = 0x2545F4914F6CDD1Dull;
-    while (codes.size() < 60) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        std::string code = std::to_string(x % 10000000000000ull);
-        codes.push_back(std::string(13 - code.size(), '0') + code);
-    }
-    return codes;
+    return testing::SpreadDealCodes(60, 0x2545F4914F6CDD1Dull);
 }
 
 void Deal(Session& s, int game, const std::string& code) {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-    std::string error;
-    ASSERT_TRUE(LoadAndDeal(s, game, code, error)) << error;
+    testing::DealCatalogueGame(s, game, code);
 }
 
 // Every card on the table, with the number of times it lies there.

@@ -1,5 +1,7 @@
 // The deals of the catalogue's well-known games: for many deal codes every card of the deck is dealt
 // exactly once, every pile shows the face it should, and the foundations start as the game wants.
+#include "CatalogueDeals.h"
+
 #include "model/Cards.h"
 #include "model/Deal.h"
 #include "model/Session.h"
@@ -16,26 +18,12 @@
 namespace quillon {
 namespace {
 
-// Deal codes spread over the whole range, with the all-zero and all-nine codes among them.
 std::vector<std::string> DealCodes() {
-    std::vector<std::string> codes = {"0000000000000", "9999999999999", "1234567890123", "0000000000001"};
-    std::uint64_t x = 88172645463325252ull;
-    while (codes.size() < 40) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        std::string code = std::to_string(x % 10000000000000ull);
-        codes.push_back(std::string(13 - code.size(), '0') + code);
-    }
-    return codes;
+    return testing::SpreadDealCodes(40, 88172645463325252ull);
 }
 
 void Deal(Session& s, int game, const std::string& code) {
-    // The program folder; without the variable, the one beside the tests' own folder.
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-    std::string error;
-    ASSERT_TRUE(LoadAndDeal(s, game, code, error)) << error;
+    testing::DealCatalogueGame(s, game, code);
 }
 
 std::vector<const std::string*> AllPiles(const Session& s) {
