@@ -114,7 +114,7 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
     };
     // What the catalogue reaches today.
     const std::map<std::string, std::pair<int, int>> counts = {
-        {"games", {c.games, 137}},
+        {"games", {c.games, 138}},
         {"groups with three games or more", {groupsOfThree, 23}},
         {"family codes", {distinct("family"), 33}},
         {"special building codes", {distinct("special building"), 29}},
