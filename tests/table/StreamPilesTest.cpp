@@ -21,10 +21,6 @@ int Rank(int card) {
     return (card - 1) % 13 + 1;
 }
 
-int TopOf(const std::string& pile) {
-    return pile.empty() ? 0 : PileCard(pile, PileSize(pile) - 1);
-}
-
 // Sir Tommy and Lady Betty: the turned card must be placed before the next is turned, it may go
 // onto any waste pile, and a waste pile's top card goes only to a foundation, never onto another
 // waste pile.
@@ -34,21 +30,21 @@ TEST(StreamPiles, TurnedCardIsPlacedBeforeTheNextAndWastePilesOnlyFeedTheFoundat
         ASSERT_TRUE(d.ok) << game << " " << d.error;
         Session& s = d.s;
         ASSERT_TRUE(PlaySolverMove(s, {0, "Mazzo"})) << game;
-        const int first = TopOf(s.Piles.StockPiles[1]);
+        const int first = PileTop(s.Piles.StockPiles[1]);
         ASSERT_GT(first, 0) << game;
         // The waste holds a card: the stock turns nothing more.
         EXPECT_FALSE(PlaySolverMove(s, {0, "Mazzo"})) << game;
-        EXPECT_EQ(TopOf(s.Piles.StockPiles[1]), first) << game;
+        EXPECT_EQ(PileTop(s.Piles.StockPiles[1]), first) << game;
         // Any card goes onto an empty waste pile; the next card can then be turned.
         ASSERT_TRUE(PlaySolverMove(s, {first, "Fila2"})) << game;
         ASSERT_TRUE(PlaySolverMove(s, {0, "Mazzo"})) << game;
-        const int second = TopOf(s.Piles.StockPiles[1]);
+        const int second = PileTop(s.Piles.StockPiles[1]);
         ASSERT_TRUE(PlaySolverMove(s, {second, "Fila1"})) << game;
         // Nothing moves from one waste pile to another, empty or not.
         EXPECT_FALSE(PlaySolverMove(s, {second, "Fila2"})) << game;
         EXPECT_FALSE(PlaySolverMove(s, {second, "Fila3"})) << game;
-        EXPECT_EQ(TopOf(s.Piles.TableauPiles[0]), second) << game;
-        EXPECT_EQ(TopOf(s.Piles.TableauPiles[1]), first) << game;
+        EXPECT_EQ(PileTop(s.Piles.TableauPiles[0]), second) << game;
+        EXPECT_EQ(PileTop(s.Piles.TableauPiles[1]), first) << game;
     }
 }
 
