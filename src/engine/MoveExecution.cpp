@@ -113,8 +113,6 @@ void SwapIntoPlace(Session& s, int n, const RemovedFrom& from) {
     pile = CardText(moved);
     view.RedrawPile(from.pile, Surface::Both);
     view.RedrawPile(name, Surface::Both);
-    UpdateScore(s);
-    s.SetFlag(GameWon, WonTest(s));
 }
 
 MoveOutcome ToTableau(Session& s, int card, int n) {
@@ -209,6 +207,10 @@ MoveOutcome ToTableau(Session& s, int card, int n) {
     case 49:
     case 63:
         SwapIntoPlace(s, n, from);
+        // Whether or not two cards changed places, the move may have completed the last pile:
+        // these games end on a tableau move, so the score and the won test follow every one.
+        UpdateScore(s);
+        s.SetFlag(GameWon, WonTest(s));
         break;
     default:
         break;

@@ -265,6 +265,35 @@ TEST(ExecuteMove, PictureGameKeepsACardOnAPileOfTheRightRank) {
     EXPECT_EQ(t.PileText("Fila1"), "");
 }
 
+// The picture games end on a tableau move: the card built on as the fourth of the last pile wins
+// at once, as a swap would.
+TEST(ExecuteMove, PictureGameIsWonByTheMoveThatCompletesTheLastPile) {
+    struct Row {
+        const char* what;
+        int family;
+        const char* last;   // tableau pile 24 before the move
+        const char* source; // the pile the moved card comes from
+        const char* from;   // its content
+        bool won;
+    } rows[] = {
+        {"family 49: fourth card built on", 49, "4S 7S 10S", "Mazzo_Vis", "KS", true},
+        {"family 63: fourth card built on", 63, "4S 7S 10S", "Mazzo_Vis", "KS", true},
+        {"family 49: third card leaves the pile short", 49, "4S 7S", "Mazzo_Vis", "10S", false},
+        {"another family keeps its own won test", 0, "4S 7S 10S", "Mazzo_Vis", "KS", false},
+    };
+    for (const Row& r : rows) {
+        PlayTable t;
+        t.Attr(attr::Family, r.family).Attr(attr::TableauCount, 24);
+        for (int k = 0; k < 24; ++k)
+            t.Attr(attr::TableauRule + k, 12).Attr(attr::TableauEmpty + k, 4);
+        for (int k = 1; k <= 23; ++k)
+            t.Pile("Fila" + std::to_string(k), "2H 5H 8H JH");
+        t.Pile("Fila24", r.last).Pile(r.source, r.from);
+        ASSERT_TRUE(t.Move(r.from, "Fila24")) << r.what;
+        EXPECT_EQ(t.s.Flag(GameWon), r.won) << r.what;
+    }
+}
+
 TEST(ExecuteMove, FanModeTwelveLeavesASlotBehind) {
     PlayTable t;
     t.Attr(attr::TableauFan, 12);
