@@ -50,6 +50,14 @@ const std::vector<RecordedWin>& RecordedWins900() {
          "27:Fila10 51:Fila6 24:Fila1 21:Fila5 11:Fila6 49:Fila1 49:Fila6 46:Fila5 49:Fila1 9:Fila1 "
          "36:Fila6 7:Fila15 35:Fila14 8:Fila14 45:Fila4 16:Fila16 6:Fila5 15:Fila12 25:Fila9 43:Fila13 "
          "4:Fila2"},
+        {931, "0000000000011",
+         "0:Mazzo 15:Dest1 0:Mazzo 0:Mazzo 8:Dest1 21:Dest1 0:Mazzo 0:Mazzo 29:Dest1 3:Dest1 43:Dest1 "
+         "52:Dest1 5:Dest1 31:Dest1 35:Dest1 10:Fila4 7:Dest1 10:Dest1 0:Mazzo 20:Dest1 2:Dest1 "
+         "0:Mazzo 17:Dest1 23:Dest1 47:Dest1 9:Dest1 0:Mazzo 49:Dest1 26:Dest1 6:Fila4 51:Dest1 "
+         "6:Dest1 40:Fila4 19:Dest1 11:Dest1 12:Fila3 50:Dest1 46:Dest1 18:Dest1 12:Fila1 14:Fila3 "
+         "0:Mazzo 32:Dest1 48:Dest1 36:Dest1 28:Dest1 37:Dest1 0:Mazzo 33:Dest1 12:Dest1 34:Fila1 "
+         "34:Dest1 0:Mazzo 41:Dest1 42:Dest1 39:Fila1 38:Dest1 22:Dest1 24:Dest1 16:Dest1 44:Dest1 "
+         "25:Dest1 0:Mazzo 30:Dest1 4:Dest1 39:Dest1 27:Fila1 13:Dest1 45:Dest1 1:Fila2"},
     };
     return wins;
 }
