@@ -58,6 +58,19 @@ const std::vector<RecordedWin>& RecordedWins900() {
          "0:Mazzo 32:Dest1 48:Dest1 36:Dest1 28:Dest1 37:Dest1 0:Mazzo 33:Dest1 12:Dest1 34:Fila1 "
          "34:Dest1 0:Mazzo 41:Dest1 42:Dest1 39:Fila1 38:Dest1 22:Dest1 24:Dest1 16:Dest1 44:Dest1 "
          "25:Dest1 0:Mazzo 30:Dest1 4:Dest1 39:Dest1 27:Fila1 13:Dest1 45:Dest1 1:Fila2"},
+        {930, "0000000000030",
+         "53:Dest1 1:Dest1 17:Fila20 69:Fila17 58:Fila11 67:Fila3 33:Fila21 36:Fila21 72:Fila17 "
+         "75:Fila17 61:Fila11 64:Fila11 0:Mazzo 20:Fila20 23:Fila20 3:Fila10 95:Fila19 98:Fila19 "
+         "0:Mazzo 27:Dest1 101:Fila19 91:Fila21 80:Fila5 83:Fila5 43:Fila22 104:Fila19 0:Mazzo "
+         "66:Dest1 6:Fila10 82:Fila18 85:Fila18 0:Mazzo 14:Dest1 46:Fila22 88:Fila18 49:Fila22 "
+         "86:Fila5 29:Fila12 37:Fila5 84:Fila12 0:Mazzo 92:Dest1 78:Fila17 68:Fila13 16:Fila14 0:Mazzo "
+         "40:Dest1 9:Fila10 70:Fila3 21:Fila3 12:Fila10 56:Fila23 24:Fila3 59:Fila23 0:Mazzo 79:Dest1 "
+         "62:Fila23 18:Fila8 71:Fila13 52:Fila22 26:Fila20 65:Fila23 2:Fila1 5:Fila1 74:Fila13 "
+         "25:Fila13 0:Mazzo 19:Fila14 39:Fila18 96:Fila2 87:Fila12 99:Fila2 102:Fila2 42:Fila15 "
+         "22:Fila14 94:Fila16 60:Fila1 11:Fila1 4:Fila24 90:Fila12 45:Fila15 0:Mazzo 73:Fila8 "
+         "97:Fila16 44:Fila7 47:Fila7 7:Fila24 10:Fila24 13:Fila24 28:Fila4 31:Fila4 34:Fila4 89:Fila4 "
+         "100:Fila15 51:Fila15 54:Fila6 57:Fila6 8:Fila6 63:Fila6 81:Fila9 32:Fila9 76:Fila8 50:Fila7 "
+         "48:Fila16 103:Fila16 77:Fila14 35:Fila9 38:Fila9"},
     };
     return wins;
 }
