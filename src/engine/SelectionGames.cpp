@@ -180,6 +180,39 @@ SelectionVerdict Verdict(bool valid, bool complete) {
                       : SelectionVerdict::Valid;
 }
 
+// Families 21, 22 and 23, the marriage games played along one row: a card, or two side by side,
+// leave the row when the cards on either side of them share a suit or a rank. A lone card that
+// may leave goes at once; one that may not waits for its neighbour. Family 22 never lets its
+// queen and king of hearts (cards 12 and 13), the ends of the row, go.
+SelectionVerdict BetweenAMatch(const Session& s, const std::vector<int>& cards, int family) {
+    const size_t n = cards.size();
+    if (n > 2)
+        return SelectionVerdict::Invalid;
+    if (family == 22 && std::any_of(cards.begin(), cards.end(), [](int c) { return c == 12 || c == 13; }))
+        return SelectionVerdict::Invalid;
+    const int pile = TableauPileOf(s, cards[0]);
+    if (pile < 0 || (n == 2 && TableauPileOf(s, cards[1]) != pile))
+        return SelectionVerdict::Invalid;
+    // The row as it reads, its empty slots left out.
+    std::vector<int> row;
+    const std::string& content = Tableau(s, pile);
+    for (int k = 0; k < PileSize(content); ++k)
+        if (const int c = PileCard(content, k); c > 0)
+            row.push_back(c);
+    auto at = [&](int card) {
+        return static_cast<int>(std::find(row.begin(), row.end(), card) - row.begin());
+    };
+    const int a = at(cards[0]), b = n == 2 ? at(cards[1]) : a;
+    const int lo = std::min(a, b), hi = std::max(a, b);
+    if (hi - lo > 1 || hi >= static_cast<int>(row.size()))
+        return SelectionVerdict::Invalid;
+    const bool flanked =
+        lo > 0 && hi + 1 < static_cast<int>(row.size()) &&
+        (Rank(row[static_cast<size_t>(lo - 1)]) == Rank(row[static_cast<size_t>(hi + 1)]) ||
+         CardSuit(row[static_cast<size_t>(lo - 1)]) == CardSuit(row[static_cast<size_t>(hi + 1)]));
+    return Verdict(n == 1 || flanked, flanked);
+}
+
 } // namespace
 
 std::vector<int> SelectedCards(const Session& s) {
@@ -293,7 +326,7 @@ SelectionVerdict JudgeSelection(const Session& s, const std::vector<int>& cards)
     case 21:
     case 22:
     case 23:
-        return SelectionVerdict::Invalid;
+        return BetweenAMatch(s, cards, family);
     case 45:
         return Verdict(n == 1, false);
     case 48:
@@ -752,12 +785,14 @@ bool RemoveSelection(Session& s, bool faceDown) {
         moved = true;
     }
     if (fan == 8) {
-        // The grid closes up: the emptied slots leave the one pile.
+        // The grid closes up: the cards left move up to the first slots, one after another. A
+        // card's slot is the number of empty markers before it, so one marker stays between every
+        // two cards, as the deal and the stock lay them.
         std::string& grid = Tableau(s, 0);
         std::string kept;
         for (int k = 0; k < PileSize(grid); ++k)
             if (int c = PileCard(grid, k); c > 0)
-                kept += CardText(c);
+                kept += (kept.empty() ? "" : "000") + CardText(c);
         if (kept != grid) {
             grid = kept;
             view.RedrawPile("Fila1", Surface::Both);

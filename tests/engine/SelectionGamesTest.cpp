@@ -185,6 +185,70 @@ INSTANTIATE_TEST_SUITE_P(
         RuleRow{0, 13, kGrid, "5H 3C 5C", Complete}, RuleRow{0, 13, kGrid, "5H 3C", Valid},
         RuleRow{7, 13, kGrid, "5H 3C 5C", Invalid}, RuleRow{7, 13, kGrid, "KH", Complete}));
 
+// The row of a marriage game, all in tableau pile 1; "-" an empty slot.
+std::string MarriageRow(const std::string& cards) {
+    std::istringstream in(cards);
+    std::string token, out;
+    while (in >> token)
+        out += token == "-" ? "000" : CardText(Card(token));
+    return out;
+}
+
+// Families 21, 22 and 23: one card, or two side by side, lying between two cards of one suit or
+// one rank leave the row; a lone card that may not leave yet waits for its neighbour. Family 22
+// never lets the queen or king of hearts go.
+TEST(SelectionGames, MarriageRowJudgesCardsBetweenAMatch) {
+    struct Row {
+        int family;
+        const char* row;
+        const char* cards;
+        SelectionVerdict verdict;
+    } rows[] = {
+        {22, "QH 5C 9S 2H", "5C", Valid},             // clubs and spades, queen and nine: waits
+        {22, "QH 5C 9S 2H", "5C 9S", Complete},       // between two hearts
+        {22, "QH 5C 9S 2H", "9S 5C", Complete},       // in either order
+        {22, "QH 5C 9S 5D", "9S", Complete},          // between two fives
+        {22, "QH 5C 9S 2H", "5C 2H", Invalid},        // not side by side
+        {22, "QH 5C 9S 2H 7D", "5C 9S 2H", Invalid},  // three cards
+        {22, "QH 5C 9S", "9S", Valid},                // the end of the row has no neighbour
+        {22, "QH - 5C - 9S - 2H", "5C 9S", Complete}, // empty slots do not part neighbours
+        {22, "5H QH 3H", "QH", Invalid},              // the queen of hearts stays
+        {22, "5H KH 3H", "KH", Invalid},              // and the king
+        {21, "5H QH 3H", "QH", Complete},             // any card in family 21
+        {23, "5H QH 3C KD", "QH 3C", Invalid},        // a heart and a diamond, five and king
+    };
+    for (const Row& r : rows) {
+        Pairing p(r.family, 1, 1);
+        p.s.GameAttr[attr::TableauFan] = 8;
+        p.s.Piles.TableauPiles[0] = MarriageRow(r.row);
+        EXPECT_EQ(JudgeSelection(p.s, Cards(r.cards)), r.verdict)
+            << r.family << ": " << r.row << " / " << r.cards;
+    }
+}
+
+// Royal Marriage played by presses: a waiting card and its neighbour leave together and the grid
+// closes up, each card in the slot after the one before; the hearts side by side, with the stock
+// spent, win.
+TEST(SelectionGames, MarriageRowDiscardsAndIsWonWhenTheHeartsMeet) {
+    Pairing p(22, 1, 1);
+    p.s.GameAttr[attr::TableauFan] = 8;
+    p.s.Piles.TableauPiles[0] = MarriageRow("QH - 4H - 5C - 9S - 4D - KH");
+    p.Press("QH");
+    EXPECT_EQ(p.Beeps(), 1) << "the queen of hearts is never taken";
+    p.Press("5C");
+    EXPECT_EQ(p.Waste(), "");
+    p.Press("9S");
+    EXPECT_EQ(p.Waste(), Content("5C 9S"));
+    EXPECT_EQ(p.s.Piles.TableauPiles[0], MarriageRow("QH - 4H - 4D - KH")) << "closed up, slot by slot";
+    EXPECT_TRUE(SelectedCards(p.s).empty());
+    EXPECT_TRUE(p.s.Flag(GameInPlay)) << "two cards still part the hearts";
+    p.Press("4H");
+    p.Press("4D");
+    EXPECT_EQ(p.s.Piles.TableauPiles[0], MarriageRow("QH - KH"));
+    EXPECT_TRUE(WonTest(p.s)) << "the stock is spent and the hearts are married";
+    EXPECT_FALSE(p.s.Flag(GameInPlay)) << "and the game has ended";
+}
+
 TEST(SelectionGames, FamilySeventeenRejectsOnlyTheBreakingCard) {
     Pairing p(17);
     p.Deal("5H 7C 6H", "2C 3C 4C");
