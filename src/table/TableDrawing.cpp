@@ -1048,6 +1048,23 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
     auto tableauAt = [&](int i) { return std::pair{s.GetTableauX(i), s.GetTableauY(i)}; };
     auto reserveAt = [&](int i) { return std::pair{s.Game.GetReserveX(i), s.Game.GetReserveY(i)}; };
     auto foundationAt = [&](int i) { return std::pair{s.Game.GetFoundationX(i), s.Game.GetFoundationY(i)}; };
+    if (kind == kTableauKind && mode == 8) {
+        // The grid closed up: every slot the old content filled is cleared and the grid drawn
+        // anew, its cards in their new slots.
+        const int stepX = cw + s.Game.SnakeGapX, stepY = ch + s.Game.SnakeGapY;
+        int filled = 0;
+        for (int k = 0; k < PileSize(oldContent); ++k)
+            filled += oldContent.compare(static_cast<size_t>(3 * k), 3, "000") == 0 ? 1 : 0;
+        int columns = s.Attr(layout_attr::SnakeColumns);
+        if (columns == -1)
+            columns = stepX > 0 ? s.ScreenWidth / stepX : 1;
+        columns = std::max(columns, 1);
+        const int rows = filled / columns + 1, margin = s.Metrics.ShadowSize + 2;
+        const QRect area(pileX, pileY - s.Game.ScrollOffset, columns * stepX + margin, rows * stepY + margin);
+        CopyFromBackground(area.translated(0, Scroll()), DrawTarget::Both);
+        DrawPile(name, DrawTarget::Both);
+        return;
+    }
     if (mode == 2 || mode == 4 || mode == 6 || mode == 10) {
         // The removed cards lay side by side from the next card place on (to the left in mode 10).
         const int step = mode == 4 ? cw + s.Game.RowGap : mode == 6 ? s.Game.StepMode6X : s.Game.StepUpX;

@@ -71,6 +71,18 @@ const std::vector<RecordedWin>& RecordedWins900() {
          "97:Fila16 44:Fila7 47:Fila7 7:Fila24 10:Fila24 13:Fila24 28:Fila4 31:Fila4 34:Fila4 89:Fila4 "
          "100:Fila15 51:Fila15 54:Fila6 57:Fila6 8:Fila6 63:Fila6 81:Fila9 32:Fila9 76:Fila8 50:Fila7 "
          "48:Fila16 103:Fila16 77:Fila14 35:Fila9 38:Fila9"},
+        {932, "0000000000003",
+         "0:Mazzo 0:Mazzo 0:Mazzo 27:Select 36:Select 0:Mazzo 0:Mazzo 20:Select 0:Mazzo 51:Select "
+         "44:Select 0:Mazzo 0:Mazzo 41:Select 0:Mazzo 0:Mazzo 0:Mazzo 43:Select 26:Select 8:Select "
+         "34:Select 0:Mazzo 0:Mazzo 38:Select 22:Select 0:Mazzo 0:Mazzo 0:Mazzo 23:Select 19:Select "
+         "11:Select 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 5:Select 0:Mazzo 16:Select 14:Select "
+         "0:Mazzo 0:Mazzo 31:Select 2:Select 0:Mazzo 0:Mazzo 28:Select 4:Select 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 52:Select 10:Select 0:Mazzo 48:Select 0:Mazzo 0:Mazzo 42:Select "
+         "7:Select 0:Mazzo 45:Select 40:Select 30:Select 21:Select 0:Mazzo 0:Mazzo 24:Select 25:Select "
+         "0:Mazzo 0:Mazzo 39:Select 49:Select 0:Mazzo 0:Mazzo 33:Select 47:Select 0:Mazzo 0:Mazzo "
+         "0:Mazzo 6:Select 0:Mazzo 18:Select 15:Select 35:Select 0:Mazzo 0:Mazzo 32:Select 17:Select "
+         "37:Select 0:Mazzo 46:Select 50:Select 9:Select 0:Mazzo 0:Mazzo 3:Select 29:Select 0:Mazzo "
+         "1:Select"},
     };
     return wins;
 }
