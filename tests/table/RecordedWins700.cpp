@@ -168,6 +168,34 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "23:Dest3 76:Dest3 25:Dest3 78:Dest3 0:Mazzo 65:Dest8 0:Mazzo 93:Dest6 94:Dest6 95:Dest6 "
          "44:Dest6 45:Dest6 46:Dest6 99:Dest6 100:Dest6 101:Dest6 102:Dest6 51:Dest6 52:Dest6 "
          "0:Mazzo 18:Dest5 19:Dest5 20:Dest5 73:Dest5 22:Dest5 75:Dest5 24:Dest5 77:Dest5 26:Dest5"},
+        {704, "0000000000005",
+         "40:Dest1 79:Dest2 93:Dest1 99:Fila1 20:Fila1 0:Mazzo 18:Fila4 0:Mazzo 81:Fila5 0:Mazzo "
+         "32:Fila1 18:Fila1 0:Mazzo 95:Fila1 16:Fila1 0:Mazzo 42:Dest1 0:Mazzo 66:Dest3 0:Mazzo "
+         "103:Fila3 0:Mazzo 83:Fila4 0:Mazzo 74:Fila7 0:Mazzo 104:Fila9 64:Fila9 0:Mazzo 1:Dest4 "
+         "0:Mazzo 11:Fila2 11:Fila3 0:Mazzo 88:Fila2 88:Fila3 22:Fila3 0:Mazzo 44:Fila2 0:Mazzo "
+         "36:Fila6 74:Fila6 0:Mazzo 48:Fila7 0:Mazzo 28:Dest2 81:Dest2 0:Mazzo 68:Fila5 0:Mazzo "
+         "0:Mazzo 0:Mazzo 53:Dest5 0:Mazzo 34:Fila3 72:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 19:Fila8 "
+         "44:Fila8 3:Fila2 0:Mazzo 89:Fila9 0:Mazzo 30:Dest2 83:Dest2 70:Fila4 0:Mazzo 62:Fila9 "
+         "48:Fila9 46:Fila7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "84:Dest2 33:Dest2 0:Mazzo 0:Mazzo 45:Fila3 70:Fila3 7:Fila4 0:Mazzo 15:Dest3 16:Dest3 "
+         "95:Dest1 44:Dest1 31:Fila8 14:Dest6 0:Mazzo 0:Mazzo 92:Dest7 0:Mazzo 86:Dest2 35:Dest2 "
+         "97:Dest1 46:Dest1 57:Fila7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 21:Fila9 0:Mazzo 0:Mazzo "
+         "0:Mazzo 17:Dest3 18:Dest3 57:Fila1 49:Fila7 74:Fila7 36:Dest2 75:Fila6 37:Dest2 0:Mazzo "
+         "80:Fila2 0:Mazzo 71:Dest3 0:Mazzo 41:Dest7 0:Mazzo 94:Dest7 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 82:Fila1 68:Fila1 73:Fila5 0:Mazzo 47:Dest1 0:Mazzo 98:Fila5 6:Fila5 "
+         "0:Mazzo 96:Fila5 0:Mazzo 27:Dest8 80:Dest8 0:Mazzo 43:Dest7 96:Dest7 0:Mazzo 0:Mazzo "
+         "67:Dest6 68:Dest6 3:Fila1 91:Fila2 0:Mazzo 0:Mazzo 25:Fila2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "2:Dest4 3:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 69:Dest6 70:Dest6 45:Dest7 72:Dest3 21:Dest3 "
+         "74:Dest3 75:Dest3 48:Dest1 49:Dest1 101:Fila6 24:Dest3 25:Dest3 52:Fila7 7:Fila3 "
+         "76:Fila4 101:Fila4 58:Fila6 26:Dest3 9:Fila4 31:Fila5 19:Dest6 58:Fila8 63:Fila6 0:Mazzo "
+         "29:Dest8 82:Dest8 31:Dest8 0:Mazzo 38:Dest2 91:Dest2 51:Fila2 63:Fila2 59:Fila6 12:Fila7 "
+         "0:Mazzo 87:Fila9 0:Mazzo 60:Fila9 0:Mazzo 0:Mazzo 0:Mazzo 54:Dest5 0:Mazzo 4:Dest4 "
+         "57:Dest4 32:Dest8 20:Dest6 6:Dest4 7:Dest4 60:Dest4 9:Dest4 59:Fila1 78:Fila6 58:Fila5 "
+         "85:Dest8 34:Dest8 87:Dest8 62:Dest4 63:Dest4 12:Dest4 13:Dest4 8:Fila8 55:Dest5 56:Dest5 "
+         "5:Dest5 58:Dest5 59:Dest5 98:Dest7 99:Dest7 73:Dest6 22:Dest6 88:Dest8 8:Dest5 61:Dest5 "
+         "89:Dest8 90:Dest8 39:Dest8 100:Dest7 101:Dest7 23:Dest6 76:Dest6 77:Dest6 78:Dest6 "
+         "102:Dest1 51:Dest1 52:Dest1 50:Dest7 10:Dest5 11:Dest5 103:Dest7 64:Dest5 104:Dest7 "
+         "65:Dest5"},
     };
     return wins;
 }
