@@ -196,6 +196,17 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "89:Dest8 90:Dest8 39:Dest8 100:Dest7 101:Dest7 23:Dest6 76:Dest6 77:Dest6 78:Dest6 "
          "102:Dest1 51:Dest1 52:Dest1 50:Dest7 10:Dest5 11:Dest5 103:Dest7 64:Dest5 104:Dest7 "
          "65:Dest5"},
+        {712, "0000000000003",
+         "45:Fila2 40:Dest1 27:Dest2 41:Dest1 31:Fila2 36:Fila3 9:Fila3 32:Fila6 17:Fila2 8:Fila3 "
+         "20:Fila3 32:Fila3 44:Fila3 43:Fila3 51:Fila4 50:Fila4 3:Fila3 2:Fila3 28:Dest2 29:Dest2 "
+         "1:Dest3 46:Fila1 2:Dest3 3:Dest3 4:Dest3 30:Dest2 46:Fila5 37:Fila1 16:Fila3 23:Fila1 "
+         "22:Fila1 34:Fila1 19:Fila5 5:Fila5 14:Dest4 17:Fila6 31:Dest2 17:Fila5 45:Fila6 33:Fila1 "
+         "45:Fila1 17:Fila6 16:Fila6 5:Fila1 43:Fila1 44:Fila5 43:Fila5 32:Dest2 5:Dest3 45:Fila3 "
+         "33:Dest2 34:Dest2 47:Fila1 35:Dest2 18:Fila3 6:Dest3 15:Dest4 50:Fila2 16:Dest4 17:Dest4 "
+         "18:Dest4 51:Fila6 50:Fila6 52:Fila2 10:Fila6 48:Fila6 42:Dest1 7:Dest3 43:Dest1 13:Fila4 "
+         "44:Dest1 19:Dest4 45:Dest1 20:Dest4 46:Dest1 8:Dest3 47:Dest1 21:Dest4 9:Dest3 22:Dest4 "
+         "48:Dest1 23:Dest4 36:Dest2 10:Dest3 24:Dest4 25:Dest4 26:Dest4 37:Dest2 38:Dest2 "
+         "39:Dest2 12:Fila1 49:Dest1 11:Dest3 50:Dest1 12:Dest3 51:Dest1 13:Dest3 52:Dest1"},
     };
     return wins;
 }
