@@ -207,6 +207,17 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "44:Dest1 19:Dest4 45:Dest1 20:Dest4 46:Dest1 8:Dest3 47:Dest1 21:Dest4 9:Dest3 22:Dest4 "
          "48:Dest1 23:Dest4 36:Dest2 10:Dest3 24:Dest4 25:Dest4 26:Dest4 37:Dest2 38:Dest2 "
          "39:Dest2 12:Fila1 49:Dest1 11:Dest3 50:Dest1 12:Dest3 51:Dest1 13:Dest3 52:Dest1"},
+        {713, "0000000000001",
+         "12:Fila6 28:Dest3 29:Dest3 33:Fila9 50:Fila6 10:Fila6 48:Fila6 30:Dest3 31:Dest3 "
+         "51:Fila5 33:Fila8 8:Fila6 42:Fila9 33:Fila6 3:Fila8 41:Dest4 2:Dest1 46:Fila4 38:Fila3 "
+         "37:Fila2 47:Fila7 20:Fila7 45:Fila7 42:Dest4 16:Fila9 6:Fila6 15:Dest2 3:Dest1 16:Dest2 "
+         "39:Fila8 43:Dest4 4:Dest1 51:Fila1 13:Fila9 17:Dest2 44:Dest4 5:Dest1 45:Dest4 46:Dest4 "
+         "21:Fila5 32:Dest3 36:Fila4 6:Dest1 51:Fila9 37:Fila1 25:Fila8 11:Fila9 49:Fila9 7:Dest1 "
+         "33:Dest3 34:Dest3 35:Dest3 18:Dest2 36:Dest3 37:Dest3 38:Dest3 26:Fila1 25:Fila2 "
+         "39:Dest3 20:Fila4 47:Dest4 8:Fila8 48:Dest4 22:Fila9 10:Fila7 50:Fila2 10:Fila2 12:Fila7 "
+         "8:Dest1 52:Fila8 12:Fila8 23:Fila7 19:Dest2 9:Dest1 20:Dest2 10:Dest1 21:Dest2 22:Dest2 "
+         "49:Dest4 23:Dest2 50:Dest4 24:Dest2 11:Dest1 25:Dest2 12:Dest1 51:Dest4 26:Dest2 "
+         "52:Dest4 13:Dest1"},
     };
     return wins;
 }
