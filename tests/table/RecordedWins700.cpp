@@ -218,6 +218,16 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "8:Dest1 52:Fila8 12:Fila8 23:Fila7 19:Dest2 9:Dest1 20:Dest2 10:Dest1 21:Dest2 22:Dest2 "
          "49:Dest4 23:Dest2 50:Dest4 24:Dest2 11:Dest1 25:Dest2 12:Dest1 51:Dest4 26:Dest2 "
          "52:Dest4 13:Dest1"},
+        {714, "0000000000010",
+         "46:Fila2 40:Dest1 1:Dest2 6:Fila2 5:Fila3 36:Fila4 22:Fila4 47:Fila4 7:Fila4 32:Fila4 "
+         "43:Fila3 16:Fila3 29:Fila1 14:Dest3 27:Dest4 18:Fila4 41:Dest1 17:Fila6 30:Fila4 "
+         "15:Dest3 28:Dest4 24:Fila1 29:Dest4 16:Dest3 17:Dest3 30:Dest4 18:Dest3 31:Dest4 "
+         "21:Fila6 35:Fila4 44:Fila6 32:Dest4 45:Fila1 10:Fila3 19:Dest3 3:Fila1 21:Fila3 12:Fila6 "
+         "23:Fila3 48:Fila3 4:Fila6 20:Fila5 2:Dest2 26:Fila4 3:Dest2 42:Dest1 43:Dest1 4:Dest2 "
+         "44:Dest1 5:Dest2 45:Dest1 6:Dest2 20:Dest3 7:Dest2 46:Dest1 8:Dest2 47:Dest1 21:Dest3 "
+         "9:Dest2 48:Dest1 22:Dest3 23:Dest3 25:Fila2 37:Fila2 49:Dest1 33:Dest4 34:Dest4 35:Dest4 "
+         "10:Dest2 36:Dest4 24:Dest3 37:Dest4 50:Dest1 11:Dest2 25:Dest3 12:Dest2 38:Dest4 "
+         "51:Dest1 39:Dest4 26:Dest3 13:Dest2 52:Dest1"},
     };
     return wins;
 }
