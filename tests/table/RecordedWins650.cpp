@@ -94,6 +94,21 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "86:Appogg5 0:Mazzo 8:Appogg5 0:Mazzo 78:Appogg3 0:Mazzo 81:Dest8 17:Dest8 0:Mazzo "
          "5:Dest8 71:Dest8 72:Dest7 8:Dest7 33:Dest8 86:Dest8 48:Dest7 101:Dest7 76:Dest7 74:Dest8 "
          "88:Dest8 103:Dest7 78:Dest7 11:Dest8 12:Dest8 104:Dest8"},
+        {659, "0000000000001",
+         "9:Fila3 1:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 14:Dest3 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 41:Dest1 0:Mazzo 2:Dest2 3:Dest2 42:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 27:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 25:Fila4 50:Fila4 "
+         "36:Fila4 19:Fila1 47:Fila3 31:Fila1 20:Fila3 28:Dest4 29:Dest4 24:Fila2 23:Fila2 "
+         "37:Fila3 22:Fila4 8:Fila4 26:Fila1 46:Fila4 30:Dest4 31:Dest4 51:Fila1 46:Fila2 0:Mazzo "
+         "0:Mazzo 49:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 35:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 15:Dest3 6:Fila2 16:Dest3 0:Mazzo 0:Mazzo 43:Dest1 0:Mazzo 4:Dest2 46:Fila4 "
+         "6:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 17:Dest3 0:Mazzo 44:Dest1 0:Mazzo 5:Dest2 6:Dest2 "
+         "46:Fila2 0:Mazzo 0:Mazzo 32:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 7:Dest2 "
+         "8:Dest2 0:Mazzo 0:Mazzo 18:Dest3 19:Dest3 0:Mazzo 45:Dest1 20:Dest3 46:Dest1 47:Dest1 "
+         "9:Dest2 35:Fila1 0:Mazzo 0:Mazzo 33:Dest4 0:Mazzo 0:Mazzo 21:Dest3 22:Dest3 35:Fila4 "
+         "23:Dest3 24:Dest3 35:Fila2 0:Mazzo 0:Mazzo 10:Dest2 0:Mazzo 48:Dest1 49:Dest1 36:Fila3 "
+         "50:Dest1 25:Dest3 51:Dest1 52:Dest1 26:Dest3 0:Mazzo 0:Mazzo 34:Dest4 35:Dest4 36:Dest4 "
+         "11:Dest2 37:Dest4 12:Dest2 38:Dest4 13:Dest2 0:Mazzo 39:Dest4"},
     };
     return wins;
 }
