@@ -109,6 +109,30 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "23:Dest3 24:Dest3 35:Fila2 0:Mazzo 0:Mazzo 10:Dest2 0:Mazzo 48:Dest1 49:Dest1 36:Fila3 "
          "50:Dest1 25:Dest3 51:Dest1 52:Dest1 26:Dest3 0:Mazzo 0:Mazzo 34:Dest4 35:Dest4 36:Dest4 "
          "11:Dest2 37:Dest4 12:Dest2 38:Dest4 13:Dest2 0:Mazzo 39:Dest4"},
+        {658, "4982818662698",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 32:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "31:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "43:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 16:Dest1 0:Mazzo 4:Dest1 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 3:Dest1 0:Mazzo 28:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 27:Dest1 "
+         "0:Mazzo 0:Mazzo 41:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 42:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 17:Dest1 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 5:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 45:Dest1 18:Dest1 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 30:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 44:Dest1 6:Dest1 33:Dest1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 34:Dest1 0:Mazzo 0:Mazzo 9:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 36:Dest1 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 37:Dest1 49:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "48:Dest1 21:Dest1 0:Mazzo 0:Mazzo 20:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 8:Dest1 0:Mazzo "
+         "22:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 23:Dest1 11:Dest1 12:Dest1 0:Mazzo 26:Dest1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 38:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "13:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest1 52:Dest1 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 40:Dest1 0:Mazzo 0:Mazzo 15:Dest1 0:Mazzo 0:Mazzo "
+         "29:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 2:Dest1 0:Mazzo 14:Dest1 0:Mazzo "
+         "0:Mazzo 39:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 25:Dest1 24:Dest1 0:Mazzo 51:Dest1 "
+         "0:Mazzo 50:Dest1 10:Dest1 0:Mazzo 35:Dest1 47:Dest1 0:Mazzo 7:Dest1 19:Dest1"},
     };
     return wins;
 }
