@@ -133,6 +133,33 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "29:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 2:Dest1 0:Mazzo 14:Dest1 0:Mazzo "
          "0:Mazzo 39:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 25:Dest1 24:Dest1 0:Mazzo 51:Dest1 "
          "0:Mazzo 50:Dest1 10:Dest1 0:Mazzo 35:Dest1 47:Dest1 0:Mazzo 7:Dest1 19:Dest1"},
+        {656, "0000000000002",
+         "43:Fila3 53:Dest1 50:Fila7 10:Fila7 100:Fila7 25:Fila9 0:Mazzo 0:Mazzo 103:Fila2 "
+         "11:Fila2 22:Fila6 88:Fila2 7:Fila8 5:Fila6 45:Fila8 86:Fila2 0:Mazzo 0:Mazzo 68:Fila2 "
+         "0:Mazzo 0:Mazzo 42:Fila5 0:Mazzo 28:Fila2 0:Mazzo 97:Fila8 0:Mazzo 79:Dest2 28:Dest2 "
+         "0:Mazzo 73:Fila9 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 31:Fila4 "
+         "56:Fila4 46:Fila9 58:Fila9 0:Mazzo 67:Fila9 0:Mazzo 0:Mazzo 41:Fila2 0:Mazzo 0:Mazzo "
+         "9:Fila6 0:Mazzo 39:Appogg1 0:Mazzo 0:Mazzo 0:Mazzo 70:Fila8 0:Mazzo 47:Fila6 72:Fila6 "
+         "6:Fila8 27:Dest3 35:Fila3 81:Dest2 26:Appogg1 96:Fila8 17:Fila8 29:Fila8 62:Fila4 "
+         "89:Fila10 104:Fila4 66:Dest4 67:Dest4 30:Dest2 40:Dest5 41:Dest5 42:Dest5 68:Dest4 "
+         "43:Dest5 29:Fila4 17:Dest4 96:Dest5 70:Dest4 71:Dest4 97:Dest5 72:Dest4 59:Fila6 "
+         "92:Dest6 8:Fila10 33:Fila10 32:Fila6 26:Fila5 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest7 0:Mazzo "
+         "44:Fila1 69:Fila1 0:Mazzo 78:Appogg1 0:Mazzo 54:Dest1 3:Dest1 83:Dest2 84:Dest2 85:Dest2 "
+         "29:Fila1 56:Dest1 5:Dest1 6:Dest1 19:Fila10 78:Fila1 39:Fila8 77:Fila8 51:Fila5 "
+         "23:Fila10 0:Mazzo 0:Mazzo 0:Mazzo 76:Fila5 36:Fila5 48:Fila10 2:Dest7 0:Mazzo 52:Fila3 "
+         "12:Fila3 102:Fila3 0:Mazzo 15:Fila8 0:Mazzo 0:Mazzo 0:Mazzo 57:Fila5 0:Mazzo 4:Fila4 "
+         "0:Mazzo 38:Fila1 0:Mazzo 0:Mazzo 99:Fila9 7:Fila9 86:Dest2 87:Dest2 0:Mazzo 21:Dest4 "
+         "22:Dest4 88:Dest2 101:Fila2 74:Fila2 91:Fila6 14:Dest8 15:Dest8 24:Fila1 94:Fila4 "
+         "60:Fila3 16:Dest8 82:Fila5 55:Dest7 49:Fila1 75:Dest4 61:Fila1 64:Fila6 80:Dest3 "
+         "29:Dest3 82:Dest3 69:Dest8 4:Fila8 31:Dest3 34:Fila2 37:Dest2 57:Fila1 32:Dest3 59:Dest1 "
+         "60:Dest1 0:Mazzo 65:Fila7 0:Mazzo 93:Dest6 94:Dest6 4:Dest7 57:Dest7 58:Dest7 46:Dest5 "
+         "47:Dest5 48:Dest5 9:Dest1 35:Fila3 62:Dest1 63:Dest1 90:Dest2 64:Dest1 65:Dest1 91:Dest2 "
+         "61:Fila5 49:Dest5 24:Dest4 10:Fila8 50:Dest5 25:Dest4 20:Fila2 11:Fila1 103:Dest5 "
+         "104:Dest5 45:Fila1 7:Dest7 38:Fila2 78:Dest4 33:Fila8 98:Fila3 95:Dest6 44:Dest6 "
+         "45:Dest6 98:Dest6 99:Dest6 8:Dest7 61:Dest7 73:Fila3 100:Dest6 10:Dest7 74:Fila5 "
+         "101:Dest6 11:Dest7 23:Fila8 102:Dest6 12:Dest7 76:Fila2 51:Dest6 52:Dest6 38:Fila5 "
+         "13:Dest7 0:Mazzo 18:Dest8 19:Dest8 20:Dest8 33:Dest3 73:Dest8 34:Dest3 74:Dest8 35:Dest3 "
+         "36:Dest3 23:Dest8 76:Dest8 89:Dest3 38:Dest3 77:Dest8 39:Dest3 26:Dest8"},
     };
     return wins;
 }
