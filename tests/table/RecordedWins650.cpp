@@ -160,6 +160,22 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "101:Dest6 11:Dest7 23:Fila8 102:Dest6 12:Dest7 76:Fila2 51:Dest6 52:Dest6 38:Fila5 "
          "13:Dest7 0:Mazzo 18:Dest8 19:Dest8 20:Dest8 33:Dest3 73:Dest8 34:Dest3 74:Dest8 35:Dest3 "
          "36:Dest3 23:Dest8 76:Dest8 89:Dest3 38:Dest3 77:Dest8 39:Dest3 26:Dest8"},
+        {651, "0000000000025",
+         "22:Dest2 23:Dest2 30:Fila3 33:Fila1 0:Mazzo 0:Mazzo 25:Fila2 0:Mazzo 42:Fila3 28:Fila3 "
+         "0:Mazzo 0:Mazzo 40:Fila3 52:Fila3 32:Fila1 11:Fila3 10:Fila3 44:Fila1 10:Fila3 0:Mazzo "
+         "10:Fila1 0:Mazzo 10:Fila3 0:Mazzo 10:Fila1 0:Mazzo 6:Fila2 10:Fila3 0:Mazzo 10:Fila1 "
+         "0:Mazzo 10:Fila3 0:Mazzo 10:Fila1 0:Mazzo 36:Dest1 10:Fila3 0:Mazzo 9:Dest3 10:Dest3 "
+         "11:Dest3 50:Fila1 12:Dest3 7:Fila3 39:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 5:Fila3 0:Mazzo "
+         "0:Mazzo 51:Fila2 50:Fila2 0:Mazzo 49:Fila2 0:Mazzo 37:Dest1 0:Mazzo 24:Dest2 25:Dest2 "
+         "0:Mazzo 48:Dest4 49:Dest4 50:Dest4 51:Dest4 52:Dest4 40:Dest4 27:Fila1 39:Fila1 29:Fila2 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 43:Fila3 29:Fila3 34:Fila2 46:Fila2 0:Mazzo 13:Dest3 "
+         "0:Mazzo 41:Dest4 0:Mazzo 26:Dest2 0:Mazzo 45:Fila2 18:Fila2 0:Mazzo 38:Dest1 39:Dest1 "
+         "27:Dest1 28:Dest1 42:Dest4 29:Dest1 43:Dest4 30:Fila2 44:Dest4 30:Fila3 18:Fila1 "
+         "45:Dest4 46:Dest4 47:Dest4 20:Fila2 19:Fila2 18:Fila2 30:Fila2 5:Fila1 30:Fila1 18:Fila3 "
+         "30:Fila3 5:Fila2 30:Fila2 18:Fila1 30:Fila1 5:Fila3 0:Mazzo 3:Fila1 15:Fila1 5:Fila2 "
+         "0:Mazzo 5:Fila3 0:Mazzo 1:Dest3 5:Fila2 0:Mazzo 14:Dest2 15:Dest2 16:Dest2 2:Dest3 "
+         "3:Dest3 30:Dest1 17:Dest2 18:Dest2 4:Dest3 5:Dest3 19:Dest2 20:Dest2 6:Dest3 7:Dest3 "
+         "21:Dest2 31:Dest1 32:Dest1 33:Dest1 8:Dest3 34:Dest1"},
     };
     return wins;
 }
