@@ -140,6 +140,23 @@ const std::vector<RecordedWin>& RecordedWins750() {
          "95:Dest6 94:Dest6 32:Dest7 41:Dest6 0:Mazzo 68:Fila2 0:Mazzo 31:Dest7 82:Dest7 29:Dest7 "
          "28:Dest7 0:Mazzo 20:Dest5 71:Dest5 18:Dest5 17:Dest5 68:Dest5 15:Dest5 66:Dest5 27:Dest7 "
          "92:Dest6 104:Dest3"},
+        {759, "0000000000001",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 31:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 51:Dest9 0:Mazzo 38:Dest10 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 19:Dest5 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 44:Dest2 0:Mazzo 0:Mazzo 5:Dest3 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 32:Dest6 0:Mazzo 12:Dest11 0:Mazzo 0:Mazzo "
+         "0:Mazzo 30:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 25:Dest12 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 18:Dest4 0:Mazzo 45:Dest7 0:Mazzo 0:Mazzo 6:Dest8 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 43:Dest2 0:Mazzo 4:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 20:Dest5 0:Mazzo 0:Mazzo 29:Dest1 0:Mazzo 0:Mazzo 28:Dest1 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 33:Dest6 0:Mazzo 0:Mazzo 17:Dest4 0:Mazzo 0:Mazzo "
+         "42:Dest2 0:Mazzo 3:Dest3 0:Mazzo 41:Dest2 0:Mazzo 2:Dest3 0:Mazzo 21:Dest5 0:Mazzo "
+         "0:Mazzo 0:Mazzo 46:Dest7 0:Mazzo 27:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "7:Dest8 0:Mazzo 34:Dest6 0:Mazzo 35:Dest6 0:Mazzo 16:Dest4 0:Mazzo 15:Dest4 0:Mazzo "
+         "39:Dest1 0:Mazzo 40:Dest2 0:Mazzo 1:Dest3 0:Mazzo 36:Dest6 0:Mazzo 0:Mazzo 47:Dest7 "
+         "0:Mazzo 8:Dest8 0:Mazzo 37:Dest6 0:Mazzo 22:Dest5 0:Mazzo 52:Dest2 0:Mazzo 23:Dest5 "
+         "0:Mazzo 9:Dest8 0:Mazzo 13:Dest3 0:Mazzo 14:Dest4 0:Mazzo 10:Dest8 0:Mazzo 48:Dest7 "
+         "0:Mazzo 26:Dest4 0:Mazzo 24:Dest5 0:Mazzo 11:Dest8 0:Mazzo 49:Dest7 50:Dest7"},
     };
     return wins;
 }
