@@ -157,6 +157,19 @@ const std::vector<RecordedWin>& RecordedWins750() {
          "0:Mazzo 8:Dest8 0:Mazzo 37:Dest6 0:Mazzo 22:Dest5 0:Mazzo 52:Dest2 0:Mazzo 23:Dest5 "
          "0:Mazzo 9:Dest8 0:Mazzo 13:Dest3 0:Mazzo 14:Dest4 0:Mazzo 10:Dest8 0:Mazzo 48:Dest7 "
          "0:Mazzo 26:Dest4 0:Mazzo 24:Dest5 0:Mazzo 11:Dest8 0:Mazzo 49:Dest7 50:Dest7"},
+        {760, "0000000000001",
+         "29:Dest1 31:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 33:Dest1 0:Mazzo 0:Mazzo 17:Dest4 13:Fila2 9:Fila6 19:Dest4 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 42:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 21:Dest4 41:Fila4 20:Fila6 "
+         "3:Fila5 5:Fila6 14:Fila5 44:Dest2 23:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 46:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 25:Dest4 14:Dest4 1:Fila5 5:Fila8 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 35:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 16:Dest4 45:Fila3 "
+         "18:Dest4 20:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 4:Dest3 43:Fila3 41:Fila3 39:Fila4 "
+         "6:Dest3 8:Dest3 34:Fila7 7:Fila6 49:Fila1 11:Fila4 24:Fila2 5:Fila6 26:Fila3 30:Fila8 "
+         "48:Dest2 10:Dest3 12:Dest3 1:Dest3 3:Dest3 5:Dest3 7:Dest3 9:Dest3 50:Dest2 11:Dest3 "
+         "26:Fila5 24:Fila6 13:Dest3 32:Fila7 52:Dest2 22:Dest4 37:Dest1 24:Dest4 26:Dest4 "
+         "39:Dest1 41:Dest2 43:Dest2 45:Dest2 47:Dest2 49:Dest2 38:Fila1 51:Dest2 28:Dest1 "
+         "30:Dest1 32:Dest1 34:Dest1 36:Dest1 38:Dest1"},
     };
     return wins;
 }
