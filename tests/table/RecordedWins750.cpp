@@ -170,6 +170,37 @@ const std::vector<RecordedWin>& RecordedWins750() {
          "26:Fila5 24:Fila6 13:Dest3 32:Fila7 52:Dest2 22:Dest4 37:Dest1 24:Dest4 26:Dest4 "
          "39:Dest1 41:Dest2 43:Dest2 45:Dest2 47:Dest2 49:Dest2 38:Fila1 51:Dest2 28:Dest1 "
          "30:Dest1 32:Dest1 34:Dest1 36:Dest1 38:Dest1"},
+        {753, "0000000007975",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 91:Dest1 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 103:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 24:Dest3 0:Mazzo 12:Dest1 0:Mazzo "
+         "23:Dest4 0:Mazzo 61:Dest5 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "62:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 11:Dest1 0:Mazzo 0:Mazzo 0:Mazzo "
+         "86:Dest6 98:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 71:Dest8 0:Mazzo 0:Mazzo 87:Dest3 0:Mazzo "
+         "70:Dest8 0:Mazzo 0:Mazzo 19:Dest7 0:Mazzo 69:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 55:Dest8 "
+         "0:Mazzo 88:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 67:Dest8 0:Mazzo 0:Mazzo 46:Dest6 "
+         "58:Dest6 0:Mazzo 96:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 8:Dest3 0:Mazzo 60:Dest5 0:Mazzo "
+         "0:Mazzo 48:Dest1 0:Mazzo 34:Dest1 0:Mazzo 20:Dest1 0:Mazzo 56:Dest6 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 16:Dest6 0:Mazzo 0:Mazzo 27:Dest8 0:Mazzo 5:Dest7 0:Mazzo "
+         "84:Dest1 0:Mazzo 0:Mazzo 65:Dest8 51:Dest8 0:Mazzo 102:Dest2 0:Mazzo 76:Dest8 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 35:Dest4 0:Mazzo 0:Mazzo 21:Dest4 0:Mazzo "
+         "0:Mazzo 80:Dest6 0:Mazzo 33:Dest3 0:Mazzo 95:Dest7 0:Mazzo 81:Dest7 0:Mazzo 0:Mazzo "
+         "36:Dest2 0:Mazzo 100:Dest2 0:Mazzo 45:Dest3 0:Mazzo 0:Mazzo 66:Dest6 0:Mazzo 31:Dest1 "
+         "0:Mazzo 101:Dest8 9:Dest8 0:Mazzo 7:Dest4 0:Mazzo 0:Mazzo 59:Dest5 0:Mazzo 47:Dest2 "
+         "0:Mazzo 0:Mazzo 83:Dest3 0:Mazzo 73:Dest8 0:Mazzo 41:Dest7 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 53:Dest7 0:Mazzo 30:Dest1 94:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 32:Dest4 0:Mazzo "
+         "18:Dest4 0:Mazzo 52:Dest6 0:Mazzo 0:Mazzo 72:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 97:Dest2 "
+         "0:Mazzo 0:Mazzo 6:Dest5 0:Mazzo 28:Dest1 0:Mazzo 79:Dest1 0:Mazzo 82:Dest3 29:Dest3 "
+         "0:Mazzo 44:Dest2 0:Mazzo 85:Dest8 0:Mazzo 17:Dest2 68:Dest2 57:Dest5 0:Mazzo 39:Dest7 "
+         "0:Mazzo 93:Dest2 0:Mazzo 2:Dest3 0:Mazzo 38:Dest6 0:Mazzo 0:Mazzo 43:Dest4 0:Mazzo "
+         "40:Dest2 104:Dest2 0:Mazzo 0:Mazzo 90:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 4:Dest5 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 63:Dest6 0:Mazzo 89:Dest7 0:Mazzo 0:Mazzo "
+         "0:Mazzo 92:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 42:Dest4 0:Mazzo 0:Mazzo 10:Dest6 0:Mazzo "
+         "74:Dest6 0:Mazzo 3:Dest5 0:Mazzo 75:Dest7 0:Mazzo 22:Dest7 0:Mazzo 99:Dest7 0:Mazzo "
+         "13:Dest3 0:Mazzo 25:Dest3 0:Mazzo 15:Dest4 14:Dest4 0:Mazzo 78:Dest4 0:Mazzo 64:Dest4 "
+         "37:Dest4 0:Mazzo 54:Dest5 1:Dest5 0:Mazzo 26:Dest5 77:Dest5 50:Dest5 0:Mazzo 49:Dest5"},
     };
     return wins;
 }
