@@ -3,7 +3,7 @@
 # current one in a private configuration, chosen from the game list that opens at start, and the
 # whole screen is saved as OUT/NNNN-name.png (default OUT: /tmp/quillon-shots). For looking at, not
 # for keeping.
-# usage: bench/screenshots.sh [OUT] [DISPLAY-NUMBER] [WIDTHxHEIGHT]
+# usage: [GAMES="101 103"] bench/screenshots.sh [OUT] [DISPLAY-NUMBER] [WIDTHxHEIGHT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -35,6 +35,8 @@ done
 for toml in data/games/*.toml; do
     base=$(basename "$toml" .toml)
     number=$((10#${base%%-*}))
+    # GAMES (space-separated numbers), when set, names the games to take.
+    [[ -z ${GAMES:-} || " $GAMES " == *" $number "* ]] || continue
     name=$(sed -n 's/^name = "\(.*\)"/\1/p' "$toml" | head -1)
     home="$work/home"
     rm -rf "$home"
@@ -60,7 +62,7 @@ CFG
         xdotool windowfocus --sync "$list" key Return 2>/dev/null && break
         sleep 0.2
     done
-    xdotool search --sync --name "^Quillon 2003 3.2  \[" >/dev/null
+    until xdotool search --sync --name "^Quillon 2003 3.2  \[" >/dev/null 2>&1; do sleep 0.2; done
     # The deal is animated: wait until the table below the menu and tool bar stays the same for
     # half a second (the clock in the status bar keeps changing, so it is left out).
     : >"$work/last.rgb"
