@@ -521,12 +521,18 @@ bool SearchGameWon(const Session& s) {
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
                                       std::vector<SolverMove>& moves) {
     // Games played by pressing cards search their own moves: groups of cards and the stock.
+    const double started = ThreadSeconds();
     if (PlaysBySelection(s)) {
+        // Held to the same budget in seconds and the same stop as the search below.
+        auto stop = [&] {
+            return (budget.stop && budget.stop()) ||
+                   (budget.seconds > 0 && ThreadSeconds() - started > budget.seconds);
+        };
         SolverResult found;
-        found.won = FindSelectionWin(s, budget.positions, moves);
+        found.won = FindSelectionWin(s, budget.positions, moves, stop);
+        found.seconds = ThreadSeconds() - started;
         return found;
     }
-    const double started = ThreadSeconds();
     SolverResult result;
     // The search plays unseen and leaves no trace: no view, its own history, the parameters
     // (the score among them) put back at the end.

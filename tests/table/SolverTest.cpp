@@ -82,5 +82,24 @@ TEST(Solver, ExhaustedSearchAndBudget) {
     EXPECT_EQ(r.positions, 1);
 }
 
+// A game played by pressing cards searches its own way, held to the same stop: Monte Carlo's
+// deal is won without one, and a stop that answers at once ends the search with no win and the
+// table as it was.
+TEST(Solver, SelectionSearchKeepsToTheStop) {
+    Dealt free(201, "0000000000001");
+    ASSERT_TRUE(free.ok);
+    std::vector<SolverMove> moves;
+    ASSERT_TRUE(SolveFromCurrentPosition(free.s, {1L << 40, 0, {}}, moves).won);
+
+    Dealt stopped(201, "0000000000001");
+    const PileLists before = stopped.s.Piles;
+    int asked = 0;
+    const SolverResult r =
+        SolveFromCurrentPosition(stopped.s, {1L << 40, 0, [&] { return ++asked > 0; }}, moves);
+    EXPECT_FALSE(r.won);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(stopped.s.Piles.TableauPiles, before.TableauPiles);
+}
+
 } // namespace
 } // namespace quillon
