@@ -3,7 +3,7 @@
 # current one in a private configuration, chosen from the game list that opens at start, and the
 # whole screen is saved as OUT/NNNN-name.png (default OUT: /tmp/quillon-shots). For looking at, not
 # for keeping.
-# usage: bench/screenshots.sh [OUT] [DISPLAY-NUMBER] [WIDTHxHEIGHT]
+# usage: [GAMES="101 103"] bench/screenshots.sh [OUT] [DISPLAY-NUMBER] [WIDTHxHEIGHT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -35,6 +35,8 @@ done
 for toml in data/games/*.toml; do
     base=$(basename "$toml" .toml)
     number=$((10#${base%%-*}))
+    # GAMES (space-separated numbers), when set, names the games to take.
+    [[ -z ${GAMES:-} || " $GAMES " == *" $number "* ]] || continue
     name=$(sed -n 's/^name = "\(.*\)"/\1/p' "$toml" | head -1)
     home="$work/home"
     rm -rf "$home"
@@ -54,10 +56,22 @@ CFG
     HOME="$home" XDG_DATA_HOME="$home/share" "$program" >/dev/null 2>&1 &
     pid=$!
     # The game list opens at the first activation with the current game selected.
-    list=$(xdotool search --sync --name '^Open a game$' | head -1)
-    xdotool windowfocus --sync "$list" key Return
-    xdotool search --sync --name "^Quillon 2003 3.2  \[" >/dev/null
-    sleep 1
+    # The list may be replaced by its final window while it is being looked for: try again then.
+    for _ in $(seq 50); do
+        list=$(xdotool search --sync --name '^Open a game$' 2>/dev/null | head -1) || continue
+        xdotool windowfocus --sync "$list" key Return 2>/dev/null && break
+        sleep 0.2
+    done
+    until xdotool search --sync --name "^Quillon 2003 3.2  \[" >/dev/null 2>&1; do sleep 0.2; done
+    # The deal is animated: wait until the table below the menu and tool bar stays the same for
+    # half a second (the clock in the status bar keeps changing, so it is left out).
+    : >"$work/last.rgb"
+    for _ in $(seq 40); do
+        sleep 0.5
+        import -window root -crop "${size%x*}x$((${size#*x} - 80))+0+60" rgb:"$work/now.rgb"
+        cmp -s "$work/now.rgb" "$work/last.rgb" && break
+        mv "$work/now.rgb" "$work/last.rgb"
+    done
     import -window root "$out/$base.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true

@@ -427,7 +427,8 @@ bool PlanRowTotals(Session& s, long budget, std::vector<SolverMove>& moves) {
 
 } // namespace
 
-bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
+bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop) {
     if (Family(s) == 57)
         return PlanRowTotals(s, budget, moves);
     const Position start = Save(s);
@@ -450,6 +451,10 @@ bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves) {
         // the game ends.
         if (won)
             return true;
+        // The caller's stop (a time limit, a player who moved on) is asked every 64 positions;
+        // once it answers, the rest of the budget is dropped.
+        if (stop && (budget & 63) == 0 && stop())
+            budget = 0;
         if (--budget < 0 || !s.Flag(GameInPlay) || !seen.insert(Key(s)).second)
             return false;
         const Position here = Save(s);

@@ -3,6 +3,7 @@
 // of cards whose presses would complete a selection from the current position, and the presses
 // that play one. The presses go through the same selection code a press on the table reaches.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ std::string FormatSelectionAction(const SelectionAction& action);
 // Searches for a winning list of presses, trying at most `budget` positions, depth first with
 // the removals tried before the stock. Each press is one move: the card and "Select", or 0 and
 // "Mazzo" for the stock. False when no win was found; the position is put back either way.
-bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves);
+// `stop`, when given, is asked as the search goes; it gives up when the answer is true.
+bool FindSelectionWin(Session& s, long budget, std::vector<SolverMove>& moves,
+                      const std::function<bool()>& stop = {});
 
 } // namespace quillon

@@ -275,6 +275,7 @@ struct GameTraits {
     bool anyHome = false;            // no tableau, no reserve building: nothing builds on a card kept back
     bool foundationsTopOnly = false; // only a foundation's top card can ever be played again
     bool freeRuns = false;           // any face-up run may be lifted, and no reserve holds a card
+    bool homesAlike = false;         // every foundation is built by the same rule from the same rank
 };
 
 GameTraits Traits(Session& s) {
@@ -312,6 +313,11 @@ GameTraits Traits(Session& s) {
     for (int j = 0; j < ReservesInPlay(s); ++j)
         t.anyHome &= s.Attr(attr::ReserveKind + j) != 8 && s.Attr(attr::ReserveKind + j) != 107 &&
                      s.Attr(attr::ReserveKind + j) != 145;
+    t.homesAlike = true;
+    for (int f = 1; f < FoundationsInPlay(s); ++f)
+        t.homesAlike &= s.Attr(attr::FoundationBase + f) == s.Attr(attr::FoundationBase) &&
+                        s.Attr(attr::FoundationDir + f) == s.Attr(attr::FoundationDir) &&
+                        s.Attr(attr::FoundationRule + f) == s.Attr(attr::FoundationRule);
     t.safeHome = FoundationsInPlay(s) > 0;
     for (int f = 0; f < FoundationsInPlay(s); ++f)
         t.safeHome &= s.Attr(attr::FoundationBase + f) == 1 && s.Attr(attr::FoundationDir + f) == 1 &&
@@ -424,7 +430,8 @@ bool IsHomeMove(const std::string& to) {
 // Foundation moves that can never be wrong: the card's rank is at most one above every
 // foundation's (nothing left out can still need it to build on), or it is an ace or a two.
 // Without a tableau any card that a foundation takes goes there: no card kept back could take
-// another on it. Played one after another until none is left; each is added to `moves`.
+// another on it. A card that foundations of different rules all take is left to the search. Played one after
+// another until none is left; each is added to `moves`.
 void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>& moves) {
     if (!t.safeHome && !t.anyHome)
         return;
@@ -444,12 +451,18 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
             if (card <= 0 || s.Cards.CardIsHidden(card) ||
                 (!t.anyHome && CardRank(card) > std::max(2, least + 1)))
                 continue;
-            for (int f = 1; f <= FoundationsInPlay(s) && !again; ++f) {
-                const std::string to = PileName("Dest", f);
-                if (PileAccepts(s, card, to) && DropOnNamedPile(s, card, to)) {
-                    moves.push_back({card, to});
-                    again = true;
-                }
+            // Where two foundations that are not alike both take the card, which one gets it is a
+            // choice the search must try both ways (a card built down on one foundation may be
+            // the one another needs next).
+            std::vector<std::string> takers;
+            for (int f = 1; f <= FoundationsInPlay(s); ++f)
+                if (const std::string to = PileName("Dest", f); PileAccepts(s, card, to))
+                    takers.push_back(to);
+            if (takers.empty() || (takers.size() > 1 && !t.homesAlike))
+                continue;
+            if (DropOnNamedPile(s, card, takers.front())) {
+                moves.push_back({card, takers.front()});
+                again = true;
             }
             if (again)
                 break;
@@ -521,12 +534,18 @@ bool SearchGameWon(const Session& s) {
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
                                       std::vector<SolverMove>& moves) {
     // Games played by pressing cards search their own moves: groups of cards and the stock.
+    const double started = ThreadSeconds();
     if (PlaysBySelection(s)) {
+        // Held to the same budget in seconds and the same stop as the search below.
+        auto stop = [&] {
+            return (budget.stop && budget.stop()) ||
+                   (budget.seconds > 0 && ThreadSeconds() - started > budget.seconds);
+        };
         SolverResult found;
-        found.won = FindSelectionWin(s, budget.positions, moves);
+        found.won = FindSelectionWin(s, budget.positions, moves, stop);
+        found.seconds = ThreadSeconds() - started;
         return found;
     }
-    const double started = ThreadSeconds();
     SolverResult result;
     // The search plays unseen and leaves no trace: no view, its own history, the parameters
     // (the score among them) put back at the end.

@@ -32,6 +32,8 @@ enum Game {
     Golf = 107,
     BeleagueredCastle = 108,
     Canfield = 109,
+    Quadrille = 759,
+    DoubleDot = 760,
 };
 
 std::string GamesDatText() {
@@ -212,6 +214,52 @@ const PlaceCase kPlacing[] = {
     {"canfield: nothing back onto the reserve", Canfield, {{{"Appogg1", "10C"}}, 5}, "9H", "Appogg1", false},
     {"canfield: nothing into an empty reserve", Canfield, {{}, 5}, "9H", "Appogg1", false},
     {"canfield: any card into a gap", Canfield, {{}, 5}, "9H", "Fila3", true},
+
+    // Quadrille: the fives go down to the kings and the sixes up to the jacks, in suit; the queens
+    // are set aside one to a place, and no queen ever joins a foundation.
+    {"quadrille: a five starts a falling foundation", Quadrille, {}, "5H", "Dest1", true},
+    {"quadrille: a six does not", Quadrille, {}, "6H", "Dest1", false},
+    {"quadrille: a king after the ace", Quadrille, {{{"Dest1", "5H 4H 3H 2H AH"}}}, "KH", "Dest1", true},
+    {"quadrille: no queen after the king",
+     Quadrille,
+     {{{"Dest1", "5H 4H 3H 2H AH KH"}}},
+     "QH",
+     "Dest1",
+     false},
+    {"quadrille: no queen after the jack",
+     Quadrille,
+     {{{"Dest5", "6S 7S 8S 9S 10S JS"}}},
+     "QS",
+     "Dest5",
+     false},
+    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest8", true},
+    {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest9", true},
+    {"quadrille: no other card in a queen's place", Quadrille, {}, "KD", "Dest9", false},
+    {"quadrille: nothing on a queen", Quadrille, {{{"Dest9", "QD"}}}, "JD", "Dest9", false},
+    {"quadrille: not even a king", Quadrille, {{{"Dest9", "QD"}}}, "KD", "Dest9", false},
+
+    // Double Dot: the tableau goes down by twos regardless of suit round the corner; the foundations
+    // go up by twos in suit, from the king or the queen on to the other half of the suit.
+    {"double dot: down by two in any suit", DoubleDot, {{{"Fila1", "9H"}}}, "7S", "Fila1", true},
+    {"double dot: not down by one", DoubleDot, {{{"Fila1", "9H"}}}, "8S", "Fila1", false},
+    {"double dot: a queen on an ace", DoubleDot, {{{"Fila1", "AH"}}}, "QC", "Fila1", true},
+    {"double dot: a king on a two", DoubleDot, {{{"Fila1", "2D"}}}, "KS", "Fila1", true},
+    {"double dot: any card into a gap", DoubleDot, {}, "6D", "Fila8", true},
+    {"double dot: up by two at home", DoubleDot, {{{"Dest1", "AC"}}}, "3C", "Dest1", true},
+    {"double dot: not up by one at home", DoubleDot, {{{"Dest1", "AC"}}}, "2C", "Dest1", false},
+    {"double dot: not another suit at home", DoubleDot, {{{"Dest1", "AC"}}}, "3S", "Dest1", false},
+    {"double dot: a two after the king",
+     DoubleDot,
+     {{{"Dest1", "AC 3C 5C 7C 9C JC KC"}}},
+     "2C",
+     "Dest1",
+     true},
+    {"double dot: an ace after the queen",
+     DoubleDot,
+     {{{"Dest3", "2H 4H 6H 8H 10H QH"}}},
+     "AH",
+     "Dest3",
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing), CaseName<PlaceCase>);

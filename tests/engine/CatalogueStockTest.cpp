@@ -16,7 +16,7 @@
 namespace quillon::test {
 namespace {
 
-enum Game { Tournament = 600, Crescent = 601 };
+enum Game { Tournament = 600, Crescent = 601, AgnesSorel = 604 };
 
 // Deals the game from the compiled catalogue, then clears every pile so that a case lays out
 // only the cards it names.
@@ -113,6 +113,35 @@ TEST(CatalogueStock, CrescentShiftsTheBottomCardsThreeTimes) {
         Check(t, after[k], "click " + std::to_string(k + 1));
     }
     EXPECT_EQ(t.s.Game.RedealCount, 4);
+}
+
+// Agnes Sorel: a click deals one card to each pile in turn, a gap included, and counts the deals;
+// the last two cards go to the first two piles; an empty stock is not redealt. A gap takes nothing
+// from the player, and the piles build down in the same colour, a King on an Ace.
+TEST(CatalogueStock, AgnesSorelDealsRowsIntoGapsThePlayerCannotFill) {
+    StockTable t;
+    Open(t, AgnesSorel);
+    t.Piles({{"Mazzo", "AC 2C 3C 4C 5C 6C 7C 8C 9C"}, {"Fila1", "KH"}});
+    Click(t);
+    Check(t, {{"Fila1", "KH 9C"}, {"Fila2", "8C"}, {"Fila7", "3C"}, {"Mazzo", "AC 2C"}}, "first deal");
+    EXPECT_EQ(t.s.StateValues[DealCounter], 1);
+    Click(t);
+    Check(t, {{"Fila1", "KH 9C 2C"}, {"Fila2", "8C AC"}, {"Fila3", "7C"}, {"Mazzo", ""}}, "last deal");
+    EXPECT_EQ(t.s.StateValues[DealCounter], 2);
+    Click(t);
+    EXPECT_EQ(t.s.StateValues[DealCounter], 2);
+    Check(t, {{"Fila1", "KH 9C 2C"}, {"Fila2", "8C AC"}}, "empty stock");
+
+    t.Piles({{"Fila1", "KC"}, {"Fila2", "AS"}, {"Fila3", ""}});
+    for (const char* card : {"KC", "AS", "QS", "QC", "QH", "KS", "KD", "KH", "AD", "5C"})
+        t.s.Cards.SetCardFace(Card(card), '1'); // the deal left some of them face down in the stock
+    EXPECT_TRUE(PileAccepts(t.s, Card("QS"), "Fila1"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("QC"), "Fila1"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("QH"), "Fila1"));
+    EXPECT_TRUE(PileAccepts(t.s, Card("KS"), "Fila2"));
+    EXPECT_FALSE(PileAccepts(t.s, Card("KD"), "Fila2"));
+    for (const char* card : {"KH", "QS", "AD", "5C"})
+        EXPECT_FALSE(PileAccepts(t.s, Card(card), "Fila3")) << card;
 }
 
 } // namespace

@@ -37,6 +37,18 @@ const std::vector<RecordedWin>& RecordedWins600() {
          "92:Dest6 4:Dest8 3:Dest8 34:Dest7 33:Dest7 32:Dest7 83:Dest7 82:Dest7 54:Dest8 "
          "1:Dest8 29:Dest7 80:Dest7 79:Dest7 0:Mazzo 52:Dest4 23:Appogg1 76:Appogg2 20:Appogg3 "
          "25:Appogg4 71:Dest3 20:Dest3 73:Dest3 74:Dest3 23:Dest3 76:Dest3 25:Dest3 78:Dest3"},
+        {604, "0000000000056",
+         "12:Fila3 0:Mazzo 50:Fila2 48:Fila3 36:Fila2 24:Fila3 41:Fila5 0:Mazzo 6:Dest4 "
+         "33:Fila2 30:Fila7 38:Fila6 13:Fila1 7:Dest4 46:Dest1 47:Dest1 44:Fila4 14:Fila7 "
+         "32:Fila6 12:Fila7 0:Mazzo 28:Fila3 24:Fila1 15:Fila2 19:Dest3 20:Dest3 35:Fila7 "
+         "29:Fila6 34:Fila7 48:Dest1 35:Fila6 49:Dest1 11:Fila2 36:Fila7 50:Dest1 52:Fila3 "
+         "22:Fila1 38:Fila6 37:Fila6 21:Dest3 22:Dest3 23:Dest3 24:Dest3 25:Dest3 4:Fila1 "
+         "27:Fila6 42:Fila5 26:Dest3 3:Fila1 10:Fila1 13:Fila4 14:Dest3 15:Dest3 16:Dest3 "
+         "0:Mazzo 30:Fila1 17:Dest3 39:Fila1 8:Dest4 18:Dest3 37:Fila6 9:Dest4 10:Dest4 "
+         "11:Dest4 12:Dest4 13:Dest4 37:Fila1 51:Dest1 52:Dest1 40:Dest1 27:Fila5 41:Dest1 "
+         "28:Fila1 42:Dest1 43:Dest1 44:Dest1 32:Dest2 33:Dest2 34:Dest2 35:Dest2 36:Dest2 "
+         "37:Dest2 38:Dest2 39:Dest2 1:Dest4 27:Dest2 28:Dest2 29:Dest2 30:Dest2 31:Dest2 "
+         "2:Dest4 3:Dest4 4:Dest4 5:Dest4"},
     };
     return wins;
 }

@@ -168,6 +168,77 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "23:Dest3 76:Dest3 25:Dest3 78:Dest3 0:Mazzo 65:Dest8 0:Mazzo 93:Dest6 94:Dest6 95:Dest6 "
          "44:Dest6 45:Dest6 46:Dest6 99:Dest6 100:Dest6 101:Dest6 102:Dest6 51:Dest6 52:Dest6 "
          "0:Mazzo 18:Dest5 19:Dest5 20:Dest5 73:Dest5 22:Dest5 75:Dest5 24:Dest5 77:Dest5 26:Dest5"},
+        {704, "0000000000005",
+         "40:Dest1 79:Dest2 93:Dest1 99:Fila1 20:Fila1 0:Mazzo 18:Fila4 0:Mazzo 81:Fila5 0:Mazzo "
+         "32:Fila1 18:Fila1 0:Mazzo 95:Fila1 16:Fila1 0:Mazzo 42:Dest1 0:Mazzo 66:Dest3 0:Mazzo "
+         "103:Fila3 0:Mazzo 83:Fila4 0:Mazzo 74:Fila7 0:Mazzo 104:Fila9 64:Fila9 0:Mazzo 1:Dest4 "
+         "0:Mazzo 11:Fila2 11:Fila3 0:Mazzo 88:Fila2 88:Fila3 22:Fila3 0:Mazzo 44:Fila2 0:Mazzo "
+         "36:Fila6 74:Fila6 0:Mazzo 48:Fila7 0:Mazzo 28:Dest2 81:Dest2 0:Mazzo 68:Fila5 0:Mazzo "
+         "0:Mazzo 0:Mazzo 53:Dest5 0:Mazzo 34:Fila3 72:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 19:Fila8 "
+         "44:Fila8 3:Fila2 0:Mazzo 89:Fila9 0:Mazzo 30:Dest2 83:Dest2 70:Fila4 0:Mazzo 62:Fila9 "
+         "48:Fila9 46:Fila7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "84:Dest2 33:Dest2 0:Mazzo 0:Mazzo 45:Fila3 70:Fila3 7:Fila4 0:Mazzo 15:Dest3 16:Dest3 "
+         "95:Dest1 44:Dest1 31:Fila8 14:Dest6 0:Mazzo 0:Mazzo 92:Dest7 0:Mazzo 86:Dest2 35:Dest2 "
+         "97:Dest1 46:Dest1 57:Fila7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 21:Fila9 0:Mazzo 0:Mazzo "
+         "0:Mazzo 17:Dest3 18:Dest3 57:Fila1 49:Fila7 74:Fila7 36:Dest2 75:Fila6 37:Dest2 0:Mazzo "
+         "80:Fila2 0:Mazzo 71:Dest3 0:Mazzo 41:Dest7 0:Mazzo 94:Dest7 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 82:Fila1 68:Fila1 73:Fila5 0:Mazzo 47:Dest1 0:Mazzo 98:Fila5 6:Fila5 "
+         "0:Mazzo 96:Fila5 0:Mazzo 27:Dest8 80:Dest8 0:Mazzo 43:Dest7 96:Dest7 0:Mazzo 0:Mazzo "
+         "67:Dest6 68:Dest6 3:Fila1 91:Fila2 0:Mazzo 0:Mazzo 25:Fila2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "2:Dest4 3:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 69:Dest6 70:Dest6 45:Dest7 72:Dest3 21:Dest3 "
+         "74:Dest3 75:Dest3 48:Dest1 49:Dest1 101:Fila6 24:Dest3 25:Dest3 52:Fila7 7:Fila3 "
+         "76:Fila4 101:Fila4 58:Fila6 26:Dest3 9:Fila4 31:Fila5 19:Dest6 58:Fila8 63:Fila6 0:Mazzo "
+         "29:Dest8 82:Dest8 31:Dest8 0:Mazzo 38:Dest2 91:Dest2 51:Fila2 63:Fila2 59:Fila6 12:Fila7 "
+         "0:Mazzo 87:Fila9 0:Mazzo 60:Fila9 0:Mazzo 0:Mazzo 0:Mazzo 54:Dest5 0:Mazzo 4:Dest4 "
+         "57:Dest4 32:Dest8 20:Dest6 6:Dest4 7:Dest4 60:Dest4 9:Dest4 59:Fila1 78:Fila6 58:Fila5 "
+         "85:Dest8 34:Dest8 87:Dest8 62:Dest4 63:Dest4 12:Dest4 13:Dest4 8:Fila8 55:Dest5 56:Dest5 "
+         "5:Dest5 58:Dest5 59:Dest5 98:Dest7 99:Dest7 73:Dest6 22:Dest6 88:Dest8 8:Dest5 61:Dest5 "
+         "89:Dest8 90:Dest8 39:Dest8 100:Dest7 101:Dest7 23:Dest6 76:Dest6 77:Dest6 78:Dest6 "
+         "102:Dest1 51:Dest1 52:Dest1 50:Dest7 10:Dest5 11:Dest5 103:Dest7 64:Dest5 104:Dest7 "
+         "65:Dest5"},
+        {712, "0000000000003",
+         "45:Fila2 40:Dest1 27:Dest2 41:Dest1 31:Fila2 36:Fila3 9:Fila3 32:Fila6 17:Fila2 8:Fila3 "
+         "20:Fila3 32:Fila3 44:Fila3 43:Fila3 51:Fila4 50:Fila4 3:Fila3 2:Fila3 28:Dest2 29:Dest2 "
+         "1:Dest3 46:Fila1 2:Dest3 3:Dest3 4:Dest3 30:Dest2 46:Fila5 37:Fila1 16:Fila3 23:Fila1 "
+         "22:Fila1 34:Fila1 19:Fila5 5:Fila5 14:Dest4 17:Fila6 31:Dest2 17:Fila5 45:Fila6 33:Fila1 "
+         "45:Fila1 17:Fila6 16:Fila6 5:Fila1 43:Fila1 44:Fila5 43:Fila5 32:Dest2 5:Dest3 45:Fila3 "
+         "33:Dest2 34:Dest2 47:Fila1 35:Dest2 18:Fila3 6:Dest3 15:Dest4 50:Fila2 16:Dest4 17:Dest4 "
+         "18:Dest4 51:Fila6 50:Fila6 52:Fila2 10:Fila6 48:Fila6 42:Dest1 7:Dest3 43:Dest1 13:Fila4 "
+         "44:Dest1 19:Dest4 45:Dest1 20:Dest4 46:Dest1 8:Dest3 47:Dest1 21:Dest4 9:Dest3 22:Dest4 "
+         "48:Dest1 23:Dest4 36:Dest2 10:Dest3 24:Dest4 25:Dest4 26:Dest4 37:Dest2 38:Dest2 "
+         "39:Dest2 12:Fila1 49:Dest1 11:Dest3 50:Dest1 12:Dest3 51:Dest1 13:Dest3 52:Dest1"},
+        {713, "0000000000001",
+         "12:Fila6 28:Dest3 29:Dest3 33:Fila9 50:Fila6 10:Fila6 48:Fila6 30:Dest3 31:Dest3 "
+         "51:Fila5 33:Fila8 8:Fila6 42:Fila9 33:Fila6 3:Fila8 41:Dest4 2:Dest1 46:Fila4 38:Fila3 "
+         "37:Fila2 47:Fila7 20:Fila7 45:Fila7 42:Dest4 16:Fila9 6:Fila6 15:Dest2 3:Dest1 16:Dest2 "
+         "39:Fila8 43:Dest4 4:Dest1 51:Fila1 13:Fila9 17:Dest2 44:Dest4 5:Dest1 45:Dest4 46:Dest4 "
+         "21:Fila5 32:Dest3 36:Fila4 6:Dest1 51:Fila9 37:Fila1 25:Fila8 11:Fila9 49:Fila9 7:Dest1 "
+         "33:Dest3 34:Dest3 35:Dest3 18:Dest2 36:Dest3 37:Dest3 38:Dest3 26:Fila1 25:Fila2 "
+         "39:Dest3 20:Fila4 47:Dest4 8:Fila8 48:Dest4 22:Fila9 10:Fila7 50:Fila2 10:Fila2 12:Fila7 "
+         "8:Dest1 52:Fila8 12:Fila8 23:Fila7 19:Dest2 9:Dest1 20:Dest2 10:Dest1 21:Dest2 22:Dest2 "
+         "49:Dest4 23:Dest2 50:Dest4 24:Dest2 11:Dest1 25:Dest2 12:Dest1 51:Dest4 26:Dest2 "
+         "52:Dest4 13:Dest1"},
+        {714, "0000000000010",
+         "46:Fila2 40:Dest1 1:Dest2 6:Fila2 5:Fila3 36:Fila4 22:Fila4 47:Fila4 7:Fila4 32:Fila4 "
+         "43:Fila3 16:Fila3 29:Fila1 14:Dest3 27:Dest4 18:Fila4 41:Dest1 17:Fila6 30:Fila4 "
+         "15:Dest3 28:Dest4 24:Fila1 29:Dest4 16:Dest3 17:Dest3 30:Dest4 18:Dest3 31:Dest4 "
+         "21:Fila6 35:Fila4 44:Fila6 32:Dest4 45:Fila1 10:Fila3 19:Dest3 3:Fila1 21:Fila3 12:Fila6 "
+         "23:Fila3 48:Fila3 4:Fila6 20:Fila5 2:Dest2 26:Fila4 3:Dest2 42:Dest1 43:Dest1 4:Dest2 "
+         "44:Dest1 5:Dest2 45:Dest1 6:Dest2 20:Dest3 7:Dest2 46:Dest1 8:Dest2 47:Dest1 21:Dest3 "
+         "9:Dest2 48:Dest1 22:Dest3 23:Dest3 25:Fila2 37:Fila2 49:Dest1 33:Dest4 34:Dest4 35:Dest4 "
+         "10:Dest2 36:Dest4 24:Dest3 37:Dest4 50:Dest1 11:Dest2 25:Dest3 12:Dest2 38:Dest4 "
+         "51:Dest1 39:Dest4 26:Dest3 13:Dest2 52:Dest1"},
+        {711, "0000000000001",
+         "3:Dest5 51:Dest2 2:Dest6 34:Dest3 87:Dest3 88:Dest3 17:Dest5 83:Dest4 6:Dest4 98:Dest4 "
+         "86:Dest4 61:Dest4 97:Fila8 31:Dest5 32:Dest5 65:Appogg1 8:Fila3 81:Dest6 69:Dest6 "
+         "5:Dest6 33:Dest5 8:Dest5 97:Dest6 46:Dest6 47:Dest6 78:Appogg1 103:Fila1 76:Dest3 "
+         "103:Dest3 39:Appogg1 77:Fila1 45:Fila4 35:Dest5 93:Dest7 13:Appogg1 45:Fila2 85:Fila3 "
+         "16:Dest7 4:Dest7 15:Dest8 45:Fila3 63:Fila1 63:Fila6 37:Fila1 37:Fila7 89:Fila1 44:Dest7 "
+         "45:Dest7 85:Dest7 21:Dest7 75:Dest4 89:Dest4 77:Dest4 49:Dest5 63:Dest5 38:Dest5 "
+         "62:Fila7 18:Fila1 29:Dest8 95:Dest8 18:Dest8 9:Dest6 23:Dest6 100:Dest7 62:Dest7 "
+         "37:Dest6 25:Dest6 26:Appogg1 52:Appogg1 99:Fila1 59:Fila1 59:Fila2 12:Fila3 58:Dest8 "
+         "59:Dest8 99:Dest8 74:Dest8 104:Appogg1 64:Fila1 102:Dest7 64:Dest7 50:Fila3 10:Dest8 "
+         "50:Dest8 12:Dest8 91:Appogg1"},
     };
     return wins;
 }

@@ -1,11 +1,10 @@
 #pragma once
-// One game dealt from a code for the solver: the play, stock and autoplay hooks the window
-// installs, laid out in a 1024 x 768 table with the big cards, and made ready for searching.
+// One game dealt from a code for the solver: the engine's hooks as the window installs them,
+// laid out in a 1024 x 768 table with the big cards, and made ready for searching.
 
-#include "engine/Autoplay.h"
+#include "engine/Engine.h"
 #include "engine/GameEnd.h"
 #include "engine/Solver.h"
-#include "engine/Stock.h"
 #include "model/Deal.h"
 #include "model/Session.h"
 #include "table/PileLayout.h"
@@ -23,9 +22,7 @@ struct SearchDeal {
         // The program folder; without the variable, the one beside the tests' own folder.
         const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
         s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-        InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
+        InstallEngine(s);
         ok = LoadAndDeal(s, game, code, error);
         if (!ok)
             return;

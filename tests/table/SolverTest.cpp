@@ -82,5 +82,35 @@ TEST(Solver, ExhaustedSearchAndBudget) {
     EXPECT_EQ(r.positions, 1);
 }
 
+// Precedence's foundations start from different ranks, so a card two of them take may go to
+// either, and which one decides the game: this deal is won (its recorded win plays a card to the
+// second foundation that takes it), so no search may call it lost after trying one way only.
+TEST(Solver, ChoiceBetweenFoundationsIsSearched) {
+    Dealt precedence(753, "0000000007975");
+    ASSERT_TRUE(precedence.ok);
+    std::vector<SolverMove> moves;
+    const SolverResult r = SolveFromCurrentPosition(precedence.s, {1000, 0, {}}, moves);
+    EXPECT_FALSE(r.exhausted) << "called lost after " << r.positions << " positions";
+}
+
+// A game played by pressing cards searches its own way, held to the same stop: Monte Carlo's
+// deal is won without one, and a stop that answers at once ends the search with no win and the
+// table as it was.
+TEST(Solver, SelectionSearchKeepsToTheStop) {
+    Dealt free(201, "0000000000001");
+    ASSERT_TRUE(free.ok);
+    std::vector<SolverMove> moves;
+    ASSERT_TRUE(SolveFromCurrentPosition(free.s, {1L << 40, 0, {}}, moves).won);
+
+    Dealt stopped(201, "0000000000001");
+    const PileLists before = stopped.s.Piles;
+    int asked = 0;
+    const SolverResult r =
+        SolveFromCurrentPosition(stopped.s, {1L << 40, 0, [&] { return ++asked > 0; }}, moves);
+    EXPECT_FALSE(r.won);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(stopped.s.Piles.TableauPiles, before.TableauPiles);
+}
+
 } // namespace
 } // namespace quillon
