@@ -300,6 +300,38 @@ TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
     EXPECT_EQ(Table(5, 5), 0xFF0000FFu);
 }
 
+// A grid laid out as a serpentine (three columns, the second row running back) closes up when a
+// card leaves it: the cards after it move one slot back, the last slot is bare table again and
+// each moved card shows whole in its new slot, on the table and in the window.
+TEST_F(TableDrawingTest, AGridClosingUpLeavesNoOldCardBehind) {
+    s.Params.WriteParam(179, 1, "N");
+    s.GameAttr[3] = 8; // one pile laid out in a grid
+    s.GameAttr[375] = 1;
+    s.GameAttr[45] = 3; // three columns
+    s.Game.SnakeGapX = 10;
+    s.Game.SnakeGapY = 10;
+    s.TableauX[0] = 20;
+    s.TableauY[0] = 20;
+    const int stepX = 71 + 10, stepY = 96 + 10;
+    // Cards 1 to 4 in slots 0 to 3, a marker between every two; slot 3 starts the second row at
+    // its right end.
+    const std::string before = "001000002000003000004";
+    s.Piles.TableauPiles[0] = before;
+    drawing.DrawPile("Fila1", DrawTarget::Both);
+    const int lastX = 20 + 2 * stepX + 30, lastY = 20 + stepY + 50;
+    ASSERT_NE(Table(lastX, lastY), kGreen);
+    s.Piles.TableauPiles[0] = "001000003000004"; // card 2 left and the grid closed up
+    drawing.RedrawPileChange(before, s.Piles.TableauPiles[0], "Fila1");
+    EXPECT_EQ(Table(lastX, lastY), kGreen);
+    EXPECT_EQ(Window(lastX, lastY), kGreen);
+    for (const auto& [card, slot] : {std::pair{3, 1}, std::pair{4, 2}}) {
+        const QImage face =
+            images.CardFaceImages[static_cast<size_t>(card)].convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(Table(20 + slot * stepX + 30, 20 + 60), face.pixel(30, 60)) << "card " << card;
+        EXPECT_EQ(Window(20 + slot * stepX + 30, 20 + 60), face.pixel(30, 60)) << "card " << card;
+    }
+}
+
 TEST_F(TableDrawingTest, FadedTableIsBlackAtTheBottomAndTheColourAtTheTop) {
     if (!UseTheFadedDefault())
         GTEST_SKIP() << "the default background is not a faded colour";
