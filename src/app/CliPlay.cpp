@@ -39,6 +39,14 @@ DragPoints DragPointsFor(const Session& s, int card, const std::string& to) {
     look("Fila", s.Piles.TableauPiles);
     look("Appogg", s.Piles.ReservePiles);
     look("Dest", s.Piles.FoundationPiles);
+    // The waste and the second waste: a card played from there is pressed where it shows.
+    for (const auto& [name, pile] : {std::pair{"Mazzo_Vis", 1}, std::pair{"Mazzo_Waste", 2}}) {
+        const std::string& content = s.Piles.StockPiles[static_cast<size_t>(pile)];
+        if (const int at = PileFind(content, card); from.empty() && at >= 0) {
+            from = name;
+            skip = PileSize(content) - 1 - at;
+        }
+    }
     if (from.empty())
         return p;
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;

@@ -143,6 +143,26 @@ TEST(CliDrags, PressesTheCardAndLetsGoOnTheNextPlaceOfItsTarget) {
     EXPECT_EQ(SplitLines(out).back(), "not won");
 }
 
+// A card played from the waste is pressed where the waste shows it: in Quadrille the second
+// click turns up a five, which goes to its foundation.
+TEST(CliDrags, PressesAWasteCardOnTheWaste) {
+    auto [layout, ls] = Cli("layout 759 1024 768");
+    ASSERT_EQ(ls, 0) << layout;
+    const auto places = Places(layout);
+    ASSERT_TRUE(places.count("Mazzo_Vis")) << layout;
+    auto [out, status] =
+        Drags("759 1395892741152 B 1024 768 768 1024 768", "000 Mazzo\n000 Mazzo\n045 Dest8\n");
+    ASSERT_EQ(status, 0) << out;
+    const std::vector<std::string> lines = SplitLines(out);
+    ASSERT_EQ(lines.size(), 4u) << out;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_EQ(std::sscanf(lines[2].c_str(), "%d %d %d %d", &x1, &y1, &x2, &y2), 4) << out;
+    EXPECT_EQ(x1, places.at("Mazzo_Vis").first + 35);
+    EXPECT_EQ(y1, places.at("Mazzo_Vis").second + 48);
+    EXPECT_EQ(x2, places.at("Dest8").first + 35);
+    EXPECT_EQ(y2, places.at("Dest8").second + 48);
+}
+
 TEST(CliDrags, StopsAtTheFirstRefusedMove) {
     struct Row {
         const char* moves;
