@@ -51,10 +51,14 @@ DragPoints DragPointsFor(const Session& s, int card, const std::string& to) {
         return p;
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
     const int x = CardPlaceX(s, from, skip, false), y = CardPlaceY(s, from, skip, false);
-    // A covered card shows only the strip down to the card above it.
+    // A covered card shows only the strip down to the card above it; one the next card does not
+    // overlap (a grid lays its cards side by side) shows whole.
     int shows = ch;
-    if (skip > 0)
-        shows = std::clamp(CardPlaceY(s, from, skip - 1, false) - y, 1, ch);
+    if (skip > 0) {
+        const int nextX = CardPlaceX(s, from, skip - 1, false), nextY = CardPlaceY(s, from, skip - 1, false);
+        if (std::abs(nextX - x) < cw && nextY >= y && nextY - y < ch)
+            shows = std::clamp(nextY - y, 1, ch);
+    }
     const int grabX = cw / 2, grabY = shows / 2;
     p.fromX = x + grabX;
     p.fromY = y + grabY;

@@ -40,6 +40,8 @@ int Drags(const std::vector<std::string>& args) {
     if (!quillon::cli::DealFromArgs(s, "drags", args[0], args[1]))
         return 2;
     quillon::cli::PrepareHandPlay(s);
+    // Cards lie where the window lays them out (a grid among them): the points are the window's.
+    quillon::InstallPilePlaces(s);
     // The window's own layout: the table from its top to its last row, the window's height and
     // the screen it stands on.
     quillon::LayoutForClientArea(s, static_cast<int>(n[0]), static_cast<int>(n[1]), args[2][0]);

@@ -261,12 +261,7 @@ TfrmMain::TfrmMain(Session& session, QWidget* parent)
     InstallStatistics(s);
     s.Play.WinningAnimation = [](Session& session) { WinningAnimation(session); };
     s.Play.UndoStateChanged = [this](Session&) { ShowUndoState(); };
-    s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
-        return PileCardX(ss, name, skip, nextSlot, pileIndex);
-    };
-    s.Play.PileCardY = [](const Session& ss, std::string_view name, int skip, bool nextSlot) {
-        return PileCardY(ss, name, skip, nextSlot);
-    };
+    InstallPilePlaces(s);
     table_->OnPress = [this](int button, int shift, int x, int y) {
         OnTablePress(s, button, shift, x, y);
         UpdateScrollBar();

@@ -1268,6 +1268,15 @@ int PileCardX(const Session& s, std::string_view name, int skip, bool nextSlot, 
     return x;
 }
 
+void InstallPilePlaces(Session& s) {
+    s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot, int pileIndex) {
+        return PileCardX(ss, name, skip, nextSlot, pileIndex);
+    };
+    s.Play.PileCardY = [](const Session& ss, std::string_view name, int skip, bool nextSlot) {
+        return PileCardY(ss, name, skip, nextSlot);
+    };
+}
+
 bool CardSizeForLetter(char letter, int& width, int& height) {
     switch (letter) {
     case 'M':

@@ -66,6 +66,10 @@ void ComputeFanSteps(Session& s);
 int PileCardY(const Session& s, std::string_view name, int skip, bool nextSlot);
 int PileCardX(const Session& s, std::string_view name, int skip, bool nextSlot, int pileIndex);
 
+// Makes the engine place cards as the table lays them out (a grid of fan mode 8 among them): the
+// main window, the command line's hand play and the tests that play through the table use it.
+void InstallPilePlaces(Session& s);
+
 // Card picture size for a card-size letter ("M", "B", "S", "X", "L"); false for any other letter.
 bool CardSizeForLetter(char letter, int& width, int& height);
 

@@ -137,11 +137,7 @@ struct Game {
         InstallAutoplayHooks(s);
         InstallSelectionHooks(s);
         // Cards are placed as the main window places them (the grid of fan mode 8 among them).
-        s.Play.PileCardX = [](const Session& ss, std::string_view name, int skip, bool nextSlot,
-                              int pileIndex) { return PileCardX(ss, name, skip, nextSlot, pileIndex); };
-        s.Play.PileCardY = [](const Session& ss, std::string_view name, int skip, bool nextSlot) {
-            return PileCardY(ss, name, skip, nextSlot);
-        };
+        InstallPilePlaces(s);
         std::string error;
         ok = LoadAndDeal(s, number, code, error);
         if (!ok)

@@ -163,6 +163,29 @@ TEST(CliDrags, PressesAWasteCardOnTheWaste) {
     EXPECT_EQ(y2, places.at("Dest8").second + 48);
 }
 
+// Royal Marriage lays its row as a grid, a card in each slot: after five clicks the first three
+// cards the solver discards lie in slots 3, 4 and 2 of the row, and each is pressed in the middle
+// of its own slot.
+TEST(CliDrags, PressesAGridCardInItsSlot) {
+    auto [layout, ls] = Cli("layout 932 1024 768");
+    ASSERT_EQ(ls, 0) << layout;
+    const auto row = Places(layout).at("Fila1");
+    auto [out, status] = Drags("932 0349728552780 B 1024 768 768 1024 768",
+                               "000 Mazzo\n000 Mazzo\n000 Mazzo\n000 Mazzo\n000 Mazzo\n022 Select\n015 "
+                               "Select\n046 Select\n");
+    ASSERT_EQ(status, 0) << out;
+    const std::vector<std::string> lines = SplitLines(out);
+    ASSERT_EQ(lines.size(), 9u) << out;
+    const int slots[] = {3, 4, 2};
+    for (int k = 0; k < 3; ++k) {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        ASSERT_EQ(std::sscanf(lines[static_cast<size_t>(5 + k)].c_str(), "%d %d %d %d", &x1, &y1, &x2, &y2),
+                  4);
+        EXPECT_EQ(x1, row.first + 35 + slots[k] * (71 + 12)) << lines[static_cast<size_t>(5 + k)];
+        EXPECT_EQ(y1, row.second + 48) << lines[static_cast<size_t>(5 + k)];
+    }
+}
+
 TEST(CliDrags, StopsAtTheFirstRefusedMove) {
     struct Row {
         const char* moves;
