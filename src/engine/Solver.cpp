@@ -430,8 +430,8 @@ bool IsHomeMove(const std::string& to) {
 // Foundation moves that can never be wrong: the card's rank is at most one above every
 // foundation's (nothing left out can still need it to build on), or it is an ace or a two.
 // Without a tableau any card that a foundation takes goes there: no card kept back could take
-// another on it. A card that foundations of different rules all take is left to the search. Played one after
-// another until none is left; each is added to `moves`.
+// another on it. A card that foundations of different rules all take is left to the search.
+// Played one after another until none is left; each is added to `moves`.
 void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>& moves) {
     if (!t.safeHome && !t.anyHome)
         return;
@@ -453,15 +453,16 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
                 continue;
             // Where two foundations that are not alike both take the card, which one gets it is a
             // choice the search must try both ways (a card built down on one foundation may be
-            // the one another needs next).
-            std::vector<std::string> takers;
-            for (int f = 1; f <= FoundationsInPlay(s); ++f)
-                if (const std::string to = PileName("Dest", f); PileAccepts(s, card, to))
-                    takers.push_back(to);
-            if (takers.empty() || (takers.size() > 1 && !t.homesAlike))
-                continue;
-            if (DropOnNamedPile(s, card, takers.front())) {
-                moves.push_back({card, takers.front()});
+            // the one another needs next). Alike ones: the first that takes it.
+            std::string to;
+            int taking = 0;
+            for (int f = 1; f <= FoundationsInPlay(s) && taking < (t.homesAlike ? 1 : 2); ++f)
+                if (std::string name = PileName("Dest", f); PileAccepts(s, card, name)) {
+                    if (++taking == 1)
+                        to = std::move(name);
+                }
+            if (taking == 1 && DropOnNamedPile(s, card, to)) {
+                moves.push_back({card, to});
                 again = true;
             }
             if (again)

@@ -1127,6 +1127,18 @@ int VisitedCount(int count, int skip, bool nextSlot) {
     return std::max(count - skip - (nextSlot ? 0 : 1), 0);
 }
 
+} // namespace
+
+int GridColumns(const Session& s) {
+    const int stepX = s.Metrics.CardWidth + s.Game.SnakeGapX;
+    int columns = s.Attr(SnakeColumns);
+    if (columns == -1)
+        columns = stepX > 0 ? s.ScreenWidth / stepX : 1;
+    return std::max(columns, 1); // no columns would leave nowhere to put a card
+}
+
+namespace {
+
 // Fan mode 8: every card of tableau pile 1 in a serpentine grid. Gives x and y together.
 void SnakePlace(const Session& s, const PilePlace& p, int skip, int& x, int& y) {
     const int cw = s.Metrics.CardWidth, ch = s.Metrics.CardHeight;
@@ -1137,10 +1149,7 @@ void SnakePlace(const Session& s, const PilePlace& p, int skip, int& x, int& y) 
     for (int k = 0; k < remaining; ++k)
         if (p.content->compare(static_cast<size_t>(3 * k), 3, "000") == 0)
             ++empties;
-    int columns = s.Attr(SnakeColumns);
-    if (columns == -1)
-        columns = stepX > 0 ? s.ScreenWidth / stepX : 1;
-    columns = std::max(columns, 1); // no columns would leave nowhere to put a card
+    const int columns = GridColumns(s);
     const int row = empties / columns;
     x = stepX * (empties % columns);
     if (row % 2 == 1)

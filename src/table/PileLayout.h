@@ -66,6 +66,10 @@ void ComputeFanSteps(Session& s);
 int PileCardY(const Session& s, std::string_view name, int skip, bool nextSlot);
 int PileCardX(const Session& s, std::string_view name, int skip, bool nextSlot, int pileIndex);
 
+// The columns of the serpentine grid of fan mode 8: the game's own count, or as many as the
+// screen's width holds; at least one.
+int GridColumns(const Session& s);
+
 // Makes the engine place cards as the table lays them out (a grid of fan mode 8 among them): the
 // main window, the command line's hand play and the tests that play through the table use it.
 void InstallPilePlaces(Session& s);

@@ -1052,14 +1052,12 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
         // The grid closed up: every slot the old content filled is cleared and the grid drawn
         // anew, its cards in their new slots.
         const int stepX = cw + s.Game.SnakeGapX, stepY = ch + s.Game.SnakeGapY;
-        int filled = 0;
+        // A card's slot is the number of markers before it: the last card's is the count of all.
+        int lastSlot = 0;
         for (int k = 0; k < PileSize(oldContent); ++k)
-            filled += oldContent.compare(static_cast<size_t>(3 * k), 3, "000") == 0 ? 1 : 0;
-        int columns = s.Attr(layout_attr::SnakeColumns);
-        if (columns == -1)
-            columns = stepX > 0 ? s.ScreenWidth / stepX : 1;
-        columns = std::max(columns, 1);
-        const int rows = filled / columns + 1, margin = s.Metrics.ShadowSize + 2;
+            lastSlot += oldContent.compare(static_cast<size_t>(3 * k), 3, "000") == 0 ? 1 : 0;
+        const int columns = GridColumns(s);
+        const int rows = lastSlot / columns + 1, margin = s.Metrics.ShadowSize + 2;
         const QRect area(pileX, pileY - s.Game.ScrollOffset, columns * stepX + margin, rows * stepY + margin);
         CopyFromBackground(area.translated(0, Scroll()), DrawTarget::Both);
         DrawPile(name, DrawTarget::Both);
