@@ -940,8 +940,10 @@ RunResult Searcher::ByDeals(const std::string& start, long limit, double seconds
             if (r.stopped || r.won) {
                 out.stopped = r.stopped;
                 out.won = r.won;
-                out.moves = from.moves;
-                out.moves.insert(out.moves.end(), r.moves.begin(), r.moves.end());
+                if (r.won) {
+                    out.moves = from.moves;
+                    out.moves.insert(out.moves.end(), r.moves.begin(), r.moves.end());
+                }
                 return out;
             }
             for (Line& kept : r.best) {

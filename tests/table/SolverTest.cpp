@@ -67,7 +67,10 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, SolverWins,
                                            // most-promising-first search spreads itself over
                                            // positions that look alike (no win in 200 000); the
                                            // dive of the budget's second half wins it.
-                                           Case{105, "0000000000025", 2000, true}));
+                                           Case{105, "0000000000025", 2000, true},
+                                           // The stock deals onto the tableau: searched deal by
+                                           // deal in the second half (no win in 200 000 without).
+                                           Case{430, "0000000000007", 4000, true}));
 
 // A deal whose every reachable position is looked at ends "cannot be won"; a budget of one
 // position stops the search after one.
