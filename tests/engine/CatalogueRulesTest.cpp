@@ -34,6 +34,7 @@ enum Game {
     Canfield = 109,
     Quadrille = 759,
     DoubleDot = 760,
+    MountOlympus = 800,
 };
 
 std::string GamesDatText() {
@@ -260,6 +261,42 @@ const PlaceCase kPlacing[] = {
      "AH",
      "Dest3",
      true},
+
+    // Mount Olympus: the foundations go up by twos in suit and stop at the king or the queen; the
+    // tableau goes down by twos in suit, and nothing turns the corner.
+    {"mount olympus: up by two at home", MountOlympus, {{{"Dest1", "AH"}}}, "3H", "Dest1", true},
+    {"mount olympus: not up by one at home", MountOlympus, {{{"Dest1", "AH"}}}, "2H", "Dest1", false},
+    {"mount olympus: not another suit at home", MountOlympus, {{{"Dest1", "AH"}}}, "3S", "Dest1", false},
+    {"mount olympus: nothing after the king",
+     MountOlympus,
+     {{{"Dest1", "AH 3H 5H 7H 9H JH KH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"mount olympus: no ace after the queen",
+     MountOlympus,
+     {{{"Dest2", "2H 4H 6H 8H 10H QH"}}},
+     "AH",
+     "Dest2",
+     false},
+    {"mount olympus: a queen ends a two's foundation",
+     MountOlympus,
+     {{{"Dest2", "2C 4C 6C 8C 10C"}}},
+     "QC",
+     "Dest2",
+     true},
+    {"mount olympus: down by two in suit", MountOlympus, {{{"Fila1", "9H"}}}, "7H", "Fila1", true},
+    {"mount olympus: not down by two in another suit",
+     MountOlympus,
+     {{{"Fila1", "9H"}}},
+     "7D",
+     "Fila1",
+     false},
+    {"mount olympus: not down by one", MountOlympus, {{{"Fila1", "9H"}}}, "8H", "Fila1", false},
+    {"mount olympus: not up by two", MountOlympus, {{{"Fila1", "9H"}}}, "JH", "Fila1", false},
+    {"mount olympus: no king below a two", MountOlympus, {{{"Fila1", "2S"}}}, "KS", "Fila1", false},
+    {"mount olympus: no queen below an ace", MountOlympus, {{{"Fila1", "AS"}}}, "QS", "Fila1", false},
+    {"mount olympus: any card into a gap", MountOlympus, {}, "6D", "Fila3", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing), CaseName<PlaceCase>);
@@ -448,6 +485,22 @@ const MoveCase kMoves[] = {
      "8D",
      "Fila3",
      true},
+
+    // Mount Olympus: a run down by twos in suit moves as a whole; a broken one does not.
+    {"mount olympus: a run by twos moves",
+     MountOlympus,
+     {{{"Fila1", "9H 7H 5H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     true},
+    {"mount olympus: a broken run stays",
+     MountOlympus,
+     {{{"Fila1", "9H 7H 6H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CatalogueMoves, ::testing::ValuesIn(kMoves), CaseName<MoveCase>);
