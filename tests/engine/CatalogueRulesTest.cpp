@@ -217,10 +217,11 @@ const PlaceCase kPlacing[] = {
     {"canfield: any card into a gap", Canfield, {{}, 5}, "9H", "Fila3", true},
 
     // Quadrille: the fives go down to the kings and the sixes up to the jacks, in suit; the queens
-    // are set aside one to a place, and no queen ever joins a foundation.
+    // are set aside in the middle place, and no queen ever joins another foundation.
     {"quadrille: a five starts a falling foundation", Quadrille, {}, "5H", "Dest1", true},
     {"quadrille: a six does not", Quadrille, {}, "6H", "Dest1", false},
     {"quadrille: a king after the ace", Quadrille, {{{"Dest1", "5H 4H 3H 2H AH"}}}, "KH", "Dest1", true},
+    {"quadrille: not another suit", Quadrille, {{{"Dest1", "5H 4H"}}}, "3D", "Dest1", false},
     {"quadrille: no queen after the king",
      Quadrille,
      {{{"Dest1", "5H 4H 3H 2H AH KH"}}},
@@ -229,15 +230,17 @@ const PlaceCase kPlacing[] = {
      false},
     {"quadrille: no queen after the jack",
      Quadrille,
-     {{{"Dest5", "6S 7S 8S 9S 10S JS"}}},
+     {{{"Dest6", "6S 7S 8S 9S 10S JS"}}},
      "QS",
-     "Dest5",
+     "Dest6",
      false},
-    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest8", true},
-    {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest9", true},
-    {"quadrille: no other card in a queen's place", Quadrille, {}, "KD", "Dest9", false},
-    {"quadrille: nothing on a queen", Quadrille, {{{"Dest9", "QD"}}}, "JD", "Dest9", false},
-    {"quadrille: not even a king", Quadrille, {{{"Dest9", "QD"}}}, "KD", "Dest9", false},
+    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest9", true},
+    {"quadrille: a five does not start a rising one", Quadrille, {}, "5C", "Dest9", false},
+    {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest5", true},
+    {"quadrille: the queens share the middle place", Quadrille, {{{"Dest5", "QD QS"}}}, "QH", "Dest5", true},
+    {"quadrille: no other card in the queens' place", Quadrille, {}, "KD", "Dest5", false},
+    {"quadrille: not a jack on a queen", Quadrille, {{{"Dest5", "QD"}}}, "JD", "Dest5", false},
+    {"quadrille: not a king on a queen", Quadrille, {{{"Dest5", "QD"}}}, "KD", "Dest5", false},
 
     // Double Dot: the tableau goes down by twos regardless of suit round the corner; the foundations
     // go up by twos in suit, from the king or the queen on to the other half of the suit.
