@@ -880,8 +880,15 @@ void Layout::Foundations() {
         const int g2 = std::max(Div(gap_, 2), 4);
         const int upper = (m + 1) / 2;
         const int lowerY = RowY(static_cast<char>(std::min(RowIndex(found.Row) + 1, 4) + '0'), true);
+        // On a narrow table both rows move right, as far as needed to keep the upper row clear of
+        // the stock and the waste lying in it, shadows included.
+        int clearOf = 0;
+        for (int slot = 0; slot < 2; ++slot)
+            if (StockSlotExists(slot) && StockYOf(slot) == fy)
+                clearOf = std::max(clearOf, StockXOf(slot) + CW + s_.Metrics.ShadowSize + g2);
+        const int shift = std::max(clearOf - Div(W - upper * CW - (upper - 1) * g2, 2), 0);
         auto centred = [&](int first, int count, int y) {
-            const int x1 = Div(W - count * CW - (count - 1) * g2, 2);
+            const int x1 = Div(W - count * CW - (count - 1) * g2, 2) + shift;
             for (int k = 0; k < count; ++k)
                 SetFound(first + k, x1 + k * (CW + g2), y);
         };
