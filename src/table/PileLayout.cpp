@@ -873,6 +873,27 @@ void Layout::Foundations() {
     } else if (a == "022") {
         for (int i = 1; i <= m; ++i)
             overPile(i, i);
+    } else if (a == "032") {
+        // Two rows, each centred as "002": the first half of the foundations (one more when the
+        // count is odd) in the foundation row, the rest in the row below it. Sixteen foundations
+        // do not fit side by side on a screen 1024 pixels wide.
+        const int g2 = std::max(Div(gap_, 2), 4);
+        const int upper = (m + 1) / 2;
+        const int lowerY = RowY(static_cast<char>(std::min(RowIndex(found.Row) + 1, 4) + '0'), true);
+        // On a narrow table both rows move right, as far as needed to keep the upper row clear of
+        // the stock and the waste lying in it, shadows included.
+        int clearOf = 0;
+        for (int slot = 0; slot < 2; ++slot)
+            if (StockSlotExists(slot) && StockYOf(slot) == fy)
+                clearOf = std::max(clearOf, StockXOf(slot) + CW + s_.Metrics.ShadowSize + g2);
+        const int shift = std::max(clearOf - Div(W - upper * CW - (upper - 1) * g2, 2), 0);
+        auto centred = [&](int first, int count, int y) {
+            const int x1 = Div(W - count * CW - (count - 1) * g2, 2) + shift;
+            for (int k = 0; k < count; ++k)
+                SetFound(first + k, x1 + k * (CW + g2), y);
+        };
+        centred(1, upper, fy);
+        centred(upper + 1, m - upper, lowerY);
     }
 }
 

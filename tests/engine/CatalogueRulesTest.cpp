@@ -32,8 +32,10 @@ enum Game {
     Golf = 107,
     BeleagueredCastle = 108,
     Canfield = 109,
+    BetsyRoss = 541,
     Quadrille = 759,
     DoubleDot = 760,
+    MountOlympus = 800,
 };
 
 std::string GamesDatText() {
@@ -215,11 +217,40 @@ const PlaceCase kPlacing[] = {
     {"canfield: nothing into an empty reserve", Canfield, {{}, 5}, "9H", "Appogg1", false},
     {"canfield: any card into a gap", Canfield, {{}, 5}, "9H", "Fila3", true},
 
+    // Betsy Ross: each foundation of the lower row goes up by the rank of the key card above it,
+    // past the king to the ace, and ends with its king; nothing is built on a key card.
+    {"betsy ross: up by the key's rank",
+     BetsyRoss,
+     {{{"Dest2", "2C"}, {"Dest6", "4D"}}},
+     "6S",
+     "Dest6",
+     true},
+    {"betsy ross: not by another step",
+     BetsyRoss,
+     {{{"Dest2", "2C"}, {"Dest6", "4D"}}},
+     "5S",
+     "Dest6",
+     false},
+    {"betsy ross: past the king to the ace",
+     BetsyRoss,
+     {{{"Dest3", "3S"}, {"Dest7", "6C 9H QD"}}},
+     "2H",
+     "Dest7",
+     true},
+    {"betsy ross: nothing on a key card", BetsyRoss, {{{"Dest1", "AD"}}}, "2H", "Dest1", false},
+    {"betsy ross: a foundation ends with its king",
+     BetsyRoss,
+     {{{"Dest4", "4H"}, {"Dest8", "8S QS 3C 7D JH 2S 6C 10H AD 5C 9D KH"}}},
+     "4S",
+     "Dest8",
+     false},
+
     // Quadrille: the fives go down to the kings and the sixes up to the jacks, in suit; the queens
-    // are set aside one to a place, and no queen ever joins a foundation.
+    // are set aside in the middle place, and no queen ever joins another foundation.
     {"quadrille: a five starts a falling foundation", Quadrille, {}, "5H", "Dest1", true},
     {"quadrille: a six does not", Quadrille, {}, "6H", "Dest1", false},
     {"quadrille: a king after the ace", Quadrille, {{{"Dest1", "5H 4H 3H 2H AH"}}}, "KH", "Dest1", true},
+    {"quadrille: not another suit", Quadrille, {{{"Dest1", "5H 4H"}}}, "3D", "Dest1", false},
     {"quadrille: no queen after the king",
      Quadrille,
      {{{"Dest1", "5H 4H 3H 2H AH KH"}}},
@@ -228,15 +259,17 @@ const PlaceCase kPlacing[] = {
      false},
     {"quadrille: no queen after the jack",
      Quadrille,
-     {{{"Dest5", "6S 7S 8S 9S 10S JS"}}},
+     {{{"Dest6", "6S 7S 8S 9S 10S JS"}}},
      "QS",
-     "Dest5",
+     "Dest6",
      false},
-    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest8", true},
-    {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest9", true},
-    {"quadrille: no other card in a queen's place", Quadrille, {}, "KD", "Dest9", false},
-    {"quadrille: nothing on a queen", Quadrille, {{{"Dest9", "QD"}}}, "JD", "Dest9", false},
-    {"quadrille: not even a king", Quadrille, {{{"Dest9", "QD"}}}, "KD", "Dest9", false},
+    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest9", true},
+    {"quadrille: a five does not start a rising one", Quadrille, {}, "5C", "Dest9", false},
+    {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest5", true},
+    {"quadrille: the queens share the middle place", Quadrille, {{{"Dest5", "QD QS"}}}, "QH", "Dest5", true},
+    {"quadrille: no other card in the queens' place", Quadrille, {}, "KD", "Dest5", false},
+    {"quadrille: not a jack on a queen", Quadrille, {{{"Dest5", "QD"}}}, "JD", "Dest5", false},
+    {"quadrille: not a king on a queen", Quadrille, {{{"Dest5", "QD"}}}, "KD", "Dest5", false},
 
     // Double Dot: the tableau goes down by twos regardless of suit round the corner; the foundations
     // go up by twos in suit, from the king or the queen on to the other half of the suit.
@@ -260,6 +293,42 @@ const PlaceCase kPlacing[] = {
      "AH",
      "Dest3",
      true},
+
+    // Mount Olympus: the foundations go up by twos in suit and stop at the king or the queen; the
+    // tableau goes down by twos in suit, and nothing turns the corner.
+    {"mount olympus: up by two at home", MountOlympus, {{{"Dest1", "AH"}}}, "3H", "Dest1", true},
+    {"mount olympus: not up by one at home", MountOlympus, {{{"Dest1", "AH"}}}, "2H", "Dest1", false},
+    {"mount olympus: not another suit at home", MountOlympus, {{{"Dest1", "AH"}}}, "3S", "Dest1", false},
+    {"mount olympus: nothing after the king",
+     MountOlympus,
+     {{{"Dest1", "AH 3H 5H 7H 9H JH KH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"mount olympus: no ace after the queen",
+     MountOlympus,
+     {{{"Dest2", "2H 4H 6H 8H 10H QH"}}},
+     "AH",
+     "Dest2",
+     false},
+    {"mount olympus: a queen ends a two's foundation",
+     MountOlympus,
+     {{{"Dest2", "2C 4C 6C 8C 10C"}}},
+     "QC",
+     "Dest2",
+     true},
+    {"mount olympus: down by two in suit", MountOlympus, {{{"Fila1", "9H"}}}, "7H", "Fila1", true},
+    {"mount olympus: not down by two in another suit",
+     MountOlympus,
+     {{{"Fila1", "9H"}}},
+     "7D",
+     "Fila1",
+     false},
+    {"mount olympus: not down by one", MountOlympus, {{{"Fila1", "9H"}}}, "8H", "Fila1", false},
+    {"mount olympus: not up by two", MountOlympus, {{{"Fila1", "9H"}}}, "JH", "Fila1", false},
+    {"mount olympus: no king below a two", MountOlympus, {{{"Fila1", "2S"}}}, "KS", "Fila1", false},
+    {"mount olympus: no queen below an ace", MountOlympus, {{{"Fila1", "AS"}}}, "QS", "Fila1", false},
+    {"mount olympus: any card into a gap", MountOlympus, {}, "6D", "Fila3", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing), CaseName<PlaceCase>);
@@ -448,6 +517,22 @@ const MoveCase kMoves[] = {
      "8D",
      "Fila3",
      true},
+
+    // Mount Olympus: a run down by twos in suit moves as a whole; a broken one does not.
+    {"mount olympus: a run by twos moves",
+     MountOlympus,
+     {{{"Fila1", "9H 7H 5H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     true},
+    {"mount olympus: a broken run stays",
+     MountOlympus,
+     {{{"Fila1", "9H 7H 6H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CatalogueMoves, ::testing::ValuesIn(kMoves), CaseName<MoveCase>);

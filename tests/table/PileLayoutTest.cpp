@@ -274,6 +274,52 @@ const LayoutCase kGeneral[] = {
      768,
      kScreen,
      {{"Dest1", 147, 10}, {"Dest2", 365, 10}, {"Dest4", 801, 10}}},
+    // Foundations "032" in two centred rows: sixteen as 8 + 8. The tableau gap of nine piles is
+    // 14, so the foundation gap is 7: x1 = (1022 - 568 - 49) / 2 = 202, step 78, the second row
+    // at row 2 (y 116) and the tableau "001" on row 3 from (1022 - 639 - 112) / 2 = 135.
+    {"Foundations032SixteenInTwoRows",
+     [] {
+         GameShape g = Tableau(9, {3, 1});
+         g.foundations = 16, g.foundation = {1, 32};
+         return g;
+     }(),
+     {},
+     1024,
+     768,
+     kScreen,
+     {{"Dest1", 202, 10},
+      {"Dest8", 748, 10},
+      {"Dest9", 202, 116},
+      {"Dest16", 748, 116},
+      {"Fila1", 135, 222}}},
+    // On a table 800 wide the centred rows would start at (798 - 568 - 49) / 2 = 90, under the
+    // stock's shadow (stock "005" at N = 29): both rows move right to 29 + 71 + 9 + 7 = 116. The
+    // stock in row 1 puts row 1 at 10 + 15 and row 2 at 25 + 10 + 96.
+    {"Foundations032ClearOfTheStock",
+     [] {
+         GameShape g = Tableau(9, {3, 1});
+         g.foundations = 16, g.foundation = {1, 32};
+         g.stockPiles = 1, g.hasStock = 1, g.stock = {1, 5};
+         return g;
+     }(),
+     {},
+     800,
+     600,
+     ScreenSize{800, 600},
+     {{"Mazzo", 29, 25}, {"Dest1", 116, 25}, {"Dest8", 662, 25}, {"Dest9", 116, 131}, {"Dest16", 662, 131}}},
+    // An odd count puts the extra one in the upper row: five as 3 + 2, with the foundation gap 10
+    // of seven piles: (1022 - 213 - 20) / 2 = 394 and (1022 - 142 - 10) / 2 = 435, step 81.
+    {"Foundations032OddCount",
+     [] {
+         GameShape g = Tableau(7, {3, 1});
+         g.foundations = 5, g.foundation = {1, 32};
+         return g;
+     }(),
+     {},
+     1024,
+     768,
+     kScreen,
+     {{"Dest1", 394, 10}, {"Dest3", 556, 10}, {"Dest4", 435, 116}, {"Dest5", 516, 116}}},
     // Foundations "007" with fewer tableau piles than foundations: those over pile 0 and -1 get no x.
     {"Foundations007ShortOfPiles",
      [] {

@@ -135,7 +135,7 @@ constexpr AttributeName kNames[] = {
 
 // Arrangement numbers the pile layout knows, per group (0: no arrangement, only the row).
 constexpr int kStockArr[] = {0, 3, 4, 5, 11, 13, 16, 19, 21, 23};
-constexpr int kFoundationArr[] = {0, 1, 2, 7, 8, 9, 13, 17, 22};
+constexpr int kFoundationArr[] = {0, 1, 2, 7, 8, 9, 13, 17, 22, 32};
 constexpr int kTableauArr[] = {0,   1,   2,   3,   10,  11,  12,  13,  14,  15,  18,  20,
                                21,  51,  52,  54,  57,  58,  61,  66,  75,  78,  81,  98,  103,
                                108, 120, 123, 124, 125, 126, 127, 128, 129, 130, 166, 172};
