@@ -310,15 +310,19 @@ bool WonTest(Session& s) {
     }
 }
 
+bool KeepsScore(const Session& s) {
+    const int family = Family(s);
+    return family != 9 && family != 59;
+}
+
 bool ComputeScore(Session& s, int& score) {
     const int n = s.Attr(attr::CardsInPlay);
     const int w2 = Size(SecondWaste(s));
     const int pairs = static_cast<int>(SecondWaste(s).size() / 6);
     const int tableau = TableauInPlay(s);
-    switch (Family(s)) {
-    case 9:
-    case 59:
+    if (!KeepsScore(s))
         return false;
+    switch (Family(s)) {
     case 32:
     case 38:
     case 40:

@@ -19,6 +19,9 @@ bool WonTest(Session& s);
 void UpdateScore(Session& s);
 // The score as UpdateScore would compute it; false for the families that keep no score.
 bool ComputeScore(Session& s, int& score);
+// False for the games that keep no score at all (the grid-filling games whose hands the player
+// counts): the window shows no score for them.
+bool KeepsScore(const Session& s);
 // Adds 5 points per card (cards the deal plays to the foundations). Installed as the session's
 // AddScore hook by InstallPlayHooks.
 void AddScore(Session& s, int cards);

@@ -202,6 +202,11 @@ MoveOutcome ToTableau(Session& s, int card, int n) {
         break;
     case 72:
     case 73:
+    // The grid-filling games are filled by tableau moves alone: the card laid in the last empty
+    // cell ends the game.
+    case 9:
+    case 59:
+    case 77:
         s.SetFlag(GameWon, WonTest(s));
         break;
     case 49:
