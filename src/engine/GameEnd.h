@@ -31,6 +31,9 @@ int SequenceLength(const Session& s);
 // Family 38: how many of tableau piles 0-9 start with the second-deck twin of the first card of
 // the foundation with the same index (0 until all ten piles hold cards).
 int MatchedPairs(const Session& s);
+// Family 38: turns the cards to remember on foundations 0-9 face down (the first stock click)
+// or face up again (the last card chosen); true when a card was turned.
+bool TurnRememberedCards(Session& s, bool faceUp);
 // The point count 0-9 of a hand of two or three cards whose numbers lie `stride` characters apart.
 int HandValue(std::string_view cards, int stride);
 // Family 64: shows the point count of the hand being built (pile contents) above the tableau.

@@ -209,6 +209,12 @@ MoveOutcome ToTableau(Session& s, int card, int n) {
     case 77:
         s.SetFlag(GameWon, WonTest(s));
         break;
+    case 38:
+        // The last of the ten places taken: the remembered cards are shown beside their choices.
+        s.SetFlag(GameWon, WonTest(s));
+        if (s.Flag(GameWon))
+            TurnRememberedCards(s, true);
+        break;
     case 49:
     case 63:
         SwapIntoPlace(s, n, from);
