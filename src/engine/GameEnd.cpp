@@ -235,6 +235,10 @@ bool WonTest(Session& s) {
     case 59:
     case 77:
         return AllTableau(s, 0, tableau - 1, [](const std::string& p) { return !p.empty(); });
+    case 38:
+        // The game ends once the player has chosen a card for each of the ten places; the score
+        // then tells whether it was won.
+        return AllTableau(s, 0, 9, [](const std::string& p) { return !p.empty(); });
     case 21:
     case 22:
     case 70:
@@ -310,17 +314,24 @@ bool WonTest(Session& s) {
     }
 }
 
+bool KeepsScore(const Session& s) {
+    const int family = Family(s);
+    return family != 9 && family != 59;
+}
+
 bool ComputeScore(Session& s, int& score) {
     const int n = s.Attr(attr::CardsInPlay);
     const int w2 = Size(SecondWaste(s));
     const int pairs = static_cast<int>(SecondWaste(s).size() / 6);
     const int tableau = TableauInPlay(s);
-    switch (Family(s)) {
-    case 9:
-    case 59:
+    if (!KeepsScore(s))
         return false;
-    case 32:
+    switch (Family(s)) {
     case 38:
+        // As the result window counts it: -52 at the start, 10 for each card matched.
+        score = -52 + 10 * MatchedPairs(s);
+        break;
+    case 32:
     case 40:
     case 41:
     case 42:
@@ -475,6 +486,25 @@ int MatchedPairs(const Session& s) {
             ++matches;
     }
     return matches;
+}
+
+bool TurnRememberedCards(Session& s, bool faceUp) {
+    bool turned = false;
+    for (int j = 0; j < std::min(FoundationsInPlay(s), 10); ++j) {
+        const std::string& pile = Foundation(s, j);
+        bool here = false;
+        for (int k = 0; k < Size(pile); ++k) {
+            const int card = PileCard(pile, k);
+            if (card > 0 && s.Cards.CardIsHidden(card) == faceUp) {
+                s.Cards.SetCardFace(card, faceUp ? '1' : '0');
+                here = true;
+            }
+        }
+        if (here)
+            View(s).RedrawPile(PileName("Dest", j + 1), Surface::Both);
+        turned = turned || here;
+    }
+    return turned;
 }
 
 int HandValue(std::string_view cards, int stride) {

@@ -19,6 +19,9 @@ bool WonTest(Session& s);
 void UpdateScore(Session& s);
 // The score as UpdateScore would compute it; false for the families that keep no score.
 bool ComputeScore(Session& s, int& score);
+// False for the games that keep no score at all (the grid-filling games whose hands the player
+// counts): the window shows no score for them.
+bool KeepsScore(const Session& s);
 // Adds 5 points per card (cards the deal plays to the foundations). Installed as the session's
 // AddScore hook by InstallPlayHooks.
 void AddScore(Session& s, int cards);
@@ -28,6 +31,9 @@ int SequenceLength(const Session& s);
 // Family 38: how many of tableau piles 0-9 start with the second-deck twin of the first card of
 // the foundation with the same index (0 until all ten piles hold cards).
 int MatchedPairs(const Session& s);
+// Family 38: turns the cards to remember on foundations 0-9 face down (the first stock click)
+// or face up again (the last card chosen); true when a card was turned.
+bool TurnRememberedCards(Session& s, bool faceUp);
 // The point count 0-9 of a hand of two or three cards whose numbers lie `stride` characters apart.
 int HandValue(std::string_view cards, int stride);
 // Family 64: shows the point count of the hand being built (pile contents) above the tableau.

@@ -55,6 +55,9 @@ std::vector<LegalMove> ListLegalMoves(Session& s) {
     std::vector<LegalMove> moves;
 
     for (int k = 0; k < TableauInPlay(s); ++k) {
+        // A locked pile gives up no card: the press that would lift one does nothing.
+        if (TableauPileLocked(s, k))
+            continue;
         const std::string from = Name("Fila", k);
         const int size = PileSize(s.Piles.TableauPiles[static_cast<size_t>(k)]);
         for (int depth = 0; depth < size; ++depth) {

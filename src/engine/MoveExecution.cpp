@@ -202,7 +202,18 @@ MoveOutcome ToTableau(Session& s, int card, int n) {
         break;
     case 72:
     case 73:
+    // The grid-filling games are filled by tableau moves alone: the card laid in the last empty
+    // cell ends the game.
+    case 9:
+    case 59:
+    case 77:
         s.SetFlag(GameWon, WonTest(s));
+        break;
+    case 38:
+        // The last of the ten places taken: the remembered cards are shown beside their choices.
+        s.SetFlag(GameWon, WonTest(s));
+        if (s.Flag(GameWon))
+            TurnRememberedCards(s, true);
         break;
     case 49:
     case 63:

@@ -130,6 +130,11 @@ bool PickUpLimit(Session& s, int card, bool toEmpty) {
     return Limit(s, card, toEmpty, true);
 }
 
+bool TableauPileLocked(const Session& s, int pileIndex) {
+    constexpr int kLockedRows = 27, kLockedPerRow = 28;
+    return s.Attr(kLockedRows) >= 1 && pileIndex + 1 < s.Attr(kLockedRows) * s.Attr(kLockedPerRow);
+}
+
 bool PickUpAllowed(Session& s, int card, bool toEmpty) {
     return Limit(s, card, toEmpty, false);
 }

@@ -34,4 +34,8 @@ bool PickUpLimit(Session& s, int card, bool toEmpty);
 // hints and move lists.
 bool PickUpAllowed(Session& s, int card, bool toEmpty);
 
+// Is tableau pile `pileIndex` (0-based) locked against the left button? Piles numbered below
+// attribute 27 x attribute 28 are, while attribute 27 is 1 or more: their cards are never taken.
+bool TableauPileLocked(const Session& s, int pileIndex);
+
 } // namespace quillon

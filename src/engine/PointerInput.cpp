@@ -28,8 +28,6 @@ constexpr int kAttrRedealMarker = 17;
 constexpr int kAttrPickUpRule = 14;
 constexpr int kAttrReserveRule = 15;
 constexpr int kAttrFoundationPickUp = 19;
-constexpr int kAttrLockedRows = 27;
-constexpr int kAttrLockedPerRow = 28;
 constexpr int kAttrReserveCount = 376;
 constexpr int kReserveWholeDrag = -11;
 constexpr int kReserveNoPickUp = -14;
@@ -381,8 +379,7 @@ bool TableauPress(Session& s, int button, bool ctrl, const HitResult& hit) {
         TakeOrBeep(s, hit.pile, card, hit.rect, false);
         return true;
     }
-    if (left && s.Attr(kAttrLockedRows) >= 1 &&
-        pileIndex + 1 < s.Attr(kAttrLockedRows) * s.Attr(kAttrLockedPerRow))
+    if (left && TableauPileLocked(s, pileIndex))
         return true;
     if (left && top) {
         if (!s.Cards.CardIsHidden(card))

@@ -1032,6 +1032,9 @@ void StockClick(Session& s, int topCard) {
     }
     if (family == 76)
         return;
+    // The cards to remember are hidden as soon as the player starts looking for their twins.
+    if (family == 38)
+        TurnRememberedCards(s, false);
     StockClickRules(s);
     if ((family == 2 || family == 15) && s.Flag(GameWon))
         EndGame(s);

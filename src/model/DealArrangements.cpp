@@ -291,6 +291,26 @@ void FourGroups(Session& s, DeckList& deck) {
     }
 }
 
+// Family 38: the first ten cards of the first deck, in deck order, lie face up on the foundations
+// for the player to remember, and the whole second deck forms the stock, face down; the rest of
+// the first deck takes no part.
+void RememberedCards(Session& s, DeckList& deck) {
+    const int places = std::min(Count(s, kAttrFoundationCount, kFoundationCount), 10);
+    int placed = 0;
+    DeckList left;
+    for (int c : deck) {
+        if (c >= 1 && c <= 52 && placed < places && Foundation(s, placed + 1).empty()) {
+            AppendFaceUp(s, Foundation(s, ++placed), c);
+        } else if (c > 52 && c <= 104) {
+            Stock(s) += CardText(c);
+            s.Cards.SetCardFace(c, '0');
+        } else {
+            left.push_back(c);
+        }
+    }
+    deck = std::move(left);
+}
+
 void FamilyArrangement(Session& s, DeckList& deck) {
     const int tableaus = Count(s, kAttrTableauCount, kTableauCount);
     switch (s.Attr(kAttrFamilyArrangement)) {
@@ -636,6 +656,8 @@ void RunDealArrangements(Session& s, DeckList& deck) {
         Stock(s).insert(0, CardText(13));
         AppendFaceUp(s, Tableau(s, 1), 12);
     }
+    if (s.Attr(kAttrFamily) == 38)
+        RememberedCards(s, deck);
     FamilyArrangement(s, deck);
     if (s.Attr(kAttrTableauFan) == 8 && PileSize(Tableau(s, 1)) > 1) {
         std::string& pile = Tableau(s, 1);

@@ -1084,6 +1084,7 @@ void TfrmMain::RedrawTable() {
 }
 
 void TfrmMain::ShowNewDeal() {
+    ArrangePanels(); // the score panel follows the game just dealt
     if (s.Params.ReadParam(241, 1) == "N") {
         RedrawTable();
         return;
@@ -1199,7 +1200,8 @@ void TfrmMain::ArrangePanels() {
     }
     const int top = std::max(0, (band->height() - h) / 2);
     const bool timeOn = s.Params.ReadParam(kParamShowTime, 1) == "Y";
-    const bool scoreOn = s.Params.ReadParam(kParamShowScore, 1) == "Y";
+    // A game that keeps no score shows no score panel, whatever the switch says.
+    const bool scoreOn = s.Params.ReadParam(kParamShowScore, 1) == "Y" && KeepsScore(s);
     pnlTempo_->move(right - pnlTempo_->width() - 15, top);
     const int scoreX = timeOn ? pnlTempo_->x() - pnlScore_->width() - 5 : right - pnlScore_->width() - 15;
     pnlScore_->move(scoreX, top);

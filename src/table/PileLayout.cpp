@@ -415,6 +415,9 @@ void Layout::Arr066() {
     const int sx = x0 + 4 * (CW + 3) + CW + 50;
     SetStock(0, sx, y0 + (CH + v) + Div(CH, 3));
     SetStock(2, sx, y0 + 3 * (CH + v) - Div(CH, 3));
+    // A game that turns its stock onto a waste instead of discarding shows the waste there.
+    if (nStock >= 2 && nWaste == 0)
+        SetStock(1, sx, y0 + 3 * (CH + v) - Div(CH, 3));
 }
 
 // The five by five square of "066" without its four corners: 21 places, the rows holding 3, 5, 5, 5

@@ -737,8 +737,13 @@ void TableDrawing::DrawPileTop(std::string_view name, int pileIndex, DrawTarget 
         RestoreCornerArea(home.X, home.Y - Scroll(), n, true, true, to);
     } else if (kind == kFoundationKind) {
         DrawStackDepth(to, 5, pileIndex, false, int(content->size()));
-        DrawCard(top, s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex), content->size() > 3,
-                 to, pileIndex, pile_kind::Foundation);
+        // A foundation card turned face down (a card the player must remember) shows its back.
+        if (s.Cards.CardIsHidden(top))
+            DrawBack(s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex), content->size() > 3,
+                     to, pileIndex, pile_kind::Foundation);
+        else
+            DrawCard(top, s.Game.GetFoundationX(pileIndex), s.Game.GetFoundationY(pileIndex),
+                     content->size() > 3, to, pileIndex, pile_kind::Foundation);
         if (content->size() == 3) {
             const auto home = s.Game.FoundationHomePos[size_t(pileIndex)];
             RestoreCorners(home.X, home.Y - Scroll());

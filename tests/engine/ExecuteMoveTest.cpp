@@ -294,6 +294,36 @@ TEST(ExecuteMove, PictureGameIsWonByTheMoveThatCompletesTheLastPile) {
     }
 }
 
+// The grid-filling games end when the card from the waste fills the last empty cell.
+TEST(ExecuteMove, GridGameIsWonByTheCardThatFillsTheLastCell) {
+    struct Row {
+        const char* what;
+        int family;
+        int emptyCells; // cells left empty before the move, the last ones of the grid
+        bool won;
+    } rows[] = {
+        {"family 9: last cell filled", 9, 1, true},
+        {"family 59: last cell filled", 59, 1, true},
+        {"family 77: last cell filled", 77, 1, true},
+        {"family 9: one cell still empty", 9, 2, false},
+        {"a building game keeps its own won test", 0, 1, false},
+    };
+    const char* const cards[] = {"AS",  "2S", "3S", "4S", "5S",  "6S", "7S", "8S", "9S",
+                                 "10S", "JS", "QS", "KS", "AH",  "2H", "3H", "4H", "5H",
+                                 "6H",  "7H", "8H", "9H", "10H", "JH", "QH"};
+    for (const Row& r : rows) {
+        PlayTable t;
+        t.Attr(attr::Family, r.family).Attr(attr::TableauCount, 25).Attr(attr::TableauCapacity, 1);
+        for (int k = 0; k < 25; ++k)
+            t.Attr(attr::TableauRule + k, 12);
+        for (int k = 1; k <= 25 - r.emptyCells; ++k)
+            t.Pile("Fila" + std::to_string(k), cards[k - 1]);
+        t.Pile("Mazzo_Vis", "KH");
+        ASSERT_TRUE(t.Move("KH", "Fila25")) << r.what;
+        EXPECT_EQ(t.s.Flag(GameWon), r.won) << r.what;
+    }
+}
+
 TEST(ExecuteMove, FanModeTwelveLeavesASlotBehind) {
     PlayTable t;
     t.Attr(attr::TableauFan, 12);

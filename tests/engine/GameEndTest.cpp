@@ -4,6 +4,7 @@
 
 #include "PlayTable.h"
 #include "engine/DropTargets.h"
+#include "engine/Stock.h"
 
 #include <gtest/gtest.h>
 
@@ -354,6 +355,53 @@ TEST(MemoryGames, SequenceAndMatchedPairs) {
     EXPECT_EQ(MatchedPairs(t.s), 7);
     t.s.Piles.TableauPiles[9].clear();
     EXPECT_EQ(MatchedPairs(t.s), 0) << "not all ten piles hold a card yet";
+}
+
+// Forget Me Not played through: the first stock click hides the ten cards to remember, the card
+// laid in the tenth place ends the game and shows them again, and the score (-52 and 10 a twin)
+// decides against the eight twins needed to win, as the result window counts it.
+TEST(MemoryGames, ForgetMeNotHidesThenEndsOnTheTenthPlace) {
+    struct Row {
+        int twins;
+        bool won;
+    } rows[] = {{10, true}, {8, true}, {7, false}, {0, false}};
+    const char* const remembered[] = {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H"};
+    for (const Row& r : rows) {
+        PlayTable t;
+        t.Attr(attr::Family, 38).Attr(attr::FoundationCount, 10).Attr(attr::TableauCount, 10);
+        t.Attr(attr::ScoreToWin, 28).Attr(attr::TableauCapacity, 1).Attr(attr::CardsInPlay, 104);
+        t.Attr(11, 1).Attr(24, 1).Attr(16, -1); // the stock turns one card at a time to the waste
+        for (int k = 0; k < 10; ++k) {
+            t.s.Game.SetFoundationX(k, 10 + PlayTable::kPitch * k);
+            t.s.Game.SetFoundationY(k, 10);
+            t.Attr(attr::FoundationRule + k, 4).Attr(attr::TableauRule + k, 12);
+            t.Pile("Dest" + std::to_string(k + 1), remembered[k]);
+        }
+        t.Pile("Mazzo", "KS'");
+        StockClick(t.s, t.s.TopCard("Mazzo"));
+        for (const char* c : remembered)
+            EXPECT_TRUE(t.Hidden(c)) << r.twins << " twins: " << c << " hidden by the first click";
+        for (int k = 0; k < 10; ++k) {
+            // A twin is the same card of the second pack; the others are the diamond of that rank.
+            std::string card = remembered[k];
+            if (k >= r.twins)
+                card.back() = 'D';
+            card += "'";
+            t.Pile("Mazzo_Vis", card);
+            ASSERT_TRUE(t.Move(card, "Fila" + std::to_string(k + 1))) << r.twins;
+            EXPECT_EQ(t.s.Flag(GameWon), k == 9) << r.twins << " twins, place " << k + 1;
+            EXPECT_EQ(t.Hidden(remembered[0]), k < 9) << r.twins << " twins, place " << k + 1;
+        }
+        const int score = -52 + 10 * r.twins;
+        EXPECT_EQ(t.s.Params.ReadParam(param::Score, 6), std::to_string(score)) << r.twins;
+        EXPECT_EQ(EndGame(t.s), r.won) << r.twins;
+        ASSERT_EQ(t.view.memoryPages.size(), 1u);
+        const MemoryResultPage& page = t.view.memoryPages[0];
+        EXPECT_EQ(page.page, "Forget me not");
+        EXPECT_EQ(page.matches, r.twins);
+        EXPECT_EQ(page.total, score);
+        EXPECT_EQ(page.start + page.matchesTotal() + page.missesTotal(), page.total) << "the lines add up";
+    }
 }
 
 TEST(MemoryGames, ResultPages) {

@@ -116,6 +116,25 @@ TEST(LegalMoves, PickUpRulesAndLocks) {
     EXPECT_TRUE(ListLegalMoves(u.s).empty());
     u.Attrs({{attr::ReservePickUp, 0}, {attr::WasteLocked, 0}});
     EXPECT_EQ(ListLegalMoves(u.s).size(), 8u); // each King to the 3 empty piles and the empty cell
+
+    // Locked tableau piles (attribute 27 x attribute 28 of them, from the first) give up no card,
+    // as a press on them lifts none; the piles after them do.
+    struct Row {
+        int rows, perRow;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {0, 5, {Line("Fila1", "KS", "Fila3"), Line("Fila2", "KC", "Fila3")}},
+        {1, 2, {Line("Fila2", "KC", "Fila3")}},
+        {1, 3, {}},
+        {2, 1, {Line("Fila2", "KC", "Fila3")}},
+    };
+    for (const Row& r : rows) {
+        Table v;
+        SmallGame(v);
+        v.Attrs({{27, r.rows}, {28, r.perRow}, {attr::ReserveCount, 0}})
+            .Piles({{"Fila1", "KS"}, {"Fila2", "KC"}});
+        EXPECT_EQ(Lines(ListLegalMoves(v.s)), r.lines) << r.rows << " x " << r.perRow;
+    }
 }
 
 TEST(LegalMoves, Format) {

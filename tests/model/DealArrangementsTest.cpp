@@ -429,6 +429,47 @@ TEST(Arrangement, QueenAndKingOfHeartsInFamily22) {
     EXPECT_EQ(t.Fila(2), Cards({5}));
 }
 
+// The cards to remember are the first ten of the first pack in deck order; the second pack, and
+// only it, forms the stock face down; fewer foundations take fewer cards.
+TEST(Arrangement, CardsToRememberAndTheSecondPackInTheStock) {
+    struct Row {
+        const char* what;
+        int foundations;
+        int remembered;
+    } rows[] = {{"ten places", 10, 10}, {"four places", 4, 4}, {"more foundations than places", 12, 10}};
+    for (const Row& r : rows) {
+        Table t;
+        t.Attr(54, 38);
+        t.Attr(374, r.foundations);
+        // Both packs interleaved: 104, 1, 103, 2, ... so that the packs alternate in the deck.
+        for (int k = 0; k < 52; ++k) {
+            t.deck.push_back(104 - k);
+            t.deck.push_back(k + 1);
+        }
+        t.Run();
+        for (int j = 1; j <= r.remembered; ++j) {
+            EXPECT_EQ(t.Dest(j), CardText(j)) << r.what << ", foundation " << j;
+            EXPECT_FALSE(t.s.Cards.CardIsHidden(j)) << r.what;
+        }
+        for (int j = r.remembered + 1; j <= 16; ++j)
+            EXPECT_EQ(t.Dest(j), "") << r.what << ", foundation " << j;
+        ASSERT_EQ(t.Stock().size(), 52u * 3) << r.what;
+        std::set<int> stock;
+        for (int k = 0; k < 52; ++k) {
+            const int c = std::stoi(t.Stock().substr(static_cast<size_t>(3 * k), 3));
+            EXPECT_GT(c, 52) << r.what;
+            EXPECT_TRUE(t.s.Cards.CardIsHidden(c)) << r.what;
+            stock.insert(c);
+        }
+        EXPECT_EQ(stock.size(), 52u) << r.what;
+        EXPECT_EQ(t.Stock().substr(0, 3), CardText(104)) << r.what << ": deck order, bottom first";
+        // What is left out of the game: the rest of the first pack.
+        EXPECT_EQ(t.deck.size(), static_cast<size_t>(52 - r.remembered)) << r.what;
+        for (int c : t.deck)
+            EXPECT_LE(c, 52) << r.what;
+    }
+}
+
 TEST(RemoveCard, FirstPileInSearchOrderLosesTheCard) {
     struct Case {
         std::function<void(Session&)> setup;

@@ -366,6 +366,36 @@ TEST_F(MainWindowTest, PanelsFollowTheirSwitchesAndTheToolbarSize) {
     window->hide();
 }
 
+// A game that keeps no score (the player counts the hands of a filled grid) shows no score panel;
+// the next game that keeps one shows it again, the switch being on throughout.
+TEST_F(MainWindowTest, ScorePanelIsHiddenWhileAGameKeepsNoScore) {
+    ProvideAll();
+    auto window = Start();
+    ASSERT_TRUE(window);
+    window->resize(900, 600);
+    window->show();
+    QApplication::processEvents();
+    window->SetShowScore(true);
+    int next = 950;
+    window->ChooseGame = [&](int& number, std::string& name, std::string& player) {
+        number = next;
+        name = next == 950 ? "Poker Squares" : "Put-Them-In-Order (3x3 square)";
+        player = s.Params.ReadParam(77, 30);
+        return true;
+    };
+    window->FirstActivation();
+    ASSERT_TRUE(s.Flag(GameInPlay));
+    ASSERT_EQ(s.Params.ReadParam(62, 4), "0950");
+    EXPECT_FALSE(window->ScorePanel()->isVisible());
+    EXPECT_TRUE(window->TimePanel()->isVisible());
+    next = 87;
+    s.Params.WriteParam(185, 1, "N"); // no question before the game in play is left
+    window->OpenGameCommand();
+    ASSERT_EQ(s.Params.ReadParam(62, 4), "0087");
+    EXPECT_TRUE(window->ScorePanel()->isVisible());
+    window->hide();
+}
+
 TEST_F(MainWindowTest, UndoStaysOffWhenTheSettingSaysSo) {
     ProvideAll();
     auto window = Start();

@@ -515,6 +515,14 @@ const LayoutCase kWhole[] = {
      768,
      kScreen,
      {{"Fila1", 267, 137}, {"Fila25", 563, 533}, {"Mazzo", 684, 268}, {"Mazzo_Waste", 684, 402}}},
+    // A stock turned onto a waste, with no discard pile: the waste lies where the discard pile would.
+    {"Grid066Waste",
+     Whole(66, 25, 0, 2),
+     {},
+     1024,
+     768,
+     kScreen,
+     {{"Fila1", 267, 137}, {"Mazzo", 684, 268}, {"Mazzo_Vis", 684, 402}}},
     // s = trunc(2.2 * 71) = 156; eight foundations run from the waste.
     {"Rows078",
      Whole(78, 16, 8, 2),

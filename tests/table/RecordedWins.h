@@ -28,5 +28,6 @@ const std::vector<RecordedWin>& RecordedWins750();
 const std::vector<RecordedWin>& RecordedWins800();
 const std::vector<RecordedWin>& RecordedWins850();
 const std::vector<RecordedWin>& RecordedWins900();
+const std::vector<RecordedWin>& RecordedWins950();
 
 } // namespace quillon

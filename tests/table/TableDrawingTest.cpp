@@ -174,6 +174,26 @@ TEST_F(TableDrawingTest, AFoundationNeverShowsMoreThanTwoPixels) {
     EXPECT_EQ(s.Game.FoundationY[0], 100);
 }
 
+// A foundation card turned face down (a card to remember) shows the back, and its face again once
+// turned up.
+TEST_F(TableDrawingTest, AFaceDownFoundationCardShowsItsBack) {
+    s.GameAttr[4] = 0;
+    s.Game.FoundationHomePos[0] = {300, 100};
+    s.Game.FoundationX[0] = 300;
+    s.Game.FoundationY[0] = 100;
+    s.Piles.FoundationPiles[0] = Cards(5, 1);
+    const QImage back = images.CardBackImage.convertToFormat(QImage::Format_RGB32);
+    const QImage face = images.CardFaceImages[4].convertToFormat(QImage::Format_RGB32);
+    ASSERT_NE(back.pixel(35, 50), face.pixel(35, 50));
+    for (char flag : {'0', '1', '0'}) {
+        s.Cards.SetCardFace(5, flag);
+        drawing.DrawPileTop("Dest1", 0, DrawTarget::Both);
+        const QImage& shown = flag == '0' ? back : face;
+        EXPECT_EQ(Table(335, 150), shown.pixel(35, 50)) << flag;
+        EXPECT_EQ(Window(335, 150), shown.pixel(35, 50)) << flag;
+    }
+}
+
 TEST_F(TableDrawingTest, EmptyTableauPileOfRankThirteenShowsItsKingMark) {
     s.GameAttr[135] = 13;
     s.TableauX[0] = 300;

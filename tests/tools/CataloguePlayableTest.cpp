@@ -99,6 +99,9 @@ TEST_P(CataloguePlayable, EveryCardOfTheDeckTakesPart) {
     // never be won. Deal families that lay out the rest of the deck themselves are not counted here.
     if (OneOf(A(kDealFamily), {2, 4, 5, 6, 17, 18}))
         GTEST_SKIP() << "the deal family lays out the rest of the deck";
+    // The memory game of family 38 lays out its own cards and keeps the rest of the first pack out.
+    if (A(kFamily) == 38)
+        GTEST_SKIP() << "the family lays out its own cards";
     EXPECT_EQ(CardsDealt(game), CardsKept(game));
 }
 
@@ -185,7 +188,8 @@ TEST_P(CataloguePlayable, EveryPileLiesOnTheTable) {
 }
 
 TEST_P(CataloguePlayable, AClickOnTheStockDoesSomething) {
-    if (A(kStockDeal) == 0) {
+    // Family 38 fills its stock itself, with the whole second pack.
+    if (A(kStockDeal) == 0 && A(kFamily) != 38) {
         EXPECT_EQ(A(kToWaste), 0) << "a waste without a stock to fill it";
         GTEST_SKIP();
     }
