@@ -1010,12 +1010,14 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     // Where that spreads itself over many positions that look alike (two decks, one pass through
     // the stock), the second, given the other half, gets further: a dive, which plays one line
     // out as far as it goes before turning back, or, where the stock deals onto the tableau, a
-    // search deal by deal. Ordering puzzles and games without foundations keep the first alone.
-    const bool second = search.ranked && PuzzleDistance(s) < 0;
+    // search deal by deal. A game without foundations, searched breadth first for its shortest
+    // win, dives in the moves' own order (a grid to fill is filled card by card). Ordering puzzles
+    // keep the first search alone: it already goes by the steps their cards have left.
+    const bool second = PuzzleDistance(s) < 0;
     RunResult r = search.Run(start, {}, second ? std::max(1L, budget.positions / 2) : budget.positions,
                              second ? budget.seconds / 2 : budget.seconds);
     if (second && !r.won && !r.exhausted && !r.stopped) {
-        if (search.traits.dealsToTableau) {
+        if (search.traits.dealsToTableau && search.ranked) {
             // The positions the rest of the budget affords, at the pace of the first search, are
             // spread over the rounds still to come, each with its kept positions.
             const double spent = ThreadSeconds() - started;

@@ -59,8 +59,8 @@ bool SearchGameWon(const Session& s);
 // (least distance from a win, then fewest moves); the other half, where that found nothing, to a
 // dive that plays one line out before turning back or, where the stock deals onto the tableau, to
 // a search deal by deal from the nearest positions found between deals. An ordering puzzle on a
-// grid is searched by the steps its cards still have to travel; any other puzzle without
-// foundations breadth first, its list as short as can be. The session's view, history and
+// grid is searched by the steps its cards still have to travel; any other game without
+// foundations breadth first, its list as short as can be, and then by a dive in the moves' order. The session's view, history and
 // parameters are left as they were.
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget, std::vector<SolverMove>& moves);
 
