@@ -60,8 +60,8 @@ bool SearchGameWon(const Session& s);
 // dive that plays one line out before turning back or, where the stock deals onto the tableau, to
 // a search deal by deal from the nearest positions found between deals. An ordering puzzle on a
 // grid is searched by the steps its cards still have to travel; any other game without
-// foundations breadth first, its list as short as can be, and then by a dive in the moves' order. The session's view, history and
-// parameters are left as they were.
+// foundations breadth first, its list as short as can be, and then by a dive in the moves' order. The
+// session's view, history and parameters are left as they were.
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget, std::vector<SolverMove>& moves);
 
 // SolveFromCurrentPosition with a budget in positions alone; false when no win was found.
