@@ -1129,7 +1129,7 @@ const std::vector<RecordedWin>& RecordedWins() {
         std::vector<RecordedWin> wins;
         for (const auto* part :
              {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
-              &RecordedWins750(), &RecordedWins850(), &RecordedWins900()})
+              &RecordedWins750(), &RecordedWins770(), &RecordedWins850(), &RecordedWins900()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();
