@@ -35,6 +35,7 @@ enum Game {
     Quadrille = 759,
     DoubleDot = 760,
     UnionSquare = 770,
+    SalicLaw = 772,
 };
 
 std::string GamesDatText() {
@@ -361,6 +362,36 @@ const PlaceCase kSpecialPlacing[] = {
      "KH",
      "Dest1",
      false},
+
+    // Salic Law: the foundations go up regardless of suit from the aces to the jacks and never take
+    // a queen or a king; the queens are set aside one to a place, the kings on a pile of their own;
+    // nothing is built on the piles and a gap takes any card.
+    {"salic law: an ace starts a foundation", SalicLaw, {}, "AC", "Dest1", true},
+    {"salic law: a two does not", SalicLaw, {}, "2C", "Dest1", false},
+    {"salic law: up in any suit", SalicLaw, {{{"Dest1", "AC 2H"}}}, "3S", "Dest1", true},
+    {"salic law: not down", SalicLaw, {{{"Dest1", "AC 2H 3S"}}}, "2D", "Dest1", false},
+    {"salic law: not two up", SalicLaw, {{{"Dest1", "AC 2H 3S"}}}, "5D", "Dest1", false},
+    {"salic law: a jack ends the foundation",
+     SalicLaw,
+     {{{"Dest2", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H"}}},
+     "JC",
+     "Dest2",
+     true},
+    {"salic law: no queen on the jack",
+     SalicLaw,
+     {{{"Dest2", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH"}}},
+     "QH",
+     "Dest2",
+     false},
+    {"salic law: no king at home", SalicLaw, {{{"Dest3", "AH 2H"}}}, "KH", "Dest3", false},
+    {"salic law: no ace after a king", SalicLaw, {{{"Dest3", "KH"}}}, "AH", "Dest3", false},
+    {"salic law: a queen is set aside", SalicLaw, {}, "QD", "Appogg2", true},
+    {"salic law: one queen to a place", SalicLaw, {{{"Appogg2", "QS"}}}, "QD", "Appogg2", false},
+    {"salic law: no jack among the queens", SalicLaw, {}, "JD", "Appogg3", false},
+    {"salic law: the kings' pile takes a king", SalicLaw, {{{"Appogg1", "KS KH"}}}, "KD", "Appogg1", true},
+    {"salic law: nothing built on a pile", SalicLaw, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", false},
+    {"salic law: not even up", SalicLaw, {{{"Fila1", "KS 8H"}}}, "9C", "Fila1", false},
+    {"salic law: a gap takes any card", SalicLaw, {}, "7C", "Fila4", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Special, CataloguePlacing, ::testing::ValuesIn(kSpecialPlacing),
