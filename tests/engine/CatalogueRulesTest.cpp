@@ -364,8 +364,8 @@ const PlaceCase kSpecialPlacing[] = {
      false},
 
     // Salic Law: the foundations go up regardless of suit from the aces to the jacks and never take
-    // a queen or a king; the queens are set aside one to a place, the kings on a pile of their own;
-    // nothing is built on the piles and a gap takes any card.
+    // a queen or a king; the queens are set aside one to a place; nothing is built on the piles,
+    // but a king left bare takes any one card other than a queen or a king.
     {"salic law: an ace starts a foundation", SalicLaw, {}, "AC", "Dest1", true},
     {"salic law: a two does not", SalicLaw, {}, "2C", "Dest1", false},
     {"salic law: up in any suit", SalicLaw, {{{"Dest1", "AC 2H"}}}, "3S", "Dest1", true},
@@ -385,13 +385,16 @@ const PlaceCase kSpecialPlacing[] = {
      false},
     {"salic law: no king at home", SalicLaw, {{{"Dest3", "AH 2H"}}}, "KH", "Dest3", false},
     {"salic law: no ace after a king", SalicLaw, {{{"Dest3", "KH"}}}, "AH", "Dest3", false},
-    {"salic law: a queen is set aside", SalicLaw, {}, "QD", "Appogg2", true},
-    {"salic law: one queen to a place", SalicLaw, {{{"Appogg2", "QS"}}}, "QD", "Appogg2", false},
+    {"salic law: a queen is set aside", SalicLaw, {}, "QD", "Appogg1", true},
+    {"salic law: one queen to a place", SalicLaw, {{{"Appogg1", "QS"}}}, "QD", "Appogg1", false},
     {"salic law: no jack among the queens", SalicLaw, {}, "JD", "Appogg3", false},
-    {"salic law: the kings' pile takes a king", SalicLaw, {{{"Appogg1", "KS KH"}}}, "KD", "Appogg1", true},
-    {"salic law: nothing built on a pile", SalicLaw, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", false},
+    {"salic law: a bare king takes any card", SalicLaw, {{{"Fila1", "KS"}}}, "7D", "Fila1", true},
+    {"salic law: a bare king takes a jack", SalicLaw, {{{"Fila1", "KS"}}}, "JH", "Fila1", true},
+    {"salic law: a bare king takes no queen", SalicLaw, {{{"Fila1", "KS"}}}, "QH", "Fila1", false},
+    {"salic law: a bare king takes no king", SalicLaw, {{{"Fila1", "KS"}}}, "KH", "Fila1", false},
+    {"salic law: a filled space takes no more", SalicLaw, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", false},
     {"salic law: not even up", SalicLaw, {{{"Fila1", "KS 8H"}}}, "9C", "Fila1", false},
-    {"salic law: a gap takes any card", SalicLaw, {}, "7C", "Fila4", true},
+    {"salic law: nothing on a dealt pile", SalicLaw, {{{"Fila2", "KD 5C 9H"}}}, "8H", "Fila2", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Special, CataloguePlacing, ::testing::ValuesIn(kSpecialPlacing),

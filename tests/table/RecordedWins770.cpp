@@ -43,16 +43,20 @@ const std::vector<RecordedWin>& RecordedWins770() {
          "101:Fila14 50:Fila14 51:Fila14 104:Dest1 51:Dest1 50:Dest1 101:Dest1 100:Dest1 47:Dest1 "
          "98:Dest1 45:Dest1 44:Dest1 43:Dest1 42:Dest1 41:Dest1 92:Dest1"},
         {772, "0000000000001",
-         "3:Dest4 51:Appogg2 103:Appogg3 2:Dest6 34:Dest3 87:Dest3 88:Dest3 76:Dest3 39:Appogg1 "
-         "17:Dest4 83:Dest4 6:Dest4 98:Dest4 86:Dest4 61:Dest4 38:Appogg4 25:Appogg5 64:Appogg6 "
-         "8:Fila2 81:Dest5 82:Dest5 5:Dest5 78:Appogg1 97:Dest5 77:Appogg7 85:Dest5 8:Dest5 "
-         "16:Dest6 90:Appogg8 31:Fila1 65:Appogg1 32:Fila2 42:Fila3 69:Dest6 31:Dest6 32:Dest6 "
-         "33:Dest6 47:Dest6 63:Fila1 4:Fila2 15:Dest7 42:Dest7 4:Dest7 37:Fila2 89:Fila3 44:Dest7 "
-         "62:Dest4 63:Dest4 23:Fila1 100:Dest5 23:Dest5 37:Dest5 52:Appogg1 21:Fila1 75:Fila2 "
-         "46:Fila5 45:Dest7 46:Dest7 21:Dest7 35:Dest6 75:Dest6 89:Dest6 93:Dest8 13:Appogg1 "
-         "49:Fila1 18:Fila2 29:Dest8 95:Dest8 18:Dest8 9:Dest7 49:Dest7 26:Appogg1 102:Dest7 "
-         "99:Fila1 59:Fila2 12:Appogg9 58:Dest8 59:Dest8 99:Dest8 74:Dest8 104:Appogg1 50:Fila1 "
-         "10:Dest8 50:Dest8 91:Appogg1"},
+         "3:Dest4 51:Appogg1 103:Appogg2 2:Dest6 34:Dest3 87:Dest3 88:Dest3 76:Dest3 17:Dest4 "
+         "83:Dest4 6:Dest4 98:Dest4 86:Dest4 61:Dest4 38:Appogg3 25:Appogg4 64:Appogg5 8:Fila2 "
+         "81:Dest5 82:Dest5 5:Dest5 97:Dest5 77:Appogg6 85:Dest5 8:Dest5 16:Dest6 90:Appogg7 "
+         "31:Fila1 31:Fila2 32:Fila1 32:Fila3 31:Fila1 32:Fila2 31:Fila3 32:Fila1 42:Fila2 "
+         "69:Dest6 31:Dest6 32:Dest6 33:Dest6 47:Dest6 42:Fila1 63:Fila2 42:Fila3 63:Fila1 "
+         "42:Fila2 63:Fila3 42:Fila1 4:Fila2 15:Dest7 42:Dest7 4:Dest7 63:Fila1 63:Fila2 37:Fila1 "
+         "37:Fila3 63:Fila1 37:Fila2 63:Fila3 37:Fila1 89:Fila2 44:Dest7 62:Dest4 37:Dest4 "
+         "89:Fila1 63:Fila2 89:Fila3 63:Fila1 89:Fila2 23:Fila3 100:Dest5 23:Dest5 63:Dest5 "
+         "89:Fila1 21:Fila2 89:Fila3 21:Fila1 89:Fila2 21:Fila3 89:Fila1 75:Fila2 89:Fila5 "
+         "75:Fila1 21:Fila2 75:Fila3 21:Fila1 75:Fila2 89:Fila3 21:Fila5 75:Fila1 89:Fila2 "
+         "75:Fila3 89:Fila1 75:Fila2 46:Fila3 45:Dest7 46:Dest7 21:Dest7 35:Dest6 75:Dest6 "
+         "89:Dest6 93:Dest8 49:Fila1 49:Fila2 18:Fila1 29:Dest8 95:Dest8 18:Dest8 9:Dest7 49:Dest7 "
+         "102:Dest7 99:Fila1 99:Fila2 59:Fila1 12:Appogg8 58:Dest8 59:Dest8 99:Dest8 74:Dest8 "
+         "50:Fila1 10:Dest8 50:Dest8"},
     };
     return wins;
 }
