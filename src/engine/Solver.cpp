@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 #include <queue>
@@ -251,15 +252,24 @@ int Distance(Session& s) {
     for (int n : over)
         blocking += n;
     // Where a stock is turned to a waste, a face-down card weighs more: the waste's cards wait for
-    // the places that turning cards up opens.
+    // the places that turning cards up opens. So it does where the stock deals onto the tableau:
+    // every deal covers the piles again, and only cards turned up give the runs their room.
     int hidden = 0;
     for (int i = 0; i < TableauInPlay(s); ++i) {
         const std::string& p = s.Piles.TableauPiles[static_cast<size_t>(i)];
         for (int k = 0; k < PileSize(p); ++k)
             hidden += s.Cards.CardIsHidden(PileCard(p, k)) ? 1 : 0;
     }
-    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 ? 3 : 0;
+    bool dealsToTableau = false;
+    for (int i = 0; i < kTableauCount && !dealsToTableau; ++i)
+        dealsToTableau = s.Attr(attr::TableauDealMode + i) != 0;
+    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 || dealsToTableau ? 3 : 0;
     return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden;
+}
+
+// Reserves that build a sequence on a card (kings, alternate colours, up in suit).
+bool ReserveBuilds(int kind) {
+    return kind == 8 || kind == 107 || kind == 145;
 }
 
 // What the search knows of the game before it starts: which piles may be taken in any order for
@@ -276,6 +286,11 @@ struct GameTraits {
     bool foundationsTopOnly = false; // only a foundation's top card can ever be played again
     bool freeRuns = false;           // any face-up run may be lifted, and no reserve holds a card
     bool homesAlike = false;         // every foundation is built by the same rule from the same rank
+    bool decksAlike = false;         // two decks whose copies of a card no rule tells apart
+    // Per card: the cards the tableau's rules build on it. Filled where those rules read only the
+    // two cards (the plain rules); a card all of whose builders are home is needed by none.
+    std::vector<std::vector<std::int16_t>> builders;
+    bool dealsToTableau = false; // the stock deals onto the tableau, not to a waste
 };
 
 GameTraits Traits(Session& s) {
@@ -303,6 +318,7 @@ GameTraits Traits(Session& s) {
     for (int j = 0; j < ReservesInPlay(s); ++j)
         t.reserveClass.push_back(fixedPlaces || reserveFed ? -1 : s.Attr(attr::ReserveKind + j));
     t.keepsRedeals = s.Attr(attr::Passes) >= 0;
+    t.dealsToTableau = stockFeedsTableau && s.Attr(attr::StockToWaste) != 1;
     t.cycleStock = s.Attr(attr::StockToWaste) == 1 && s.Attr(attr::Passes) < 0 &&
                    s.Attr(attr::RedealMode) <= 0 && family == 0;
     t.clicksCards = family == 2 || family == 12 || family == 15;
@@ -311,13 +327,44 @@ GameTraits Traits(Session& s) {
     t.anyHome = FoundationsInPlay(s) > 0 && TableauInPlay(s) == 0 && family == 0;
     // Reserves that build a sequence on a card (kings, alternate colours, up in suit) need it kept.
     for (int j = 0; j < ReservesInPlay(s); ++j)
-        t.anyHome &= s.Attr(attr::ReserveKind + j) != 8 && s.Attr(attr::ReserveKind + j) != 107 &&
-                     s.Attr(attr::ReserveKind + j) != 145;
+        t.anyHome &= !ReserveBuilds(s.Attr(attr::ReserveKind + j));
     t.homesAlike = true;
     for (int f = 1; f < FoundationsInPlay(s); ++f)
         t.homesAlike &= s.Attr(attr::FoundationBase + f) == s.Attr(attr::FoundationBase) &&
                         s.Attr(attr::FoundationDir + f) == s.Attr(attr::FoundationDir) &&
                         s.Attr(attr::FoundationRule + f) == s.Attr(attr::FoundationRule);
+    // The rules of a plain building game read ranks and suits only; a rule that reads the card's
+    // place in the pack (the card-order rules) or its deck (matching a card with its twin) does not.
+    t.decksAlike =
+        family == 0 && s.Attr(attr::CardsInPlay) > 52 && s.Attr(attr::CardsInPlay) <= 104 && s.Attr(381) == 0;
+    for (int f = 0; f < FoundationsInPlay(s); ++f)
+        t.decksAlike &= s.Attr(attr::FoundationRule + f) != 94 && s.Attr(attr::FoundationRule + f) != 95;
+    for (int i = 0; i < TableauInPlay(s); ++i)
+        t.decksAlike &= s.Attr(attr::TableauRule + i) != 94 && s.Attr(attr::TableauRule + i) != 95;
+    bool plainRules = family == 0;
+    for (int i = 0; i < TableauInPlay(s); ++i)
+        plainRules &= s.Attr(attr::TableauRule + i) < 4;
+    for (int j = 0; j < ReservesInPlay(s); ++j)
+        plainRules &= !ReserveBuilds(s.Attr(attr::ReserveKind + j));
+    if (plainRules && TableauInPlay(s) > 0) {
+        const int last = FaceCount(s);
+        t.builders.assign(static_cast<size_t>(last + 1), {});
+        std::vector<std::tuple<int, int, int, int>> kinds; // the distinct rules of the piles
+        std::vector<int> first;
+        for (int i = 0; i < TableauInPlay(s); ++i) {
+            const auto k = std::make_tuple(s.Attr(attr::TableauEmpty + i), s.Attr(attr::TableauDir + i),
+                                           s.Attr(attr::TableauRule + i), s.Attr(attr::TableauWrap + i));
+            if (std::find(kinds.begin(), kinds.end(), k) == kinds.end())
+                kinds.push_back(k), first.push_back(i);
+        }
+        for (int c = 1; c <= last; ++c)
+            for (int d = 1; d <= last; ++d)
+                for (int i : first)
+                    if (RuleBuilds(s, i, c, d)) {
+                        t.builders[static_cast<size_t>(c)].push_back(static_cast<std::int16_t>(d));
+                        break;
+                    }
+    }
     t.safeHome = FoundationsInPlay(s) > 0;
     for (int f = 0; f < FoundationsInPlay(s); ++f)
         t.safeHome &= s.Attr(attr::FoundationBase + f) == 1 && s.Attr(attr::FoundationDir + f) == 1 &&
@@ -330,44 +377,70 @@ GameTraits Traits(Session& s) {
 std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     std::string key;
     key.reserve(500);
+    // A pile as the key holds it: its content, or, where the two decks are alike, each card as
+    // its card of the first deck and its face, so that the two copies of a card count as one.
+    auto pile = [&](std::string& out, std::string_view p) {
+        if (!t.decksAlike) {
+            out.append(p);
+            return;
+        }
+        for (int k = 0, n = PileSize(p); k < n; ++k) {
+            const int c = PileCard(p, k);
+            out.push_back(static_cast<char>(c >= 1 && c <= 104 ? (c - 1) % 52 + 1 : c));
+            out.push_back(c > 0 && s.Cards.CardIsHidden(c) ? '0' : '1');
+        }
+    };
     // Of a pile whose lower cards can never be played again only the top card and the size count.
     auto topOnly = [&](const std::string& p) {
         key.push_back(static_cast<char>(PileSize(p)));
         if (p.size() >= 3)
-            key.append(p, p.size() - 3, 3);
+            pile(key, std::string_view(p).substr(p.size() - 3));
         key.push_back(kPileSeparator);
     };
     const std::string &stock = s.Piles.StockPiles[0], &waste = s.Piles.StockPiles[1];
     std::string faces;
-    for (int n = 1, last = FaceCount(s); n <= last; ++n)
-        faces += s.Cards.CardIsHidden(n) ? '0' : '1';
+    if (!t.decksAlike)
+        for (int n = 1, last = FaceCount(s); n <= last; ++n)
+            faces += s.Cards.CardIsHidden(n) ? '0' : '1';
     if (t.cycleStock) {
         // Clicks turn the stock's top card onto the waste, and an empty stock takes the waste back
         // in the same order: the waste from its bottom on, then the stock from its top down, is
         // the one order every click keeps. Where it is split, and so which of those cards lie face
         // down, the search can change at will by clicking.
-        key.append(waste);
+        std::string order = waste;
         for (int k = PileSize(stock) - 1; k >= 0; --k)
-            key.append(stock, static_cast<size_t>(3 * k), 3);
-        for (const std::string* p : {&stock, &waste})
-            for (int k = 0; k < PileSize(*p); ++k)
-                if (const int c = PileCard(*p, k); c > 0 && c <= static_cast<int>(faces.size()))
+            order.append(stock, static_cast<size_t>(3 * k), 3);
+        if (t.decksAlike) {
+            for (int k = 0, n = PileSize(order); k < n; ++k) {
+                const int c = PileCard(order, k);
+                key.push_back(static_cast<char>(c >= 1 && c <= 104 ? (c - 1) % 52 + 1 : c));
+            }
+        } else {
+            key.append(order);
+            for (int k = 0, n = PileSize(order); k < n; ++k)
+                if (const int c = PileCard(order, k); c > 0 && c <= static_cast<int>(faces.size()))
                     faces[static_cast<size_t>(c - 1)] = '-';
+        }
     } else {
-        key.append(stock).push_back(kPileSeparator);
-        key.append(waste);
+        pile(key, stock);
+        key.push_back(kPileSeparator);
+        pile(key, waste);
     }
     key.push_back(kPileSeparator);
     topOnly(s.Piles.StockPiles[2]);
     for (const auto& p : s.Piles.FoundationPiles)
         if (t.foundationsTopOnly)
             topOnly(p);
-        else
-            key.append(p).push_back(kPileSeparator);
+        else {
+            pile(key, p);
+            key.push_back(kPileSeparator);
+        }
     auto piles = [&](const auto& contents, const std::vector<int>& cls) {
-        std::vector<std::pair<int, std::string_view>> order;
-        for (size_t i = 0; i < cls.size(); ++i)
-            order.emplace_back(cls[i] < 0 ? -1 - static_cast<int>(i) : cls[i], contents[i]);
+        std::vector<std::pair<int, std::string>> order;
+        for (size_t i = 0; i < cls.size(); ++i) {
+            order.emplace_back(cls[i] < 0 ? -1 - static_cast<int>(i) : cls[i], std::string());
+            pile(order.back().second, contents[i]);
+        }
         std::sort(order.begin(), order.end());
         for (const auto& [c, p] : order) {
             key.push_back(static_cast<char>(c));
@@ -380,8 +453,10 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
     if (t.keepsRedeals)
         key += std::to_string(s.Game.RedealCount);
     key += std::to_string(s.Game.OnceUsed);
-    for (auto v : s.StateValues)
-        key += "," + std::to_string(v);
+    for (auto v : s.StateValues) {
+        key.push_back(',');
+        key += std::to_string(v);
+    }
     for (auto f : s.StateFlags)
         key += char('0' + (f != 0));
     return std::hash<std::string>{}(key);
@@ -428,7 +503,8 @@ bool IsHomeMove(const std::string& to) {
 }
 
 // Foundation moves that can never be wrong: the card's rank is at most one above every
-// foundation's (nothing left out can still need it to build on), or it is an ace or a two.
+// foundation's (nothing left out can still need it to build on), or it is an ace or a two, or
+// every card the tableau's rules would build on it is home already.
 // Without a tableau any card that a foundation takes goes there: no card kept back could take
 // another on it. A card that foundations of different rules all take is left to the search.
 // Played one after another until none is left; each is added to `moves`.
@@ -446,10 +522,26 @@ void PlaySafeHomeMoves(Session& s, const GameTraits& t, std::vector<SolverMove>&
         for (int j = 0; j < ReservesInPlay(s); ++j)
             tops.push_back(PileTop(s.Piles.ReservePiles[static_cast<size_t>(j)]));
         tops.push_back(PileTop(s.Piles.StockPiles[1]));
+        std::vector<bool> home;
+        auto neededByNone = [&](int card) {
+            if (t.builders.empty() || static_cast<size_t>(card) >= t.builders.size())
+                return false;
+            if (home.empty()) {
+                home.assign(t.builders.size(), false);
+                for (const auto& f : s.Piles.FoundationPiles)
+                    for (int k = 0, n = PileSize(f); k < n; ++k)
+                        if (const int c = PileCard(f, k); c > 0 && static_cast<size_t>(c) < home.size())
+                            home[static_cast<size_t>(c)] = true;
+            }
+            for (int d : t.builders[static_cast<size_t>(card)])
+                if (!home[static_cast<size_t>(d)])
+                    return false;
+            return true;
+        };
         s.DragHeight = s.Metrics.CardHeight;
         for (int card : tops) {
             if (card <= 0 || s.Cards.CardIsHidden(card) ||
-                (!t.anyHome && CardRank(card) > std::max(2, least + 1)))
+                (!t.anyHome && CardRank(card) > std::max(2, least + 1) && !neededByNone(card)))
                 continue;
             // Where two foundations that are not alike both take the card, which one gets it is a
             // choice the search must try both ways (a card built down on one foundation may be
@@ -532,65 +624,94 @@ bool SearchGameWon(const Session& s) {
     return s.Flag(GameEndHandled) || s.Flag(GameWon);
 }
 
-SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
-                                      std::vector<SolverMove>& moves) {
-    // Games played by pressing cards search their own moves: groups of cards and the stock.
-    const double started = ThreadSeconds();
-    if (PlaysBySelection(s)) {
-        // Held to the same budget in seconds and the same stop as the search below.
-        auto stop = [&] {
-            return (budget.stop && budget.stop()) ||
-                   (budget.seconds > 0 && ThreadSeconds() - started > budget.seconds);
-        };
-        SolverResult found;
-        found.won = FindSelectionWin(s, budget.positions, moves, stop);
-        found.seconds = ThreadSeconds() - started;
-        return found;
-    }
-    SolverResult result;
-    // The search plays unseen and leaves no trace: no view, its own history, the parameters
-    // (the score among them) put back at the end.
-    TableView* const view = s.view;
-    s.view = nullptr;
-    MoveHistory history = std::move(s.History);
-    s.History = MoveHistory{};
-    // The whole search is one action of the player's: the presses and drops inside it keep no
-    // table to take back, which would cost a copy of the table each.
-    ++s.History.ActionDepth;
-    const auto params = s.Params;
-    const GameTraits traits = Traits(s);
+namespace {
 
+// A position a search may go on from: its snapshot, the moves that reach it from the position the
+// search was asked about, and its distance from a win.
+struct Line {
+    std::string snapshot;
+    std::vector<SolverMove> moves;
+    int distance = 0;
+};
+
+// How one run of the search looks at positions.
+struct RunOrder {
+    bool dive = false;    // one line followed down, the nearest-looking move first
+    bool noStock = false; // the stock is left alone: the run stays between two deals
+    size_t keep = 0;      // the nearest positions seen, handed back to go on from
+};
+
+struct RunResult {
+    bool won = false;
+    bool exhausted = false;        // every position the run could reach was looked at
+    bool stopped = false;          // the caller's stop answered
+    std::vector<SolverMove> moves; // the win, from the run's first position
+    std::vector<Line> best;        // with `keep`: the nearest positions seen, nearest first
+};
+
+// The runs of one search share the session, what is known of the game, and the budget.
+struct Searcher {
+    Session& s;
+    const SolverBudget& budget;
+    const GameTraits traits;
+    const double started;
+    long positions = 0; // expanded by every run so far
+    bool ranked = false;
+    int weight = 3;
+
+    Searcher(Session& session, const SolverBudget& b, double start)
+        : s(session), budget(b), traits(Traits(session)), started(start) {
+        ranked = FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0 || PuzzleDistance(s) >= 0;
+        // A small ordering puzzle weighs its steps once against the moves made: as no win lies
+        // nearer than its steps, the first win found is one of the shortest. A larger board weighs
+        // them three times, which finds a win in far fewer positions, though not always the
+        // shortest; a board larger than four by four weighs them eight times, close to a greedy
+        // search, since its positions are too many for any search that still looks for short wins.
+        const int cells = TableauInPlay(s);
+        weight = PuzzleDistance(s) < 0 ? 3 : cells > 16 ? 8 : cells > 9 ? 3 : 1;
+    }
+
+    bool OutOfTime(double seconds) const { return budget.seconds > 0 && ThreadSeconds() - started > seconds; }
+
+    RunResult Run(const std::string& start, const RunOrder& order, long limit, double seconds);
+    RunResult ByDeals(const std::string& start, long limit, double seconds, long stretch);
+};
+
+// One search from the position `start`, until a win, the end of what it can reach, `limit`
+// positions expanded by all runs together, or `seconds` of processor time since the search began.
+// Positions are taken most promising first: least distance from a win (counted `weight` times)
+// plus the moves made, among equals the newest, so that a promising line is followed down. A dive
+// takes the deepest position first instead, and of the moves from one position the one to the
+// nearest-looking position first, among equals in the order they were listed (home moves first,
+// the stock last).
+RunResult Searcher::Run(const std::string& start, const RunOrder& order, long limit, double seconds) {
+    RunResult out;
     struct Node {
         std::string snapshot;
         int parent;
         std::vector<SolverMove> moves; // from the parent's position to this one
         int depth;
+        int distance;
     };
     std::vector<Node> nodes;
     std::unordered_set<std::uint64_t> seen;
-    // The least distance from a win (counted three times over) plus the moves from the start
-    // first; among equals the newest, so that a promising line is followed down.
-    using Entry = std::tuple<int, int>;
+    using Entry = std::tuple<std::int64_t, int>;
     auto later = [](const Entry& a, const Entry& b) {
         return std::get<0>(a) != std::get<0>(b) ? std::get<0>(a) > std::get<0>(b)
                                                 : std::get<1>(a) < std::get<1>(b);
     };
     std::priority_queue<Entry, std::vector<Entry>, decltype(later)> open(later);
-    const std::string start = Snapshot(s);
-    nodes.push_back({start, -1, {}, 0});
+    int sibling = 0; // moves tried so far from the position being expanded
+    auto priority = [&](int depth, int distance) -> std::int64_t {
+        if (order.dive)
+            return std::int64_t(distance) * 4096 + sibling++ - (std::int64_t(depth) << 32);
+        return ranked ? weight * distance + depth : depth;
+    };
+    Restore(s, start);
+    nodes.push_back({start, -1, {}, 0, ranked ? Distance(s) : 0});
     seen.insert(CanonicalKey(s, traits));
     int won = SearchGameWon(s) ? 0 : -1;
-    const bool ranked =
-        FoundationsInPlay(s) > 0 || PileSize(s.Piles.StockPiles[2]) > 0 || PuzzleDistance(s) >= 0;
-    // A small ordering puzzle weighs its steps once against the moves made: as no win lies nearer
-    // than its steps, the first win found is one of the shortest. A larger board weighs them three
-    // times, which finds a win in far fewer positions, though not always the shortest; a board
-    // larger than four by four weighs them eight times, close to a greedy search, since its
-    // positions are too many for any search that still looks for short wins.
-    const int cells = TableauInPlay(s);
-    const int weight = PuzzleDistance(s) < 0 ? 3 : cells > 16 ? 8 : cells > 9 ? 3 : 1;
-    auto priority = [&](int depth) { return ranked ? weight * Distance(s) + depth : depth; };
-    open.emplace(priority(0), 0);
+    open.emplace(priority(0, nodes[0].distance), 0);
 
     // Plays `line` from the position `snapshot`; a new position is queued (or is the win).
     // `line` is played from `snapshot`, which `played` moves (already in the line) reached.
@@ -609,11 +730,12 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
             return;
         const int depth = nodes[static_cast<size_t>(parent)].depth + 1;
         const int id = static_cast<int>(nodes.size());
-        nodes.push_back({Snapshot(s), parent, std::move(line), depth});
+        const int distance = ranked ? Distance(s) : 0;
+        nodes.push_back({Snapshot(s), parent, std::move(line), depth, distance});
         if (SearchGameWon(s))
             won = id;
         else
-            open.emplace(priority(depth), id);
+            open.emplace(priority(depth, distance), id);
     };
 
     // Where any face-up run may be lifted, part of a run moved onto a pile whose top takes the
@@ -654,11 +776,14 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
     };
 
     while (won < 0 && !open.empty()) {
-        if (result.positions >= budget.positions || (budget.stop && budget.stop()) ||
-            (budget.seconds > 0 && (result.positions & 63) == 0 &&
-             ThreadSeconds() - started > budget.seconds))
+        if (positions >= limit || ((positions & 63) == 0 && OutOfTime(seconds)))
             break;
-        ++result.positions;
+        if (budget.stop && budget.stop()) {
+            out.stopped = true;
+            break;
+        }
+        ++positions;
+        sibling = 0;
         const int here = std::get<1>(open.top());
         open.pop();
         const std::string snapshot = nodes[static_cast<size_t>(here)].snapshot;
@@ -697,6 +822,8 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         }
         if (won >= 0)
             break;
+        if (order.noStock)
+            continue;
         if (!traits.cycleStock) {
             tryLine(snapshot, here, {{0, "Mazzo"}});
             continue;
@@ -756,23 +883,168 @@ SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
         }
     }
 
+    out.won = won >= 0;
+    out.exhausted = won < 0 && open.empty();
+    auto lineTo = [&](int k) {
+        std::vector<int> chain;
+        for (; k > 0; k = nodes[static_cast<size_t>(k)].parent)
+            chain.push_back(k);
+        std::vector<SolverMove> moves;
+        for (auto at = chain.rbegin(); at != chain.rend(); ++at)
+            for (const SolverMove& m : nodes[static_cast<size_t>(*at)].moves)
+                moves.push_back(m);
+        return moves;
+    };
+    if (won >= 0) {
+        out.moves = lineTo(won);
+    } else if (order.keep > 0) {
+        std::vector<int> ids(nodes.size());
+        for (size_t k = 0; k < ids.size(); ++k)
+            ids[k] = static_cast<int>(k);
+        const size_t n = std::min(order.keep, ids.size());
+        std::partial_sort(
+            ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(n), ids.end(), [&](int a, int b) {
+                return nodes[static_cast<size_t>(a)].distance < nodes[static_cast<size_t>(b)].distance;
+            });
+        for (size_t k = 0; k < n; ++k) {
+            Node& node = nodes[static_cast<size_t>(ids[k])];
+            out.best.push_back({std::move(node.snapshot), lineTo(ids[k]), node.distance});
+        }
+    }
+    return out;
+}
+
+constexpr size_t kKeep = 10; // positions dealt from, of each search between two deals
+constexpr size_t kBeam = 20; // positions kept for the next deal
+
+// A game whose stock deals onto the tableau, searched deal by deal, as a player plays it: from
+// each position kept, the moves on the table (the stock left alone) are searched a while, and
+// the nearest positions found are dealt from; of all the dealt positions the nearest few are
+// kept for the next round. Once the stock is empty, the search from a kept position goes on to
+// the end of its share. No round looks at every position, so a deal is never called lost here.
+// `stretch` positions are searched from each kept position.
+RunResult Searcher::ByDeals(const std::string& start, long limit, double seconds, long stretch) {
+    RunResult out;
+    std::vector<Line> round{{start, {}, 0}};
+    while (!round.empty() && positions < limit && !OutOfTime(seconds)) {
+        std::vector<Line> next;
+        std::unordered_set<std::uint64_t> dealt;
+        for (const Line& from : round) {
+            Restore(s, from.snapshot);
+            const bool last = PileSize(s.Piles.StockPiles[0]) == 0;
+            RunOrder order;
+            order.noStock = true;
+            order.keep = last ? 0 : kKeep;
+            RunResult r =
+                Run(from.snapshot, order, std::min(limit, positions + (last ? 5 : 1) * stretch), seconds);
+            if (r.stopped || r.won) {
+                out.stopped = r.stopped;
+                out.won = r.won;
+                if (r.won) {
+                    out.moves = from.moves;
+                    out.moves.insert(out.moves.end(), r.moves.begin(), r.moves.end());
+                }
+                return out;
+            }
+            for (Line& kept : r.best) {
+                Restore(s, kept.snapshot);
+                std::vector<SolverMove> deal{{0, "Mazzo"}};
+                if (!ClickStock(s))
+                    continue;
+                PlaySafeHomeMoves(s, traits, deal);
+                if (!dealt.insert(CanonicalKey(s, traits)).second)
+                    continue;
+                Line line{Snapshot(s), from.moves, Distance(s)};
+                line.moves.insert(line.moves.end(), kept.moves.begin(), kept.moves.end());
+                line.moves.insert(line.moves.end(), deal.begin(), deal.end());
+                if (SearchGameWon(s)) {
+                    out.won = true;
+                    out.moves = std::move(line.moves);
+                    return out;
+                }
+                next.push_back(std::move(line));
+            }
+            if (positions >= limit || OutOfTime(seconds))
+                break;
+        }
+        std::stable_sort(next.begin(), next.end(),
+                         [](const Line& a, const Line& b) { return a.distance < b.distance; });
+        if (next.size() > kBeam)
+            next.resize(kBeam);
+        round = std::move(next);
+    }
+    return out;
+}
+
+} // namespace
+
+SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget,
+                                      std::vector<SolverMove>& moves) {
+    // Games played by pressing cards search their own moves: groups of cards and the stock.
+    const double started = ThreadSeconds();
+    if (PlaysBySelection(s)) {
+        // Held to the same budget in seconds and the same stop as the search below.
+        auto stop = [&] {
+            return (budget.stop && budget.stop()) ||
+                   (budget.seconds > 0 && ThreadSeconds() - started > budget.seconds);
+        };
+        SolverResult found;
+        found.won = FindSelectionWin(s, budget.positions, moves, stop);
+        found.seconds = ThreadSeconds() - started;
+        return found;
+    }
+    // The search plays unseen and leaves no trace: no view, its own history, the parameters
+    // (the score among them) put back at the end.
+    TableView* const view = s.view;
+    s.view = nullptr;
+    MoveHistory history = std::move(s.History);
+    s.History = MoveHistory{};
+    // The whole search is one action of the player's: the presses and drops inside it keep no
+    // table to take back, which would cost a copy of the table each.
+    ++s.History.ActionDepth;
+    const auto params = s.Params;
+    const std::string start = Snapshot(s);
+    Searcher search(s, budget, started);
+
+    // The budget is shared by two searches. The first takes the most promising position first.
+    // Where that spreads itself over many positions that look alike (two decks, one pass through
+    // the stock), the second, given the other half, gets further: a dive, which plays one line
+    // out as far as it goes before turning back, or, where the stock deals onto the tableau, a
+    // search deal by deal. Ordering puzzles and games without foundations keep the first alone.
+    const bool second = search.ranked && PuzzleDistance(s) < 0;
+    RunResult r = search.Run(start, {}, second ? std::max(1L, budget.positions / 2) : budget.positions,
+                             second ? budget.seconds / 2 : budget.seconds);
+    if (second && !r.won && !r.exhausted && !r.stopped) {
+        if (search.traits.dealsToTableau) {
+            // The positions the rest of the budget affords, at the pace of the first search, are
+            // spread over the rounds still to come, each with its kept positions.
+            const double spent = ThreadSeconds() - started;
+            double share = static_cast<double>(budget.positions - search.positions);
+            if (budget.seconds > 0)
+                share = std::min(share, static_cast<double>(search.positions) / std::max(spent, 1e-3) *
+                                            (budget.seconds - spent));
+            Restore(s, start);
+            const int rounds = PileSize(s.Piles.StockPiles[0]) / std::max(1, TableauInPlay(s)) + 1;
+            const long stretch =
+                std::max(100L, static_cast<long>(share / (rounds * static_cast<double>(kBeam))));
+            r = search.ByDeals(start, budget.positions, budget.seconds, stretch);
+        } else {
+            RunOrder dive;
+            dive.dive = true;
+            r = search.Run(start, dive, budget.positions, budget.seconds);
+        }
+    }
+
     Restore(s, start);
     s.History = std::move(history);
     s.Params = params;
     s.view = view;
-    result.won = won >= 0;
-    result.exhausted = won < 0 && open.empty();
+    SolverResult result;
+    result.won = r.won;
+    result.exhausted = r.exhausted;
+    result.positions = search.positions;
     result.seconds = ThreadSeconds() - started;
-    moves.clear();
-    if (won < 0)
-        return result;
-    std::vector<int> chain;
-    for (int k = won; k > 0; k = nodes[static_cast<size_t>(k)].parent)
-        chain.push_back(k);
-    std::reverse(chain.begin(), chain.end());
-    for (int k : chain)
-        for (const SolverMove& m : nodes[static_cast<size_t>(k)].moves)
-            moves.push_back(m);
+    moves = std::move(r.moves);
     return result;
 }
 

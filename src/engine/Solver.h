@@ -53,12 +53,15 @@ bool SearchGameWon(const Session& s);
 
 // Looks for a list of moves that wins the game from its current position (every card seen, the
 // face-down ones too): drops, stock clicks and card clicks, each followed by the release's fill
-// and the foundation moves that can never hurt (those are in the list too). Positions are looked
-// at most promising first (least distance from a win, then fewest moves), each position once
-// whatever the order of interchangeable piles. An ordering puzzle on a grid is searched by the
-// steps its cards still have to travel; any other puzzle without foundations breadth first, its
-// list as short as can be. The session's view, history and parameters are left
-// as they were.
+// and the foundation moves that can never hurt (those are in the list too). Each position is
+// looked at once whatever the order of interchangeable piles (and, in a game of two decks, whatever
+// copy of a card lies where). Half the budget goes to looking at positions most promising first
+// (least distance from a win, then fewest moves); the other half, where that found nothing, to a
+// dive that plays one line out before turning back or, where the stock deals onto the tableau, to
+// a search deal by deal from the nearest positions found between deals. An ordering puzzle on a
+// grid is searched by the steps its cards still have to travel; any other puzzle without
+// foundations breadth first, its list as short as can be. The session's view, history and
+// parameters are left as they were.
 SolverResult SolveFromCurrentPosition(Session& s, const SolverBudget& budget, std::vector<SolverMove>& moves);
 
 // SolveFromCurrentPosition with a budget in positions alone; false when no win was found.

@@ -62,7 +62,15 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, SolverWins,
                          ::testing::Values(Case{103, "0000000000001", 5000, false},
                                            Case{101, "0000000000001", 5000, true},
                                            Case{104, "0000000000002", 5000, false},
-                                           Case{87, "0000000000003", 20000, false}));
+                                           Case{87, "0000000000003", 20000, false},
+                                           // Two decks and one pass through the stock: the
+                                           // most-promising-first search spreads itself over
+                                           // positions that look alike (no win in 200 000); the
+                                           // dive of the budget's second half wins it.
+                                           Case{105, "0000000000025", 2000, true},
+                                           // The stock deals onto the tableau: searched deal by
+                                           // deal in the second half (no win in 200 000 without).
+                                           Case{430, "0000000000007", 4000, true}));
 
 // A deal whose every reachable position is looked at ends "cannot be won"; a budget of one
 // position stops the search after one.
