@@ -1127,9 +1127,10 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
 const std::vector<RecordedWin>& RecordedWins() {
     static const std::vector<RecordedWin> all = [] {
         std::vector<RecordedWin> wins;
-        for (const auto* part : {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(),
-                                 &RecordedWins700(), &RecordedWins750(), &RecordedWins800(),
-                                 &RecordedWins850(), &RecordedWins900(), &RecordedWins950()})
+        for (const auto* part :
+             {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
+              &RecordedWins750(), &RecordedWins770(), &RecordedWins800(), &RecordedWins850(),
+              &RecordedWins900(), &RecordedWins950()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();
