@@ -194,6 +194,19 @@ int PuzzleDistance(const Session& s) {
     return total + conflicts(true) + conflicts(false);
 }
 
+// The stock deals onto tableau piles: a deal mode names at least one of them.
+bool StockFeedsTableau(const Session& s) {
+    for (int i = 0; i < kTableauCount; ++i)
+        if (s.Attr(attr::TableauDealMode + i) != 0)
+            return true;
+    return false;
+}
+
+// A card of either deck as the same card of the first deck; jokers and markers stay as they are.
+int FirstDeckCard(int card) {
+    return card >= 1 && card <= 104 ? (card - 1) % 52 + 1 : card;
+}
+
 // How far a position is from a win, as a person judges it: every card away from the
 // foundations, every card lying on one it does not build on (it must move before the cards under
 // it can), and every card held in a reserve. An ordering puzzle on a grid counts the steps its
@@ -260,10 +273,7 @@ int Distance(Session& s) {
         for (int k = 0; k < PileSize(p); ++k)
             hidden += s.Cards.CardIsHidden(PileCard(p, k)) ? 1 : 0;
     }
-    bool dealsToTableau = false;
-    for (int i = 0; i < kTableauCount && !dealsToTableau; ++i)
-        dealsToTableau = s.Attr(attr::TableauDealMode + i) != 0;
-    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 || dealsToTableau ? 3 : 0;
+    const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 || StockFeedsTableau(s) ? 3 : 0;
     return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden;
 }
 
@@ -296,9 +306,7 @@ struct GameTraits {
 GameTraits Traits(Session& s) {
     GameTraits t;
     const int family = s.Attr(attr::Family);
-    bool stockFeedsTableau = false;
-    for (int i = 0; i < kTableauCount; ++i)
-        stockFeedsTableau |= s.Attr(attr::TableauDealMode + i) != 0;
+    const bool stockFeedsTableau = StockFeedsTableau(s);
     const bool fixedPlaces = family != 0 || stockFeedsTableau || s.Attr(25) != 0 || s.Attr(27) != 0 ||
                              s.Attr(attr::GridWidth) != 0;
     std::vector<std::tuple<int, int, int, int, int>> classes;
@@ -386,7 +394,7 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
         }
         for (int k = 0, n = PileSize(p); k < n; ++k) {
             const int c = PileCard(p, k);
-            out.push_back(static_cast<char>(c >= 1 && c <= 104 ? (c - 1) % 52 + 1 : c));
+            out.push_back(static_cast<char>(FirstDeckCard(c)));
             out.push_back(c > 0 && s.Cards.CardIsHidden(c) ? '0' : '1');
         }
     };
@@ -413,7 +421,7 @@ std::uint64_t CanonicalKey(const Session& s, const GameTraits& t) {
         if (t.decksAlike) {
             for (int k = 0, n = PileSize(order); k < n; ++k) {
                 const int c = PileCard(order, k);
-                key.push_back(static_cast<char>(c >= 1 && c <= 104 ? (c - 1) % 52 + 1 : c));
+                key.push_back(static_cast<char>(FirstDeckCard(c)));
             }
         } else {
             key.append(order);
