@@ -1,6 +1,7 @@
 // The building rules of the catalogue's well-known games, as the compiled game definitions and the
 // legality rules give them together: each case lays out a few piles of one game and asks whether a
 // card may go somewhere, whether a run may be lifted, or which moves the position allows.
+#include "engine/GameEnd.h"
 #include "engine/LegalMoves.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
@@ -38,6 +39,7 @@ enum Game {
     UnionSquare = 770,
     SalicLaw = 772,
     MountOlympus = 800,
+    Octave = 960,
 };
 
 std::string GamesDatText() {
@@ -464,6 +466,22 @@ const PlaceCase kSpecialPlacing[] = {
     {"salic law: a filled space takes no more", SalicLaw, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", false},
     {"salic law: not even up", SalicLaw, {{{"Fila1", "KS 8H"}}}, "9C", "Fila1", false},
     {"salic law: nothing on a dealt pile", SalicLaw, {{{"Fila2", "KD 5C 9H"}}}, "8H", "Fila2", false},
+    {"octave: a foundation takes its ten",
+     Octave,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H"}}},
+     "10H",
+     "Dest1",
+     true},
+    {"octave: no jack on a foundation's ten",
+     Octave,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H"}}},
+     "JH",
+     "Dest1",
+     false},
+    {"octave: foundations keep their suit", Octave, {{{"Dest1", "AH 2H"}}}, "3D", "Dest1", false},
+    {"octave: a queen of the other colour on a king", Octave, {{{"Fila1", "KS"}}}, "QD", "Fila1", true},
+    {"octave: no queen of the king's colour", Octave, {{{"Fila1", "KS"}}}, "QC", "Fila1", false},
+    {"octave: a gap takes any card", Octave, {}, "7D", "Fila4", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Special, CataloguePlacing, ::testing::ValuesIn(kSpecialPlacing),
@@ -711,6 +729,58 @@ INSTANTIATE_TEST_SUITE_P(Games, GolfPlay,
                                            GolfCase{"8C", "8H", false}, GolfCase{"8C", "10C", false},
                                            GolfCase{"KS", "QD", true}, GolfCase{"AS", "2D", true},
                                            GolfCase{"KS", "AD", false}, GolfCase{"AS", "KD", false}));
+
+// Octave ends with the foundations at their tens and the court cards in the tableau: the won test
+// asks for both, and for eight piles of exactly a king, a queen and a jack, bottom first.
+struct OctaveEndCase {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> changes; // laid over the finished table
+    bool won;
+};
+
+void PrintTo(const OctaveEndCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class OctaveEnd : public ::testing::TestWithParam<OctaveEndCase> {};
+
+TEST_P(OctaveEnd, WonOnlyWithTheCourtCardsInPlace) {
+    const OctaveEndCase& c = GetParam();
+    Session s;
+    Layout finished;
+    const char* suits = "HDCS";
+    const char* courts[] = {"KS QH JC",    "KH QC JD",    "KC QD JS",    "KD QS JH",
+                            "KS2 QH2 JC2", "KH2 QC2 JD2", "KC2 QD2 JS2", "KD2 QS2 JH2"};
+    for (int k = 0; k < 8; ++k) {
+        std::string home;
+        for (int r = 1; r <= 10; ++r) {
+            const std::string rank = r == 1 ? "A" : std::to_string(r);
+            home += (r > 1 ? " " : "") + rank + suits[k / 2] + (k % 2 ? "2" : "");
+        }
+        finished.piles.push_back({"Dest" + std::to_string(k + 1), home});
+        finished.piles.push_back({"Fila" + std::to_string(k + 1), courts[k]});
+    }
+    for (const auto& change : c.changes)
+        finished.piles.push_back(change);
+    Prepare(s, Octave, finished);
+    EXPECT_EQ(WonTest(s), c.won) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, OctaveEnd,
+    ::testing::Values(
+        OctaveEndCase{"every pile a king, queen and jack", {}, true},
+        OctaveEndCase{"a ten still on a jack",
+                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"}, {"Fila8", "KD2 QS2 JH2 10S2"}},
+                      false},
+        OctaveEndCase{"a ten left on the waste",
+                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"}, {"Mazzo_Vis", "10S2"}},
+                      false},
+        OctaveEndCase{"a jack under the queen", {{"Fila3", "KC JS QD"}}, false},
+        OctaveEndCase{
+            "two kings in one pile and a gap", {{"Fila1", "KS QH JC KH QC JD"}, {"Fila2", ""}}, false},
+        OctaveEndCase{
+            "a queen alone on its king", {{"Fila4", "KD QS"}, {"Fila5", "KS2 QH2 JC2 JH"}}, false}));
 
 } // namespace
 } // namespace quillon

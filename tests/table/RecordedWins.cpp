@@ -1130,7 +1130,7 @@ const std::vector<RecordedWin>& RecordedWins() {
         for (const auto* part :
              {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
               &RecordedWins750(), &RecordedWins770(), &RecordedWins800(), &RecordedWins850(),
-              &RecordedWins900(), &RecordedWins950()})
+              &RecordedWins900(), &RecordedWins950(), &RecordedWins960()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();

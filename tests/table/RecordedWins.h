@@ -30,5 +30,6 @@ const std::vector<RecordedWin>& RecordedWins800();
 const std::vector<RecordedWin>& RecordedWins850();
 const std::vector<RecordedWin>& RecordedWins900();
 const std::vector<RecordedWin>& RecordedWins950();
+const std::vector<RecordedWin>& RecordedWins960();
 
 } // namespace quillon

@@ -1,4 +1,4 @@
-// Winning move lists of the games numbered 950 to 999, in the words of RecordedWins.cpp.
+// Winning move lists of the games numbered 950 to 959, in the words of RecordedWins.cpp.
 #include "table/RecordedWins.h"
 
 namespace quillon {
