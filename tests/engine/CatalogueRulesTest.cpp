@@ -32,6 +32,8 @@ enum Game {
     Golf = 107,
     BeleagueredCastle = 108,
     Canfield = 109,
+    Terrace = 440,
+    FallingStar = 441,
     BetsyRoss = 541,
     FaerieQueen = 711,
     Quadrille = 759,
@@ -162,6 +164,24 @@ const PlaceCase kPlacing[] = {
      false},
     {"threes build the same way", KlondikeByThrees, {{{"Fila7", "JC"}}}, "10D", "Fila7", true},
     {"threes: kings only into gaps", KlondikeByThrees, {}, "JC", "Fila7", false},
+    // Terrace and Falling Star: the terrace's last card goes only to a foundation; the tableau takes
+    // cards down in alternating colours from the waste and from other piles.
+    {"terrace card not on the tableau",
+     Terrace,
+     {{{"Fila1", "10S"}, {"Appogg1", "4C 9H"}}},
+     "9H",
+     "Fila1",
+     false},
+    {"terrace card home", Terrace, {{{"Dest1", "8S"}, {"Appogg1", "4C 9H"}}, 8}, "9H", "Dest1", true},
+    {"waste card on the tableau", Terrace, {{{"Fila1", "10S"}, {"Mazzo_Vis", "9H"}}}, "9H", "Fila1", true},
+    {"pile to pile", Terrace, {{{"Fila1", "10S"}, {"Fila2", "9H"}}}, "9H", "Fila1", true},
+    {"no card back from home", Terrace, {{{"Fila1", "10S"}, {"Dest2", "8C 9H"}}, 8}, "9H", "Fila1", false},
+    {"falling star: terrace card not on the tableau",
+     FallingStar,
+     {{{"Fila1", "10S"}, {"Appogg1", "9H"}}},
+     "9H",
+     "Fila1",
+     false},
 
     // FreeCell: four single-card cells, any card into a gap.
     {"a free cell takes any card", FreeCell, {}, "7D", "Appogg1", true},
