@@ -26,6 +26,7 @@ const std::vector<RecordedWin>& RecordedWins650();
 const std::vector<RecordedWin>& RecordedWins700();
 const std::vector<RecordedWin>& RecordedWins750();
 const std::vector<RecordedWin>& RecordedWins770();
+const std::vector<RecordedWin>& RecordedWins780();
 const std::vector<RecordedWin>& RecordedWins800();
 const std::vector<RecordedWin>& RecordedWins850();
 const std::vector<RecordedWin>& RecordedWins900();

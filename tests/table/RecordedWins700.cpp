@@ -229,16 +229,15 @@ const std::vector<RecordedWin>& RecordedWins700() {
          "10:Dest2 36:Dest4 24:Dest3 37:Dest4 50:Dest1 11:Dest2 25:Dest3 12:Dest2 38:Dest4 "
          "51:Dest1 39:Dest4 26:Dest3 13:Dest2 52:Dest1"},
         {711, "0000000000001",
-         "3:Dest5 51:Dest2 2:Dest6 34:Dest3 87:Dest3 88:Dest3 17:Dest5 83:Dest4 6:Dest4 98:Dest4 "
-         "86:Dest4 61:Dest4 97:Fila8 31:Dest5 32:Dest5 65:Appogg1 8:Fila3 81:Dest6 69:Dest6 "
-         "5:Dest6 33:Dest5 8:Dest5 97:Dest6 46:Dest6 47:Dest6 78:Appogg1 103:Fila1 76:Dest3 "
-         "103:Dest3 39:Appogg1 77:Fila1 45:Fila4 35:Dest5 93:Dest7 13:Appogg1 45:Fila2 85:Fila3 "
-         "16:Dest7 4:Dest7 15:Dest8 45:Fila3 63:Fila1 63:Fila6 37:Fila1 37:Fila7 89:Fila1 44:Dest7 "
-         "45:Dest7 85:Dest7 21:Dest7 75:Dest4 89:Dest4 77:Dest4 49:Dest5 63:Dest5 38:Dest5 "
-         "62:Fila7 18:Fila1 29:Dest8 95:Dest8 18:Dest8 9:Dest6 23:Dest6 100:Dest7 62:Dest7 "
-         "37:Dest6 25:Dest6 26:Appogg1 52:Appogg1 99:Fila1 59:Fila1 59:Fila2 12:Fila3 58:Dest8 "
-         "59:Dest8 99:Dest8 74:Dest8 104:Appogg1 64:Fila1 102:Dest7 64:Dest7 50:Fila3 10:Dest8 "
-         "50:Dest8 12:Dest8 91:Appogg1"},
+         "3:Dest5 51:Dest2 83:Dest4 17:Dest5 6:Dest4 46:Dest4 87:Fila5 86:Dest4 8:Dest3 61:Dest4 "
+         "87:Dest3 88:Dest3 2:Dest6 81:Dest6 5:Dest5 32:Dest5 69:Dest6 33:Dest5 47:Dest5 77:Fila1 "
+         "85:Fila3 45:Fila3 35:Dest5 93:Fila4 103:Fila8 76:Dest3 25:Dest3 64:Fila2 102:Fila8 "
+         "50:Fila6 10:Dest5 102:Dest5 103:Dest5 4:Fila8 15:Dest8 89:Fila2 44:Dest6 62:Dest4 "
+         "50:Dest4 38:Dest4 45:Dest6 85:Dest6 99:Dest6 59:Fila3 12:Fila7 58:Fila3 74:Dest6 "
+         "23:Dest6 89:Dest6 77:Dest6 93:Fila6 16:Fila8 63:Fila7 37:Fila2 21:Fila5 75:Fila7 "
+         "16:Dest8 4:Dest8 49:Fila2 18:Dest8 93:Dest7 58:Dest8 59:Dest8 34:Dest8 29:Dest7 95:Dest7 "
+         "9:Dest8 75:Dest8 98:Fila5 97:Fila5 31:Dest7 97:Dest7 98:Dest7 21:Dest7 100:Dest7 "
+         "49:Dest7 63:Dest8 12:Dest8 37:Dest7 64:Dest7"},
     };
     return wins;
 }

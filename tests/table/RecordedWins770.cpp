@@ -1,4 +1,4 @@
-// Winning move lists of the games numbered 770 to 799, in the words of RecordedWins.cpp.
+// Winning move lists of the games numbered 770 to 779, in the words of RecordedWins.cpp.
 #include "table/RecordedWins.h"
 
 namespace quillon {
