@@ -1129,8 +1129,8 @@ const std::vector<RecordedWin>& RecordedWins() {
         std::vector<RecordedWin> wins;
         for (const auto* part :
              {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
-              &RecordedWins750(), &RecordedWins770(), &RecordedWins800(), &RecordedWins850(),
-              &RecordedWins900(), &RecordedWins950()})
+              &RecordedWins750(), &RecordedWins770(), &RecordedWins800(), &RecordedWins820(),
+              &RecordedWins850(), &RecordedWins900(), &RecordedWins950()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();

@@ -1,0 +1,33 @@
+// Winning move lists of the games numbered 820 to 849, in the words of RecordedWins.cpp.
+#include "table/RecordedWins.h"
+
+namespace quillon {
+
+const std::vector<RecordedWin>& RecordedWins820() {
+    static const std::vector<RecordedWin> wins = {
+        // Blockade: the aces of the first row go up at the deal and the stock fills their places;
+        // runs in suit are moved down the row and every gap is filled from the stock.
+        {821, "0000000000001",
+         "45:Fila12 53:Dest2 0:Mazzo 27:Dest3 41:Fila4 19:Fila8 61:Fila1 46:Fila6 0:Mazzo "
+         "66:Dest4 1:Dest5 11:Fila2 58:Fila7 99:Fila11 83:Fila9 10:Fila2 32:Fila1 0:Mazzo "
+         "79:Dest6 15:Dest1 71:Fila1 74:Fila10 47:Fila11 89:Fila3 61:Fila9 0:Mazzo 54:Dest2 "
+         "28:Dest3 92:Dest7 16:Dest1 7:Fila11 6:Fila11 84:Fila4 60:Fila9 69:Dest1 62:Fila6 "
+         "0:Mazzo 67:Dest4 2:Dest5 55:Dest2 18:Dest1 29:Dest3 95:Fila8 37:Fila12 71:Dest1 "
+         "72:Dest1 21:Dest1 82:Fila1 9:Fila2 74:Dest1 23:Dest1 4:Dest2 36:Fila12 82:Dest3 "
+         "83:Dest3 32:Dest3 33:Dest3 35:Fila12 57:Dest2 34:Dest3 35:Dest3 36:Dest3 37:Dest3 "
+         "90:Dest3 58:Dest2 59:Dest2 12:Fila7 49:Fila2 0:Mazzo 40:Dest8 68:Dest4 80:Dest6 "
+         "3:Dest5 24:Dest1 56:Dest5 39:Dest3 103:Fila5 97:Fila9 60:Fila7 50:Fila5 0:Mazzo "
+         "81:Dest6 5:Dest5 8:Dest2 6:Dest5 86:Fila3 7:Dest5 50:Fila2 60:Dest5 9:Dest2 10:Dest2 "
+         "11:Dest2 12:Dest2 65:Dest2 85:Fila3 41:Dest7 94:Dest7 43:Dest7 64:Fila7 78:Fila4 "
+         "61:Dest5 63:Fila7 62:Dest5 101:Fila6 63:Dest5 50:Fila5 64:Dest5 51:Fila12 13:Dest5 "
+         "26:Fila7 100:Fila6 48:Fila5 17:Dest4 52:Fila11 70:Dest4 76:Fila2 44:Fila9 96:Dest7 "
+         "45:Dest7 46:Dest7 47:Dest7 100:Dest7 101:Dest7 88:Fila6 19:Dest4 87:Fila6 20:Dest4 "
+         "93:Dest8 73:Dest4 42:Dest8 30:Dest6 95:Dest8 31:Dest6 44:Dest8 84:Dest6 97:Dest8 "
+         "85:Dest6 98:Dest8 86:Dest6 99:Dest8 87:Dest6 48:Dest8 88:Dest6 49:Dest8 50:Dest7 "
+         "104:Fila12 22:Dest4 103:Dest7 75:Dest4 76:Dest4 77:Dest1 89:Dest6 25:Dest4 38:Dest6 "
+         "102:Dest8 78:Dest1 26:Dest4 91:Dest6 51:Dest8 52:Dest7 104:Dest8"},
+    };
+    return wins;
+}
+
+} // namespace quillon
