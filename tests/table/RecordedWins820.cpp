@@ -26,6 +26,22 @@ const std::vector<RecordedWin>& RecordedWins820() {
          "85:Dest6 98:Dest8 86:Dest6 99:Dest8 87:Dest6 48:Dest8 88:Dest6 49:Dest8 50:Dest7 "
          "104:Fila12 22:Dest4 103:Dest7 75:Dest4 76:Dest4 77:Dest1 89:Dest6 25:Dest4 38:Dest6 "
          "102:Dest8 78:Dest1 26:Dest4 91:Dest6 51:Dest8 52:Dest7 104:Dest8"},
+        // Senior Wrangler: the foundations are built by the keys' steps from the tops of the piles;
+        // when play stops the next pile is taken up and dealt out over the piles.
+        {822, "0000000000002",
+         "69:Dest9 3:Dest15 83:Dest16 45:Dest10 36:Dest12 48:Dest10 2:Dest12 7:Dest12 6:Dest9 "
+         "27:Dest14 89:Dest15 0:Mazzo 12:Dest13 99:Dest14 54:Dest14 38:Dest12 57:Dest13 "
+         "24:Dest13 43:Dest13 53:Dest16 25:Dest10 71:Dest15 74:Dest14 101:Dest16 56:Dest12 "
+         "42:Dest14 28:Dest10 97:Dest16 67:Dest16 5:Dest10 62:Dest14 23:Dest13 55:Dest13 "
+         "100:Dest13 41:Dest13 82:Dest14 9:Dest12 76:Dest16 46:Dest16 0:Mazzo 16:Dest16 "
+         "60:Dest13 47:Dest11 1:Dest13 59:Dest13 91:Dest13 14:Dest15 11:Dest14 70:Dest14 "
+         "92:Dest12 8:Dest9 88:Dest9 58:Dest12 0:Mazzo 90:Dest16 73:Dest16 37:Dest12 17:Dest16 "
+         "52:Dest16 35:Dest15 81:Dest12 34:Dest12 13:Dest12 0:Mazzo 95:Dest15 103:Dest11 "
+         "68:Dest11 98:Dest11 63:Dest11 15:Dest11 19:Dest11 0:Mazzo 0:Mazzo 64:Dest15 86:Dest10 "
+         "0:Mazzo 102:Dest10 10:Dest11 77:Dest14 66:Dest11 96:Dest11 22:Dest11 26:Dest11 "
+         "51:Dest9 40:Dest9 32:Dest14 20:Dest15 104:Dest14 80:Dest15 29:Dest9 31:Dest9 72:Dest9 "
+         "75:Dest15 44:Dest15 65:Dest15 61:Dest9 50:Dest9 79:Dest10 30:Dest10 33:Dest10 "
+         "49:Dest10 39:Dest10 78:Dest9"},
     };
     return wins;
 }
