@@ -42,6 +42,19 @@ const std::vector<RecordedWin>& RecordedWins820() {
          "51:Dest9 40:Dest9 32:Dest14 20:Dest15 104:Dest14 80:Dest15 29:Dest9 31:Dest9 72:Dest9 "
          "75:Dest15 44:Dest15 65:Dest15 61:Dest9 50:Dest9 79:Dest10 30:Dest10 33:Dest10 "
          "49:Dest10 39:Dest10 78:Dest9"},
+        // Penguin: the beak is the ace of spades at the bottom of the first pile; the flipper
+        // holds cards while the suits are built down and sent home.
+        {823, "0000000000001",
+         "16:Appogg1 28:Dest3 6:Appogg2 15:Dest2 36:Appogg3 16:Dest2 50:Fila6 20:Appogg1 "
+         "31:Appogg4 47:Appogg5 29:Dest3 10:Fila2 48:Appogg6 30:Dest3 42:Appogg7 31:Dest3 "
+         "19:Appogg4 9:Fila2 8:Fila2 39:Fila7 42:Fila1 3:Appogg7 41:Fila1 2:Dest1 20:Fila4 "
+         "3:Dest1 41:Appogg1 42:Appogg7 19:Fila4 43:Appogg4 4:Dest1 40:Dest4 41:Dest4 "
+         "33:Appogg1 42:Dest4 13:Fila1 17:Dest2 43:Dest4 44:Appogg4 5:Dest1 44:Dest4 6:Dest1 "
+         "8:Appogg2 50:Appogg4 51:Appogg7 38:Fila7 37:Fila7 36:Fila7 21:Fila6 32:Dest3 11:Fila4 "
+         "33:Dest3 49:Appogg1 7:Dest1 34:Dest3 8:Dest1 35:Dest3 18:Dest2 45:Dest4 9:Dest1 "
+         "46:Dest4 10:Dest1 19:Dest2 11:Dest1 20:Dest2 12:Dest1 21:Dest2 13:Dest1 22:Dest2 "
+         "36:Dest3 47:Dest4 37:Dest3 48:Dest4 38:Dest3 49:Dest4 39:Dest3 50:Dest4 52:Fila1 "
+         "23:Dest2 51:Dest4 26:Fila2 52:Dest4 24:Dest2 25:Dest2 26:Dest2"},
     };
     return wins;
 }
