@@ -55,6 +55,22 @@ const std::vector<RecordedWin>& RecordedWins820() {
          "46:Dest4 10:Dest1 19:Dest2 11:Dest1 20:Dest2 12:Dest1 21:Dest2 13:Dest1 22:Dest2 "
          "36:Dest3 47:Dest4 37:Dest3 48:Dest4 38:Dest3 49:Dest4 39:Dest3 50:Dest4 52:Fila1 "
          "23:Dest2 51:Dest4 26:Fila2 52:Dest4 24:Dest2 25:Dest2 26:Dest2"},
+        // Spiderette: the runs are sorted into suits across the seven piles between the deals,
+        // and each complete suit leaves the table.
+        {824, "0000000000004",
+         "47:Fila6 43:Fila2 29:Fila2 29:Fila4 2:Fila4 40:Fila3 0:Mazzo 49:Fila3 2:Fila5 "
+         "19:Fila6 14:Fila5 35:Fila3 37:Fila1 51:Fila2 37:Fila2 35:Fila1 49:Fila2 35:Fila2 "
+         "14:Fila1 2:Fila4 14:Fila4 33:Fila1 16:Fila7 8:Fila2 19:Fila1 7:Fila2 19:Fila2 "
+         "33:Fila6 11:Fila1 41:Fila7 24:Fila3 32:Fila6 10:Fila1 19:Fila5 0:Mazzo 12:Fila3 "
+         "34:Fila7 11:Fila3 46:Fila1 33:Fila7 48:Fila3 18:Fila7 50:Fila2 18:Fila5 46:Fila3 "
+         "48:Fila1 12:Fila6 48:Fila6 50:Fila1 25:Fila3 50:Fila3 34:Fila1 8:Fila7 34:Fila2 "
+         "35:Fila1 48:Fila2 49:Fila3 35:Fila6 37:Fila1 50:Fila2 37:Fila3 20:Fila1 52:Fila5 "
+         "43:Fila1 5:Fila6 43:Fila2 0:Mazzo 30:Fila6 31:Fila5 5:Fila3 35:Fila1 31:Fila1 "
+         "44:Fila5 21:Fila2 6:Fila7 36:Fila3 20:Fila2 8:Fila1 22:Fila6 21:Fila6 41:Fila2 "
+         "17:Fila6 28:Fila6 14:Fila6 8:Fila7 2:Fila1 29:Fila3 4:Fila7 14:Fila1 28:Fila3 "
+         "27:Fila3 9:Fila4 14:Fila7 15:Fila6 22:Fila7 9:Fila6 41:Fila4 52:Fila2 13:Fila5 "
+         "0:Mazzo 41:Fila2 26:Fila4 38:Fila2 3:Fila5 1:Fila1 2:Fila5 37:Fila5 25:Fila4 39:Fila1 "
+         "37:Fila2 38:Fila1 23:Fila3 24:Fila4 22:Fila4"},
     };
     return wins;
 }
