@@ -45,6 +45,8 @@ enum Game {
     Glencoe = 781,
     Windmill = 782,
     MountOlympus = 800,
+    Blockade = 821,
+    SeniorWrangler = 822,
     Octave = 960,
 };
 
@@ -321,6 +323,46 @@ const PlaceCase kPlacing[] = {
      "AH",
      "Dest3",
      true},
+
+    // Senior Wrangler: the key row holds a 2 to a 9; the foundation below each key starts with twice
+    // its rank and goes up by it regardless of suit, past the king to the ace, ending with its king.
+    {"senior wrangler: an empty foundation takes twice its key",
+     SeniorWrangler,
+     {{{"Dest1", "2H"}}},
+     "4C",
+     "Dest9",
+     true},
+    {"senior wrangler: not the key's own rank", SeniorWrangler, {{{"Dest1", "2H"}}}, "2C", "Dest9", false},
+    {"senior wrangler: up by the key of the same column",
+     SeniorWrangler,
+     {{{"Dest1", "2H"}, {"Dest2", "3S"}, {"Dest10", "6D"}}},
+     "9C",
+     "Dest10",
+     true},
+    {"senior wrangler: not by a neighbour's step",
+     SeniorWrangler,
+     {{{"Dest1", "2H"}, {"Dest2", "3S"}, {"Dest10", "6D"}}},
+     "8C",
+     "Dest10",
+     false},
+    {"senior wrangler: up by nine past the king",
+     SeniorWrangler,
+     {{{"Dest8", "9S"}, {"Dest16", "5D"}}},
+     "AH2",
+     "Dest16",
+     true},
+    {"senior wrangler: a foundation ends with its king",
+     SeniorWrangler,
+     {{{"Dest1", "2H"}, {"Dest9", "4C 6D 8S 10H QC AD 3S 5H 7C 9D JS KH"}}},
+     "2C",
+     "Dest9",
+     false},
+    {"senior wrangler: nothing on a key card", SeniorWrangler, {{{"Dest5", "6H"}}}, "QC", "Dest5", false},
+
+    // Blockade: the foundations go up in suit from the ace; the row builds down in suit.
+    {"blockade: an ace starts a foundation", Blockade, {}, "AS2", "Dest3", true},
+    {"blockade: down in suit on the row", Blockade, {{{"Fila1", "9D"}}}, "8D2", "Fila1", true},
+    {"blockade: not another suit on the row", Blockade, {{{"Fila1", "9D"}}}, "8H", "Fila1", false},
 
     // Mount Olympus: the foundations go up by twos in suit and stop at the king or the queen; the
     // tableau goes down by twos in suit, and nothing turns the corner.

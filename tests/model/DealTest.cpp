@@ -327,6 +327,44 @@ TEST(FoundationStart, RankOfTheFirstCardInEverySuit) {
     EXPECT_TRUE(firstCards.count(52)) << "no deal code tried starts with the king of spades";
 }
 
+// Code 97 on the first foundation lays out a key row: foundation k takes the first card of rank
+// k + 2 in deck order, before any pile is dealt, and that rank becomes its start rank; the eight
+// keys leave the deck, so the piles dealt after them hold every other card once.
+TEST(FoundationStart, KeyRowOfTheRanksTwoToNine) {
+    for (const char* code : {"0000000000001", "0000000000002", "4849394547623", "9876543210123"}) {
+        Game g;
+        g.Attr(378, 104);
+        g.Attr(374, 16);
+        g.Attr(103, 97);
+        g.Attr(375, 8);
+        for (int k = 0; k < 8; ++k)
+            g.Attr(382 + k, 12);
+        SetCode(g.s, code);
+        const DeckList deck = DeckForDeal(g.s);
+        DeckList rest = DealGame(g.s);
+        EXPECT_TRUE(rest.empty()) << code;
+        std::vector<int> all;
+        for (int k = 0; k < 8; ++k) {
+            const int want =
+                *std::find_if(deck.begin(), deck.end(), [&](int c) { return CardRank(c) == k + 2; });
+            EXPECT_EQ(g.Dest(k + 1), CardText(want)) << code << " foundation " << k + 1;
+            EXPECT_FALSE(g.s.Cards.CardIsHidden(want)) << code;
+            EXPECT_EQ(g.s.Attr(55 + k), k + 2) << code;
+            all.push_back(want);
+        }
+        for (int k = 9; k <= 16; ++k)
+            EXPECT_TRUE(g.Dest(k).empty()) << code << " foundation " << k;
+        for (int m = 1; m <= 8; ++m) {
+            ASSERT_EQ(PileSize(g.Fila(m)), 12) << code << " pile " << m;
+            for (int i = 0; i < 12; ++i)
+                all.push_back(PileCard(g.Fila(m), i));
+        }
+        std::sort(all.begin(), all.end());
+        for (int c = 1; c <= 104; ++c)
+            ASSERT_EQ(all[static_cast<size_t>(c - 1)], c) << code;
+    }
+}
+
 TEST(DealCounts, OrderFacesAndSpecialCounts) {
     Game g;
     g.Attr(375, 3);

@@ -263,10 +263,12 @@ struct Game {
         if (!PilePosition(s, "Mazzo", x, y))
             return false;
         const PileLists before = s.Piles;
+        const int passBefore = s.Game.RedealCount;
         Press(x + 1, y + 1);
         Release(x + 1, y + 1);
+        // A redeal that takes up a pile with nothing to deal out still uses up a pass.
         return before.StockPiles != s.Piles.StockPiles || before.TableauPiles != s.Piles.TableauPiles ||
-               before.ReservePiles != s.Piles.ReservePiles;
+               before.ReservePiles != s.Piles.ReservePiles || passBefore != s.Game.RedealCount;
     }
     bool Won() const { return wins > 0 || s.Flag(GameWon); }
     // Results handed to the statistics: wins counted, losses counted.

@@ -1137,7 +1137,8 @@ const std::vector<RecordedWin>& RecordedWins() {
         for (const auto* part :
              {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
               &RecordedWins750(), &RecordedWins770(), &RecordedWins780(), &RecordedWins800(),
-              &RecordedWins850(), &RecordedWins900(), &RecordedWins950(), &RecordedWins960()})
+              &RecordedWins820(), &RecordedWins850(), &RecordedWins900(), &RecordedWins950(),
+              &RecordedWins960()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();

@@ -28,6 +28,7 @@ const std::vector<RecordedWin>& RecordedWins750();
 const std::vector<RecordedWin>& RecordedWins770();
 const std::vector<RecordedWin>& RecordedWins780();
 const std::vector<RecordedWin>& RecordedWins800();
+const std::vector<RecordedWin>& RecordedWins820();
 const std::vector<RecordedWin>& RecordedWins850();
 const std::vector<RecordedWin>& RecordedWins900();
 const std::vector<RecordedWin>& RecordedWins950();
