@@ -171,6 +171,9 @@ void StockClickRules(Session& s) {
             View(s).MessageBox(BoxKind::Information, "Quillon 2003", kFillGapsFirst);
         else
             ExecuteMove(s, 0, "Add_Tableaus");
+    } else if (TableauDealMode(s, 7)) {
+        // One card to every pile that holds cards.
+        ExecuteMove(s, 0, "Add_Tableaus");
     } else if (ReserveDealMode(s, 1)) {
         ExecuteMove(s, 0, "Add_Reserves");
     } else if (reserveMode == 3) {
@@ -419,6 +422,12 @@ bool DealTarget(Session& s, const std::string& target) {
         }
     }
 
+    // A deal that passes over empty piles would find no pile at all once the whole tableau is
+    // empty, and the stock would stick with cards in it: then the first pile of the deal takes one.
+    bool tableauEmpty = !reserves && !fill;
+    for (int i = 0; tableauEmpty && i < TableauInPlay(s); ++i)
+        tableauEmpty = Tableau(s, i).empty();
+
     bool moved = false;
     s.Game.MultiCardFill = 1;
     for (int k = first; k <= last && !Stock(s).empty(); ++k) {
@@ -433,7 +442,7 @@ bool DealTarget(Session& s, const std::string& target) {
             mode = s.Attr(attr::TableauDealMode + k);
         if (mode < 1 || mode > 15)
             continue;
-        if (!reserves && mode == 7 && Tableau(s, k).empty())
+        if (!reserves && mode == 7 && Tableau(s, k).empty() && !(tableauEmpty && !moved))
             continue;
         const bool faceDown = (reserves && mode == 5) || (!reserves && target == "Add_Tableaus" && mode == 6);
         if (reserves)

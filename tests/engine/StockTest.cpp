@@ -231,6 +231,42 @@ TEST(StockClickModes, PerPileDealModes) {
     EXPECT_EQ(t.Cards("Mazzo"), "AS");
 }
 
+TEST(StockClickModes, DealModeSevenDealsOnlyToPilesHoldingCards) {
+    // Every pile under mode 7: a click deals to the piles holding cards and passes over the gaps;
+    // with the whole tableau empty the first pile takes a card, so the stock never sticks.
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> piles;
+        std::vector<std::string> after; // Fila1..Fila4
+        std::string stock;
+        int steps;
+    };
+    const std::vector<Case> cases = {
+        {{{"Mazzo", "AS 2S 3S"}, {"Fila2", "KH"}, {"Fila4", "KD"}}, {"", "KH 3S", "", "KD 2S"}, "AS", 1},
+        {{{"Mazzo", "AS 2S 3S 4S 5S"}, {"Fila1", "KH"}, {"Fila2", "KD"}, {"Fila3", "KC"}, {"Fila4", "KS"}},
+         {"KH 5S", "KD 4S", "KC 3S", "KS 2S"},
+         "AS",
+         1},
+        {{{"Mazzo", "AS 2S"}}, {"2S", "", "", ""}, "AS", 1},
+        {{{"Mazzo", "AS"}, {"Fila3", "KH"}, {"Fila4", "KD"}}, {"", "", "KH AS", "KD"}, "", 1},
+        {{{"Fila3", "KH"}}, {"", "", "KH", ""}, "", 0},
+    };
+    for (const Case& c : cases) {
+        StockTable t;
+        t.Attrs({{attr::TableauCount, 4},
+                 {attr::TableauDealMode, 7},
+                 {attr::TableauDealMode + 1, 7},
+                 {attr::TableauDealMode + 2, 7},
+                 {attr::TableauDealMode + 3, 7}});
+        t.Piles(c.piles);
+        ClickStock(t);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(t.Cards("Fila" + std::to_string(i + 1)), c.after[static_cast<size_t>(i)])
+                << c.stock << " pile " << i + 1;
+        EXPECT_EQ(t.Cards("Mazzo"), c.stock);
+        EXPECT_EQ(t.s.History.Steps(), c.steps) << c.stock;
+    }
+}
+
 TEST(StockClickModes, DealToTableauAndReservesIsOneStep) {
     StockTable t;
     t.Attrs({{attr::TableauCount, 2},
