@@ -5,6 +5,53 @@ namespace quillon {
 
 const std::vector<RecordedWin>& RecordedWins820() {
     static const std::vector<RecordedWin> wins = {
+        // Grounds for a Divorce: between the deals the runs are sorted into suits, Kings taken
+        // off the Aces they were built on, and each complete suit leaves the table.
+        {820, "0000000000001",
+         "46:Fila6 45:Fila6 14:Fila5 35:Fila3 13:Fila7 83:Fila6 25:Fila7 50:Fila9 10:Fila9 "
+         "69:Fila6 58:Fila2 74:Fila9 104:Fila5 1:Fila10 11:Fila7 88:Fila7 69:Fila4 83:Fila3 "
+         "69:Fila3 99:Fila9 58:Fila6 69:Fila4 32:Fila2 69:Fila2 36:Fila4 99:Fila3 48:Fila4 "
+         "42:Fila2 1:Fila3 93:Fila2 104:Fila3 14:Fila2 41:Fila10 96:Fila4 30:Fila4 66:Fila10 "
+         "12:Fila3 88:Fila5 11:Fila3 25:Fila8 12:Fila7 13:Fila2 88:Fila2 104:Fila10 25:Fila10 "
+         "0:Mazzo 100:Fila2 1:Fila10 52:Fila10 85:Fila3 6:Fila3 100:Fila1 74:Fila2 10:Fila5 "
+         "50:Fila8 10:Fila8 64:Fila10 102:Fila10 30:Fila5 48:Fila8 36:Fila10 48:Fila10 "
+         "30:Fila10 100:Fila8 0:Mazzo 92:Fila2 16:Fila7 6:Fila1 85:Fila8 84:Fila8 92:Fila3 "
+         "28:Fila7 92:Fila7 85:Fila3 60:Fila2 85:Fila2 100:Fila3 10:Fila4 50:Fila10 10:Fila10 "
+         "100:Fila10 85:Fila3 60:Fila10 85:Fila10 0:Mazzo 49:Fila1 37:Fila8 21:Fila2 23:Fila8 "
+         "18:Fila6 85:Fila8 60:Fila2 100:Fila1 18:Fila8 59:Fila2 20:Fila3 19:Fila3 56:Fila8 "
+         "10:Fila4 49:Fila10 60:Fila10 88:Fila1 10:Fila2 56:Fila4 18:Fila10 56:Fila10 85:Fila4 "
+         "20:Fila8 23:Fila3 88:Fila8 23:Fila1 56:Fila3 18:Fila1 56:Fila1 60:Fila8 50:Fila3 "
+         "60:Fila3 37:Fila10 60:Fila10 77:Fila5 50:Fila5 13:Fila3 91:Fila2 13:Fila8 50:Fila3 "
+         "77:Fila2 50:Fila2 60:Fila2 0:Mazzo 29:Fila7 67:Fila7 60:Fila8 50:Fila3 77:Fila10 "
+         "50:Fila10 91:Fila3 14:Fila7 91:Fila7 53:Fila2 56:Fila3 17:Fila1 91:Fila5 67:Fila3 "
+         "91:Fila3 29:Fila1 53:Fila5 42:Fila7 53:Fila7 50:Fila5 13:Fila6 26:Fila7 50:Fila7 "
+         "90:Fila3 29:Fila10 69:Fila5 30:Fila2 69:Fila10 33:Fila5 72:Fila8 91:Fila2 13:Fila3 "
+         "79:Fila6 47:Fila7 72:Fila7 13:Fila2 67:Fila5 13:Fila5 69:Fila2 56:Fila10 13:Fila3 "
+         "67:Fila10 13:Fila10 0:Mazzo 97:Fila6 72:Fila2 98:Fila7 79:Fila1 34:Fila1 33:Fila1 "
+         "50:Fila3 26:Fila10 50:Fila10 79:Fila3 53:Fila1 79:Fila7 91:Fila1 50:Fila3 26:Fila7 "
+         "50:Fila7 40:Fila3 57:Fila10 91:Fila3 13:Fila1 67:Fila3 2:Fila10 13:Fila3 56:Fila3 "
+         "50:Fila5 26:Fila3 50:Fila3 79:Fila5 95:Fila10 75:Fila6 92:Fila10 79:Fila7 28:Fila5 "
+         "16:Fila1 28:Fila1 50:Fila5 26:Fila10 50:Fila10 67:Fila5 28:Fila3 67:Fila1 50:Fila5 "
+         "26:Fila1 50:Fila1 48:Fila6 0:Mazzo 76:Fila6 82:Fila1 27:Fila4 39:Fila4 61:Fila10 "
+         "38:Fila4 80:Fila7 31:Fila4 68:Fila4 65:Fila3 73:Fila10 68:Fila2 80:Fila2 94:Fila4 "
+         "73:Fila7 76:Fila2 50:Fila6 76:Fila1 103:Fila3 26:Fila6 23:Fila6 63:Fila2 7:Fila5 "
+         "62:Fila2 71:Fila7 61:Fila2 48:Fila10 22:Fila6 4:Fila7 15:Fila4 75:Fila1 103:Fila6 "
+         "65:Fila10 103:Fila10 40:Fila4 75:Fila3 89:Fila6 44:Fila10 4:Fila10 63:Fila1 89:Fila2 "
+         "80:Fila6 75:Fila6 40:Fila3 15:Fila2 40:Fila2 75:Fila3 80:Fila4 75:Fila4 4:Fila3 "
+         "103:Fila6 65:Fila2 103:Fila2 4:Fila2 48:Fila3 75:Fila6 36:Fila4 48:Fila4 102:Fila3 "
+         "63:Fila10 75:Fila3 64:Fila1 52:Fila4 64:Fila4 54:Fila1 75:Fila6 102:Fila10 75:Fila10 "
+         "4:Fila3 103:Fila6 64:Fila2 103:Fila4 4:Fila4 75:Fila3 102:Fila6 75:Fila6 25:Fila3 "
+         "104:Fila1 25:Fila1 75:Fila3 102:Fila1 75:Fila1 66:Fila3 65:Fila3 40:Fila10 65:Fila10 "
+         "66:Fila2 65:Fila2 4:Fila3 52:Fila10 4:Fila10 48:Fila3 65:Fila3 39:Fila2 65:Fila4 "
+         "48:Fila2 4:Fila3 52:Fila2 4:Fila2 65:Fila10 80:Fila3 65:Fila3 41:Fila4 75:Fila6 "
+         "102:Fila7 75:Fila7 4:Fila6 52:Fila4 4:Fila4 48:Fila6 39:Fila6 65:Fila2 39:Fila3 "
+         "48:Fila3 65:Fila3 25:Fila6 104:Fila2 25:Fila2 75:Fila6 102:Fila2 75:Fila2 65:Fila1 "
+         "48:Fila6 65:Fila6 39:Fila1 65:Fila3 48:Fila1 4:Fila6 52:Fila1 4:Fila1 0:Mazzo "
+         "101:Fila2 4:Fila4 43:Fila1 48:Fila2 4:Fila6 70:Fila5 94:Fila2 4:Fila5 39:Fila2 "
+         "54:Fila5 39:Fila5 101:Fila1 24:Fila6 75:Fila6 101:Fila2 102:Fila1 24:Fila2 25:Fila6 "
+         "104:Fila1 25:Fila1 39:Fila2 4:Fila6 39:Fila6 69:Fila5 65:Fila5 39:Fila3 0:Mazzo "
+         "86:Fila3 85:Fila3 51:Fila2 25:Fila6 102:Fila2 65:Fila1 70:Fila6 7:Fila1 104:Fila6 "
+         "51:Fila6 65:Fila6 0:Mazzo 65:Fila1 4:Fila1 39:Fila1 80:Fila1"},
         // Blockade: the aces of the first row go up at the deal and the stock fills their places;
         // runs in suit are moved down the row and every gap is filled from the stock.
         {821, "0000000000001",
