@@ -114,18 +114,20 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
     };
     // What the catalogue reaches today.
     const std::map<std::string, std::pair<int, int>> counts = {
-        {"games", {c.games, 160}},
-        {"groups with three games or more", {groupsOfThree, 25}},
+        {"games", {c.games, 168}},
+        {"groups with three games or more", {groupsOfThree, 26}},
         {"family codes", {distinct("family"), 40}},
-        {"special building codes", {distinct("special building"), 43}},
+        {"special building codes", {distinct("special building"), 53}},
         {"tableau deal modes", {distinct("tableau deal mode"), 4}},
         {"reserve deal modes", {distinct("reserve deal mode"), 1}},
-        {"shuffled redeal modes", {distinct("shuffled redeal"), 5}},
-        {"reserve kinds", {distinct("reserve kind"), 6}},
+        {"shuffled redeal modes", {distinct("shuffled redeal"), 6}},
+        // Kind 12 (a place that takes any card) went with Faerie Queen's kings' place, where one
+        // stray card spoiled the deal: its kings now stay at the foot of their piles.
+        {"reserve kinds", {distinct("reserve kind"), 5}},
         {"special empty-pile values", {distinct("special empty"), 3}},
-        {"foundation start classes", {distinct("foundation start"), 8}},
+        {"foundation start classes", {distinct("foundation start"), 11}},
         {"foundation arrangements", {distinct("foundation arrangement"), 3}},
-        {"deal arrangements", {distinct("deal arrangement"), 8}},
+        {"deal arrangements", {distinct("deal arrangement"), 9}},
     };
     for (const auto& [what, value] : counts) {
         std::printf("%s: %d\n", what.c_str(), value.first);
