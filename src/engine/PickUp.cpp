@@ -135,6 +135,12 @@ bool TableauPileLocked(const Session& s, int pileIndex) {
     return s.Attr(kLockedRows) >= 1 && pileIndex + 1 < s.Attr(kLockedRows) * s.Attr(kLockedPerRow);
 }
 
+bool FoundationCardLifts(const Session& s, int card, int size) {
+    constexpr int kFoundationPickUp = 19, kFirstJoker = 209;
+    const int rule = s.Attr(kFoundationPickUp);
+    return rule == 1 || (rule == 2 && size > 1) || (rule == 3 && card >= kFirstJoker);
+}
+
 bool PickUpAllowed(Session& s, int card, bool toEmpty) {
     return Limit(s, card, toEmpty, false);
 }

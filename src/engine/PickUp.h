@@ -38,4 +38,8 @@ bool PickUpAllowed(Session& s, int card, bool toEmpty);
 // attribute 27 x attribute 28 are, while attribute 27 is 1 or more: their cards are never taken.
 bool TableauPileLocked(const Session& s, int pileIndex);
 
+// Does a press on `card`, the top card of a foundation holding `size` cards, lift it? By attribute
+// 19: 1 always, 2 when the foundation holds more than one card, 3 for a joker; never otherwise.
+bool FoundationCardLifts(const Session& s, int card, int size);
+
 } // namespace quillon

@@ -442,9 +442,7 @@ void OtherPilePress(Session& s, const HitResult& hit) {
     if (card <= 0)
         return;
     if (kind == kFoundationKind) {
-        const int rule = s.Attr(kAttrFoundationPickUp);
-        const int size = PileSize(*s.Piles.Find(hit.pile));
-        if (rule == 1 || (rule == 2 && size > 1) || (rule == 3 && card > 208))
+        if (FoundationCardLifts(s, card, PileSize(*s.Piles.Find(hit.pile))))
             StartDrag(s, card, hit.rect, true, false);
         return;
     }

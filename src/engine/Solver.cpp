@@ -603,6 +603,17 @@ bool DropOnNamedPile(Session& s, int card, const std::string& to) {
     s.Game.RunEndCard = 0;
     if ((LocIsTableau(loc) || LocIsReserve(loc)) && !PickUpAllowed(s, card, content->empty()))
         return false;
+    // A foundation gives up only its top card, and only where the game lets a press lift it; the
+    // waste only its top card, when the game lets it be taken; the stock none.
+    if (LocIsFoundation(loc)) {
+        const std::string& home = s.Piles.FoundationPiles[static_cast<size_t>(LocFoundationIndex(loc))];
+        if (PileTop(home) != card || !FoundationCardLifts(s, card, PileSize(home)))
+            return false;
+    }
+    if (loc == kLocWaste && (PileTop(s.Piles.StockPiles[1]) != card || s.Attr(attr::WasteLocked) != 0))
+        return false;
+    if (loc == kLocStock)
+        return false;
     s.Game.DragCard = static_cast<std::int16_t>(card);
     const TableRect at = TopCardRect(s, to);
     s.DragRect = at;

@@ -124,5 +124,48 @@ TEST(Solver, SelectionSearchKeepsToTheStop) {
     EXPECT_EQ(stopped.s.Piles.TableauPiles, before.TableauPiles);
 }
 
+// The solver's moves are the player's: a card the table would not let a press lift is not moved.
+// FreeCell's first card home stays there unless the game lets a foundation give cards back;
+// only the waste's top card is played, and nothing straight from the stock.
+TEST(Solver, MovesOnlyCardsAPressWouldLift) {
+    for (const int backFromHome : {0, 1}) {
+        Dealt freecell(103, "0000000000001");
+        ASSERT_TRUE(freecell.ok);
+        Session& s = freecell.s;
+        s.GameAttr[19] = static_cast<std::int16_t>(backFromHome);
+        std::vector<SolverMove> moves;
+        ASSERT_TRUE(SolveFromCurrentPosition(s, {100000, 0, {}}, moves).won);
+        int home = 0;
+        for (const SolverMove& m : moves) {
+            ASSERT_TRUE(PlaySolverMove(s, m));
+            if (m.to.rfind("Dest", 0) == 0) {
+                home = m.card;
+                break;
+            }
+        }
+        ASSERT_GT(home, 0);
+        int freeCell = 0;
+        for (int j = 0; j < 4 && freeCell == 0; ++j)
+            freeCell = s.Piles.ReservePiles[static_cast<size_t>(j)].empty() ? j + 1 : 0;
+        ASSERT_GT(freeCell, 0);
+        EXPECT_EQ(PlaySolverMove(s, {home, "Appogg" + std::to_string(freeCell)}), backFromHome == 1)
+            << "foundation pick-up rule " << backFromHome;
+    }
+
+    Dealt klondike(101, "0000000000001");
+    ASSERT_TRUE(klondike.ok);
+    Session& s = klondike.s;
+    for (int k = 0; k < 3; ++k)
+        ASSERT_TRUE(PlaySolverMove(s, {0, "Mazzo"}));
+    const std::string waste = s.Piles.StockPiles[1];
+    ASSERT_GE(PileSize(waste), 2);
+    // Each of these cards, were it free, would fill a gap; none of them is free.
+    s.Piles.TableauPiles[0].clear();
+    s.GameAttr[135] = -1;
+    EXPECT_FALSE(PlaySolverMove(s, {PileTop(s.Piles.StockPiles[0]), "Fila1"})) << "the stock's top card";
+    EXPECT_FALSE(PlaySolverMove(s, {PileCard(waste, 0), "Fila1"})) << "a waste card under the top";
+    EXPECT_TRUE(PlaySolverMove(s, {PileTop(waste), "Fila1"})) << "the waste's top card";
+}
+
 } // namespace
 } // namespace quillon
