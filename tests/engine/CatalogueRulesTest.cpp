@@ -35,6 +35,7 @@ enum Game {
     Canfield = 109,
     Terrace = 440,
     FallingStar = 441,
+    GeneralsPatience = 704,
     BetsyRoss = 541,
     FaerieQueen = 711,
     Quadrille = 759,
@@ -168,8 +169,9 @@ const PlaceCase kPlacing[] = {
      false},
     {"threes build the same way", KlondikeByThrees, {{{"Fila7", "JC"}}}, "10D", "Fila7", true},
     {"threes: kings only into gaps", KlondikeByThrees, {}, "JC", "Fila7", false},
-    // Terrace and Falling Star: the terrace's last card goes only to a foundation; the tableau takes
-    // cards down in alternating colours from the waste and from other piles.
+    // Terrace, Falling Star and General's Patience: the terrace's last card goes only to a
+    // foundation; the tableau takes cards down in alternating colours from the waste and from
+    // other piles.
     {"terrace card not on the tableau",
      Terrace,
      {{{"Fila1", "10S"}, {"Appogg1", "4C 9H"}}},
@@ -180,6 +182,12 @@ const PlaceCase kPlacing[] = {
     {"waste card on the tableau", Terrace, {{{"Fila1", "10S"}, {"Mazzo_Vis", "9H"}}}, "9H", "Fila1", true},
     {"pile to pile", Terrace, {{{"Fila1", "10S"}, {"Fila2", "9H"}}}, "9H", "Fila1", true},
     {"no card back from home", Terrace, {{{"Fila1", "10S"}, {"Dest2", "8C 9H"}}, 8}, "9H", "Fila1", false},
+    {"general's patience: terrace card not on the tableau",
+     GeneralsPatience,
+     {{{"Fila1", "10S"}, {"Appogg1", "9H"}}},
+     "9H",
+     "Fila1",
+     false},
     {"falling star: terrace card not on the tableau",
      FallingStar,
      {{{"Fila1", "10S"}, {"Appogg1", "9H"}}},
