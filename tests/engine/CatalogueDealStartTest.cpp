@@ -3,13 +3,13 @@
 // sets up (start ranks, the rank an empty pile takes) checked on the dealt table.
 #include "engine/GameEnd.h"
 #include "engine/MoveLegality.h"
+#include "model/CatalogueDeals.h"
 #include "model/Deal.h"
 #include "model/Session.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,11 +22,8 @@ const char* const kCodes[] = {"0000000000001", "0000000000002", "0000000000007",
                               "4849394547623", "9876543210123", "0000000099886", "5000000000000"};
 
 void Deal(Session& s, int game, const char* code) {
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
     InstallPlayHooks(s); // the deal asks the legality rules where a card may go, as the program does
-    std::string error;
-    ASSERT_TRUE(LoadAndDeal(s, game, code, error)) << error;
+    testing::DealCatalogueGame(s, game, code);
     s.DragHeight = s.Metrics.CardHeight; // a single card
 }
 
@@ -34,29 +31,6 @@ std::vector<int> Cards(const std::string& pile) {
     std::vector<int> out;
     for (int k = 0; k < PileSize(pile); ++k)
         out.push_back(PileCard(pile, k));
-    return out;
-}
-
-// Every card of the table, sorted: each of the deck's cards must be there once.
-std::vector<int> AllCards(const Session& s) {
-    std::vector<int> out;
-    auto add = [&](const auto& piles) {
-        for (const auto& p : piles)
-            for (int c : Cards(p))
-                out.push_back(c);
-    };
-    add(s.Piles.StockPiles);
-    add(s.Piles.FoundationPiles);
-    add(s.Piles.TableauPiles);
-    add(s.Piles.ReservePiles);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
-std::vector<int> Deck(int n) {
-    std::vector<int> out;
-    for (int c = 1; c <= n; ++c)
-        out.push_back(c);
     return out;
 }
 
@@ -96,7 +70,7 @@ TEST(CatalogueDealStart, BlockadeSendsTheRowsAcesUpAndRefillsFromTheStock) {
             }
         }
         EXPECT_EQ(home, aces) << code;
-        EXPECT_EQ(AllCards(s), Deck(104)) << code;
+        EXPECT_TRUE(testing::EveryCardOnce(s, 104)) << code;
     }
     EXPECT_GT(acesSeen, 0) << "no deal code tried puts an ace in the first row";
 }
@@ -133,7 +107,7 @@ TEST(CatalogueDealStart, PenguinStartsFromTheBeak) {
             EXPECT_EQ(PileSize(T[static_cast<size_t>(m)]), 7) << code;
             EXPECT_EQ(s.Attr(135 + m), below) << code << " pile " << m + 1;
         }
-        EXPECT_EQ(AllCards(s), Deck(52)) << code;
+        EXPECT_TRUE(testing::EveryCardOnce(s, 52)) << code;
 
         // The beak, once alone, goes to the fourth foundation and nowhere else among them.
         T[0] = CardText(beak);

@@ -5,14 +5,12 @@
 // other, and every foundation is a true sequence of its own row.
 #include "engine/GameEnd.h"
 #include "model/Cards.h"
+#include "model/CatalogueDeals.h"
 #include "model/Deal.h"
 #include "model/Session.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,40 +19,13 @@ namespace quillon {
 namespace {
 
 std::vector<std::string> DealCodes() {
-    std::vector<std::string> codes = {"0000000000000", "9999999999999", "1234567890123", "0000000000001"};
-    std::uint64_t x = 0x9E3779B97F4A7C15ull;
-    while (codes.size() < 40) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        const std::string code = std::to_string(x % 10000000000000ull);
-        codes.push_back(std::string(13 - code.size(), '0') + code);
-    }
-    return codes;
+    return testing::SpreadDealCodes(40, 0x9E3779B97F4A7C15ull);
 }
 
 bool Deal(Session& s, int game, const std::string& code) {
     InstallPlayHooks(s);
-    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-    s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-    std::string error;
-    const bool ok = LoadAndDeal(s, game, code, error);
-    EXPECT_TRUE(ok) << "game " << game << ": " << error;
-    return ok;
-}
-
-int CardsOnTable(const Session& s, std::map<int, int>& seen) {
-    int total = 0;
-    auto add = [&](const auto& piles) {
-        for (const std::string& p : piles)
-            for (int k = 0; k < PileSize(p); ++k, ++total)
-                ++seen[PileCard(p, k)];
-    };
-    add(s.Piles.StockPiles);
-    add(s.Piles.FoundationPiles);
-    add(s.Piles.TableauPiles);
-    add(s.Piles.ReservePiles);
-    return total;
+    testing::DealCatalogueGame(s, game, code);
+    return !::testing::Test::HasFatalFailure();
 }
 
 // One row of foundations: its first index, how many, the rank that starts it, the rank that ends
@@ -86,9 +57,7 @@ TEST_P(KeyPileDeal, PilesStandOnTheKeyCardAndFoundationsFollowTheirRow) {
         Session s;
         if (!Deal(s, g.game, code))
             return;
-        std::map<int, int> seen;
-        ASSERT_EQ(CardsOnTable(s, seen), 104) << "code " << code;
-        ASSERT_EQ(seen.size(), 104u) << "code " << code;
+        ASSERT_TRUE(testing::EveryCardOnce(s, 104)) << "code " << code;
         for (int m = 0; m < 8; ++m) {
             const std::string& pile = s.Piles.TableauPiles[static_cast<size_t>(m)];
             ASSERT_GE(PileSize(pile), 1) << "Fila" << m + 1 << " code " << code;
@@ -144,9 +113,7 @@ TEST(WindmillDeal, OneAceInTheMiddleAndEightSails) {
         Session s;
         if (!Deal(s, 782, code))
             return;
-        std::map<int, int> seen;
-        ASSERT_EQ(CardsOnTable(s, seen), 104) << "code " << code;
-        ASSERT_EQ(seen.size(), 104u) << "code " << code;
+        ASSERT_TRUE(testing::EveryCardOnce(s, 104)) << "code " << code;
         for (int f = 0; f < 5; ++f) {
             const std::string& pile = s.Piles.FoundationPiles[static_cast<size_t>(f)];
             if (f == 2) {

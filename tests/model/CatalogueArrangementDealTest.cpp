@@ -28,20 +28,7 @@ void Deal(Session& s, int game, const std::string& code) {
     testing::DealCatalogueGame(s, game, code);
 }
 
-// Every card on the table, with the number of times it lies there.
-std::map<int, int> CardsOnTable(const Session& s) {
-    std::map<int, int> seen;
-    auto add = [&](const auto& piles) {
-        for (const std::string& p : piles)
-            for (int k = 0; k < PileSize(p); ++k)
-                ++seen[PileCard(p, k)];
-    };
-    add(s.Piles.StockPiles);
-    add(s.Piles.FoundationPiles);
-    add(s.Piles.TableauPiles);
-    add(s.Piles.ReservePiles);
-    return seen;
-}
+using testing::CardsOnTable;
 
 bool ColumnRepeatsARank(const std::string& pile) {
     std::set<int> ranks;

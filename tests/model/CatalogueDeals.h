@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,29 @@ inline void DealCatalogueGame(Session& s, int game, const std::string& code) {
     s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
     std::string error;
     ASSERT_TRUE(LoadAndDeal(s, game, code, error)) << error;
+}
+
+// Every card on the table, with the number of times it lies there.
+inline std::map<int, int> CardsOnTable(const Session& s) {
+    std::map<int, int> seen;
+    auto add = [&](const auto& piles) {
+        for (const std::string& p : piles)
+            for (int k = 0; k < PileSize(p); ++k)
+                ++seen[PileCard(p, k)];
+    };
+    add(s.Piles.StockPiles);
+    add(s.Piles.FoundationPiles);
+    add(s.Piles.TableauPiles);
+    add(s.Piles.ReservePiles);
+    return seen;
+}
+
+// The table holds the cards 1 to `deck`, each exactly once.
+inline bool EveryCardOnce(const Session& s, int deck) {
+    std::map<int, int> expected;
+    for (int c = 1; c <= deck; ++c)
+        expected[c] = 1;
+    return CardsOnTable(s) == expected;
 }
 
 } // namespace quillon::testing
