@@ -68,11 +68,11 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "42:Dest3 46:Fila6 47:Fila6 29:Dest2 30:Dest2 31:Dest2 32:Dest2 33:Fila10 43:Dest3 "
          "13:Fila1 33:Dest2 17:Fila10 44:Dest3 14:Dest4 39:Fila7 15:Dest4 38:Fila7 37:Fila7 "
          "36:Fila7 35:Fila7 18:Fila10 45:Dest3 16:Dest4 18:Appogg2 17:Dest4 5:Dest1 18:Dest4 "
-         "6:Dest1 52:Fila2 51:Fila9 50:Fila10 49:Fila10 7:Dest1 8:Dest1 34:Dest2 35:Dest2 "
-         "36:Dest2 37:Dest2 38:Dest2 39:Dest2 20:Fila3 21:Fila7 22:Fila7 23:Fila7 19:Dest4 "
-         "9:Dest1 20:Dest4 47:Fila3 46:Dest3 11:Fila6 47:Dest3 12:Fila6 10:Dest1 48:Dest3 "
-         "49:Dest3 50:Dest3 51:Dest3 52:Dest3 23:Fila2 22:Fila3 21:Dest4 12:Fila5 22:Dest4 "
-         "25:Fila3 23:Dest4 11:Dest1 26:Fila2 24:Dest4 12:Dest1 25:Dest4 13:Dest1 26:Dest4"},
+         "6:Dest1 52:Fila2 51:Fila9 50:Fila10 49:Fila10 7:Dest1 8:Dest1 34:Dest2 35:Dest2 36:Dest2 "
+         "37:Dest2 38:Dest2 20:Fila3 39:Dest2 21:Fila7 22:Fila7 23:Fila7 19:Dest4 9:Dest1 20:Dest4 "
+         "47:Fila3 46:Dest3 11:Fila6 47:Dest3 12:Fila6 10:Dest1 48:Dest3 49:Dest3 50:Dest3 "
+         "51:Dest3 23:Fila3 52:Dest3 22:Fila3 21:Dest4 12:Fila2 22:Dest4 25:Fila5 23:Dest4 "
+         "11:Dest1 26:Fila3 24:Dest4 12:Dest1 25:Dest4 13:Dest1 26:Dest4"},
         {321, "0000000000001",
          "10:Fila3 40:Dest1 14:Dest2 1:Dest3 6:Fila5 15:Dest2 36:Fila6 52:Fila1 16:Dest2 27:Fila2 "
          "49:Fila7 6:Fila3 5:Fila3 35:Fila1 19:Fila3 22:Fila3 10:Fila6 11:Fila6 48:Fila7 31:Fila2 "
