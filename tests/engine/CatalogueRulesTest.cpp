@@ -1,7 +1,6 @@
-// The building rules of the catalogue's well-known games, as the compiled game
-// definitions and the legality rules give them together: each case lays out a
-// few piles of one game and asks whether a card may go somewhere, whether a run
-// may be lifted, or which moves the position allows.
+// The building rules of the catalogue's well-known games, as the compiled game definitions and the
+// legality rules give them together: each case lays out a few piles of one game and asks whether a
+// card may go somewhere, whether a run may be lifted, or which moves the position allows.
 #include "engine/GameEnd.h"
 #include "engine/LegalMoves.h"
 #include "engine/MoveLegality.h"
@@ -25,189 +24,153 @@ namespace quillon {
 namespace {
 
 enum Game {
-  Klondike = 101,
-  KlondikeByThrees = 102,
-  FreeCell = 103,
-  Yukon = 104,
-  FortyThieves = 105,
-  Spider = 106,
-  Golf = 107,
-  BeleagueredCastle = 108,
-  Canfield = 109,
-  Terrace = 440,
-  FallingStar = 441,
-  GeneralsPatience = 704,
-  BetsyRoss = 541,
-  FaerieQueen = 711,
-  Quadrille = 759,
-  DoubleDot = 760,
-  UnionSquare = 770,
-  SalicLaw = 772,
-  Intrigue = 780,
-  Glencoe = 781,
-  Windmill = 782,
-  MountOlympus = 800,
-  Blockade = 821,
-  SeniorWrangler = 822,
-  Octave = 960,
+    Klondike = 101,
+    KlondikeByThrees = 102,
+    FreeCell = 103,
+    Yukon = 104,
+    FortyThieves = 105,
+    Spider = 106,
+    Golf = 107,
+    BeleagueredCastle = 108,
+    Canfield = 109,
+    Terrace = 440,
+    FallingStar = 441,
+    GeneralsPatience = 704,
+    BetsyRoss = 541,
+    FaerieQueen = 711,
+    Quadrille = 759,
+    DoubleDot = 760,
+    UnionSquare = 770,
+    SalicLaw = 772,
+    Intrigue = 780,
+    Glencoe = 781,
+    Windmill = 782,
+    MountOlympus = 800,
+    Blockade = 821,
+    SeniorWrangler = 822,
+    Octave = 960,
 };
 
 std::string GamesDatText() {
-  // The program folder; without the variable, the one beside the tests' own
-  // folder.
-  const char *dir = std::getenv("QUILLON_PROGRAM_DIR");
-  std::ifstream in(std::string(dir && *dir ? dir : "../bin") + "/GAMES.DAT",
-                   std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+    // The program folder; without the variable, the one beside the tests' own folder.
+    const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
+    std::ifstream in(std::string(dir && *dir ? dir : "../bin") + "/GAMES.DAT", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
-const std::string &GamesDat() {
-  static const std::string text = GamesDatText();
-  return text;
+const std::string& GamesDat() {
+    static const std::string text = GamesDatText();
+    return text;
 }
 
 // Loads a game of the compiled catalogue into the session, as opening it does.
-bool LoadGame(Session &s, int number) {
-  s.Game.GameList = GameListFromText(GamesDat());
-  s.Params.WriteParam(62, 4, std::to_string(number));
-  return LoadGameDefinitionFromText(s, GamesDat());
+bool LoadGame(Session& s, int number) {
+    s.Game.GameList = GameListFromText(GamesDat());
+    s.Params.WriteParam(62, 4, std::to_string(number));
+    return LoadGameDefinitionFromText(s, GamesDat());
 }
 
-// A card written as rank and suit letter: "10S", "KD", "AH"; a trailing "2"
-// names the card of the second deck ("AS2").
-int Card(const std::string &text) {
-  std::string t = text;
-  int deck = 0;
-  if (t.size() > 2 && t.back() == '2' && t[t.size() - 2] != '1') {
-    deck = 1;
-    t.pop_back();
-  }
-  const char suit = t.back();
-  const std::string rank = t.substr(0, t.size() - 1);
-  const int r = rank == "A"   ? 1
-                : rank == "J" ? 11
-                : rank == "Q" ? 12
-                : rank == "K" ? 13
-                              : std::stoi(rank);
-  const int base = suit == 'H' ? 0 : suit == 'D' ? 13 : suit == 'C' ? 26 : 39;
-  return 52 * deck + base + r;
+// A card written as rank and suit letter: "10S", "KD", "AH"; a trailing "2" names the card of the
+// second deck ("AS2").
+int Card(const std::string& text) {
+    std::string t = text;
+    int deck = 0;
+    if (t.size() > 2 && t.back() == '2' && t[t.size() - 2] != '1') {
+        deck = 1;
+        t.pop_back();
+    }
+    const char suit = t.back();
+    const std::string rank = t.substr(0, t.size() - 1);
+    const int r = rank == "A" ? 1 : rank == "J" ? 11 : rank == "Q" ? 12 : rank == "K" ? 13 : std::stoi(rank);
+    const int base = suit == 'H' ? 0 : suit == 'D' ? 13 : suit == 'C' ? 26 : 39;
+    return 52 * deck + base + r;
 }
 
 // A pile written bottom first, "~" in front of a face-down card: "~KD 10S 9H".
-void Lay(Session &s, const std::string &pile, const std::string &cards) {
-  std::string *content = s.Piles.Find(pile);
-  ASSERT_NE(content, nullptr) << pile;
-  content->clear();
-  std::istringstream in(cards);
-  std::string word;
-  while (in >> word) {
-    const bool down = word[0] == '~';
-    const int n = Card(down ? word.substr(1) : word);
-    *content += CardText(n);
-    s.Cards.SetCardFace(n, down ? '0' : '1');
-  }
+void Lay(Session& s, const std::string& pile, const std::string& cards) {
+    std::string* content = s.Piles.Find(pile);
+    ASSERT_NE(content, nullptr) << pile;
+    content->clear();
+    std::istringstream in(cards);
+    std::string word;
+    while (in >> word) {
+        const bool down = word[0] == '~';
+        const int n = Card(down ? word.substr(1) : word);
+        *content += CardText(n);
+        s.Cards.SetCardFace(n, down ? '0' : '1');
+    }
 }
 
 struct Layout {
-  std::vector<std::pair<std::string, std::string>> piles;
-  int baseRank = 0; // when set, the start rank the deal gives every foundation
+    std::vector<std::pair<std::string, std::string>> piles;
+    int baseRank = 0; // when set, the start rank the deal gives every foundation
 };
 
-void Prepare(Session &s, int game, const Layout &layout) {
-  ASSERT_TRUE(LoadGame(s, game))
-      << "game " << game << " is not in the catalogue";
-  for (const auto &[pile, cards] : layout.piles)
-    Lay(s, pile, cards);
-  if (layout.baseRank != 0)
-    for (int k = 0; k < 16; ++k)
-      s.GameAttr[static_cast<size_t>(55 + k)] =
-          static_cast<std::int16_t>(layout.baseRank);
-  s.DragHeight =
-      s.Metrics.CardHeight; // a single card unless a case lifts a run
+void Prepare(Session& s, int game, const Layout& layout) {
+    ASSERT_TRUE(LoadGame(s, game)) << "game " << game << " is not in the catalogue";
+    for (const auto& [pile, cards] : layout.piles)
+        Lay(s, pile, cards);
+    if (layout.baseRank != 0)
+        for (int k = 0; k < 16; ++k)
+            s.GameAttr[static_cast<size_t>(55 + k)] = static_cast<std::int16_t>(layout.baseRank);
+    s.DragHeight = s.Metrics.CardHeight; // a single card unless a case lifts a run
 }
 
 // Test names from the cases' descriptions.
-template <class Case>
-std::string CaseName(const ::testing::TestParamInfo<Case> &info) {
-  std::string name;
-  for (const char *p = info.param.what; *p; ++p)
-    name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-  return name;
+template <class Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* p = info.param.what; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
 }
 
 struct PlaceCase {
-  const char *what;
-  Game game;
-  Layout layout;
-  const char *card;
-  const char *pile;
-  bool accepted;
+    const char* what;
+    Game game;
+    Layout layout;
+    const char* card;
+    const char* pile;
+    bool accepted;
 };
 
-void PrintTo(const PlaceCase &c, std::ostream *os) { *os << c.what; }
+void PrintTo(const PlaceCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CataloguePlacing : public ::testing::TestWithParam<PlaceCase> {};
 
 TEST_P(CataloguePlacing, CardGoesWhereTheGameAllows) {
-  const PlaceCase &c = GetParam();
-  Session s;
-  Prepare(s, c.game, c.layout);
-  EXPECT_EQ(PileAccepts(s, Card(c.card), c.pile), c.accepted) << c.what;
+    const PlaceCase& c = GetParam();
+    Session s;
+    Prepare(s, c.game, c.layout);
+    EXPECT_EQ(PileAccepts(s, Card(c.card), c.pile), c.accepted) << c.what;
 }
 
 const PlaceCase kPlacing[] = {
-    // Klondike and Klondike by Threes: down in alternating colours, kings into
-    // gaps, aces up in suit.
+    // Klondike and Klondike by Threes: down in alternating colours, kings into gaps, aces up in suit.
     {"red on black", Klondike, {{{"Fila1", "~3C 10S"}}}, "9H", "Fila1", true},
     {"red on red", Klondike, {{{"Fila1", "10D"}}}, "9H", "Fila1", false},
     {"up on the tableau", Klondike, {{{"Fila1", "8S"}}}, "9H", "Fila1", false},
     {"a king fills a gap", Klondike, {}, "KH", "Fila3", true},
     {"a queen does not fill a gap", Klondike, {}, "QH", "Fila3", false},
     {"no king on an ace", Klondike, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
-    {"not on a face-down card",
-     Klondike,
-     {{{"Fila1", "~10S"}}},
-     "9H",
-     "Fila1",
-     false},
+    {"not on a face-down card", Klondike, {{{"Fila1", "~10S"}}}, "9H", "Fila1", false},
     {"an ace starts a foundation", Klondike, {}, "AH", "Dest1", true},
     {"a two does not start one", Klondike, {}, "2H", "Dest1", false},
-    {"up in suit on the foundation",
-     Klondike,
-     {{{"Dest1", "AH"}}},
-     "2H",
-     "Dest1",
-     true},
-    {"other suit on the foundation",
-     Klondike,
-     {{{"Dest1", "AH"}}},
-     "2D",
-     "Dest1",
-     false},
+    {"up in suit on the foundation", Klondike, {{{"Dest1", "AH"}}}, "2H", "Dest1", true},
+    {"other suit on the foundation", Klondike, {{{"Dest1", "AH"}}}, "2D", "Dest1", false},
     {"no ace on a full foundation",
      Klondike,
      {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
      "AH2",
      "Dest1",
      false},
-    {"threes build the same way",
-     KlondikeByThrees,
-     {{{"Fila7", "JC"}}},
-     "10D",
-     "Fila7",
-     true},
-    {"threes: kings only into gaps",
-     KlondikeByThrees,
-     {},
-     "JC",
-     "Fila7",
-     false},
-    // Terrace, Falling Star and General's Patience: the terrace's last card
-    // goes only to a
-    // foundation; the tableau takes cards down in alternating colours from the
-    // waste and from
+    {"threes build the same way", KlondikeByThrees, {{{"Fila7", "JC"}}}, "10D", "Fila7", true},
+    {"threes: kings only into gaps", KlondikeByThrees, {}, "JC", "Fila7", false},
+    // Terrace, Falling Star and General's Patience: the terrace's last card goes only to a
+    // foundation; the tableau takes cards down in alternating colours from the waste and from
     // other piles.
     {"terrace card not on the tableau",
      Terrace,
@@ -215,30 +178,10 @@ const PlaceCase kPlacing[] = {
      "9H",
      "Fila1",
      false},
-    {"terrace card home",
-     Terrace,
-     {{{"Dest1", "8S"}, {"Appogg1", "4C 9H"}}, 8},
-     "9H",
-     "Dest1",
-     true},
-    {"waste card on the tableau",
-     Terrace,
-     {{{"Fila1", "10S"}, {"Mazzo_Vis", "9H"}}},
-     "9H",
-     "Fila1",
-     true},
-    {"pile to pile",
-     Terrace,
-     {{{"Fila1", "10S"}, {"Fila2", "9H"}}},
-     "9H",
-     "Fila1",
-     true},
-    {"no card back from home",
-     Terrace,
-     {{{"Fila1", "10S"}, {"Dest2", "8C 9H"}}, 8},
-     "9H",
-     "Fila1",
-     false},
+    {"terrace card home", Terrace, {{{"Dest1", "8S"}, {"Appogg1", "4C 9H"}}, 8}, "9H", "Dest1", true},
+    {"waste card on the tableau", Terrace, {{{"Fila1", "10S"}, {"Mazzo_Vis", "9H"}}}, "9H", "Fila1", true},
+    {"pile to pile", Terrace, {{{"Fila1", "10S"}, {"Fila2", "9H"}}}, "9H", "Fila1", true},
+    {"no card back from home", Terrace, {{{"Fila1", "10S"}, {"Dest2", "8C 9H"}}, 8}, "9H", "Fila1", false},
     {"general's patience: terrace card not on the tableau",
      GeneralsPatience,
      {{{"Fila1", "10S"}, {"Appogg1", "9H"}}},
@@ -254,62 +197,22 @@ const PlaceCase kPlacing[] = {
 
     // FreeCell: four single-card cells, any card into a gap.
     {"a free cell takes any card", FreeCell, {}, "7D", "Appogg1", true},
-    {"a full free cell takes nothing",
-     FreeCell,
-     {{{"Appogg2", "KS"}}},
-     "7D",
-     "Appogg2",
-     false},
+    {"a full free cell takes nothing", FreeCell, {{{"Appogg2", "KS"}}}, "7D", "Appogg2", false},
     {"any card fills a gap", FreeCell, {}, "QH", "Fila8", true},
-    {"freecell: red on black",
-     FreeCell,
-     {{{"Fila8", "10C"}}},
-     "9D",
-     "Fila8",
-     true},
-    {"freecell: same colour refused",
-     FreeCell,
-     {{{"Fila8", "10H"}}},
-     "9D",
-     "Fila8",
-     false},
+    {"freecell: red on black", FreeCell, {{{"Fila8", "10C"}}}, "9D", "Fila8", true},
+    {"freecell: same colour refused", FreeCell, {{{"Fila8", "10H"}}}, "9D", "Fila8", false},
     {"freecell: ace home", FreeCell, {}, "AS", "Dest4", true},
 
     // Yukon: like Klondike on the tableau; only a king into a gap.
-    {"yukon: red on black",
-     Yukon,
-     {{{"Fila2", "~2C 8C"}}},
-     "7H",
-     "Fila2",
-     true},
+    {"yukon: red on black", Yukon, {{{"Fila2", "~2C 8C"}}}, "7H", "Fila2", true},
     {"yukon: a gap takes a king", Yukon, {}, "KD", "Fila1", true},
     {"yukon: not a jack", Yukon, {}, "JD", "Fila1", false},
 
     // Forty Thieves: down in suit, any card into a gap, eight foundations.
-    {"forty thieves: in suit",
-     FortyThieves,
-     {{{"Fila10", "10S"}}},
-     "9S",
-     "Fila10",
-     true},
-    {"forty thieves: not another suit",
-     FortyThieves,
-     {{{"Fila10", "10S"}}},
-     "9C",
-     "Fila10",
-     false},
-    {"forty thieves: any card into a gap",
-     FortyThieves,
-     {},
-     "5H",
-     "Fila4",
-     true},
-    {"forty thieves: second deck's ace",
-     FortyThieves,
-     {},
-     "AS2",
-     "Dest8",
-     true},
+    {"forty thieves: in suit", FortyThieves, {{{"Fila10", "10S"}}}, "9S", "Fila10", true},
+    {"forty thieves: not another suit", FortyThieves, {{{"Fila10", "10S"}}}, "9C", "Fila10", false},
+    {"forty thieves: any card into a gap", FortyThieves, {}, "5H", "Fila4", true},
+    {"forty thieves: second deck's ace", FortyThieves, {}, "AS2", "Dest8", true},
     {"forty thieves: two aces of a suit side by side",
      FortyThieves,
      {{{"Dest1", "AS"}, {"Dest2", "AS2 2S2"}}},
@@ -317,112 +220,43 @@ const PlaceCase kPlacing[] = {
      "Dest1",
      true},
 
-    // Spider: down regardless of suit, nothing on an ace, foundations take no
-    // single card.
+    // Spider: down regardless of suit, nothing on an ace, foundations take no single card.
     {"spider: any suit", Spider, {{{"Fila1", "10S"}}}, "9H", "Fila1", true},
     {"spider: not up", Spider, {{{"Fila1", "10S"}}}, "JS", "Fila1", false},
-    {"spider: nothing on an ace",
-     Spider,
-     {{{"Fila1", "AH"}}},
-     "KH",
-     "Fila1",
-     false},
+    {"spider: nothing on an ace", Spider, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
     {"spider: any card into a gap", Spider, {}, "5D", "Fila10", true},
     {"spider: no ace to a foundation", Spider, {}, "AS", "Dest1", false},
     {"spider: no king to a foundation", Spider, {}, "KS", "Dest1", false},
 
     // Golf: nothing is built on the tableau.
-    {"golf: the piles take nothing",
-     Golf,
-     {{{"Fila1", "10S"}}},
-     "9H",
-     "Fila1",
-     false},
+    {"golf: the piles take nothing", Golf, {{{"Fila1", "10S"}}}, "9H", "Fila1", false},
     {"golf: not even into a gap", Golf, {}, "9H", "Fila1", false},
 
     // Beleaguered Castle: down regardless of suit, any card into a gap.
-    {"castle: same suit",
-     BeleagueredCastle,
-     {{{"Fila5", "10H"}}},
-     "9H",
-     "Fila5",
-     true},
-    {"castle: other colour",
-     BeleagueredCastle,
-     {{{"Fila5", "10S"}}},
-     "9H",
-     "Fila5",
-     true},
-    {"castle: not two down",
-     BeleagueredCastle,
-     {{{"Fila5", "10S"}}},
-     "8H",
-     "Fila5",
-     false},
+    {"castle: same suit", BeleagueredCastle, {{{"Fila5", "10H"}}}, "9H", "Fila5", true},
+    {"castle: other colour", BeleagueredCastle, {{{"Fila5", "10S"}}}, "9H", "Fila5", true},
+    {"castle: not two down", BeleagueredCastle, {{{"Fila5", "10S"}}}, "8H", "Fila5", false},
     {"castle: any card into a gap", BeleagueredCastle, {}, "8H", "Fila5", true},
-    {"castle: up in suit home",
-     BeleagueredCastle,
-     {{{"Dest1", "AH"}}, 1},
-     "2H",
-     "Dest1",
-     true},
+    {"castle: up in suit home", BeleagueredCastle, {{{"Dest1", "AH"}}, 1}, "2H", "Dest1", true},
 
-    // Canfield with the foundations starting at 5: build up in suit round the
-    // corner.
-    {"canfield: the start rank opens a foundation",
-     Canfield,
-     {{{"Dest1", "5S"}}, 5},
-     "5H",
-     "Dest2",
-     true},
-    {"canfield: an ace does not",
-     Canfield,
-     {{{"Dest1", "5S"}}, 5},
-     "AH",
-     "Dest2",
-     false},
+    // Canfield with the foundations starting at 5: build up in suit round the corner.
+    {"canfield: the start rank opens a foundation", Canfield, {{{"Dest1", "5S"}}, 5}, "5H", "Dest2", true},
+    {"canfield: an ace does not", Canfield, {{{"Dest1", "5S"}}, 5}, "AH", "Dest2", false},
     {"canfield: ace on king at home",
      Canfield,
      {{{"Dest1", "5S 6S 7S 8S 9S 10S JS QS KS"}}, 5},
      "AS",
      "Dest1",
      true},
-    {"canfield: king on ace in the tableau",
-     Canfield,
-     {{{"Fila2", "AH"}}, 5},
-     "KS",
-     "Fila2",
-     true},
-    {"canfield: building through the start rank",
-     Canfield,
-     {{{"Fila2", "5H"}}, 5},
-     "4S",
-     "Fila2",
-     true},
-    {"canfield: same colour refused",
-     Canfield,
-     {{{"Fila2", "6H"}}, 5},
-     "5D",
-     "Fila2",
-     false},
-    {"canfield: nothing back onto the reserve",
-     Canfield,
-     {{{"Appogg1", "10C"}}, 5},
-     "9H",
-     "Appogg1",
-     false},
-    {"canfield: nothing into an empty reserve",
-     Canfield,
-     {{}, 5},
-     "9H",
-     "Appogg1",
-     false},
+    {"canfield: king on ace in the tableau", Canfield, {{{"Fila2", "AH"}}, 5}, "KS", "Fila2", true},
+    {"canfield: building through the start rank", Canfield, {{{"Fila2", "5H"}}, 5}, "4S", "Fila2", true},
+    {"canfield: same colour refused", Canfield, {{{"Fila2", "6H"}}, 5}, "5D", "Fila2", false},
+    {"canfield: nothing back onto the reserve", Canfield, {{{"Appogg1", "10C"}}, 5}, "9H", "Appogg1", false},
+    {"canfield: nothing into an empty reserve", Canfield, {{}, 5}, "9H", "Appogg1", false},
     {"canfield: any card into a gap", Canfield, {{}, 5}, "9H", "Fila3", true},
 
-    // Betsy Ross: each foundation of the lower row goes up by the rank of the
-    // key card above it,
-    // past the king to the ace, and ends with its king; nothing is built on a
-    // key card.
+    // Betsy Ross: each foundation of the lower row goes up by the rank of the key card above it,
+    // past the king to the ace, and ends with its king; nothing is built on a key card.
     {"betsy ross: up by the key's rank",
      BetsyRoss,
      {{{"Dest2", "2C"}, {"Dest6", "4D"}}},
@@ -441,12 +275,7 @@ const PlaceCase kPlacing[] = {
      "2H",
      "Dest7",
      true},
-    {"betsy ross: nothing on a key card",
-     BetsyRoss,
-     {{{"Dest1", "AD"}}},
-     "2H",
-     "Dest1",
-     false},
+    {"betsy ross: nothing on a key card", BetsyRoss, {{{"Dest1", "AD"}}}, "2H", "Dest1", false},
     {"betsy ross: a foundation ends with its king",
      BetsyRoss,
      {{{"Dest4", "4H"}, {"Dest8", "8S QS 3C 7D JH 2S 6C 10H AD 5C 9D KH"}}},
@@ -454,29 +283,12 @@ const PlaceCase kPlacing[] = {
      "Dest8",
      false},
 
-    // Quadrille: the fives go down to the kings and the sixes up to the jacks,
-    // in suit; the queens
-    // are set aside in the middle place, and no queen ever joins another
-    // foundation.
-    {"quadrille: a five starts a falling foundation",
-     Quadrille,
-     {},
-     "5H",
-     "Dest1",
-     true},
+    // Quadrille: the fives go down to the kings and the sixes up to the jacks, in suit; the queens
+    // are set aside in the middle place, and no queen ever joins another foundation.
+    {"quadrille: a five starts a falling foundation", Quadrille, {}, "5H", "Dest1", true},
     {"quadrille: a six does not", Quadrille, {}, "6H", "Dest1", false},
-    {"quadrille: a king after the ace",
-     Quadrille,
-     {{{"Dest1", "5H 4H 3H 2H AH"}}},
-     "KH",
-     "Dest1",
-     true},
-    {"quadrille: not another suit",
-     Quadrille,
-     {{{"Dest1", "5H 4H"}}},
-     "3D",
-     "Dest1",
-     false},
+    {"quadrille: a king after the ace", Quadrille, {{{"Dest1", "5H 4H 3H 2H AH"}}}, "KH", "Dest1", true},
+    {"quadrille: not another suit", Quadrille, {{{"Dest1", "5H 4H"}}}, "3D", "Dest1", false},
     {"quadrille: no queen after the king",
      Quadrille,
      {{{"Dest1", "5H 4H 3H 2H AH KH"}}},
@@ -489,91 +301,24 @@ const PlaceCase kPlacing[] = {
      "QS",
      "Dest6",
      false},
-    {"quadrille: a six starts a rising foundation",
-     Quadrille,
-     {},
-     "6C",
-     "Dest9",
-     true},
-    {"quadrille: a five does not start a rising one",
-     Quadrille,
-     {},
-     "5C",
-     "Dest9",
-     false},
+    {"quadrille: a six starts a rising foundation", Quadrille, {}, "6C", "Dest9", true},
+    {"quadrille: a five does not start a rising one", Quadrille, {}, "5C", "Dest9", false},
     {"quadrille: a queen is set aside", Quadrille, {}, "QD", "Dest5", true},
-    {"quadrille: the queens share the middle place",
-     Quadrille,
-     {{{"Dest5", "QD QS"}}},
-     "QH",
-     "Dest5",
-     true},
-    {"quadrille: no other card in the queens' place",
-     Quadrille,
-     {},
-     "KD",
-     "Dest5",
-     false},
-    {"quadrille: not a jack on a queen",
-     Quadrille,
-     {{{"Dest5", "QD"}}},
-     "JD",
-     "Dest5",
-     false},
-    {"quadrille: not a king on a queen",
-     Quadrille,
-     {{{"Dest5", "QD"}}},
-     "KD",
-     "Dest5",
-     false},
+    {"quadrille: the queens share the middle place", Quadrille, {{{"Dest5", "QD QS"}}}, "QH", "Dest5", true},
+    {"quadrille: no other card in the queens' place", Quadrille, {}, "KD", "Dest5", false},
+    {"quadrille: not a jack on a queen", Quadrille, {{{"Dest5", "QD"}}}, "JD", "Dest5", false},
+    {"quadrille: not a king on a queen", Quadrille, {{{"Dest5", "QD"}}}, "KD", "Dest5", false},
 
-    // Double Dot: the tableau goes down by twos regardless of suit round the
-    // corner; the foundations
-    // go up by twos in suit, from the king or the queen on to the other half of
-    // the suit.
-    {"double dot: down by two in any suit",
-     DoubleDot,
-     {{{"Fila1", "9H"}}},
-     "7S",
-     "Fila1",
-     true},
-    {"double dot: not down by one",
-     DoubleDot,
-     {{{"Fila1", "9H"}}},
-     "8S",
-     "Fila1",
-     false},
-    {"double dot: a queen on an ace",
-     DoubleDot,
-     {{{"Fila1", "AH"}}},
-     "QC",
-     "Fila1",
-     true},
-    {"double dot: a king on a two",
-     DoubleDot,
-     {{{"Fila1", "2D"}}},
-     "KS",
-     "Fila1",
-     true},
+    // Double Dot: the tableau goes down by twos regardless of suit round the corner; the foundations
+    // go up by twos in suit, from the king or the queen on to the other half of the suit.
+    {"double dot: down by two in any suit", DoubleDot, {{{"Fila1", "9H"}}}, "7S", "Fila1", true},
+    {"double dot: not down by one", DoubleDot, {{{"Fila1", "9H"}}}, "8S", "Fila1", false},
+    {"double dot: a queen on an ace", DoubleDot, {{{"Fila1", "AH"}}}, "QC", "Fila1", true},
+    {"double dot: a king on a two", DoubleDot, {{{"Fila1", "2D"}}}, "KS", "Fila1", true},
     {"double dot: any card into a gap", DoubleDot, {}, "6D", "Fila8", true},
-    {"double dot: up by two at home",
-     DoubleDot,
-     {{{"Dest1", "AC"}}},
-     "3C",
-     "Dest1",
-     true},
-    {"double dot: not up by one at home",
-     DoubleDot,
-     {{{"Dest1", "AC"}}},
-     "2C",
-     "Dest1",
-     false},
-    {"double dot: not another suit at home",
-     DoubleDot,
-     {{{"Dest1", "AC"}}},
-     "3S",
-     "Dest1",
-     false},
+    {"double dot: up by two at home", DoubleDot, {{{"Dest1", "AC"}}}, "3C", "Dest1", true},
+    {"double dot: not up by one at home", DoubleDot, {{{"Dest1", "AC"}}}, "2C", "Dest1", false},
+    {"double dot: not another suit at home", DoubleDot, {{{"Dest1", "AC"}}}, "3S", "Dest1", false},
     {"double dot: a two after the king",
      DoubleDot,
      {{{"Dest1", "AC 3C 5C 7C 9C JC KC"}}},
@@ -587,22 +332,15 @@ const PlaceCase kPlacing[] = {
      "Dest3",
      true},
 
-    // Senior Wrangler: the key row holds a 2 to a 9; the foundation below each
-    // key starts with twice
-    // its rank and goes up by it regardless of suit, past the king to the ace,
-    // ending with its king.
+    // Senior Wrangler: the key row holds a 2 to a 9; the foundation below each key starts with twice
+    // its rank and goes up by it regardless of suit, past the king to the ace, ending with its king.
     {"senior wrangler: an empty foundation takes twice its key",
      SeniorWrangler,
      {{{"Dest1", "2H"}}},
      "4C",
      "Dest9",
      true},
-    {"senior wrangler: not the key's own rank",
-     SeniorWrangler,
-     {{{"Dest1", "2H"}}},
-     "2C",
-     "Dest9",
-     false},
+    {"senior wrangler: not the key's own rank", SeniorWrangler, {{{"Dest1", "2H"}}}, "2C", "Dest9", false},
     {"senior wrangler: up by the key of the same column",
      SeniorWrangler,
      {{{"Dest1", "2H"}, {"Dest2", "3S"}, {"Dest10", "6D"}}},
@@ -627,55 +365,18 @@ const PlaceCase kPlacing[] = {
      "2C",
      "Dest9",
      false},
-    {"senior wrangler: nothing on a key card",
-     SeniorWrangler,
-     {{{"Dest5", "6H"}}},
-     "QC",
-     "Dest5",
-     false},
+    {"senior wrangler: nothing on a key card", SeniorWrangler, {{{"Dest5", "6H"}}}, "QC", "Dest5", false},
 
-    // Blockade: the foundations go up in suit from the ace; the row builds down
-    // in suit.
-    {"blockade: an ace starts a foundation",
-     Blockade,
-     {},
-     "AS2",
-     "Dest3",
-     true},
-    {"blockade: down in suit on the row",
-     Blockade,
-     {{{"Fila1", "9D"}}},
-     "8D2",
-     "Fila1",
-     true},
-    {"blockade: not another suit on the row",
-     Blockade,
-     {{{"Fila1", "9D"}}},
-     "8H",
-     "Fila1",
-     false},
+    // Blockade: the foundations go up in suit from the ace; the row builds down in suit.
+    {"blockade: an ace starts a foundation", Blockade, {}, "AS2", "Dest3", true},
+    {"blockade: down in suit on the row", Blockade, {{{"Fila1", "9D"}}}, "8D2", "Fila1", true},
+    {"blockade: not another suit on the row", Blockade, {{{"Fila1", "9D"}}}, "8H", "Fila1", false},
 
-    // Mount Olympus: the foundations go up by twos in suit and stop at the king
-    // or the queen; the
+    // Mount Olympus: the foundations go up by twos in suit and stop at the king or the queen; the
     // tableau goes down by twos in suit, and nothing turns the corner.
-    {"mount olympus: up by two at home",
-     MountOlympus,
-     {{{"Dest1", "AH"}}},
-     "3H",
-     "Dest1",
-     true},
-    {"mount olympus: not up by one at home",
-     MountOlympus,
-     {{{"Dest1", "AH"}}},
-     "2H",
-     "Dest1",
-     false},
-    {"mount olympus: not another suit at home",
-     MountOlympus,
-     {{{"Dest1", "AH"}}},
-     "3S",
-     "Dest1",
-     false},
+    {"mount olympus: up by two at home", MountOlympus, {{{"Dest1", "AH"}}}, "3H", "Dest1", true},
+    {"mount olympus: not up by one at home", MountOlympus, {{{"Dest1", "AH"}}}, "2H", "Dest1", false},
+    {"mount olympus: not another suit at home", MountOlympus, {{{"Dest1", "AH"}}}, "3S", "Dest1", false},
     {"mount olympus: nothing after the king",
      MountOlympus,
      {{{"Dest1", "AH 3H 5H 7H 9H JH KH"}}},
@@ -694,159 +395,59 @@ const PlaceCase kPlacing[] = {
      "QC",
      "Dest2",
      true},
-    {"mount olympus: down by two in suit",
-     MountOlympus,
-     {{{"Fila1", "9H"}}},
-     "7H",
-     "Fila1",
-     true},
+    {"mount olympus: down by two in suit", MountOlympus, {{{"Fila1", "9H"}}}, "7H", "Fila1", true},
     {"mount olympus: not down by two in another suit",
      MountOlympus,
      {{{"Fila1", "9H"}}},
      "7D",
      "Fila1",
      false},
-    {"mount olympus: not down by one",
-     MountOlympus,
-     {{{"Fila1", "9H"}}},
-     "8H",
-     "Fila1",
-     false},
-    {"mount olympus: not up by two",
-     MountOlympus,
-     {{{"Fila1", "9H"}}},
-     "JH",
-     "Fila1",
-     false},
-    {"mount olympus: no king below a two",
-     MountOlympus,
-     {{{"Fila1", "2S"}}},
-     "KS",
-     "Fila1",
-     false},
-    {"mount olympus: no queen below an ace",
-     MountOlympus,
-     {{{"Fila1", "AS"}}},
-     "QS",
-     "Fila1",
-     false},
-    {"mount olympus: any card into a gap",
-     MountOlympus,
-     {},
-     "6D",
-     "Fila3",
-     true},
+    {"mount olympus: not down by one", MountOlympus, {{{"Fila1", "9H"}}}, "8H", "Fila1", false},
+    {"mount olympus: not up by two", MountOlympus, {{{"Fila1", "9H"}}}, "JH", "Fila1", false},
+    {"mount olympus: no king below a two", MountOlympus, {{{"Fila1", "2S"}}}, "KS", "Fila1", false},
+    {"mount olympus: no queen below an ace", MountOlympus, {{{"Fila1", "AS"}}}, "QS", "Fila1", false},
+    {"mount olympus: any card into a gap", MountOlympus, {}, "6D", "Fila3", true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing),
-                         CaseName<PlaceCase>);
+INSTANTIATE_TEST_SUITE_P(Games, CataloguePlacing, ::testing::ValuesIn(kPlacing), CaseName<PlaceCase>);
 
-// Games whose piles follow a building rule of their own rather than a plain
-// suit rule.
+// Games whose piles follow a building rule of their own rather than a plain suit rule.
 const PlaceCase kSpecialPlacing[] = {
-    // Union Square: the tableau builds in suit one rank up or down, each pile
-    // the way its first two
-    // cards set, never round the corner; a gap takes nothing by hand, the fill
-    // refills it.
-    {"union square: down on a lone card",
-     UnionSquare,
-     {{{"Fila1", "9H"}}},
-     "8H",
-     "Fila1",
-     true},
-    {"union square: up on a lone card",
-     UnionSquare,
-     {{{"Fila1", "9H"}}},
-     "10H",
-     "Fila1",
-     true},
-    {"union square: not another suit",
-     UnionSquare,
-     {{{"Fila1", "9H"}}},
-     "8D",
-     "Fila1",
-     false},
-    {"union square: not two ranks",
-     UnionSquare,
-     {{{"Fila1", "9H"}}},
-     "7H",
-     "Fila1",
-     false},
-    {"union square: a falling pile goes on down",
-     UnionSquare,
-     {{{"Fila2", "9H 8H"}}},
-     "7H",
-     "Fila2",
-     true},
+    // Union Square: the tableau builds in suit one rank up or down, each pile the way its first two
+    // cards set, never round the corner; a gap takes nothing by hand, the fill refills it.
+    {"union square: down on a lone card", UnionSquare, {{{"Fila1", "9H"}}}, "8H", "Fila1", true},
+    {"union square: up on a lone card", UnionSquare, {{{"Fila1", "9H"}}}, "10H", "Fila1", true},
+    {"union square: not another suit", UnionSquare, {{{"Fila1", "9H"}}}, "8D", "Fila1", false},
+    {"union square: not two ranks", UnionSquare, {{{"Fila1", "9H"}}}, "7H", "Fila1", false},
+    {"union square: a falling pile goes on down", UnionSquare, {{{"Fila2", "9H 8H"}}}, "7H", "Fila2", true},
     {"union square: a falling pile does not turn",
      UnionSquare,
      {{{"Fila2", "9H 8H"}}},
      "9H2",
      "Fila2",
      false},
-    {"union square: a rising pile goes on up",
-     UnionSquare,
-     {{{"Fila2", "7S 8S"}}},
-     "9S",
-     "Fila2",
-     true},
-    {"union square: a rising pile does not turn",
-     UnionSquare,
-     {{{"Fila2", "7S 8S"}}},
-     "7S2",
-     "Fila2",
-     false},
+    {"union square: a rising pile goes on up", UnionSquare, {{{"Fila2", "7S 8S"}}}, "9S", "Fila2", true},
+    {"union square: a rising pile does not turn", UnionSquare, {{{"Fila2", "7S 8S"}}}, "7S2", "Fila2", false},
     {"union square: the direction comes from the top two",
      UnionSquare,
      {{{"Fila3", "5C 4C 3C"}}},
      "2C",
      "Fila3",
      true},
-    {"union square: no king on an ace",
-     UnionSquare,
-     {{{"Fila4", "AD"}}},
-     "KD",
-     "Fila4",
-     false},
-    {"union square: no ace on a king",
-     UnionSquare,
-     {{{"Fila4", "KD"}}},
-     "AD",
-     "Fila4",
-     false},
-    {"union square: a queen on a king",
-     UnionSquare,
-     {{{"Fila4", "KD"}}},
-     "QD",
-     "Fila4",
-     true},
-    {"union square: a two on an ace",
-     UnionSquare,
-     {{{"Fila4", "AD"}}},
-     "2D",
-     "Fila4",
-     true},
+    {"union square: no king on an ace", UnionSquare, {{{"Fila4", "AD"}}}, "KD", "Fila4", false},
+    {"union square: no ace on a king", UnionSquare, {{{"Fila4", "KD"}}}, "AD", "Fila4", false},
+    {"union square: a queen on a king", UnionSquare, {{{"Fila4", "KD"}}}, "QD", "Fila4", true},
+    {"union square: a two on an ace", UnionSquare, {{{"Fila4", "AD"}}}, "2D", "Fila4", true},
     {"union square: a falling pile stops at the ace",
      UnionSquare,
      {{{"Fila4", "3D 2D AD"}}},
      "KD",
      "Fila4",
      false},
-    {"union square: a gap takes nothing by hand",
-     UnionSquare,
-     {},
-     "8H",
-     "Fila5",
-     false},
-    // Its foundations: an ace of a suit not yet started, up in suit to the
-    // king, the other king,
+    {"union square: a gap takes nothing by hand", UnionSquare, {}, "8H", "Fila5", false},
+    // Its foundations: an ace of a suit not yet started, up in suit to the king, the other king,
     // then down in suit to the other ace: 26 cards.
-    {"union square: an ace starts a foundation",
-     UnionSquare,
-     {},
-     "AS",
-     "Dest1",
-     true},
+    {"union square: an ace starts a foundation", UnionSquare, {}, "AS", "Dest1", true},
     {"union square: a two does not", UnionSquare, {}, "2S", "Dest1", false},
     {"union square: not a second foundation of a suit",
      UnionSquare,
@@ -860,24 +461,9 @@ const PlaceCase kSpecialPlacing[] = {
      "AD",
      "Dest3",
      true},
-    {"union square: up in suit",
-     UnionSquare,
-     {{{"Dest1", "AS 2S"}}},
-     "3S",
-     "Dest1",
-     true},
-    {"union square: not down while rising",
-     UnionSquare,
-     {{{"Dest1", "AS 2S 3S"}}},
-     "2S2",
-     "Dest1",
-     false},
-    {"union square: not another suit at home",
-     UnionSquare,
-     {{{"Dest1", "AS"}}},
-     "2C",
-     "Dest1",
-     false},
+    {"union square: up in suit", UnionSquare, {{{"Dest1", "AS 2S"}}}, "3S", "Dest1", true},
+    {"union square: not down while rising", UnionSquare, {{{"Dest1", "AS 2S 3S"}}}, "2S2", "Dest1", false},
+    {"union square: not another suit at home", UnionSquare, {{{"Dest1", "AS"}}}, "2C", "Dest1", false},
     {"union square: the king ends the rise",
      UnionSquare,
      {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH"}}},
@@ -916,42 +502,20 @@ const PlaceCase kSpecialPlacing[] = {
      false},
     {"union square: the falling half ends at the ace",
      UnionSquare,
-     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH KH2 QH2 JH2 10H2 9H2 "
-                 "8H2 7H2 6H2 5H2 4H2 3H2 2H2 AH2"}}},
+     {{{"Dest1",
+        "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH KH2 QH2 JH2 10H2 9H2 8H2 7H2 6H2 5H2 4H2 3H2 2H2 AH2"}}},
      "KH",
      "Dest1",
      false},
 
-    // Salic Law: the foundations go up regardless of suit from the aces to the
-    // jacks and never take
-    // a queen or a king; the queens are set aside one to a place; nothing is
-    // built on the piles,
+    // Salic Law: the foundations go up regardless of suit from the aces to the jacks and never take
+    // a queen or a king; the queens are set aside one to a place; nothing is built on the piles,
     // but a king left bare takes any one card other than a queen or a king.
-    {"salic law: an ace starts a foundation",
-     SalicLaw,
-     {},
-     "AC",
-     "Dest1",
-     true},
+    {"salic law: an ace starts a foundation", SalicLaw, {}, "AC", "Dest1", true},
     {"salic law: a two does not", SalicLaw, {}, "2C", "Dest1", false},
-    {"salic law: up in any suit",
-     SalicLaw,
-     {{{"Dest1", "AC 2H"}}},
-     "3S",
-     "Dest1",
-     true},
-    {"salic law: not down",
-     SalicLaw,
-     {{{"Dest1", "AC 2H 3S"}}},
-     "2D",
-     "Dest1",
-     false},
-    {"salic law: not two up",
-     SalicLaw,
-     {{{"Dest1", "AC 2H 3S"}}},
-     "5D",
-     "Dest1",
-     false},
+    {"salic law: up in any suit", SalicLaw, {{{"Dest1", "AC 2H"}}}, "3S", "Dest1", true},
+    {"salic law: not down", SalicLaw, {{{"Dest1", "AC 2H 3S"}}}, "2D", "Dest1", false},
+    {"salic law: not two up", SalicLaw, {{{"Dest1", "AC 2H 3S"}}}, "5D", "Dest1", false},
     {"salic law: a jack ends the foundation",
      SalicLaw,
      {{{"Dest2", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H"}}},
@@ -964,73 +528,18 @@ const PlaceCase kSpecialPlacing[] = {
      "QH",
      "Dest2",
      false},
-    {"salic law: no king at home",
-     SalicLaw,
-     {{{"Dest3", "AH 2H"}}},
-     "KH",
-     "Dest3",
-     false},
-    {"salic law: no ace after a king",
-     SalicLaw,
-     {{{"Dest3", "KH"}}},
-     "AH",
-     "Dest3",
-     false},
+    {"salic law: no king at home", SalicLaw, {{{"Dest3", "AH 2H"}}}, "KH", "Dest3", false},
+    {"salic law: no ace after a king", SalicLaw, {{{"Dest3", "KH"}}}, "AH", "Dest3", false},
     {"salic law: a queen is set aside", SalicLaw, {}, "QD", "Appogg1", true},
-    {"salic law: one queen to a place",
-     SalicLaw,
-     {{{"Appogg1", "QS"}}},
-     "QD",
-     "Appogg1",
-     false},
-    {"salic law: no jack among the queens",
-     SalicLaw,
-     {},
-     "JD",
-     "Appogg3",
-     false},
-    {"salic law: a bare king takes any card",
-     SalicLaw,
-     {{{"Fila1", "KS"}}},
-     "7D",
-     "Fila1",
-     true},
-    {"salic law: a bare king takes a jack",
-     SalicLaw,
-     {{{"Fila1", "KS"}}},
-     "JH",
-     "Fila1",
-     true},
-    {"salic law: a bare king takes no queen",
-     SalicLaw,
-     {{{"Fila1", "KS"}}},
-     "QH",
-     "Fila1",
-     false},
-    {"salic law: a bare king takes no king",
-     SalicLaw,
-     {{{"Fila1", "KS"}}},
-     "KH",
-     "Fila1",
-     false},
-    {"salic law: a filled space takes no more",
-     SalicLaw,
-     {{{"Fila1", "KS 8H"}}},
-     "7C",
-     "Fila1",
-     false},
-    {"salic law: not even up",
-     SalicLaw,
-     {{{"Fila1", "KS 8H"}}},
-     "9C",
-     "Fila1",
-     false},
-    {"salic law: nothing on a dealt pile",
-     SalicLaw,
-     {{{"Fila2", "KD 5C 9H"}}},
-     "8H",
-     "Fila2",
-     false},
+    {"salic law: one queen to a place", SalicLaw, {{{"Appogg1", "QS"}}}, "QD", "Appogg1", false},
+    {"salic law: no jack among the queens", SalicLaw, {}, "JD", "Appogg3", false},
+    {"salic law: a bare king takes any card", SalicLaw, {{{"Fila1", "KS"}}}, "7D", "Fila1", true},
+    {"salic law: a bare king takes a jack", SalicLaw, {{{"Fila1", "KS"}}}, "JH", "Fila1", true},
+    {"salic law: a bare king takes no queen", SalicLaw, {{{"Fila1", "KS"}}}, "QH", "Fila1", false},
+    {"salic law: a bare king takes no king", SalicLaw, {{{"Fila1", "KS"}}}, "KH", "Fila1", false},
+    {"salic law: a filled space takes no more", SalicLaw, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", false},
+    {"salic law: not even up", SalicLaw, {{{"Fila1", "KS 8H"}}}, "9C", "Fila1", false},
+    {"salic law: nothing on a dealt pile", SalicLaw, {{{"Fila2", "KD 5C 9H"}}}, "8H", "Fila2", false},
     {"octave: a foundation takes its ten",
      Octave,
      {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H"}}},
@@ -1043,156 +552,43 @@ const PlaceCase kSpecialPlacing[] = {
      "JH",
      "Dest1",
      false},
-    {"octave: foundations keep their suit",
-     Octave,
-     {{{"Dest1", "AH 2H"}}},
-     "3D",
-     "Dest1",
-     false},
-    {"octave: a queen of the other colour on a king",
-     Octave,
-     {{{"Fila1", "KS"}}},
-     "QD",
-     "Fila1",
-     true},
-    {"octave: no queen of the king's colour",
-     Octave,
-     {{{"Fila1", "KS"}}},
-     "QC",
-     "Fila1",
-     false},
+    {"octave: foundations keep their suit", Octave, {{{"Dest1", "AH 2H"}}}, "3D", "Dest1", false},
+    {"octave: a queen of the other colour on a king", Octave, {{{"Fila1", "KS"}}}, "QD", "Fila1", true},
+    {"octave: no queen of the king's colour", Octave, {{{"Fila1", "KS"}}}, "QC", "Fila1", false},
     {"octave: a gap takes any card", Octave, {}, "7D", "Fila4", true},
 
-    // Intrigue: the upper row goes up regardless of suit from the sixes to the
-    // jacks, the lower
-    // row down from the fives round the corner to the kings; a queen left bare
-    // takes any one card
+    // Intrigue: the upper row goes up regardless of suit from the sixes to the jacks, the lower
+    // row down from the fives round the corner to the kings; a queen left bare takes any one card
     // but a queen, and nothing goes on any other pile.
     {"intrigue: a six starts the upper row", Intrigue, {}, "6C", "Dest1", true},
-    {"intrigue: a five does not start the upper row",
-     Intrigue,
-     {},
-     "5C",
-     "Dest8",
-     false},
-    {"intrigue: a five starts the lower row",
-     Intrigue,
-     {},
-     "5C",
-     "Dest9",
-     true},
-    {"intrigue: a six does not start the lower row",
-     Intrigue,
-     {},
-     "6C",
-     "Dest16",
-     false},
-    {"intrigue: up in any suit",
-     Intrigue,
-     {{{"Dest1", "6C 7H"}}},
-     "8S",
-     "Dest1",
-     true},
-    {"intrigue: the upper row does not go down",
-     Intrigue,
-     {{{"Dest1", "6C 7H"}}},
-     "6S",
-     "Dest1",
-     false},
-    {"intrigue: a jack ends the upper row",
-     Intrigue,
-     {{{"Dest2", "6C 7H 8S 9D 10C"}}},
-     "JH",
-     "Dest2",
-     true},
-    {"intrigue: no queen on the jack",
-     Intrigue,
-     {{{"Dest2", "6C 7H 8S 9D 10C JH"}}},
-     "QH",
-     "Dest2",
-     false},
-    {"intrigue: down in any suit",
-     Intrigue,
-     {{{"Dest9", "5C 4H"}}},
-     "3S",
-     "Dest9",
-     true},
-    {"intrigue: the lower row does not go up",
-     Intrigue,
-     {{{"Dest9", "5C 4H"}}},
-     "5S",
-     "Dest9",
-     false},
-    {"intrigue: a king follows the ace",
-     Intrigue,
-     {{{"Dest10", "5C 4H 3S 2D AC"}}},
-     "KH",
-     "Dest10",
-     true},
+    {"intrigue: a five does not start the upper row", Intrigue, {}, "5C", "Dest8", false},
+    {"intrigue: a five starts the lower row", Intrigue, {}, "5C", "Dest9", true},
+    {"intrigue: a six does not start the lower row", Intrigue, {}, "6C", "Dest16", false},
+    {"intrigue: up in any suit", Intrigue, {{{"Dest1", "6C 7H"}}}, "8S", "Dest1", true},
+    {"intrigue: the upper row does not go down", Intrigue, {{{"Dest1", "6C 7H"}}}, "6S", "Dest1", false},
+    {"intrigue: a jack ends the upper row", Intrigue, {{{"Dest2", "6C 7H 8S 9D 10C"}}}, "JH", "Dest2", true},
+    {"intrigue: no queen on the jack", Intrigue, {{{"Dest2", "6C 7H 8S 9D 10C JH"}}}, "QH", "Dest2", false},
+    {"intrigue: down in any suit", Intrigue, {{{"Dest9", "5C 4H"}}}, "3S", "Dest9", true},
+    {"intrigue: the lower row does not go up", Intrigue, {{{"Dest9", "5C 4H"}}}, "5S", "Dest9", false},
+    {"intrigue: a king follows the ace", Intrigue, {{{"Dest10", "5C 4H 3S 2D AC"}}}, "KH", "Dest10", true},
     {"intrigue: no queen after the king",
      Intrigue,
      {{{"Dest10", "5C 4H 3S 2D AC KH"}}},
      "QS",
      "Dest10",
      false},
-    {"intrigue: a bare queen takes a king",
-     Intrigue,
-     {{{"Fila1", "QS"}}},
-     "KH",
-     "Fila1",
-     true},
-    {"intrigue: a bare queen takes a five",
-     Intrigue,
-     {{{"Fila1", "QS"}}},
-     "5D",
-     "Fila1",
-     true},
-    {"intrigue: a bare queen takes no queen",
-     Intrigue,
-     {{{"Fila1", "QS"}}},
-     "QH",
-     "Fila1",
-     false},
-    {"intrigue: a filled space takes no more",
-     Intrigue,
-     {{{"Fila1", "QS 8H"}}},
-     "7C",
-     "Fila1",
-     false},
-    {"intrigue: nothing on a dealt pile",
-     Intrigue,
-     {{{"Fila2", "QD 5C 9H"}}},
-     "8H",
-     "Fila2",
-     false},
+    {"intrigue: a bare queen takes a king", Intrigue, {{{"Fila1", "QS"}}}, "KH", "Fila1", true},
+    {"intrigue: a bare queen takes a five", Intrigue, {{{"Fila1", "QS"}}}, "5D", "Fila1", true},
+    {"intrigue: a bare queen takes no queen", Intrigue, {{{"Fila1", "QS"}}}, "QH", "Fila1", false},
+    {"intrigue: a filled space takes no more", Intrigue, {{{"Fila1", "QS 8H"}}}, "7C", "Fila1", false},
+    {"intrigue: nothing on a dealt pile", Intrigue, {{{"Fila2", "QD 5C 9H"}}}, "8H", "Fila2", false},
 
-    // Glencoe: as Intrigue, but each foundation starts in the suit of the queen
-    // of the pile in
+    // Glencoe: as Intrigue, but each foundation starts in the suit of the queen of the pile in
     // its place (the first pile for the first of each row, and so on).
-    {"glencoe: a six of the queen's suit",
-     Glencoe,
-     {{{"Fila1", "QS 9H"}}},
-     "6S",
-     "Dest1",
-     true},
-    {"glencoe: not a six of another suit",
-     Glencoe,
-     {{{"Fila1", "QS 9H"}}},
-     "6H",
-     "Dest1",
-     false},
-    {"glencoe: a five of the queen's suit",
-     Glencoe,
-     {{{"Fila1", "QS 9H"}}},
-     "5S",
-     "Dest9",
-     true},
-    {"glencoe: not a five of another suit",
-     Glencoe,
-     {{{"Fila1", "QS 9H"}}},
-     "5D",
-     "Dest9",
-     false},
+    {"glencoe: a six of the queen's suit", Glencoe, {{{"Fila1", "QS 9H"}}}, "6S", "Dest1", true},
+    {"glencoe: not a six of another suit", Glencoe, {{{"Fila1", "QS 9H"}}}, "6H", "Dest1", false},
+    {"glencoe: a five of the queen's suit", Glencoe, {{{"Fila1", "QS 9H"}}}, "5S", "Dest9", true},
+    {"glencoe: not a five of another suit", Glencoe, {{{"Fila1", "QS 9H"}}}, "5D", "Dest9", false},
     {"glencoe: the last foundation follows the last pile",
      Glencoe,
      {{{"Fila8", "QD"}}},
@@ -1205,53 +601,16 @@ const PlaceCase kSpecialPlacing[] = {
      "5S",
      "Dest16",
      false},
-    {"glencoe: then up in any suit",
-     Glencoe,
-     {{{"Fila1", "QS"}, {"Dest1", "6S"}}},
-     "7H",
-     "Dest1",
-     true},
+    {"glencoe: then up in any suit", Glencoe, {{{"Fila1", "QS"}, {"Dest1", "6S"}}}, "7H", "Dest1", true},
 
-    // Faerie Queen: the foundations go up regardless of suit from the aces to
-    // the queens; the piles
-    // build down regardless of suit, and a king left bare takes any one card
-    // but a king.
-    {"faerie queen: a bare king takes a queen",
-     FaerieQueen,
-     {{{"Fila1", "KS"}}},
-     "QH",
-     "Fila1",
-     true},
-    {"faerie queen: a bare king takes a five",
-     FaerieQueen,
-     {{{"Fila1", "KS"}}},
-     "5H",
-     "Fila1",
-     true},
-    {"faerie queen: a bare king takes no king",
-     FaerieQueen,
-     {{{"Fila1", "KS"}}},
-     "KH",
-     "Fila1",
-     false},
-    {"faerie queen: down in any suit",
-     FaerieQueen,
-     {{{"Fila1", "KS 8H"}}},
-     "7C",
-     "Fila1",
-     true},
-    {"faerie queen: not up",
-     FaerieQueen,
-     {{{"Fila1", "KS 8H"}}},
-     "9C",
-     "Fila1",
-     false},
-    {"faerie queen: no king on a dealt pile",
-     FaerieQueen,
-     {{{"Fila2", "KD 5C AH"}}},
-     "KC",
-     "Fila2",
-     false},
+    // Faerie Queen: the foundations go up regardless of suit from the aces to the queens; the piles
+    // build down regardless of suit, and a king left bare takes any one card but a king.
+    {"faerie queen: a bare king takes a queen", FaerieQueen, {{{"Fila1", "KS"}}}, "QH", "Fila1", true},
+    {"faerie queen: a bare king takes a five", FaerieQueen, {{{"Fila1", "KS"}}}, "5H", "Fila1", true},
+    {"faerie queen: a bare king takes no king", FaerieQueen, {{{"Fila1", "KS"}}}, "KH", "Fila1", false},
+    {"faerie queen: down in any suit", FaerieQueen, {{{"Fila1", "KS 8H"}}}, "7C", "Fila1", true},
+    {"faerie queen: not up", FaerieQueen, {{{"Fila1", "KS 8H"}}}, "9C", "Fila1", false},
+    {"faerie queen: no king on a dealt pile", FaerieQueen, {{{"Fila2", "KD 5C AH"}}}, "KC", "Fila2", false},
     {"faerie queen: a queen ends the foundation",
      FaerieQueen,
      {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH"}}},
@@ -1265,34 +624,12 @@ const PlaceCase kSpecialPlacing[] = {
      "Dest1",
      false},
 
-    // Windmill: the middle foundation goes up regardless of suit, round the
-    // corner, to 52 cards;
-    // the corners take kings and go down regardless of suit to the aces; the
-    // sails build nothing.
-    {"windmill: the middle starts with an ace",
-     Windmill,
-     {},
-     "AS",
-     "Dest3",
-     true},
-    {"windmill: the middle starts with nothing else",
-     Windmill,
-     {},
-     "2S",
-     "Dest3",
-     false},
-    {"windmill: the middle goes up in any suit",
-     Windmill,
-     {{{"Dest3", "AH 2C"}}},
-     "3D",
-     "Dest3",
-     true},
-    {"windmill: the middle does not go down",
-     Windmill,
-     {{{"Dest3", "AH 2C"}}},
-     "AD",
-     "Dest3",
-     false},
+    // Windmill: the middle foundation goes up regardless of suit, round the corner, to 52 cards;
+    // the corners take kings and go down regardless of suit to the aces; the sails build nothing.
+    {"windmill: the middle starts with an ace", Windmill, {}, "AS", "Dest3", true},
+    {"windmill: the middle starts with nothing else", Windmill, {}, "2S", "Dest3", false},
+    {"windmill: the middle goes up in any suit", Windmill, {{{"Dest3", "AH 2C"}}}, "3D", "Dest3", true},
+    {"windmill: the middle does not go down", Windmill, {{{"Dest3", "AH 2C"}}}, "AD", "Dest3", false},
     {"windmill: an ace follows a king in the middle",
      Windmill,
      {{{"Dest3", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
@@ -1301,90 +638,60 @@ const PlaceCase kSpecialPlacing[] = {
      true},
     {"windmill: the 52nd card",
      Windmill,
-     {{{"Dest3", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH AD 2D 3D 4D 5D 6D 7D "
-                 "8D 9D 10D JD QD KD AC 2C 3C "
-                 "4C 5C 6C 7C 8C 9C 10C JC QC KC AS 2S 3S 4S 5S 6S 7S 8S 9S "
-                 "10S JS QS"}}},
+     {{{"Dest3", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH AD 2D 3D 4D 5D 6D 7D 8D 9D 10D JD QD KD AC 2C 3C "
+                 "4C 5C 6C 7C 8C 9C 10C JC QC KC AS 2S 3S 4S 5S 6S 7S 8S 9S 10S JS QS"}}},
      "KS2",
      "Dest3",
      true},
     {"windmill: nothing after 52 cards",
      Windmill,
-     {{{"Dest3", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH AD 2D 3D 4D 5D 6D 7D "
-                 "8D 9D 10D JD QD KD AC 2C 3C "
-                 "4C 5C 6C 7C 8C 9C 10C JC QC KC AS 2S 3S 4S 5S 6S 7S 8S 9S "
-                 "10S JS QS KS"}}},
+     {{{"Dest3", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH AD 2D 3D 4D 5D 6D 7D 8D 9D 10D JD QD KD AC 2C 3C "
+                 "4C 5C 6C 7C 8C 9C 10C JC QC KC AS 2S 3S 4S 5S 6S 7S 8S 9S 10S JS QS KS"}}},
      "AH2",
      "Dest3",
      false},
-    {"windmill: a corner starts with a king",
-     Windmill,
-     {},
-     "KD",
-     "Dest1",
-     true},
-    {"windmill: a corner starts with nothing else",
-     Windmill,
-     {},
-     "AD",
-     "Dest5",
-     false},
-    {"windmill: a corner goes down in any suit",
-     Windmill,
-     {{{"Dest2", "KH QS"}}},
-     "JD",
-     "Dest2",
-     true},
-    {"windmill: a corner does not go up",
-     Windmill,
-     {{{"Dest2", "KH QS"}}},
-     "KD",
-     "Dest2",
-     false},
+    {"windmill: a corner starts with a king", Windmill, {}, "KD", "Dest1", true},
+    {"windmill: a corner starts with nothing else", Windmill, {}, "AD", "Dest5", false},
+    {"windmill: a corner goes down in any suit", Windmill, {{{"Dest2", "KH QS"}}}, "JD", "Dest2", true},
+    {"windmill: a corner does not go up", Windmill, {{{"Dest2", "KH QS"}}}, "KD", "Dest2", false},
     {"windmill: a corner ends at the ace",
      Windmill,
      {{{"Dest4", "KH QH JH 10H 9H 8H 7H 6H 5H 4H 3H 2H AH"}}},
      "KS",
      "Dest4",
      false},
-    {"windmill: nothing on a sail",
-     Windmill,
-     {{{"Fila1", "9C"}}},
-     "8C",
-     "Fila1",
-     false},
+    {"windmill: nothing on a sail", Windmill, {{{"Fila1", "9C"}}}, "8C", "Fila1", false},
     {"windmill: an empty sail takes a card", Windmill, {}, "8C", "Fila1", true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Special, CataloguePlacing,
-                         ::testing::ValuesIn(kSpecialPlacing),
+INSTANTIATE_TEST_SUITE_P(Special, CataloguePlacing, ::testing::ValuesIn(kSpecialPlacing),
                          CaseName<PlaceCase>);
 
 // Moves the position allows: runs lifted and the cards they may land on.
 struct MoveCase {
-  const char *what;
-  Game game;
-  Layout layout;
-  const char *from;
-  const char *card;
-  const char *to;
-  bool listed;
+    const char* what;
+    Game game;
+    Layout layout;
+    const char* from;
+    const char* card;
+    const char* to;
+    bool listed;
 };
 
-void PrintTo(const MoveCase &c, std::ostream *os) { *os << c.what; }
+void PrintTo(const MoveCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CatalogueMoves : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(CatalogueMoves, RunsMoveAsTheGameAllows) {
-  const MoveCase &c = GetParam();
-  Session s;
-  Prepare(s, c.game, c.layout);
-  const LegalMove wanted{c.from, Card(c.card), c.to};
-  const auto moves = ListLegalMoves(s);
-  EXPECT_EQ(std::find(moves.begin(), moves.end(), wanted) != moves.end(),
-            c.listed)
-      << c.what << "\n"
-      << FormatMoves(moves);
+    const MoveCase& c = GetParam();
+    Session s;
+    Prepare(s, c.game, c.layout);
+    const LegalMove wanted{c.from, Card(c.card), c.to};
+    const auto moves = ListLegalMoves(s);
+    EXPECT_EQ(std::find(moves.begin(), moves.end(), wanted) != moves.end(), c.listed) << c.what << "\n"
+                                                                                      << FormatMoves(moves);
 }
 
 const MoveCase kMoves[] = {
@@ -1402,13 +709,7 @@ const MoveCase kMoves[] = {
      "10S",
      "Fila2",
      false},
-    {"klondike: a king's run into a gap",
-     Klondike,
-     {{{"Fila1", "~2C KS QH"}}},
-     "Fila1",
-     "KS",
-     "Fila4",
-     true},
+    {"klondike: a king's run into a gap", Klondike, {{{"Fila1", "~2C KS QH"}}}, "Fila1", "KS", "Fila4", true},
     {"klondike: the waste card plays",
      Klondike,
      {{{"Mazzo_Vis", "3D 9H"}, {"Fila1", "10C"}}},
@@ -1551,8 +852,7 @@ const MoveCase kMoves[] = {
      "Fila3",
      true},
 
-    // Mount Olympus: a run down by twos in suit moves as a whole; a broken one
-    // does not.
+    // Mount Olympus: a run down by twos in suit moves as a whole; a broken one does not.
     {"mount olympus: a run by twos moves",
      MountOlympus,
      {{{"Fila1", "9H 7H 5H"}, {"Fila2", "JH"}}},
@@ -1569,87 +869,81 @@ const MoveCase kMoves[] = {
      false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Games, CatalogueMoves, ::testing::ValuesIn(kMoves),
-                         CaseName<MoveCase>);
+INSTANTIATE_TEST_SUITE_P(Games, CatalogueMoves, ::testing::ValuesIn(kMoves), CaseName<MoveCase>);
 
-// Golf plays a tableau card onto the pile beside the stock when it is one rank
-// above or below that pile's top card, whatever the suit; the press asks the
-// rule evaluator both ways round.
+// Golf plays a tableau card onto the pile beside the stock when it is one rank above or below that
+// pile's top card, whatever the suit; the press asks the rule evaluator both ways round.
 struct GolfCase {
-  const char *wasteTop;
-  const char *card;
-  bool fits;
+    const char* wasteTop;
+    const char* card;
+    bool fits;
 };
 
-void PrintTo(const GolfCase &c, std::ostream *os) {
-  *os << c.card << " on " << c.wasteTop;
+void PrintTo(const GolfCase& c, std::ostream* os) {
+    *os << c.card << " on " << c.wasteTop;
 }
 
 class GolfPlay : public ::testing::TestWithParam<GolfCase> {};
 
 TEST_P(GolfPlay, OneRankUpOrDown) {
-  const GolfCase &c = GetParam();
-  Session s;
-  Prepare(s, Golf, {});
-  const int top = Card(c.wasteTop), card = Card(c.card);
-  const int wrapOfPile = s.Attr(255);
-  auto ask = [&](int a, int b) {
-    RuleQuery q{a, b, -1, -1, 1, 2, false, false, 0, false};
-    return RuleAccepts(s, q);
-  };
-  ASSERT_EQ(wrapOfPile, 0)
-      << "the piles must not change the plain one-step test";
-  bool fits = ask(top, card) || ask(card, top);
-  // The press itself refuses a king on an ace and an ace on a king.
-  const int rt = CardRank(top), rc = CardRank(card);
-  if ((rt == 1 && rc == 13) || (rt == 13 && rc == 1))
-    fits = false;
-  EXPECT_EQ(fits, c.fits) << c.card << " on " << c.wasteTop;
+    const GolfCase& c = GetParam();
+    Session s;
+    Prepare(s, Golf, {});
+    const int top = Card(c.wasteTop), card = Card(c.card);
+    const int wrapOfPile = s.Attr(255);
+    auto ask = [&](int a, int b) {
+        RuleQuery q{a, b, -1, -1, 1, 2, false, false, 0, false};
+        return RuleAccepts(s, q);
+    };
+    ASSERT_EQ(wrapOfPile, 0) << "the piles must not change the plain one-step test";
+    bool fits = ask(top, card) || ask(card, top);
+    // The press itself refuses a king on an ace and an ace on a king.
+    const int rt = CardRank(top), rc = CardRank(card);
+    if ((rt == 1 && rc == 13) || (rt == 13 && rc == 1))
+        fits = false;
+    EXPECT_EQ(fits, c.fits) << c.card << " on " << c.wasteTop;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, GolfPlay,
-    ::testing::Values(GolfCase{"8C", "9H", true}, GolfCase{"8C", "7S", true},
-                      GolfCase{"8C", "8H", false}, GolfCase{"8C", "10C", false},
-                      GolfCase{"KS", "QD", true}, GolfCase{"AS", "2D", true},
-                      GolfCase{"KS", "AD", false},
-                      GolfCase{"AS", "KD", false}));
+INSTANTIATE_TEST_SUITE_P(Games, GolfPlay,
+                         ::testing::Values(GolfCase{"8C", "9H", true}, GolfCase{"8C", "7S", true},
+                                           GolfCase{"8C", "8H", false}, GolfCase{"8C", "10C", false},
+                                           GolfCase{"KS", "QD", true}, GolfCase{"AS", "2D", true},
+                                           GolfCase{"KS", "AD", false}, GolfCase{"AS", "KD", false}));
 
-// Octave ends with the foundations at their tens and the court cards in the
-// tableau: the won test asks for both, and for eight piles of exactly a king, a
-// queen and a jack, bottom first.
+// Octave ends with the foundations at their tens and the court cards in the tableau: the won test
+// asks for both, and for eight piles of exactly a king, a queen and a jack, bottom first.
 struct OctaveEndCase {
-  const char *what;
-  std::vector<std::pair<std::string, std::string>>
-      changes; // laid over the finished table
-  bool won;
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> changes; // laid over the finished table
+    bool won;
 };
 
-void PrintTo(const OctaveEndCase &c, std::ostream *os) { *os << c.what; }
+void PrintTo(const OctaveEndCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class OctaveEnd : public ::testing::TestWithParam<OctaveEndCase> {};
 
 TEST_P(OctaveEnd, WonOnlyWithTheCourtCardsInPlace) {
-  const OctaveEndCase &c = GetParam();
-  Session s;
-  Layout finished;
-  const char *suits = "HDCS";
-  const char *courts[] = {"KS QH JC",    "KH QC JD",    "KC QD JS",
-                          "KD QS JH",    "KS2 QH2 JC2", "KH2 QC2 JD2",
-                          "KC2 QD2 JS2", "KD2 QS2 JH2"};
-  for (int k = 0; k < 8; ++k) {
-    std::string home;
-    for (int r = 1; r <= 10; ++r) {
-      const std::string rank = r == 1 ? "A" : std::to_string(r);
-      home += (r > 1 ? " " : "") + rank + suits[k / 2] + (k % 2 ? "2" : "");
+    const OctaveEndCase& c = GetParam();
+    Session s;
+    Layout finished;
+    const char* suits = "HDCS";
+    const char* courts[] = {"KS QH JC",    "KH QC JD",    "KC QD JS",    "KD QS JH",
+                            "KS2 QH2 JC2", "KH2 QC2 JD2", "KC2 QD2 JS2", "KD2 QS2 JH2"};
+    for (int k = 0; k < 8; ++k) {
+        std::string home;
+        for (int r = 1; r <= 10; ++r) {
+            const std::string rank = r == 1 ? "A" : std::to_string(r);
+            home += (r > 1 ? " " : "") + rank + suits[k / 2] + (k % 2 ? "2" : "");
+        }
+        finished.piles.push_back({"Dest" + std::to_string(k + 1), home});
+        finished.piles.push_back({"Fila" + std::to_string(k + 1), courts[k]});
     }
-    finished.piles.push_back({"Dest" + std::to_string(k + 1), home});
-    finished.piles.push_back({"Fila" + std::to_string(k + 1), courts[k]});
-  }
-  for (const auto &change : c.changes)
-    finished.piles.push_back(change);
-  Prepare(s, Octave, finished);
-  EXPECT_EQ(WonTest(s), c.won) << c.what;
+    for (const auto& change : c.changes)
+        finished.piles.push_back(change);
+    Prepare(s, Octave, finished);
+    EXPECT_EQ(WonTest(s), c.won) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -1657,54 +951,34 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OctaveEndCase{"every pile a king, queen and jack", {}, true},
         OctaveEndCase{"a ten still on a jack",
-                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"},
-                       {"Fila8", "KD2 QS2 JH2 10S2"}},
+                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"}, {"Fila8", "KD2 QS2 JH2 10S2"}},
                       false},
         OctaveEndCase{"a ten left on the waste",
-                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"},
-                       {"Mazzo_Vis", "10S2"}},
+                      {{"Dest8", "AS2 2S2 3S2 4S2 5S2 6S2 7S2 8S2 9S2"}, {"Mazzo_Vis", "10S2"}},
                       false},
         OctaveEndCase{"a jack under the queen", {{"Fila3", "KC JS QD"}}, false},
-        OctaveEndCase{"two kings in one pile and a gap",
-                      {{"Fila1", "KS QH JC KH QC JD"}, {"Fila2", ""}},
-                      false},
-        OctaveEndCase{"a queen alone on its king",
-                      {{"Fila4", "KD QS"}, {"Fila5", "KS2 QH2 JC2 JH"}},
-                      false}));
+        OctaveEndCase{
+            "two kings in one pile and a gap", {{"Fila1", "KS QH JC KH QC JD"}, {"Fila2", ""}}, false},
+        OctaveEndCase{
+            "a queen alone on its king", {{"Fila4", "KD QS"}, {"Fila5", "KS2 QH2 JC2 JH"}}, false}));
 
-// Audited games of the first half of the catalogue: the rules each classic
-// plays by.
+// Audited games of the first half of the catalogue: the rules each classic plays by.
 constexpr Game Bastion = static_cast<Game>(312);
+constexpr Game Alaska = static_cast<Game>(321);
 
 const PlaceCase kAuditedPlacing[] = {
-    {"bastion: a queen on a king in suit",
-     Bastion,
-     {{{"Fila1", "KH"}}},
-     "QH",
-     "Fila1",
-     true},
-    {"bastion: no ace on a king",
-     Bastion,
-     {{{"Fila1", "KH"}}},
-     "AH",
-     "Fila1",
-     false},
-    {"bastion: a two on an ace in suit",
-     Bastion,
-     {{{"Fila1", "AH"}}},
-     "2H",
-     "Fila1",
-     true},
-    {"bastion: no king on an ace",
-     Bastion,
-     {{{"Fila1", "AH"}}},
-     "KH",
-     "Fila1",
-     false},
+    {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
+    {"bastion: no ace on a king", Bastion, {{{"Fila1", "KH"}}}, "AH", "Fila1", false},
+    {"bastion: a two on an ace in suit", Bastion, {{{"Fila1", "AH"}}}, "2H", "Fila1", true},
+    {"bastion: no king on an ace", Bastion, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
+    {"alaska: a queen on a king in suit", Alaska, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
+    {"alaska: no ace on a king", Alaska, {{{"Fila1", "KH"}}}, "AH", "Fila1", false},
+    {"alaska: a two on an ace in suit", Alaska, {{{"Fila1", "AH"}}}, "2H", "Fila1", true},
+    {"alaska: no king on an ace", Alaska, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
+    {"alaska: a gap takes only a king", Alaska, {}, "QH", "Fila3", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Audited, CataloguePlacing,
-                         ::testing::ValuesIn(kAuditedPlacing),
+INSTANTIATE_TEST_SUITE_P(Audited, CataloguePlacing, ::testing::ValuesIn(kAuditedPlacing),
                          CaseName<PlaceCase>);
 
 } // namespace

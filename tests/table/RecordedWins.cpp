@@ -74,18 +74,16 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "51:Dest3 23:Fila3 52:Dest3 22:Fila3 21:Dest4 12:Fila2 22:Dest4 25:Fila5 23:Dest4 "
          "11:Dest1 26:Fila3 24:Dest4 12:Dest1 25:Dest4 13:Dest1 26:Dest4"},
         {321, "0000000000001",
-         "10:Fila3 40:Dest1 14:Dest2 1:Dest3 6:Fila5 15:Dest2 36:Fila6 52:Fila1 16:Dest2 27:Fila2 "
-         "49:Fila7 6:Fila3 5:Fila3 35:Fila1 19:Fila3 22:Fila3 10:Fila6 11:Fila6 48:Fila7 31:Fila2 "
-         "47:Fila2 30:Fila7 43:Fila5 3:Fila2 41:Dest1 2:Dest3 4:Fila3 26:Fila2 22:Fila5 24:Fila3 "
-         "25:Fila3 39:Fila4 25:Fila2 24:Fila2 23:Fila2 20:Fila3 47:Fila4 48:Fila4 49:Fila4 "
-         "50:Fila4 21:Fila3 32:Fila7 11:Fila5 10:Fila5 9:Fila5 33:Fila7 12:Fila6 13:Fila5 "
-         "22:Fila2 17:Dest2 43:Fila6 42:Dest1 43:Dest1 3:Dest3 4:Dest3 5:Dest3 6:Dest3 7:Dest3 "
-         "33:Fila2 32:Fila2 31:Fila2 30:Fila2 29:Fila2 8:Dest3 9:Dest3 10:Dest3 11:Dest3 12:Dest3 "
-         "13:Dest3 28:Fila2 51:Fila1 37:Fila7 50:Fila1 49:Fila1 48:Fila1 47:Fila1 46:Fila1 "
-         "27:Dest4 21:Fila2 28:Dest4 20:Fila2 29:Dest4 19:Fila2 30:Dest4 18:Dest2 44:Dest1 "
-         "31:Dest4 19:Dest2 45:Dest1 32:Dest4 46:Dest1 20:Dest2 33:Dest4 47:Dest1 21:Dest2 "
-         "34:Dest4 48:Dest1 22:Dest2 35:Dest4 49:Dest1 23:Dest2 36:Dest4 50:Dest1 24:Dest2 "
-         "37:Dest4 51:Dest1 25:Dest2 38:Dest4 52:Dest1 26:Dest2 39:Dest4"},
+         "10:Fila3 40:Dest1 14:Dest2 1:Dest3 6:Fila5 15:Dest2 36:Fila6 49:Fila7 6:Fila3 35:Fila6 "
+         "19:Fila3 16:Dest2 5:Fila3 9:Fila7 39:Fila1 42:Fila2 41:Fila2 2:Dest3 3:Dest3 41:Dest1 "
+         "42:Dest1 43:Dest1 4:Dest3 5:Dest3 6:Dest3 20:Fila5 30:Fila7 52:Fila2 22:Fila3 7:Dest3 "
+         "34:Fila6 35:Fila6 36:Fila6 37:Fila6 21:Fila3 31:Fila5 47:Fila4 48:Fila4 29:Fila5 8:Dest3 "
+         "9:Dest3 10:Dest3 28:Fila5 51:Fila2 37:Fila7 36:Fila7 35:Fila7 34:Fila7 33:Fila7 32:Fila7 "
+         "11:Dest3 12:Dest3 27:Fila7 13:Dest3 26:Fila5 50:Fila2 23:Fila4 17:Dest2 44:Dest1 "
+         "19:Fila4 18:Dest2 46:Fila3 27:Dest4 19:Dest2 28:Dest4 20:Dest2 29:Dest4 21:Dest2 "
+         "30:Dest4 22:Dest2 31:Dest4 23:Dest2 32:Dest4 24:Dest2 33:Dest4 34:Dest4 35:Dest4 "
+         "36:Dest4 37:Dest4 38:Dest4 25:Dest2 39:Dest4 26:Dest2 48:Fila2 47:Fila2 46:Fila2 "
+         "45:Dest1 46:Dest1 47:Dest1 48:Dest1 49:Dest1 50:Dest1 51:Dest1 52:Dest1"},
         {322, "0000000000002",
          "10:Fila6 1:Dest1 27:Dest2 14:Dest3 28:Dest2 18:Appogg1 2:Dest1 15:Dest3 3:Dest1 "
          "52:Fila1 16:Dest3 7:Fila5 40:Dest4 36:Fila3 50:Appogg2 44:Fila1 8:Fila5 41:Dest4 "
