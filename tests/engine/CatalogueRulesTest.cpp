@@ -1,8 +1,10 @@
 // The building rules of the catalogue's well-known games, as the compiled game definitions and the
 // legality rules give them together: each case lays out a few piles of one game and asks whether a
 // card may go somewhere, whether a run may be lifted, or which moves the position allows.
+#include "StockTable.h"
 #include "engine/GameEnd.h"
 #include "engine/LegalMoves.h"
+#include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
 #include "model/GameDefinitions.h"
@@ -965,6 +967,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Audited games of the first half of the catalogue: the rules each classic plays by.
 constexpr Game Bastion = static_cast<Game>(312);
 constexpr Game Alaska = static_cast<Game>(321);
+constexpr Game Pyramid = static_cast<Game>(203);
 
 const PlaceCase kAuditedPlacing[] = {
     {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
@@ -980,6 +983,42 @@ const PlaceCase kAuditedPlacing[] = {
 
 INSTANTIATE_TEST_SUITE_P(Audited, CataloguePlacing, ::testing::ValuesIn(kAuditedPlacing),
                          CaseName<PlaceCase>);
+
+// Passes through the stock: with the stock used up and three cards on the waste, the player
+// clicks the stock again and again; each turn-over of the waste starts a new pass, and the
+// clicks end in the game's last pass.
+struct PassesCase {
+    const char* what;
+    Game game;
+    int passes;
+};
+
+void PrintTo(const PassesCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CataloguePasses : public ::testing::TestWithParam<PassesCase> {};
+
+TEST_P(CataloguePasses, TheWasteTurnsOverAsOftenAsTheGameAllows) {
+    const PassesCase& c = GetParam();
+    test::StockTable t;
+    ASSERT_TRUE(LoadGame(t.s, c.game));
+    t.s.Game.RedealCount = 1;
+    Lay(t.s, "Mazzo", "");
+    Lay(t.s, "Mazzo_Vis", "5C 9D JS");
+    for (int click = 0; click < 30; ++click) {
+        StockClick(t.s, t.s.TopCard("Mazzo"));
+        OnTableRelease(t.s, 0, 0);
+    }
+    EXPECT_EQ(t.s.Game.RedealCount, c.passes) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Audited, CataloguePasses,
+                         ::testing::Values(PassesCase{"pyramid: three passes", Pyramid, 3},
+                                           PassesCase{"klondike by threes: three passes", KlondikeByThrees,
+                                                      3},
+                                           PassesCase{"forty thieves: one pass", FortyThieves, 1}),
+                         CaseName<PassesCase>);
 
 } // namespace
 } // namespace quillon
