@@ -968,6 +968,7 @@ INSTANTIATE_TEST_SUITE_P(
 constexpr Game Bastion = static_cast<Game>(312);
 constexpr Game Alaska = static_cast<Game>(321);
 constexpr Game Pyramid = static_cast<Game>(203);
+constexpr Game PyramidRelaxed = static_cast<Game>(205);
 
 const PlaceCase kAuditedPlacing[] = {
     {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
@@ -1015,6 +1016,7 @@ TEST_P(CataloguePasses, TheWasteTurnsOverAsOftenAsTheGameAllows) {
 
 INSTANTIATE_TEST_SUITE_P(Audited, CataloguePasses,
                          ::testing::Values(PassesCase{"pyramid: three passes", Pyramid, 3},
+                                           PassesCase{"pyramid relaxed: three passes", PyramidRelaxed, 3},
                                            PassesCase{"klondike by threes: three passes", KlondikeByThrees,
                                                       3},
                                            PassesCase{"forty thieves: one pass", FortyThieves, 1}),
