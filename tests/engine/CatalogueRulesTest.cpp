@@ -969,6 +969,20 @@ constexpr Game Bastion = static_cast<Game>(312);
 constexpr Game Alaska = static_cast<Game>(321);
 constexpr Game Pyramid = static_cast<Game>(203);
 constexpr Game PyramidRelaxed = static_cast<Game>(205);
+constexpr Game EightOff = static_cast<Game>(301);
+constexpr Game Whitehead = static_cast<Game>(330);
+constexpr Game Storehouse = static_cast<Game>(403);
+constexpr Game Indian = static_cast<Game>(410);
+constexpr Game Scorpion = static_cast<Game>(421);
+constexpr Game Wasp = static_cast<Game>(422);
+constexpr Game FourSeasons = static_cast<Game>(450);
+constexpr Game Czarina = static_cast<Game>(451);
+constexpr Game Sultan = static_cast<Game>(461);
+constexpr Game Amazons = static_cast<Game>(470);
+constexpr Game Moosehide = static_cast<Game>(501);
+constexpr Game Fortress = static_cast<Game>(506);
+constexpr Game PortugueseSolitaire = static_cast<Game>(511);
+constexpr Game Cruel = static_cast<Game>(513);
 
 const PlaceCase kAuditedPlacing[] = {
     {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
@@ -980,6 +994,56 @@ const PlaceCase kAuditedPlacing[] = {
     {"alaska: a two on an ace in suit", Alaska, {{{"Fila1", "AH"}}}, "2H", "Fila1", true},
     {"alaska: no king on an ace", Alaska, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
     {"alaska: a gap takes only a king", Alaska, {}, "QH", "Fila3", false},
+    // The classics' own building rules, gaps and foundations.
+    {"eight off: a gap takes only a king", EightOff, {}, "QS", "Fila2", false},
+    {"eight off: a king fills a gap", EightOff, {}, "KS", "Fila2", true},
+    {"eight off: down in suit only", EightOff, {{{"Fila1", "10H"}}}, "9D", "Fila1", false},
+    {"whitehead: red on red", Whitehead, {{{"Fila1", "10H"}}}, "9D", "Fila1", true},
+    {"whitehead: not red on black", Whitehead, {{{"Fila1", "10S"}}}, "9D", "Fila1", false},
+    {"whitehead: any card into a gap", Whitehead, {}, "9D", "Fila4", true},
+    {"storehouse: down in suit round the corner", Storehouse, {{{"Fila1", "AC"}}}, "KC", "Fila1", true},
+    {"storehouse: a gap takes the reserve's card", Storehouse, {{{"Appogg1", "4D 9C"}}}, "9C", "Fila2", true},
+    {"storehouse: not the waste's while the reserve lasts",
+     Storehouse,
+     {{{"Appogg1", "4D 9C"}, {"Mazzo_Vis", "6H"}}},
+     "6H",
+     "Fila2",
+     false},
+    {"storehouse: an ace after the king at home",
+     Storehouse,
+     {{{"Dest1", "2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}, 2},
+     "AH",
+     "Dest1",
+     true},
+    {"indian: not on its own suit", Indian, {{{"Fila1", "10S"}}}, "9S", "Fila1", false},
+    {"indian: on another suit", Indian, {{{"Fila1", "10S"}}}, "9C", "Fila1", true},
+    {"scorpion: a gap takes only a king", Scorpion, {}, "QD", "Fila5", false},
+    {"scorpion: down in suit", Scorpion, {{{"Fila5", "8D"}}}, "7D", "Fila5", true},
+    {"wasp: a gap takes any card", Wasp, {}, "QD", "Fila5", true},
+    {"four seasons: a king on an ace", FourSeasons, {{{"Fila3", "AD"}}, 6}, "KS", "Fila3", true},
+    {"czarina: nothing on the cross", Czarina, {{{"Fila3", "9D"}}, 6}, "8S", "Fila3", false},
+    {"sultan: the sultan takes nothing", Sultan, {{{"Dest1", "KH"}}}, "AH", "Dest1", false},
+    {"sultan: an ace on a king", Sultan, {{{"Dest2", "KD"}}}, "AD", "Dest2", true},
+    {"sultan: the ace of hearts goes up", Sultan, {{{"Dest9", "AH"}}}, "2H", "Dest9", true},
+    {"amazons: a seven only from the pile below",
+     Amazons,
+     {{{"Dest1", "AH"}, {"Fila2", "7H"}}},
+     "7H",
+     "Dest1",
+     false},
+    {"amazons: a seven from its own pile",
+     Amazons,
+     {{{"Dest1", "AH"}, {"Fila1", "7H"}}},
+     "7H",
+     "Dest1",
+     true},
+    {"moosehide: not on its own suit", Moosehide, {{{"Fila2", "10C"}}}, "9C", "Fila2", false},
+    {"moosehide: a gap takes a king", Moosehide, {}, "KC", "Fila2", true},
+    {"fortress: no king on an ace", Fortress, {{{"Fila2", "AC"}}}, "KC", "Fila2", false},
+    {"fortress: a two on an ace", Fortress, {{{"Fila2", "AC"}}}, "2C", "Fila2", true},
+    {"portuguese: a gap takes only a king", PortugueseSolitaire, {}, "QC", "Fila2", false},
+    {"cruel: a gap stays empty", Cruel, {}, "KC", "Fila2", false},
+    {"cruel: down in suit", Cruel, {{{"Fila2", "5C"}}}, "4C", "Fila2", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Audited, CataloguePlacing, ::testing::ValuesIn(kAuditedPlacing),
