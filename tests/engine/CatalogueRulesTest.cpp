@@ -962,5 +962,51 @@ INSTANTIATE_TEST_SUITE_P(
         OctaveEndCase{
             "a queen alone on its king", {{"Fila4", "KD QS"}, {"Fila5", "KS2 QH2 JC2 JH"}}, false}));
 
+// Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
+constexpr Game Strategy = static_cast<Game>(551);
+
+const PlaceCase kMended520[] = {
+    // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
+    // the aces, take cards only once the stock and the waste are used up.
+    {"strategy: no waste card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: not even the last card turned",
+     Strategy,
+     {{{"Mazzo", ""}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: no pile card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: pile cards home once the stock is used up",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     true},
+    {"strategy: in suit only",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2D"}, {"Dest1", "AH"}}},
+     "2D",
+     "Dest1",
+     false},
+    {"strategy: a waste card onto any pile",
+     Strategy,
+     {{{"Mazzo_Vis", "2H"}, {"Fila1", "9S"}}},
+     "2H",
+     "Fila1",
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
+
 } // namespace
 } // namespace quillon
