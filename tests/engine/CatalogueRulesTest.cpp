@@ -964,6 +964,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
 constexpr Game Strategy = static_cast<Game>(551);
+constexpr Game Wasatch = static_cast<Game>(658);
 
 const PlaceCase kMended520[] = {
     // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
@@ -1004,6 +1005,22 @@ const PlaceCase kMended520[] = {
      "2H",
      "Fila1",
      true},
+    // Wasatch: the one foundation of 52 cards goes up or down regardless of suit, round the corner
+    // both ways, whatever rank the first card had.
+    {"wasatch: an ace on a king over an ace",
+     Wasatch,
+     {{{"Dest1", "AH 2C 3D 4S 5H 6C 7D 8S 9H 10C JD QS KH"}}, 1},
+     "AS",
+     "Dest1",
+     true},
+    {"wasatch: a king on an ace over a king",
+     Wasatch,
+     {{{"Dest1", "KH QC JD 10S 9H 8C 7D 6S 5H 4C 3D 2S AH"}}, 13},
+     "KS",
+     "Dest1",
+     true},
+    {"wasatch: down after up", Wasatch, {{{"Dest1", "7H 8C"}}, 7}, "7S", "Dest1", true},
+    {"wasatch: not two ranks on", Wasatch, {{{"Dest1", "7H"}}, 7}, "9S", "Dest1", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
