@@ -965,6 +965,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
 constexpr Game Strategy = static_cast<Game>(551);
 constexpr Game Wasatch = static_cast<Game>(658);
+constexpr Game GrandfathersClock = static_cast<Game>(756);
 
 const PlaceCase kMended520[] = {
     // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
@@ -1021,6 +1022,23 @@ const PlaceCase kMended520[] = {
      true},
     {"wasatch: down after up", Wasatch, {{{"Dest1", "7H 8C"}}, 7}, "7S", "Dest1", true},
     {"wasatch: not two ranks on", Wasatch, {{{"Dest1", "7H"}}, 7}, "9S", "Dest1", false},
+    // Grandfather's Clock (the deal starts the twelve o'clock foundation with a nine): the piles
+    // build down regardless of suit through every rank, the nine included, and nothing goes on an
+    // ace.
+    {"grandfather's clock: an eight on a nine",
+     GrandfathersClock,
+     {{{"Fila1", "9H"}}, 9},
+     "8S",
+     "Fila1",
+     true},
+    {"grandfather's clock: a nine on a ten", GrandfathersClock, {{{"Fila1", "10H"}}, 9}, "9S", "Fila1", true},
+    {"grandfather's clock: no king on an ace",
+     GrandfathersClock,
+     {{{"Fila1", "AH"}}, 9},
+     "KS",
+     "Fila1",
+     false},
+    {"grandfather's clock: not up", GrandfathersClock, {{{"Fila1", "8H"}}, 9}, "9S", "Fila1", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
