@@ -966,6 +966,8 @@ INSTANTIATE_TEST_SUITE_P(
 constexpr Game Strategy = static_cast<Game>(551);
 constexpr Game Wasatch = static_cast<Game>(658);
 constexpr Game GrandfathersClock = static_cast<Game>(756);
+constexpr Game TrustyTwelve = static_cast<Game>(920);
+constexpr Game SweetSixteen = static_cast<Game>(921);
 
 const PlaceCase kMended520[] = {
     // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
@@ -1039,6 +1041,11 @@ const PlaceCase kMended520[] = {
      "Fila1",
      false},
     {"grandfather's clock: not up", GrandfathersClock, {{{"Fila1", "8H"}}, 9}, "9S", "Fila1", false},
+    // Trusty Twelve and Sweet Sixteen: the piles build down, never round the corner.
+    {"trusty twelve: no king on an ace", TrustyTwelve, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"trusty twelve: a two on a three", TrustyTwelve, {{{"Fila1", "3H"}}}, "2H", "Fila1", true},
+    {"sweet sixteen: no king on an ace", SweetSixteen, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"sweet sixteen: a black two on a red three", SweetSixteen, {{{"Fila1", "3H"}}}, "2S", "Fila1", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
