@@ -963,6 +963,7 @@ INSTANTIATE_TEST_SUITE_P(
             "a queen alone on its king", {{"Fila4", "KD QS"}, {"Fila5", "KS2 QH2 JC2 JH"}}, false}));
 
 // Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
+constexpr Game Stalactites = static_cast<Game>(550);
 constexpr Game Strategy = static_cast<Game>(551);
 constexpr Game Wasatch = static_cast<Game>(658);
 constexpr Game GrandfathersClock = static_cast<Game>(756);
@@ -1046,6 +1047,35 @@ const PlaceCase kMended520[] = {
     {"trusty twelve: a two on a three", TrustyTwelve, {{{"Fila1", "3H"}}}, "2H", "Fila1", true},
     {"sweet sixteen: no king on an ace", SweetSixteen, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
     {"sweet sixteen: a black two on a red three", SweetSixteen, {{{"Fila1", "3H"}}}, "2S", "Fila1", true},
+    // Stalactites: the foundations go up regardless of suit by ones or by twos; the first
+    // foundation built on fixes the step for all four.
+    {"stalactites: by twos at first", Stalactites, {{{"Dest1", "5H"}}}, "7S", "Dest1", true},
+    {"stalactites: by ones at first", Stalactites, {{{"Dest1", "5H"}}}, "6S", "Dest1", true},
+    {"stalactites: not by threes", Stalactites, {{{"Dest1", "5H"}}}, "8S", "Dest1", false},
+    {"stalactites: twos for all once chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     true},
+    {"stalactites: no ones once twos are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "10S",
+     "Dest2",
+     false},
+    {"stalactites: no twos once ones are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 6C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     false},
+    {"stalactites: by twos an ace after a queen",
+     Stalactites,
+     {{{"Dest1", "8H 10C QD"}}},
+     "AS",
+     "Dest1",
+     true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
