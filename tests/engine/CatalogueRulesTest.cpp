@@ -1086,5 +1086,123 @@ INSTANTIATE_TEST_SUITE_P(Audited, CataloguePasses,
                                            PassesCase{"forty thieves: one pass", FortyThieves, 1}),
                          CaseName<PassesCase>);
 
+// Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
+constexpr Game Stalactites = static_cast<Game>(550);
+constexpr Game Strategy = static_cast<Game>(551);
+constexpr Game Wasatch = static_cast<Game>(658);
+constexpr Game GrandfathersClock = static_cast<Game>(756);
+constexpr Game TrustyTwelve = static_cast<Game>(920);
+constexpr Game SweetSixteen = static_cast<Game>(921);
+
+const PlaceCase kMended520[] = {
+    // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
+    // the aces, take cards only once the stock and the waste are used up.
+    {"strategy: no waste card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: not even the last card turned",
+     Strategy,
+     {{{"Mazzo", ""}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: no pile card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: pile cards home once the stock is used up",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     true},
+    {"strategy: in suit only",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2D"}, {"Dest1", "AH"}}},
+     "2D",
+     "Dest1",
+     false},
+    {"strategy: a waste card onto any pile",
+     Strategy,
+     {{{"Mazzo_Vis", "2H"}, {"Fila1", "9S"}}},
+     "2H",
+     "Fila1",
+     true},
+    // Wasatch: the one foundation of 52 cards goes up or down regardless of suit, round the corner
+    // both ways, whatever rank the first card had.
+    {"wasatch: an ace on a king over an ace",
+     Wasatch,
+     {{{"Dest1", "AH 2C 3D 4S 5H 6C 7D 8S 9H 10C JD QS KH"}}, 1},
+     "AS",
+     "Dest1",
+     true},
+    {"wasatch: a king on an ace over a king",
+     Wasatch,
+     {{{"Dest1", "KH QC JD 10S 9H 8C 7D 6S 5H 4C 3D 2S AH"}}, 13},
+     "KS",
+     "Dest1",
+     true},
+    {"wasatch: down after up", Wasatch, {{{"Dest1", "7H 8C"}}, 7}, "7S", "Dest1", true},
+    {"wasatch: not two ranks on", Wasatch, {{{"Dest1", "7H"}}, 7}, "9S", "Dest1", false},
+    // Grandfather's Clock (the deal starts the twelve o'clock foundation with a nine): the piles
+    // build down regardless of suit through every rank, the nine included, and nothing goes on an
+    // ace.
+    {"grandfather's clock: an eight on a nine",
+     GrandfathersClock,
+     {{{"Fila1", "9H"}}, 9},
+     "8S",
+     "Fila1",
+     true},
+    {"grandfather's clock: a nine on a ten", GrandfathersClock, {{{"Fila1", "10H"}}, 9}, "9S", "Fila1", true},
+    {"grandfather's clock: no king on an ace",
+     GrandfathersClock,
+     {{{"Fila1", "AH"}}, 9},
+     "KS",
+     "Fila1",
+     false},
+    {"grandfather's clock: not up", GrandfathersClock, {{{"Fila1", "8H"}}, 9}, "9S", "Fila1", false},
+    // Trusty Twelve and Sweet Sixteen: the piles build down, never round the corner.
+    {"trusty twelve: no king on an ace", TrustyTwelve, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"trusty twelve: a two on a three", TrustyTwelve, {{{"Fila1", "3H"}}}, "2H", "Fila1", true},
+    {"sweet sixteen: no king on an ace", SweetSixteen, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"sweet sixteen: a black two on a red three", SweetSixteen, {{{"Fila1", "3H"}}}, "2S", "Fila1", true},
+    // Stalactites: the foundations go up regardless of suit by ones or by twos; the first
+    // foundation built on fixes the step for all four.
+    {"stalactites: by twos at first", Stalactites, {{{"Dest1", "5H"}}}, "7S", "Dest1", true},
+    {"stalactites: by ones at first", Stalactites, {{{"Dest1", "5H"}}}, "6S", "Dest1", true},
+    {"stalactites: not by threes", Stalactites, {{{"Dest1", "5H"}}}, "8S", "Dest1", false},
+    {"stalactites: twos for all once chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     true},
+    {"stalactites: no ones once twos are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "10S",
+     "Dest2",
+     false},
+    {"stalactites: no twos once ones are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 6C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     false},
+    {"stalactites: by twos an ace after a queen",
+     Stalactites,
+     {{{"Dest1", "8H 10C QD"}}},
+     "AS",
+     "Dest1",
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
+
 } // namespace
 } // namespace quillon
