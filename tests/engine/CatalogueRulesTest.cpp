@@ -1204,5 +1204,74 @@ const PlaceCase kMended520[] = {
 
 INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
 
+// Games whose classic rule an engine code states exactly: the redeal of Cruel gathers the piles
+// whole, in order, and deals them out again in fours, so the cards keep their order and only the
+// borders between the piles move.
+struct GatherCase {
+    const char* what;
+    Game game;
+    std::vector<std::pair<std::string, std::string>> before; // tableau piles; every other is empty
+    std::vector<std::string> after;                          // the tableau piles after the deal
+};
+
+void PrintTo(const GatherCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+std::string PileOf(const std::string& cards) {
+    std::istringstream in(cards);
+    std::string word, content;
+    while (in >> word)
+        content += CardText(Card(word));
+    return content;
+}
+
+class CatalogueGather : public ::testing::TestWithParam<GatherCase> {};
+
+TEST_P(CatalogueGather, TheRedealKeepsTheCardsInOrder) {
+    const GatherCase& c = GetParam();
+    test::StockTable t;
+    ASSERT_TRUE(LoadGame(t.s, c.game));
+    t.s.Game.RedealCount = 1;
+    for (int i = 1; i <= 12; ++i)
+        Lay(t.s, "Fila" + std::to_string(i), "");
+    Lay(t.s, "Mazzo", "");
+    int cards = 0;
+    for (const auto& [pile, content] : c.before) {
+        Lay(t.s, pile, content);
+        cards += static_cast<int>(PileOf(content).size()) / 3;
+    }
+    // The first click gathers the tableau face down into the stock...
+    StockClick(t.s, 0);
+    OnTableRelease(t.s, 0, 0);
+    EXPECT_EQ(t.s.Game.RedealCount, 2) << c.what;
+    EXPECT_EQ(static_cast<int>(t.s.Piles.Find("Mazzo")->size()) / 3, cards) << c.what;
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(*t.s.Piles.Find("Fila" + std::to_string(i)), "") << c.what << ", pile " << i;
+    // ...and the second deals it out again.
+    StockClick(t.s, t.s.TopCard("Mazzo"));
+    EXPECT_EQ(*t.s.Piles.Find("Mazzo"), "") << c.what;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string want = i <= static_cast<int>(c.after.size()) ? PileOf(c.after[i - 1]) : "";
+        const std::string& got = *t.s.Piles.Find("Fila" + std::to_string(i));
+        EXPECT_EQ(got, want) << c.what << ", pile " << i;
+        for (size_t k = 0; k + 3 <= got.size(); k += 3)
+            EXPECT_FALSE(t.s.Cards.CardIsHidden(std::stoi(got.substr(k, 3)))) << c.what << ", pile " << i;
+    }
+}
+
+const GatherCase kGathers[] = {
+    {"cruel: short piles and gaps close up",
+     Cruel,
+     {{"Fila1", "5C 9D"}, {"Fila3", "KS QS JS"}, {"Fila4", "2H 3H 4H 5H 6H"}},
+     {"5C 9D KS QS", "JS 2H 3H 4H", "5H 6H"}},
+    {"cruel: a built pile spills into the next",
+     Cruel,
+     {{"Fila2", "10D 7C 6C 5C 4C 3C"}, {"Fila5", "QH"}, {"Fila12", "8S 2D JH"}},
+     {"10D 7C 6C 5C", "4C 3C QH 8S", "2D JH"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mended, CatalogueGather, ::testing::ValuesIn(kGathers), CaseName<GatherCase>);
+
 } // namespace
 } // namespace quillon

@@ -373,16 +373,16 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "11:Dest1 23:Dest2 37:Dest3 24:Dest2 50:Dest4 25:Dest2 51:Dest4 38:Dest3 39:Dest3 "
          "12:Dest1 52:Dest4 13:Dest1 26:Dest2"},
         {513, "0000000000001",
-         "51:Fila9 15:Dest2 2:Dest1 38:Fila1 37:Fila1 0:Mazzo 28:Dest3 3:Dest1 4:Dest1 0:Mazzo "
-         "0:Mazzo 0:Mazzo 16:Dest2 17:Dest2 18:Dest2 37:Fila9 5:Dest1 36:Fila9 34:Fila8 "
-         "45:Fila7 6:Dest1 8:Fila1 0:Mazzo 41:Dest4 7:Dest1 22:Fila2 8:Dest1 9:Dest1 10:Dest1 "
-         "11:Dest1 19:Dest2 0:Mazzo 29:Dest3 20:Dest2 30:Dest3 44:Fila8 12:Dest1 0:Mazzo "
-         "13:Dest1 49:Fila7 48:Fila7 32:Fila2 47:Fila7 0:Mazzo 42:Dest4 21:Dest2 23:Fila7 "
-         "43:Dest4 31:Dest3 22:Dest2 23:Dest2 51:Fila1 48:Fila4 35:Fila2 44:Dest4 0:Mazzo "
-         "45:Dest4 32:Dest3 0:Mazzo 33:Dest3 50:Fila1 34:Dest3 0:Mazzo 46:Dest4 25:Fila1 "
-         "47:Dest4 0:Mazzo 0:Mazzo 35:Dest3 0:Mazzo 48:Dest4 0:Mazzo 36:Dest3 0:Mazzo 49:Dest4 "
-         "24:Dest2 50:Dest4 51:Dest4 37:Dest3 0:Mazzo 25:Dest2 38:Dest3 52:Dest4 39:Dest3 "
-         "26:Dest2"},
+         "51:Fila9 15:Dest2 2:Dest1 0:Mazzo 0:Mazzo 3:Dest1 41:Dest4 35:Fila12 18:Fila8 45:Fila4 "
+         "16:Dest2 20:Fila6 17:Dest2 44:Fila4 18:Dest2 5:Fila1 42:Dest4 19:Dest2 8:Fila8 20:Dest2 "
+         "28:Dest3 21:Dest2 22:Dest2 0:Mazzo 0:Mazzo 31:Fila5 30:Fila5 0:Mazzo 0:Mazzo 47:Fila4 "
+         "29:Dest3 0:Mazzo 0:Mazzo 49:Fila8 6:Fila2 48:Fila8 0:Mazzo 0:Mazzo 30:Dest3 10:Fila2 "
+         "31:Dest3 47:Fila8 32:Dest3 0:Mazzo 0:Mazzo 11:Fila4 5:Fila2 0:Mazzo 0:Mazzo 34:Fila8 "
+         "0:Mazzo 0:Mazzo 23:Dest2 7:Fila5 0:Mazzo 0:Mazzo 24:Dest2 33:Dest3 25:Dest2 34:Dest3 "
+         "0:Mazzo 0:Mazzo 35:Dest3 46:Fila6 26:Dest2 36:Dest3 6:Fila4 38:Fila1 37:Dest3 10:Fila3 "
+         "38:Dest3 5:Fila4 39:Dest3 43:Dest4 4:Dest1 5:Dest1 6:Dest1 7:Dest1 8:Dest1 9:Dest1 "
+         "10:Dest1 11:Dest1 12:Fila4 44:Dest4 12:Dest1 45:Dest4 13:Dest1 46:Dest4 47:Dest4 "
+         "48:Dest4 49:Dest4 50:Dest4 51:Dest4 52:Dest4"},
         {520, "0000000000001",
          "8:Fila12 27:Dest1 1:Dest2 28:Dest1 31:Fila8 47:Fila7 17:Fila3 0:Mazzo 14:Dest3 "
          "2:Dest2 29:Dest1 45:Fila4 38:Fila6 8:Fila10 37:Fila6 32:Fila2 7:Fila10 15:Dest3 "
