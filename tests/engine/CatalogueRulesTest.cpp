@@ -983,6 +983,7 @@ constexpr Game Moosehide = static_cast<Game>(501);
 constexpr Game Fortress = static_cast<Game>(506);
 constexpr Game PortugueseSolitaire = static_cast<Game>(511);
 constexpr Game Cruel = static_cast<Game>(513);
+constexpr Game Perseverance = static_cast<Game>(514);
 
 const PlaceCase kAuditedPlacing[] = {
     {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
@@ -1269,6 +1270,10 @@ const GatherCase kGathers[] = {
      Cruel,
      {{"Fila2", "10D 7C 6C 5C 4C 3C"}, {"Fila5", "QH"}, {"Fila12", "8S 2D JH"}},
      {"10D 7C 6C 5C", "4C 3C QH 8S", "2D JH"}},
+    {"perseverance: a long pile spills into the next",
+     Perseverance,
+     {{"Fila1", "KD QD JD 10D 9D"}, {"Fila7", "4S"}, {"Fila8", "8H 7H"}},
+     {"KD QD JD 10D", "9D 4S 8H 7H"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mended, CatalogueGather, ::testing::ValuesIn(kGathers), CaseName<GatherCase>);

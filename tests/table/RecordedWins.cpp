@@ -662,16 +662,16 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "22:Dest2 52:Fila2 10:Dest1 48:Dest4 23:Dest2 49:Dest4 36:Dest3 11:Dest1 24:Dest2 "
          "50:Dest4 37:Dest3 51:Dest4 25:Dest2 38:Dest3 39:Dest3 12:Dest1 52:Dest4 13:Dest1 "
          "26:Dest2"},
-        {514, "0000000000001",
-         "51:Fila9 15:Dest2 2:Dest1 38:Fila1 36:Fila10 37:Fila1 49:Fila12 0:Mazzo 28:Dest3 "
-         "3:Dest1 9:Fila2 0:Mazzo 29:Dest3 30:Dest3 31:Dest3 32:Dest3 33:Dest3 16:Dest2 "
-         "50:Fila3 49:Fila3 44:Fila8 48:Fila3 37:Fila4 22:Fila5 10:Fila7 18:Fila9 51:Fila6 "
-         "9:Fila7 36:Fila4 23:Fila2 24:Fila5 19:Fila2 46:Fila9 38:Fila1 41:Dest4 47:Fila6 "
-         "42:Dest4 20:Fila9 17:Dest2 34:Dest3 18:Dest2 19:Dest2 20:Dest2 21:Dest2 6:Fila9 "
-         "43:Dest4 44:Dest4 45:Dest4 46:Dest4 47:Dest4 48:Dest4 49:Dest4 50:Dest4 51:Dest4 "
-         "52:Dest4 22:Dest2 23:Dest2 24:Dest2 35:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
-         "4:Dest1 25:Dest2 5:Dest1 26:Dest2 6:Dest1 12:Fila3 7:Dest1 11:Fila3 8:Dest1 9:Dest1 "
-         "10:Dest1 11:Dest1 12:Dest1 13:Dest1"},
+        {514, "0000000000004",
+         "43:Fila6 2:Dest1 41:Dest4 8:Fila11 0:Mazzo 0:Mazzo 15:Dest2 31:Fila8 30:Fila8 33:Fila4 "
+         "32:Fila4 29:Fila4 10:Fila5 20:Fila1 0:Mazzo 0:Mazzo 11:Fila3 36:Fila12 35:Fila12 "
+         "34:Fila12 48:Fila6 18:Fila7 12:Fila10 49:Fila3 16:Dest2 6:Fila6 28:Dest3 5:Fila6 "
+         "29:Dest3 37:Fila9 30:Dest3 44:Fila2 31:Dest3 32:Dest3 33:Dest3 34:Dest3 35:Dest3 "
+         "36:Dest3 37:Dest3 50:Fila11 38:Dest3 45:Fila3 24:Fila4 46:Fila9 21:Fila3 3:Dest1 "
+         "42:Dest4 4:Dest1 43:Dest4 5:Dest1 44:Dest4 6:Dest1 45:Dest4 7:Dest1 46:Dest4 19:Fila3 "
+         "47:Dest4 51:Fila7 48:Dest4 17:Dest2 49:Dest4 18:Dest2 50:Dest4 19:Dest2 51:Dest4 "
+         "20:Dest2 52:Dest4 21:Dest2 8:Dest1 22:Dest2 9:Dest1 23:Dest2 10:Dest1 24:Dest2 11:Dest1 "
+         "25:Dest2 39:Dest3 12:Dest1 13:Dest1 26:Dest2"},
         {508, "0000000000024",
          "18:Fila3 4:Fila3 12:Fila1 23:Fila8 11:Fila1 51:Fila6 22:Fila8 34:Fila8 7:Fila8 "
          "32:Fila8 11:Fila6 12:Fila4 39:Fila7 30:Fila1 2:Dest1 28:Dest3 30:Fila5 44:Fila8 "
