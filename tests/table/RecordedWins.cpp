@@ -1125,6 +1125,15 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "82:Dest5 83:Dest5 87:Dest4 32:Dest5 48:Dest6 33:Dest5 101:Dest6 86:Dest5 61:Dest8 "
          "35:Dest5 88:Dest4 62:Dest8 36:Dest5 89:Dest4 63:Dest8 50:Dest6 37:Dest5 51:Dest6 "
          "90:Dest4 38:Dest5 64:Dest8 52:Dest3 104:Dest6 13:Dest8 91:Dest4 26:Dest7 39:Dest5"},
+        {110, "0000000000073",
+         "1:Fila3 40:Dest1 36:Fila5 48:Fila5 44:Fila4 15:Fila3 41:Dest1 16:Fila6 42:Dest1 "
+         "14:Dest2 52:Fila3 15:Dest2 38:Fila3 16:Dest2 47:Fila3 17:Dest2 43:Dest1 44:Dest1 "
+         "45:Dest1 46:Dest1 33:Fila4 29:Fila7 19:Fila6 27:Dest3 28:Dest3 9:Fila5 47:Dest1 "
+         "29:Dest3 48:Dest1 30:Dest3 49:Dest1 18:Fila6 1:Dest4 34:Fila2 2:Dest4 50:Dest1 3:Dest4 "
+         "18:Dest2 4:Dest4 19:Dest2 5:Dest4 20:Dest2 13:Fila1 21:Dest2 23:Fila4 22:Dest2 23:Dest2 "
+         "10:Fila7 24:Dest2 51:Dest1 25:Dest2 39:Fila4 26:Dest2 52:Dest1 12:Fila1 6:Dest4 "
+         "31:Dest3 7:Dest4 35:Fila4 11:Fila1 8:Dest4 9:Dest4 32:Dest3 10:Dest4 33:Dest3 11:Dest4 "
+         "34:Dest3 12:Dest4 35:Dest3 13:Dest4 36:Dest3 37:Dest3 38:Dest3 39:Dest3"},
     };
     return wins;
 }
