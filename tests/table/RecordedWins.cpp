@@ -1134,6 +1134,20 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "10:Fila7 24:Dest2 51:Dest1 25:Dest2 39:Fila4 26:Dest2 52:Dest1 12:Fila1 6:Dest4 "
          "31:Dest3 7:Dest4 35:Fila4 11:Fila1 8:Dest4 9:Dest4 32:Dest3 10:Dest4 33:Dest3 11:Dest4 "
          "34:Dest3 12:Dest4 35:Dest3 13:Dest4 36:Dest3 37:Dest3 38:Dest3 39:Dest3"},
+        {111, "0000000000002",
+         "32:Fila8 9:Fila9 45:Fila5 14:Fila7 33:Fila10 44:Fila5 8:Fila9 38:Fila8 10:Fila2 "
+         "48:Fila2 43:Fila5 6:Fila3 27:Fila1 33:Fila9 14:Fila10 18:Fila9 14:Fila4 7:Fila10 "
+         "40:Fila7 38:Fila3 41:Fila8 21:Fila2 42:Fila5 41:Fila5 25:Fila8 37:Fila3 46:Fila2 "
+         "25:Fila5 22:Fila8 12:Fila6 13:Fila7 22:Fila6 46:Fila8 23:Fila3 21:Fila6 21:Fila3 "
+         "14:Fila6 7:Fila3 2:Fila10 14:Fila4 15:Fila6 2:Fila4 3:Fila10 15:Fila4 18:Fila6 18:Fila3 "
+         "33:Fila6 46:Fila9 16:Fila8 33:Fila4 26:Fila6 34:Fila2 30:Fila4 3:Fila4 18:Fila10 "
+         "5:Fila3 28:Fila5 18:Fila1 19:Fila10 28:Fila1 3:Fila5 29:Fila4 30:Fila10 52:Fila4 "
+         "4:Fila3 3:Fila3 17:Fila5 16:Fila5 34:Fila8 1:Fila3 30:Fila1 17:Fila10 7:Fila5 34:Fila2 "
+         "46:Fila8 7:Fila9 34:Fila5 46:Fila3 48:Fila8 34:Fila8 9:Fila5 9:Fila2 36:Fila5 50:Fila6 "
+         "10:Fila9 10:Fila6 24:Fila9 51:Fila4 11:Fila7 49:Fila7 19:Fila2 34:Fila10 48:Fila7 "
+         "20:Fila8 34:Fila7 47:Fila10 35:Fila5 31:Fila7 46:Fila2 20:Fila3 23:Fila8 23:Fila9 "
+         "10:Fila8 36:Fila3 50:Fila5 24:Fila6 34:Fila6 49:Fila9 10:Fila7 34:Fila3 30:Fila3 "
+         "49:Fila5 46:Fila10 47:Fila5 50:Fila4"},
     };
     return wins;
 }
