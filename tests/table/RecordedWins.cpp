@@ -1148,6 +1148,28 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "20:Fila8 34:Fila7 47:Fila10 35:Fila5 31:Fila7 46:Fila2 20:Fila3 23:Fila8 23:Fila9 "
          "10:Fila8 36:Fila3 50:Fila5 24:Fila6 34:Fila6 49:Fila9 10:Fila7 34:Fila3 30:Fila3 "
          "49:Fila5 46:Fila10 47:Fila5 50:Fila4"},
+        {112, "0000000000001",
+         "27:Dest1 0:Mazzo 66:Dest2 102:Fila6 96:Fila7 56:Fila7 0:Mazzo 1:Dest3 36:Fila3 12:Fila1 "
+         "0:Mazzo 79:Dest4 15:Dest2 42:Fila7 72:Fila5 74:Fila3 47:Fila3 32:Fila3 71:Fila8 "
+         "83:Fila8 50:Fila6 42:Fila1 4:Fila8 48:Fila5 10:Fila6 11:Fila5 61:Fila4 11:Fila3 "
+         "46:Fila5 0:Mazzo 23:Fila1 44:Fila7 100:Fila3 6:Fila2 0:Mazzo 54:Dest3 28:Dest1 92:Dest5 "
+         "16:Dest2 77:Fila6 89:Fila6 42:Fila5 69:Dest2 62:Fila1 84:Fila4 58:Fila2 35:Fila6 "
+         "93:Dest5 42:Dest5 38:Fila7 82:Fila3 0:Mazzo 18:Dest2 63:Fila2 49:Fila2 75:Fila4 "
+         "21:Fila6 46:Fila6 104:Fila5 45:Fila1 14:Dest6 104:Fila8 90:Fila5 85:Fila8 0:Mazzo "
+         "67:Dest6 95:Dest5 29:Dest1 55:Dest3 33:Fila8 44:Dest5 45:Dest5 90:Fila6 37:Fila5 "
+         "84:Fila1 82:Dest1 73:Fila3 56:Dest3 0:Mazzo 40:Dest7 31:Dest1 34:Fila6 41:Dest7 "
+         "94:Dest7 7:Fila6 98:Dest5 57:Dest3 6:Dest3 84:Dest1 59:Dest3 33:Dest1 68:Dest6 85:Fila3 "
+         "60:Dest3 61:Dest3 22:Fila4 20:Fila2 19:Dest2 88:Fila1 20:Dest2 99:Dest5 100:Dest5 "
+         "62:Dest3 9:Fila2 49:Dest5 102:Dest5 63:Dest3 37:Fila8 85:Fila5 73:Dest2 30:Fila3 "
+         "22:Dest2 75:Dest2 9:Fila1 91:Fila2 53:Dest8 17:Dest6 65:Fila4 2:Dest8 0:Mazzo 80:Dest4 "
+         "3:Dest8 76:Dest2 103:Dest5 70:Fila1 101:Fila6 12:Fila4 104:Dest5 26:Fila8 4:Dest8 "
+         "30:Fila1 52:Fila3 25:Fila2 64:Dest3 39:Fila6 65:Dest3 13:Fila4 96:Fila7 0:Mazzo "
+         "43:Dest7 81:Dest4 96:Dest7 30:Dest4 70:Dest6 5:Dest8 97:Dest7 87:Fila7 83:Dest4 "
+         "71:Dest6 86:Dest1 32:Dest4 72:Dest6 8:Fila7 58:Dest8 46:Dest7 7:Dest8 47:Dest7 85:Dest4 "
+         "21:Dest6 34:Dest4 74:Dest6 8:Dest8 35:Dest1 9:Dest8 88:Dest1 87:Dest4 51:Fila1 48:Dest7 "
+         "10:Dest8 23:Dest6 89:Dest1 36:Dest4 101:Dest7 11:Dest8 50:Dest7 24:Dest6 51:Dest7 "
+         "38:Dest1 78:Fila1 37:Dest4 25:Dest2 77:Dest6 12:Dest8 91:Dest1 52:Dest7 90:Dest4 "
+         "78:Dest2 13:Dest8 39:Dest4 26:Dest6"},
     };
     return wins;
 }
