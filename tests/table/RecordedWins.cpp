@@ -1170,6 +1170,32 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "10:Dest8 23:Dest6 89:Dest1 36:Dest4 101:Dest7 11:Dest8 50:Dest7 24:Dest6 51:Dest7 "
          "38:Dest1 78:Fila1 37:Dest4 25:Dest2 77:Dest6 12:Dest8 91:Dest1 52:Dest7 90:Dest4 "
          "78:Dest2 13:Dest8 39:Dest4 26:Dest6"},
+        {113, "0000000000059",
+         "0:Mazzo 27:Dest1 79:Dest2 49:Fila3 69:Fila1 16:Fila1 53:Dest3 3:Fila5 14:Dest4 0:Mazzo "
+         "0:Mazzo 10:Fila9 9:Fila9 38:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 60:Fila9 59:Fila9 76:Fila8 "
+         "67:Dest4 16:Dest4 69:Dest4 18:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 2:Dest3 3:Dest3 57:Fila5 92:Dest5 83:Fila1 "
+         "0:Mazzo 0:Mazzo 66:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 80:Dest1 4:Dest3 5:Dest3 0:Mazzo 0:Mazzo 15:Dest6 0:Mazzo 68:Dest6 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 58:Dest3 59:Dest3 60:Dest3 9:Dest3 10:Dest3 63:Dest3 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 40:Dest7 0:Mazzo 17:Dest6 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 28:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 71:Dest4 20:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 93:Dest5 64:Dest3 "
+         "13:Dest3 81:Dest1 34:Fila6 0:Mazzo 30:Dest1 83:Dest1 32:Dest1 46:Fila1 41:Dest7 "
+         "97:Fila1 91:Fila7 19:Fila4 85:Dest1 34:Dest1 22:Fila6 42:Dest5 95:Dest5 89:Fila7 "
+         "0:Mazzo 44:Dest5 97:Dest5 46:Dest5 50:Fila1 0:Mazzo 0:Mazzo 1:Dest8 48:Fila1 72:Fila10 "
+         "76:Fila4 86:Fila8 77:Fila3 102:Fila4 0:Mazzo 0:Mazzo 75:Fila3 22:Fila3 8:Fila6 33:Fila8 "
+         "102:Fila9 52:Fila4 56:Fila5 99:Dest5 48:Dest5 49:Dest5 102:Dest5 103:Dest5 52:Dest5 "
+         "61:Fila4 25:Fila9 55:Fila5 100:Fila2 35:Dest1 101:Fila1 54:Dest8 55:Dest8 8:Fila4 "
+         "56:Dest8 90:Fila6 57:Dest8 78:Fila5 70:Dest6 19:Dest6 6:Dest8 72:Dest6 82:Fila10 "
+         "36:Dest1 89:Dest1 38:Dest1 91:Dest1 12:Fila7 7:Dest8 8:Dest8 25:Fila5 61:Dest8 33:Fila4 "
+         "62:Dest8 47:Fila9 73:Dest4 22:Dest4 75:Dest4 76:Dest4 77:Dest4 26:Dest4 45:Fila3 "
+         "47:Fila2 74:Fila9 11:Dest8 12:Dest8 24:Fila5 84:Fila4 104:Fila7 23:Fila5 31:Fila4 "
+         "82:Fila4 88:Fila10 96:Fila3 87:Fila10 94:Dest7 74:Fila5 39:Fila9 51:Fila7 98:Fila2 "
+         "21:Dest6 74:Dest6 43:Dest7 96:Dest7 23:Dest6 45:Dest7 24:Dest6 98:Dest7 25:Dest6 "
+         "47:Dest7 78:Dest6 100:Dest7 37:Fila6 101:Dest7 29:Dest2 50:Dest7 82:Dest2 51:Dest7 "
+         "31:Dest2 104:Dest7 84:Dest2 65:Dest8 33:Dest2 87:Fila1 86:Dest2 88:Fila6 87:Dest2 "
+         "37:Fila1 88:Dest2 90:Fila9 37:Dest2 90:Dest2 39:Dest2"},
     };
     return wins;
 }
