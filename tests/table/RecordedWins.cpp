@@ -1196,6 +1196,36 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "47:Dest7 78:Dest6 100:Dest7 37:Fila6 101:Dest7 29:Dest2 50:Dest7 82:Dest2 51:Dest7 "
          "31:Dest2 104:Dest7 84:Dest2 65:Dest8 33:Dest2 87:Fila1 86:Dest2 88:Fila6 87:Dest2 "
          "37:Fila1 88:Dest2 90:Fila9 37:Dest2 90:Dest2 39:Dest2"},
+        {114, "0000000000007",
+         "103:Fila7 53:Dest1 79:Dest2 45:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 41:Fila6 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 92:Dest3 41:Dest3 0:Mazzo 0:Mazzo 57:Fila4 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 43:Fila4 3:Fila4 14:Dest4 44:Fila6 1:Dest5 73:Fila9 38:Fila2 3:Fila8 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 94:Dest3 43:Dest3 44:Dest3 77:Fila6 "
+         "27:Dest6 11:Fila7 61:Fila1 0:Mazzo 0:Mazzo 97:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "2:Dest1 0:Mazzo 0:Mazzo 66:Dest7 3:Dest1 95:Fila4 77:Fila8 104:Fila6 67:Dest4 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 80:Dest2 81:Dest2 "
+         "4:Dest1 47:Fila1 0:Mazzo 0:Mazzo 15:Dest7 0:Mazzo 68:Dest7 69:Dest7 16:Dest4 95:Fila3 "
+         "57:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 82:Dest2 0:Mazzo 20:Fila1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 40:Dest8 70:Dest7 71:Dest7 20:Dest7 73:Dest7 22:Dest7 45:Fila5 72:Fila1 "
+         "84:Fila1 6:Dest1 59:Dest1 0:Mazzo 17:Dest4 0:Mazzo 0:Mazzo 54:Dest5 5:Fila5 38:Fila4 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 28:Dest6 95:Fila5 78:Fila3 83:Dest2 84:Dest2 "
+         "38:Fila3 95:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 98:Dest3 "
+         "0:Mazzo 33:Dest2 0:Mazzo 0:Mazzo 93:Dest8 95:Fila5 72:Fila4 47:Fila2 72:Fila2 11:Fila3 "
+         "61:Fila4 88:Fila3 95:Fila1 61:Fila3 103:Fila4 95:Fila5 65:Fila1 102:Fila8 64:Fila6 "
+         "50:Fila6 10:Fila8 95:Fila7 87:Fila8 103:Fila1 52:Fila4 42:Dest8 95:Dest8 72:Fila7 "
+         "47:Fila3 72:Fila3 5:Fila7 45:Fila3 56:Fila5 5:Fila3 101:Fila7 24:Fila1 25:Fila4 "
+         "101:Fila1 76:Fila7 101:Fila7 74:Fila7 13:Fila2 99:Dest3 90:Fila2 34:Dest2 35:Dest2 "
+         "74:Fila9 101:Fila1 76:Fila2 12:Fila7 9:Fila1 60:Dest1 9:Dest1 49:Fila2 75:Dest7 "
+         "74:Fila1 49:Fila9 76:Dest7 25:Dest7 12:Fila4 7:Fila7 37:Fila4 63:Fila2 26:Dest7 "
+         "49:Fila2 5:Fila9 45:Fila7 5:Fila7 85:Fila9 96:Dest8 21:Fila8 85:Fila8 5:Fila9 45:Dest8 "
+         "32:Fila7 5:Fila7 72:Fila9 47:Fila1 61:Fila2 88:Dest2 37:Dest2 86:Fila2 72:Fila2 5:Fila9 "
+         "32:Fila2 7:Fila1 11:Fila7 38:Dest2 39:Dest2 5:Fila2 31:Fila9 51:Fila3 100:Dest3 "
+         "23:Fila6 62:Dest1 11:Dest1 12:Dest1 89:Fila7 56:Fila9 8:Fila5 29:Dest6 46:Fila5 0:Mazzo "
+         "30:Dest6 58:Fila8 19:Fila5 55:Dest5 56:Dest5 31:Dest6 5:Dest5 32:Dest6 58:Dest5 "
+         "85:Dest6 7:Dest5 19:Fila9 46:Dest8 8:Dest5 47:Dest8 48:Dest8 36:Fila5 18:Dest4 19:Dest4 "
+         "72:Dest4 86:Dest6 61:Dest5 21:Dest4 87:Dest6 74:Dest4 101:Dest3 49:Dest8 36:Dest6 "
+         "23:Dest4 10:Dest5 24:Dest4 63:Dest5 50:Dest3 89:Dest6 103:Dest3 90:Dest6 102:Dest8 "
+         "64:Dest5 51:Dest8 65:Dest1 13:Dest5 77:Dest4 52:Dest3 78:Dest4 104:Dest8 91:Dest6"},
     };
     return wins;
 }
