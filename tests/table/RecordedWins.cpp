@@ -1226,6 +1226,33 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "72:Dest4 86:Dest6 61:Dest5 21:Dest4 87:Dest6 74:Dest4 101:Dest3 49:Dest8 36:Dest6 "
          "23:Dest4 10:Dest5 24:Dest4 63:Dest5 50:Dest3 89:Dest6 103:Dest3 90:Dest6 102:Dest8 "
          "64:Dest5 51:Dest8 65:Dest1 13:Dest5 77:Dest4 52:Dest3 78:Dest4 104:Dest8 91:Dest6"},
+        {115, "0000000000020",
+         "70:Fila2 17:Fila2 12:Fila5 90:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest1 54:Dest1 2:Fila4 35:Fila1 66:Dest2 4:Fila12 "
+         "15:Dest2 61:Fila9 77:Fila8 68:Dest2 17:Dest2 70:Dest2 71:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 79:Dest3 28:Dest3 "
+         "0:Mazzo 0:Mazzo 14:Dest4 0:Mazzo 3:Dest1 4:Dest1 99:Fila12 32:Fila6 0:Mazzo 0:Mazzo "
+         "67:Dest4 76:Fila8 96:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 75:Fila8 "
+         "22:Fila8 38:Fila7 0:Mazzo 0:Mazzo 5:Dest1 0:Mazzo 0:Mazzo 53:Dest5 2:Dest5 0:Mazzo "
+         "16:Dest4 0:Mazzo 69:Dest4 81:Dest3 61:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 27:Dest6 6:Dest1 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 21:Fila8 0:Mazzo 72:Dest2 21:Dest2 22:Dest2 75:Dest2 24:Dest2 "
+         "10:Fila11 61:Fila11 97:Fila4 80:Dest6 12:Fila9 96:Fila4 13:Fila2 82:Dest3 40:Dest7 "
+         "83:Dest3 32:Dest3 85:Dest3 7:Dest1 60:Dest1 9:Dest1 90:Fila5 91:Fila6 0:Mazzo 0:Mazzo "
+         "41:Dest7 0:Mazzo 18:Dest4 0:Mazzo 0:Mazzo 55:Dest5 0:Mazzo 92:Dest8 90:Fila6 61:Fila5 "
+         "10:Dest1 76:Fila11 77:Dest2 84:Fila8 78:Dest2 12:Fila2 49:Fila9 34:Dest3 35:Dest3 "
+         "88:Dest3 0:Mazzo 37:Dest3 38:Dest3 26:Fila7 0:Mazzo 0:Mazzo 19:Dest4 0:Mazzo 29:Dest6 "
+         "0:Mazzo 11:Dest1 12:Dest1 13:Dest1 90:Fila2 91:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "89:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 94:Dest7 58:Fila6 36:Fila2 47:Fila1 "
+         "73:Fila3 87:Fila2 43:Dest7 96:Dest7 97:Dest7 0:Mazzo 0:Mazzo 46:Dest7 47:Dest7 31:Fila8 "
+         "57:Fila6 101:Fila1 50:Fila4 101:Fila4 102:Fila1 25:Fila7 76:Fila7 51:Fila11 86:Fila2 "
+         "102:Fila11 104:Fila1 33:Fila2 98:Fila12 103:Fila1 101:Fila11 50:Fila1 95:Fila4 49:Fila1 "
+         "39:Fila9 45:Fila12 100:Dest7 101:Dest7 102:Dest7 51:Dest7 0:Mazzo 52:Dest7 23:Fila7 "
+         "62:Fila11 44:Fila12 63:Fila10 30:Dest6 31:Dest6 62:Fila10 84:Dest6 65:Fila8 33:Dest6 "
+         "8:Fila11 86:Dest6 93:Dest8 87:Dest6 59:Fila11 36:Dest6 20:Dest4 89:Dest6 73:Dest4 "
+         "90:Dest6 74:Dest4 39:Dest6 23:Dest4 56:Dest5 57:Dest5 76:Dest4 58:Dest5 25:Dest4 "
+         "59:Dest5 26:Dest4 8:Dest5 42:Dest8 95:Dest8 61:Dest5 44:Dest8 62:Dest5 45:Dest8 "
+         "63:Dest5 98:Dest8 64:Dest5 99:Dest8 65:Dest5 48:Dest8 49:Dest8 50:Dest8 103:Dest8 "
+         "104:Dest8"},
     };
     return wins;
 }
