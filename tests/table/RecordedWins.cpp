@@ -1253,6 +1253,34 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "59:Dest5 26:Dest4 8:Dest5 42:Dest8 95:Dest8 61:Dest5 44:Dest8 62:Dest5 45:Dest8 "
          "63:Dest5 98:Dest8 64:Dest5 99:Dest8 65:Dest5 48:Dest8 49:Dest8 50:Dest8 103:Dest8 "
          "104:Dest8"},
+        {116, "0000000000030",
+         "36:Fila8 74:Fila8 89:Fila9 35:Fila2 53:Dest1 0:Mazzo 80:Fila1 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 27:Dest2 80:Dest2 0:Mazzo 0:Mazzo 5:Fila10 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 82:Fila10 3:Fila10 0:Mazzo 0:Mazzo 0:Mazzo 66:Dest3 15:Dest3 0:Mazzo "
+         "0:Mazzo 14:Dest4 0:Mazzo 29:Fila4 0:Mazzo 0:Mazzo 54:Dest1 3:Dest1 29:Dest2 82:Dest2 "
+         "95:Fila10 0:Mazzo 86:Fila7 20:Fila7 58:Fila1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 31:Dest2 0:Mazzo 0:Mazzo 92:Dest5 41:Dest5 68:Dest3 69:Dest3 1:Dest6 "
+         "0:Mazzo 0:Mazzo 56:Dest1 57:Dest1 17:Fila5 58:Dest1 16:Fila10 93:Fila10 0:Mazzo 0:Mazzo "
+         "0:Mazzo 40:Dest7 93:Dest7 32:Dest2 0:Mazzo 0:Mazzo 70:Dest3 60:Fila2 98:Fila2 22:Fila1 "
+         "99:Fila1 72:Fila1 33:Dest2 25:Fila6 75:Fila9 74:Fila4 0:Mazzo 0:Mazzo 59:Dest1 0:Mazzo "
+         "0:Mazzo 2:Dest6 0:Mazzo 0:Mazzo 71:Dest3 20:Dest3 86:Dest2 61:Fila8 0:Mazzo 0:Mazzo "
+         "79:Dest8 94:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 42:Dest5 25:Fila7 16:Fila6 95:Dest5 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 96:Dest5 0:Mazzo 0:Mazzo 0:Mazzo 87:Dest2 0:Mazzo 73:Dest3 "
+         "74:Dest3 75:Dest3 61:Fila4 36:Dest2 89:Dest2 0:Mazzo 0:Mazzo 97:Dest5 98:Dest5 47:Dest5 "
+         "60:Dest1 61:Dest1 11:Fila4 84:Fila1 67:Dest4 16:Dest4 77:Fila6 103:Fila3 17:Dest4 "
+         "64:Fila5 38:Dest2 84:Fila9 5:Fila9 45:Fila1 30:Fila9 25:Fila8 11:Fila3 104:Fila4 "
+         "55:Dest6 30:Fila7 64:Fila4 13:Fila5 4:Dest6 5:Dest6 102:Fila6 39:Dest2 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 28:Dest8 10:Dest1 11:Dest1 64:Dest1 13:Dest1 7:Fila5 25:Fila4 "
+         "44:Fila8 81:Dest8 30:Dest8 19:Fila7 83:Dest8 84:Dest8 35:Fila9 23:Fila10 37:Fila4 "
+         "48:Dest5 26:Fila2 35:Fila10 52:Fila9 18:Dest4 19:Dest4 45:Fila7 72:Dest4 62:Fila6 "
+         "21:Dest4 35:Fila6 23:Fila4 99:Fila10 22:Dest4 23:Dest4 9:Fila1 99:Fila1 37:Fila10 "
+         "7:Fila1 50:Fila5 76:Dest4 25:Dest4 26:Dest4 35:Fila2 62:Fila5 35:Fila5 102:Fila2 "
+         "77:Fila4 34:Fila6 102:Fila4 78:Fila2 51:Fila2 12:Fila9 37:Fila9 88:Fila10 45:Fila1 "
+         "46:Fila7 85:Dest8 34:Dest8 35:Dest8 88:Dest8 37:Dest8 90:Dest8 49:Dest5 102:Dest5 "
+         "6:Dest6 103:Dest5 45:Fila6 7:Dest6 99:Fila10 100:Fila5 24:Dest3 77:Dest3 104:Dest5 "
+         "51:Fila4 78:Dest3 63:Fila4 91:Dest8 43:Dest7 44:Dest7 101:Fila4 45:Dest7 46:Dest7 "
+         "8:Dest6 99:Dest7 9:Dest6 100:Dest7 62:Dest6 101:Dest7 63:Dest6 50:Dest7 12:Dest6 "
+         "51:Dest7 65:Dest6 52:Dest7"},
     };
     return wins;
 }
