@@ -207,6 +207,54 @@ int FirstDeckCard(int card) {
     return card >= 1 && card <= 104 ? (card - 1) % 52 + 1 : card;
 }
 
+// Reserves that build a sequence on a card (kings, alternate colours, up in suit).
+bool ReserveBuilds(int kind) {
+    return kind == 8 || kind == 107 || kind == 145;
+}
+
+// Every foundation climbs by one rule (in suit, or regardless of suit) from one start rank.
+bool FoundationsClimbAlike(const Session& s) {
+    const int n = FoundationsInPlay(s);
+    const int base = s.Attr(attr::FoundationBase), rule = s.Attr(attr::FoundationRule);
+    if (n == 0 || base < 1 || base > 13 || (rule != 0 && rule != 2 && rule != 82 && rule != 96))
+        return false;
+    for (int f = 0; f < n; ++f)
+        if (s.Attr(attr::FoundationBase + f) != base || s.Attr(attr::FoundationDir + f) != 1 ||
+            s.Attr(attr::FoundationRule + f) != rule)
+            return false;
+    return true;
+}
+
+// The cards lying out of turn in the piles that only store cards: the waste piles that take any
+// card and build nothing (the games that sort a pack onto them), and the reserves that build
+// nothing. Counted where every foundation climbs from one start rank by one rule: a card above
+// one of a lower step in its suit (in any suit, where the foundations ignore suits) must leave
+// that pile before the card below it can go home, and where nothing builds on the table it never
+// can.
+int StoredOutOfTurn(const Session& s) {
+    if (!FoundationsClimbAlike(s))
+        return 0;
+    const int base = s.Attr(attr::FoundationBase), rule = s.Attr(attr::FoundationRule);
+    auto step = [&](int c) { return (CardRank(c) - base + 13) % 13; };
+    int count = 0;
+    auto inPile = [&](const std::string& p) {
+        for (int k = 0, size = PileSize(p); k < size; ++k) {
+            const int low = PileCard(p, k);
+            for (int j = k + 1; low > 0 && j < size; ++j) {
+                const int high = PileCard(p, j);
+                count += high > 0 && (rule == 2 || CardSuit(high) == CardSuit(low)) && step(high) > step(low);
+            }
+        }
+    };
+    for (int i = 0; i < TableauInPlay(s); ++i)
+        if (const int r = s.Attr(attr::TableauRule + i); r == 17 || r == 18 || r == 19 || r == 33)
+            inPile(s.Piles.TableauPiles[static_cast<size_t>(i)]);
+    for (int j = 0; j < ReservesInPlay(s); ++j)
+        if (!ReserveBuilds(s.Attr(attr::ReserveKind + j)))
+            inPile(s.Piles.ReservePiles[static_cast<size_t>(j)]);
+    return count;
+}
+
 // How far a position is from a win, as a person judges it: every card away from the
 // foundations, every card lying on one it does not build on (it must move before the cards under
 // it can), and every card held in a reserve. An ordering puzzle on a grid counts the steps its
@@ -274,12 +322,15 @@ int Distance(Session& s) {
             hidden += s.Cards.CardIsHidden(PileCard(p, k)) ? 1 : 0;
     }
     const int hiddenWeight = s.Attr(attr::StockToWaste) == 1 || StockFeedsTableau(s) ? 3 : 0;
-    return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden;
-}
-
-// Reserves that build a sequence on a card (kings, alternate colours, up in suit).
-bool ReserveBuilds(int kind) {
-    return kind == 8 || kind == 107 || kind == 145;
+    // Where the passes through the stock are counted and the foundations climb alike, every card
+    // still to come from the stock or lying on the waste weighs a little more: each has one
+    // chance (or few) to be placed, and a position that has placed more of them is further on.
+    // Where the waste turns over without limit, its cards can wait.
+    const int waiting = s.Attr(attr::Passes) >= 0 && FoundationsClimbAlike(s)
+                            ? PileSize(s.Piles.StockPiles[0]) + PileSize(s.Piles.StockPiles[1])
+                            : 0;
+    return 4 * (all - home) + 2 * breaks + held + blocking + hiddenWeight * hidden + waiting +
+           2 * StoredOutOfTurn(s);
 }
 
 // What the search knows of the game before it starts: which piles may be taken in any order for

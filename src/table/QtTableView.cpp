@@ -325,6 +325,14 @@ void QtTableView::LiftCard(int card) {
     }
 }
 
+void QtTableView::ForgetPiles() {
+    drawn_.clear();
+    cleared_.clear();
+    for (const std::string& name : AllPiles())
+        if (const std::string* content = s_.Piles.Find(name))
+            drawn_[name] = *content;
+}
+
 void QtTableView::RedrawPile(std::string_view pile, Surface where) {
     const std::string* content = s_.Piles.Find(pile);
     if (!content)

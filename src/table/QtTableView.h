@@ -28,11 +28,10 @@ public:
 
     // Takes the drag picture off the window (after the release): the table shows through again.
     void HideDragImage();
-    // Forgets what each pile showed (a new deal or a repainted table).
-    void ForgetPiles() {
-        drawn_.clear();
-        cleared_.clear();
-    }
+    // The whole table is about to be painted from the piles as they lie (a new deal or a
+    // repainted table): from then on each pile shows its present cards, so that a pile emptied or
+    // shortened later is cleared down to the table over all the room they took.
+    void ForgetPiles();
     const QImage& DragImage() const { return drag_; }
     QRect DragShown() const { return shown_; }
     // Where the drag picture's shadow stands on the window; empty when none is shown.

@@ -128,5 +128,62 @@ TEST(CatalogueDealStart, PenguinStartsFromTheBeak) {
     }
 }
 
+// Strategy: the four aces are set out on their foundations before the deal and the other 48 cards
+// form the stock; while any of them is still in the stock or on the waste, no card goes home, not
+// even the two that fits an ace.
+TEST(CatalogueDealStart, StrategySetsOutTheAcesAndHoldsEveryOtherCardBack) {
+    constexpr int kStrategy = 551;
+    for (const char* code : kCodes) {
+        Session s;
+        Deal(s, kStrategy, code);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(Cards(s.Piles.FoundationPiles[static_cast<size_t>(k)]), std::vector<int>{13 * k + 1})
+                << code;
+        const std::vector<int> stock = Cards(s.Piles.StockPiles[0]);
+        ASSERT_EQ(stock.size(), 48u) << code;
+        EXPECT_TRUE(std::none_of(stock.begin(), stock.end(), [](int c) { return CardRank(c) == 1; })) << code;
+        EXPECT_TRUE(testing::EveryCardOnce(s, 52)) << code;
+
+        // Turn the stock up to its first two and hold it on the waste: it fits its ace, yet stays.
+        std::string& S = s.Piles.StockPiles[0];
+        std::string& W = s.Piles.StockPiles[1];
+        int two = 0;
+        while (two == 0 && !S.empty()) {
+            const int c = PileCard(S, PileSize(S) - 1);
+            S.resize(S.size() - 3);
+            W += CardText(c);
+            s.Cards.SetCardFace(c, '1');
+            if (CardRank(c) == 2)
+                two = c;
+        }
+        ASSERT_NE(two, 0) << code;
+        const std::string home = "Dest" + std::to_string(CardSuit(two) + 1);
+        EXPECT_FALSE(PileAccepts(s, two, home)) << code;
+        EXPECT_TRUE(PileAccepts(s, two, "Fila1")) << code;
+        // Once the stock and the waste are used up, the two goes home from a pile.
+        S.clear();
+        W.resize(W.size() - 3);
+        s.Piles.TableauPiles[0] = CardText(two);
+        W.clear();
+        EXPECT_TRUE(PileAccepts(s, two, home)) << code;
+    }
+}
+
+// Grandfather's Clock: the deal starts the twelve o'clock foundation with the nine of clubs, yet the
+// piles build down through every rank: a nine takes an eight, and an ace takes nothing.
+TEST(CatalogueDealStart, GrandfathersClockPilesBuildThroughTheNine) {
+    constexpr int kGrandfathersClock = 756;
+    for (const char* code : kCodes) {
+        Session s;
+        Deal(s, kGrandfathersClock, code);
+        ASSERT_EQ(Cards(s.Piles.FoundationPiles[0]), std::vector<int>{35}) << code;
+        EXPECT_EQ(s.Attr(55), 9) << code;
+        s.Piles.TableauPiles[0] = CardText(22);            // the nine of diamonds
+        s.Piles.TableauPiles[1] = CardText(1);             // the ace of hearts
+        EXPECT_TRUE(PileAccepts(s, 47, "Fila1")) << code;  // the eight of spades
+        EXPECT_FALSE(PileAccepts(s, 52, "Fila2")) << code; // the king of spades
+    }
+}
+
 } // namespace
 } // namespace quillon

@@ -983,6 +983,7 @@ constexpr Game Moosehide = static_cast<Game>(501);
 constexpr Game Fortress = static_cast<Game>(506);
 constexpr Game PortugueseSolitaire = static_cast<Game>(511);
 constexpr Game Cruel = static_cast<Game>(513);
+constexpr Game Perseverance = static_cast<Game>(514);
 
 const PlaceCase kAuditedPlacing[] = {
     {"bastion: a queen on a king in suit", Bastion, {{{"Fila1", "KH"}}}, "QH", "Fila1", true},
@@ -1294,6 +1295,197 @@ INSTANTIATE_TEST_SUITE_P(Classics, CatalogueTableauDeal,
                          ::testing::Values(TableauDealCase{"gypsy: gaps take their card", Gypsy, 8, true},
                                            TableauDealCase{"spider: gaps first", Spider, 10, false}),
                          CaseName<TableauDealCase>);
+
+// Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
+constexpr Game Stalactites = static_cast<Game>(550);
+constexpr Game Strategy = static_cast<Game>(551);
+constexpr Game Wasatch = static_cast<Game>(658);
+constexpr Game GrandfathersClock = static_cast<Game>(756);
+constexpr Game TrustyTwelve = static_cast<Game>(920);
+constexpr Game SweetSixteen = static_cast<Game>(921);
+
+const PlaceCase kMended520[] = {
+    // Strategy: while the stock is dealt every card goes onto a pile; the foundations, started by
+    // the aces, take cards only once the stock and the waste are used up.
+    {"strategy: no waste card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: not even the last card turned",
+     Strategy,
+     {{{"Mazzo", ""}, {"Mazzo_Vis", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: no pile card home while the stock lasts",
+     Strategy,
+     {{{"Mazzo", "~5C"}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     false},
+    {"strategy: pile cards home once the stock is used up",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2H"}, {"Dest1", "AH"}}},
+     "2H",
+     "Dest1",
+     true},
+    {"strategy: in suit only",
+     Strategy,
+     {{{"Mazzo", ""}, {"Fila1", "2D"}, {"Dest1", "AH"}}},
+     "2D",
+     "Dest1",
+     false},
+    {"strategy: a waste card onto any pile",
+     Strategy,
+     {{{"Mazzo_Vis", "2H"}, {"Fila1", "9S"}}},
+     "2H",
+     "Fila1",
+     true},
+    // Wasatch: the one foundation of 52 cards goes up or down regardless of suit, round the corner
+    // both ways, whatever rank the first card had.
+    {"wasatch: an ace on a king over an ace",
+     Wasatch,
+     {{{"Dest1", "AH 2C 3D 4S 5H 6C 7D 8S 9H 10C JD QS KH"}}, 1},
+     "AS",
+     "Dest1",
+     true},
+    {"wasatch: a king on an ace over a king",
+     Wasatch,
+     {{{"Dest1", "KH QC JD 10S 9H 8C 7D 6S 5H 4C 3D 2S AH"}}, 13},
+     "KS",
+     "Dest1",
+     true},
+    {"wasatch: down after up", Wasatch, {{{"Dest1", "7H 8C"}}, 7}, "7S", "Dest1", true},
+    {"wasatch: not two ranks on", Wasatch, {{{"Dest1", "7H"}}, 7}, "9S", "Dest1", false},
+    // Grandfather's Clock (the deal starts the twelve o'clock foundation with a nine): the piles
+    // build down regardless of suit through every rank, the nine included, and nothing goes on an
+    // ace.
+    {"grandfather's clock: an eight on a nine",
+     GrandfathersClock,
+     {{{"Fila1", "9H"}}, 9},
+     "8S",
+     "Fila1",
+     true},
+    {"grandfather's clock: a nine on a ten", GrandfathersClock, {{{"Fila1", "10H"}}, 9}, "9S", "Fila1", true},
+    {"grandfather's clock: no king on an ace",
+     GrandfathersClock,
+     {{{"Fila1", "AH"}}, 9},
+     "KS",
+     "Fila1",
+     false},
+    {"grandfather's clock: not up", GrandfathersClock, {{{"Fila1", "8H"}}, 9}, "9S", "Fila1", false},
+    // Trusty Twelve and Sweet Sixteen: the piles build down, never round the corner.
+    {"trusty twelve: no king on an ace", TrustyTwelve, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"trusty twelve: a two on a three", TrustyTwelve, {{{"Fila1", "3H"}}}, "2H", "Fila1", true},
+    {"sweet sixteen: no king on an ace", SweetSixteen, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"sweet sixteen: a black two on a red three", SweetSixteen, {{{"Fila1", "3H"}}}, "2S", "Fila1", true},
+    // Stalactites: the foundations go up regardless of suit by ones or by twos; the first
+    // foundation built on fixes the step for all four.
+    {"stalactites: by twos at first", Stalactites, {{{"Dest1", "5H"}}}, "7S", "Dest1", true},
+    {"stalactites: by ones at first", Stalactites, {{{"Dest1", "5H"}}}, "6S", "Dest1", true},
+    {"stalactites: not by threes", Stalactites, {{{"Dest1", "5H"}}}, "8S", "Dest1", false},
+    {"stalactites: twos for all once chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     true},
+    {"stalactites: no ones once twos are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 7C"}, {"Dest2", "9D"}}},
+     "10S",
+     "Dest2",
+     false},
+    {"stalactites: no twos once ones are chosen",
+     Stalactites,
+     {{{"Dest1", "5H 6C"}, {"Dest2", "9D"}}},
+     "JS",
+     "Dest2",
+     false},
+    {"stalactites: by twos an ace after a queen",
+     Stalactites,
+     {{{"Dest1", "8H 10C QD"}}},
+     "AS",
+     "Dest1",
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mended520, CataloguePlacing, ::testing::ValuesIn(kMended520), CaseName<PlaceCase>);
+
+// Games whose classic rule an engine code states exactly: the redeal of Cruel gathers the piles
+// whole, in order, and deals them out again in fours, so the cards keep their order and only the
+// borders between the piles move.
+struct GatherCase {
+    const char* what;
+    Game game;
+    std::vector<std::pair<std::string, std::string>> before; // tableau piles; every other is empty
+    std::vector<std::string> after;                          // the tableau piles after the deal
+};
+
+void PrintTo(const GatherCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+std::string PileOf(const std::string& cards) {
+    std::istringstream in(cards);
+    std::string word, content;
+    while (in >> word)
+        content += CardText(Card(word));
+    return content;
+}
+
+class CatalogueGather : public ::testing::TestWithParam<GatherCase> {};
+
+TEST_P(CatalogueGather, TheRedealKeepsTheCardsInOrder) {
+    const GatherCase& c = GetParam();
+    test::StockTable t;
+    ASSERT_TRUE(LoadGame(t.s, c.game));
+    t.s.Game.RedealCount = 1;
+    for (int i = 1; i <= 12; ++i)
+        Lay(t.s, "Fila" + std::to_string(i), "");
+    Lay(t.s, "Mazzo", "");
+    int cards = 0;
+    for (const auto& [pile, content] : c.before) {
+        Lay(t.s, pile, content);
+        cards += static_cast<int>(PileOf(content).size()) / 3;
+    }
+    // The first click gathers the tableau face down into the stock...
+    StockClick(t.s, 0);
+    OnTableRelease(t.s, 0, 0);
+    EXPECT_EQ(t.s.Game.RedealCount, 2) << c.what;
+    EXPECT_EQ(static_cast<int>(t.s.Piles.Find("Mazzo")->size()) / 3, cards) << c.what;
+    for (int i = 1; i <= 12; ++i)
+        EXPECT_EQ(*t.s.Piles.Find("Fila" + std::to_string(i)), "") << c.what << ", pile " << i;
+    // ...and the second deals it out again.
+    StockClick(t.s, t.s.TopCard("Mazzo"));
+    EXPECT_EQ(*t.s.Piles.Find("Mazzo"), "") << c.what;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string want = i <= static_cast<int>(c.after.size()) ? PileOf(c.after[i - 1]) : "";
+        const std::string& got = *t.s.Piles.Find("Fila" + std::to_string(i));
+        EXPECT_EQ(got, want) << c.what << ", pile " << i;
+        for (size_t k = 0; k + 3 <= got.size(); k += 3)
+            EXPECT_FALSE(t.s.Cards.CardIsHidden(std::stoi(got.substr(k, 3)))) << c.what << ", pile " << i;
+    }
+}
+
+const GatherCase kGathers[] = {
+    {"cruel: short piles and gaps close up",
+     Cruel,
+     {{"Fila1", "5C 9D"}, {"Fila3", "KS QS JS"}, {"Fila4", "2H 3H 4H 5H 6H"}},
+     {"5C 9D KS QS", "JS 2H 3H 4H", "5H 6H"}},
+    {"cruel: a built pile spills into the next",
+     Cruel,
+     {{"Fila2", "10D 7C 6C 5C 4C 3C"}, {"Fila5", "QH"}, {"Fila12", "8S 2D JH"}},
+     {"10D 7C 6C 5C", "4C 3C QH 8S", "2D JH"}},
+    {"perseverance: a long pile spills into the next",
+     Perseverance,
+     {{"Fila1", "KD QD JD 10D 9D"}, {"Fila7", "4S"}, {"Fila8", "8H 7H"}},
+     {"KD QD JD 10D", "9D 4S 8H 7H"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mended, CatalogueGather, ::testing::ValuesIn(kGathers), CaseName<GatherCase>);
 
 } // namespace
 } // namespace quillon

@@ -373,16 +373,16 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "11:Dest1 23:Dest2 37:Dest3 24:Dest2 50:Dest4 25:Dest2 51:Dest4 38:Dest3 39:Dest3 "
          "12:Dest1 52:Dest4 13:Dest1 26:Dest2"},
         {513, "0000000000001",
-         "51:Fila9 15:Dest2 2:Dest1 38:Fila1 37:Fila1 0:Mazzo 28:Dest3 3:Dest1 4:Dest1 0:Mazzo "
-         "0:Mazzo 0:Mazzo 16:Dest2 17:Dest2 18:Dest2 37:Fila9 5:Dest1 36:Fila9 34:Fila8 "
-         "45:Fila7 6:Dest1 8:Fila1 0:Mazzo 41:Dest4 7:Dest1 22:Fila2 8:Dest1 9:Dest1 10:Dest1 "
-         "11:Dest1 19:Dest2 0:Mazzo 29:Dest3 20:Dest2 30:Dest3 44:Fila8 12:Dest1 0:Mazzo "
-         "13:Dest1 49:Fila7 48:Fila7 32:Fila2 47:Fila7 0:Mazzo 42:Dest4 21:Dest2 23:Fila7 "
-         "43:Dest4 31:Dest3 22:Dest2 23:Dest2 51:Fila1 48:Fila4 35:Fila2 44:Dest4 0:Mazzo "
-         "45:Dest4 32:Dest3 0:Mazzo 33:Dest3 50:Fila1 34:Dest3 0:Mazzo 46:Dest4 25:Fila1 "
-         "47:Dest4 0:Mazzo 0:Mazzo 35:Dest3 0:Mazzo 48:Dest4 0:Mazzo 36:Dest3 0:Mazzo 49:Dest4 "
-         "24:Dest2 50:Dest4 51:Dest4 37:Dest3 0:Mazzo 25:Dest2 38:Dest3 52:Dest4 39:Dest3 "
-         "26:Dest2"},
+         "51:Fila9 15:Dest2 2:Dest1 0:Mazzo 0:Mazzo 3:Dest1 41:Dest4 35:Fila12 18:Fila8 45:Fila4 "
+         "16:Dest2 20:Fila6 17:Dest2 44:Fila4 18:Dest2 5:Fila1 42:Dest4 19:Dest2 8:Fila8 20:Dest2 "
+         "28:Dest3 21:Dest2 22:Dest2 0:Mazzo 0:Mazzo 31:Fila5 30:Fila5 0:Mazzo 0:Mazzo 47:Fila4 "
+         "29:Dest3 0:Mazzo 0:Mazzo 49:Fila8 6:Fila2 48:Fila8 0:Mazzo 0:Mazzo 30:Dest3 10:Fila2 "
+         "31:Dest3 47:Fila8 32:Dest3 0:Mazzo 0:Mazzo 11:Fila4 5:Fila2 0:Mazzo 0:Mazzo 34:Fila8 "
+         "0:Mazzo 0:Mazzo 23:Dest2 7:Fila5 0:Mazzo 0:Mazzo 24:Dest2 33:Dest3 25:Dest2 34:Dest3 "
+         "0:Mazzo 0:Mazzo 35:Dest3 46:Fila6 26:Dest2 36:Dest3 6:Fila4 38:Fila1 37:Dest3 10:Fila3 "
+         "38:Dest3 5:Fila4 39:Dest3 43:Dest4 4:Dest1 5:Dest1 6:Dest1 7:Dest1 8:Dest1 9:Dest1 "
+         "10:Dest1 11:Dest1 12:Fila4 44:Dest4 12:Dest1 45:Dest4 13:Dest1 46:Dest4 47:Dest4 "
+         "48:Dest4 49:Dest4 50:Dest4 51:Dest4 52:Dest4"},
         {520, "0000000000001",
          "8:Fila12 27:Dest1 1:Dest2 28:Dest1 31:Fila8 47:Fila7 17:Fila3 0:Mazzo 14:Dest3 "
          "2:Dest2 29:Dest1 45:Fila4 38:Fila6 8:Fila10 37:Fila6 32:Fila2 7:Fila10 15:Dest3 "
@@ -620,22 +620,21 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "24:Dest3 37:Dest1 50:Dest2 11:Dest4 25:Dest3 12:Dest4 51:Dest2 13:Dest4 26:Dest3 "
          "38:Dest1 52:Dest2 39:Dest1"},
         {551, "0000000000001",
-         "0:Mazzo 1:Dest1 0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 "
-         "0:Mazzo 47:Fila2 0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Fila1 0:Mazzo 51:Fila3 "
-         "0:Mazzo 38:Fila3 0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 "
-         "0:Mazzo 19:Fila2 0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila5 0:Mazzo 17:Fila2 "
-         "0:Mazzo 44:Fila3 0:Mazzo 14:Dest2 0:Mazzo 5:Fila3 0:Mazzo 42:Fila2 0:Mazzo 3:Fila2 "
-         "0:Mazzo 41:Fila1 0:Mazzo 2:Dest1 0:Mazzo 21:Fila4 0:Mazzo 32:Fila4 0:Mazzo 12:Fila5 "
-         "0:Mazzo 10:Fila5 0:Mazzo 48:Fila5 0:Mazzo 30:Fila3 0:Mazzo 46:Fila5 0:Mazzo 27:Dest3 "
-         "0:Mazzo 26:Fila6 0:Mazzo 24:Fila6 0:Mazzo 25:Fila7 0:Mazzo 11:Fila6 0:Mazzo 49:Fila6 "
-         "0:Mazzo 7:Fila5 0:Mazzo 34:Fila6 0:Mazzo 35:Fila7 0:Mazzo 18:Fila4 0:Mazzo 45:Fila5 "
-         "0:Mazzo 16:Fila2 0:Mazzo 6:Fila5 0:Mazzo 15:Dest2 0:Mazzo 39:Fila8 0:Mazzo 43:Fila3 "
-         "0:Mazzo 4:Fila3 0:Mazzo 40:Dest4 41:Dest4 16:Dest2 28:Dest3 3:Dest1 4:Dest1 29:Dest3 "
-         "42:Dest4 43:Dest4 17:Dest2 30:Dest3 18:Dest2 31:Dest3 19:Dest2 5:Dest1 32:Dest3 "
-         "6:Dest1 20:Dest2 44:Dest4 21:Dest2 45:Dest4 33:Dest3 7:Dest1 34:Dest3 35:Dest3 "
-         "36:Dest3 8:Dest1 9:Dest1 46:Dest4 47:Dest4 22:Dest2 23:Dest2 48:Dest4 49:Dest4 "
-         "50:Dest4 37:Dest3 10:Dest1 11:Dest1 38:Dest3 12:Dest1 24:Dest2 25:Dest2 39:Dest3 "
-         "51:Dest4 52:Dest4 13:Dest1 26:Dest2"},
+         "0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 0:Mazzo 47:Fila2 "
+         "0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Fila1 0:Mazzo 51:Fila3 0:Mazzo 38:Fila3 "
+         "0:Mazzo 37:Fila3 0:Mazzo 22:Fila3 0:Mazzo 52:Fila4 0:Mazzo 23:Fila4 0:Mazzo 19:Fila2 "
+         "0:Mazzo 9:Fila3 0:Mazzo 33:Fila3 0:Mazzo 13:Fila5 0:Mazzo 17:Fila2 0:Mazzo 44:Fila3 "
+         "0:Mazzo 5:Fila3 0:Mazzo 42:Fila2 0:Mazzo 3:Fila2 0:Mazzo 41:Fila2 0:Mazzo 2:Fila1 "
+         "0:Mazzo 21:Fila4 0:Mazzo 32:Fila4 0:Mazzo 12:Fila5 0:Mazzo 10:Fila5 0:Mazzo 48:Fila5 "
+         "0:Mazzo 30:Fila3 0:Mazzo 46:Fila5 0:Mazzo 26:Fila6 0:Mazzo 24:Fila6 0:Mazzo 25:Fila7 "
+         "0:Mazzo 11:Fila6 0:Mazzo 49:Fila6 0:Mazzo 7:Fila5 0:Mazzo 34:Fila6 0:Mazzo 35:Fila7 "
+         "0:Mazzo 18:Fila4 0:Mazzo 45:Fila5 0:Mazzo 16:Fila3 0:Mazzo 6:Fila5 0:Mazzo 15:Fila2 "
+         "0:Mazzo 39:Fila8 0:Mazzo 43:Fila4 0:Mazzo 4:Fila4 2:Dest1 15:Dest2 16:Dest2 28:Dest3 "
+         "41:Dest4 29:Dest3 3:Dest1 30:Dest3 4:Dest1 31:Dest3 42:Dest4 5:Dest1 43:Dest4 6:Dest1 "
+         "17:Dest2 44:Dest4 18:Dest2 45:Dest4 19:Dest2 32:Dest3 7:Dest1 20:Dest2 8:Dest1 33:Dest3 "
+         "21:Dest2 46:Dest4 34:Dest3 35:Dest3 36:Dest3 47:Dest4 9:Dest1 48:Dest4 49:Dest4 50:Dest4 "
+         "22:Dest2 23:Dest2 10:Dest1 11:Dest1 37:Dest3 12:Dest1 24:Dest2 25:Dest2 38:Dest3 "
+         "13:Dest1 26:Dest2 39:Dest3 51:Dest4 52:Dest4"},
         {553, "0000000000001",
          "0:Mazzo 36:Fila1 0:Mazzo 50:Fila2 0:Mazzo 20:Fila1 0:Mazzo 31:Fila1 0:Mazzo 47:Fila2 "
          "0:Mazzo 29:Fila1 0:Mazzo 8:Fila2 0:Mazzo 28:Dest3 29:Dest3 0:Mazzo 51:Fila3 0:Mazzo "
@@ -663,16 +662,16 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "22:Dest2 52:Fila2 10:Dest1 48:Dest4 23:Dest2 49:Dest4 36:Dest3 11:Dest1 24:Dest2 "
          "50:Dest4 37:Dest3 51:Dest4 25:Dest2 38:Dest3 39:Dest3 12:Dest1 52:Dest4 13:Dest1 "
          "26:Dest2"},
-        {514, "0000000000001",
-         "51:Fila9 15:Dest2 2:Dest1 38:Fila1 36:Fila10 37:Fila1 49:Fila12 0:Mazzo 28:Dest3 "
-         "3:Dest1 9:Fila2 0:Mazzo 29:Dest3 30:Dest3 31:Dest3 32:Dest3 33:Dest3 16:Dest2 "
-         "50:Fila3 49:Fila3 44:Fila8 48:Fila3 37:Fila4 22:Fila5 10:Fila7 18:Fila9 51:Fila6 "
-         "9:Fila7 36:Fila4 23:Fila2 24:Fila5 19:Fila2 46:Fila9 38:Fila1 41:Dest4 47:Fila6 "
-         "42:Dest4 20:Fila9 17:Dest2 34:Dest3 18:Dest2 19:Dest2 20:Dest2 21:Dest2 6:Fila9 "
-         "43:Dest4 44:Dest4 45:Dest4 46:Dest4 47:Dest4 48:Dest4 49:Dest4 50:Dest4 51:Dest4 "
-         "52:Dest4 22:Dest2 23:Dest2 24:Dest2 35:Dest3 36:Dest3 37:Dest3 38:Dest3 39:Dest3 "
-         "4:Dest1 25:Dest2 5:Dest1 26:Dest2 6:Dest1 12:Fila3 7:Dest1 11:Fila3 8:Dest1 9:Dest1 "
-         "10:Dest1 11:Dest1 12:Dest1 13:Dest1"},
+        {514, "0000000000004",
+         "43:Fila6 2:Dest1 41:Dest4 8:Fila11 0:Mazzo 0:Mazzo 15:Dest2 31:Fila8 30:Fila8 33:Fila4 "
+         "32:Fila4 29:Fila4 10:Fila5 20:Fila1 0:Mazzo 0:Mazzo 11:Fila3 36:Fila12 35:Fila12 "
+         "34:Fila12 48:Fila6 18:Fila7 12:Fila10 49:Fila3 16:Dest2 6:Fila6 28:Dest3 5:Fila6 "
+         "29:Dest3 37:Fila9 30:Dest3 44:Fila2 31:Dest3 32:Dest3 33:Dest3 34:Dest3 35:Dest3 "
+         "36:Dest3 37:Dest3 50:Fila11 38:Dest3 45:Fila3 24:Fila4 46:Fila9 21:Fila3 3:Dest1 "
+         "42:Dest4 4:Dest1 43:Dest4 5:Dest1 44:Dest4 6:Dest1 45:Dest4 7:Dest1 46:Dest4 19:Fila3 "
+         "47:Dest4 51:Fila7 48:Dest4 17:Dest2 49:Dest4 18:Dest2 50:Dest4 19:Dest2 51:Dest4 "
+         "20:Dest2 52:Dest4 21:Dest2 8:Dest1 22:Dest2 9:Dest1 23:Dest2 10:Dest1 24:Dest2 11:Dest1 "
+         "25:Dest2 39:Dest3 12:Dest1 13:Dest1 26:Dest2"},
         {508, "0000000000024",
          "18:Fila3 4:Fila3 12:Fila1 23:Fila8 11:Fila1 51:Fila6 22:Fila8 34:Fila8 7:Fila8 "
          "32:Fila8 11:Fila6 12:Fila4 39:Fila7 30:Fila1 2:Dest1 28:Dest3 30:Fila5 44:Fila8 "

@@ -101,12 +101,14 @@ const std::vector<RecordedWin>& RecordedWins750() {
          "7:Dest1 8:Dest1 9:Dest1 10:Dest1 15:Dest2 16:Dest2 17:Dest2 44:Dest8 18:Dest2 19:Dest2 "
          "20:Dest2 21:Dest7 32:Dest6 31:Dest6 12:Dest5 11:Dest1"},
         {756, "0000000000001",
-         "22:Dest12 3:Dest6 33:Fila7 1:Fila4 36:Dest1 13:Fila4 30:Fila5 27:Dest5 26:Dest4 49:Fila3 "
-         "7:Dest10 16:Fila5 15:Fila5 43:Dest7 4:Dest6 33:Fila2 8:Dest10 28:Dest5 51:Dest3 52:Dest3 "
-         "23:Dest12 19:Fila2 9:Dest10 38:Fila6 37:Dest1 38:Dest1 40:Dest3 13:Fila1 20:Fila6 "
-         "47:Dest11 29:Dest5 15:Fila7 16:Fila8 30:Dest5 44:Dest7 14:Dest4 15:Dest4 5:Dest6 1:Fila5 "
-         "41:Fila7 32:Dest9 12:Fila1 48:Dest11 49:Dest11 24:Dest12 11:Dest2 12:Dest2 13:Dest2 "
-         "1:Dest2 19:Fila6 33:Dest9 34:Dest9 16:Dest4 18:Dest8 41:Dest3 19:Dest8 20:Dest8 45:Dest7"},
+         "22:Dest12 3:Dest6 33:Fila7 1:Fila4 36:Dest1 16:Fila3 15:Fila3 43:Dest7 4:Dest6 40:Fila3 "
+         "52:Fila1 23:Dest12 19:Fila8 9:Fila2 33:Fila6 8:Fila2 40:Fila7 33:Fila2 15:Fila6 40:Fila6 "
+         "28:Fila3 51:Dest3 52:Dest3 13:Fila1 44:Dest7 40:Dest3 38:Fila1 37:Dest1 38:Dest1 "
+         "14:Fila7 5:Dest6 1:Fila6 41:Fila5 32:Dest9 33:Dest9 12:Fila1 14:Fila5 19:Fila7 20:Fila2 "
+         "47:Dest11 48:Dest11 14:Fila4 28:Fila8 19:Fila2 16:Fila7 41:Fila7 30:Fila5 27:Dest5 "
+         "26:Dest4 24:Dest12 28:Dest5 29:Dest5 11:Dest2 12:Dest2 13:Dest2 14:Dest4 1:Fila1 "
+         "15:Dest4 41:Fila3 19:Fila4 20:Fila6 1:Dest2 8:Fila1 9:Fila8 49:Dest11 7:Dest10 34:Dest9 "
+         "16:Dest4 30:Dest5 18:Dest8 19:Dest8 20:Dest8 41:Dest3 45:Dest7 8:Dest10 9:Dest10"},
         {757, "0000000000001",
          "1:Dest4 28:Dest4 3:Dest4 30:Dest4 44:Dest4 32:Dest4 46:Dest4 27:Dest3 41:Dest3 31:Fila2 "
          "47:Dest4 29:Dest3 22:Dest4 36:Dest4 50:Dest4 51:Dest4 39:Dest4 43:Dest3 31:Dest3 "

@@ -74,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, SolverWins,
                                            // No foundations: the breadth-first search never gets
                                            // to the last of the square's 25 cells (not in
                                            // 20 000); the dive fills it card by card.
-                                           Case{950, "0000000000002", 200, true}));
+                                           Case{950, "0000000000002", 200, true},
+                                           // One redeal, a reserve of twenty: the cards still to
+                                           // come from the stock weigh, so playing them on is
+                                           // progress (no win in 200 000 without).
+                                           Case{655, "0000000000001", 2000, true}));
 
 // A deal whose every reachable position is looked at ends "cannot be won"; a budget of one
 // position stops the search after one.
