@@ -1087,6 +1087,215 @@ INSTANTIATE_TEST_SUITE_P(Audited, CataloguePasses,
                                            PassesCase{"forty thieves: one pass", FortyThieves, 1}),
                          CaseName<PassesCase>);
 
+// The popular classics: Russian Solitaire, Simple Simon, Gypsy, Josephine, Maria, Limited and
+// Emperor, each against the game it is most easily taken for.
+constexpr Game RussianSolitaire = static_cast<Game>(110);
+constexpr Game SimpleSimon = static_cast<Game>(111);
+constexpr Game Gypsy = static_cast<Game>(112);
+constexpr Game Josephine = static_cast<Game>(113);
+constexpr Game Maria = static_cast<Game>(114);
+constexpr Game Limited = static_cast<Game>(115);
+constexpr Game Emperor = static_cast<Game>(116);
+
+const PlaceCase kClassicsPlacing[] = {
+    {"russian: down in suit", RussianSolitaire, {{{"Fila2", "~2C 8C"}}}, "7C", "Fila2", true},
+    {"russian: not the other black suit", RussianSolitaire, {{{"Fila2", "~2C 8C"}}}, "7S", "Fila2", false},
+    {"russian: not red on black as in yukon",
+     RussianSolitaire,
+     {{{"Fila2", "~2C 8C"}}},
+     "7H",
+     "Fila2",
+     false},
+    {"russian: a gap takes a king", RussianSolitaire, {}, "KD", "Fila1", true},
+    {"russian: not a queen", RussianSolitaire, {}, "QD", "Fila1", false},
+    {"russian: an ace starts a foundation", RussianSolitaire, {}, "AD", "Dest2", true},
+    {"simple simon: any suit", SimpleSimon, {{{"Fila1", "10S"}}}, "9H", "Fila1", true},
+    {"simple simon: not up", SimpleSimon, {{{"Fila1", "10S"}}}, "JS", "Fila1", false},
+    {"simple simon: nothing on an ace", SimpleSimon, {{{"Fila1", "AH"}}}, "KH", "Fila1", false},
+    {"simple simon: any card into a gap", SimpleSimon, {}, "5D", "Fila10", true},
+    {"simple simon: no ace to a foundation", SimpleSimon, {}, "AS", "Dest1", false},
+    {"simple simon: no king to a foundation", SimpleSimon, {}, "KS", "Dest4", false},
+    {"gypsy: red on black", Gypsy, {{{"Fila3", "~4C 10S"}}}, "9D", "Fila3", true},
+    {"gypsy: not red on red", Gypsy, {{{"Fila3", "~4C 10H"}}}, "9D", "Fila3", false},
+    {"gypsy: nothing on an ace", Gypsy, {{{"Fila3", "AS"}}}, "KH", "Fila3", false},
+    {"gypsy: any card into a gap", Gypsy, {}, "5D", "Fila8", true},
+    {"gypsy: second deck's ace", Gypsy, {}, "AS2", "Dest8", true},
+    {"josephine: in suit", Josephine, {{{"Fila10", "10S"}}}, "9S", "Fila10", true},
+    {"josephine: not another suit", Josephine, {{{"Fila10", "10S"}}}, "9H", "Fila10", false},
+    {"josephine: any card into a gap", Josephine, {}, "5H", "Fila4", true},
+    {"maria: red on black", Maria, {{{"Fila9", "10C"}}}, "9H", "Fila9", true},
+    {"maria: not in suit as in forty thieves", Maria, {{{"Fila9", "10C"}}}, "9C", "Fila9", false},
+    {"maria: any card into a gap", Maria, {}, "5H", "Fila1", true},
+    {"limited: in suit", Limited, {{{"Fila12", "10D"}}}, "9D", "Fila12", true},
+    {"limited: not red on black", Limited, {{{"Fila12", "10C"}}}, "9D", "Fila12", false},
+    {"limited: any card into the twelfth pile's gap", Limited, {}, "QS", "Fila12", true},
+    {"emperor: red on black", Emperor, {{{"Fila1", "~3D ~4D ~5D 10S"}}}, "9H", "Fila1", true},
+    {"emperor: not in suit", Emperor, {{{"Fila1", "~3D ~4D ~5D 10S"}}}, "9S", "Fila1", false},
+    {"emperor: not on a face-down card", Emperor, {{{"Fila1", "~3D ~4D ~10S"}}}, "9H", "Fila1", false},
+    {"emperor: any card into a gap", Emperor, {}, "5C", "Fila10", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Classics, CataloguePlacing, ::testing::ValuesIn(kClassicsPlacing),
+                         CaseName<PlaceCase>);
+
+const MoveCase kClassicsMoves[] = {
+    {"russian: an unordered pile moves onto its suit",
+     RussianSolitaire,
+     {{{"Fila1", "~KC 5S 9H 2C"}, {"Fila2", "6S"}}},
+     "Fila1",
+     "5S",
+     "Fila2",
+     true},
+    {"russian: but not onto another suit",
+     RussianSolitaire,
+     {{{"Fila1", "~KC 5S 9H 2C"}, {"Fila2", "6H"}}},
+     "Fila1",
+     "5S",
+     "Fila2",
+     false},
+    {"simple simon: a run in suit moves",
+     SimpleSimon,
+     {{{"Fila1", "3D 10S 9S 8S"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"simple simon: a mixed run stays",
+     SimpleSimon,
+     {{{"Fila1", "3D 10S 9H"}, {"Fila2", "JH"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"simple simon: the top card of a mixed run moves",
+     SimpleSimon,
+     {{{"Fila1", "3D 10S 9H"}, {"Fila2", "10C"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     true},
+    {"gypsy: a run in alternating colours moves",
+     Gypsy,
+     {{{"Fila1", "~4C 10S 9H 8C"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"gypsy: a run out of sequence stays",
+     Gypsy,
+     {{{"Fila1", "~4C 10S 9S"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"gypsy: a run into a gap",
+     Gypsy,
+     {{{"Fila1", "~4C 10S 9H"},
+       {"Fila2", "3C"},
+       {"Fila3", "3C"},
+       {"Fila4", "3C"},
+       {"Fila5", "3C"},
+       {"Fila6", "3C"},
+       {"Fila7", "3C"}}},
+     "Fila1",
+     "10S",
+     "Fila8",
+     true},
+    {"josephine: a run in suit moves",
+     Josephine,
+     {{{"Fila1", "10S 9S 8S"}, {"Fila2", "JS"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     true},
+    {"josephine: a run out of suit stays",
+     Josephine,
+     {{{"Fila1", "10S 9H"}, {"Fila2", "JS"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"maria: a run stays", Maria, {{{"Fila1", "10S 9H"}, {"Fila2", "JD"}}}, "Fila1", "10S", "Fila2", false},
+    {"maria: its top card moves",
+     Maria,
+     {{{"Fila1", "10S 9H"}, {"Fila2", "10C"}}},
+     "Fila1",
+     "9H",
+     "Fila2",
+     true},
+    {"limited: a run in suit stays",
+     Limited,
+     {{{"Fila1", "10S 9S"}, {"Fila2", "JS"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+    {"emperor: a run stays as it does not in rank and file",
+     Emperor,
+     {{{"Fila1", "~4C 10S 9H"}, {"Fila2", "JD"}}},
+     "Fila1",
+     "10S",
+     "Fila2",
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Classics, CatalogueMoves, ::testing::ValuesIn(kClassicsMoves), CaseName<MoveCase>);
+
+INSTANTIATE_TEST_SUITE_P(Classics, CataloguePasses,
+                         ::testing::Values(PassesCase{"josephine: one pass", Josephine, 1},
+                                           PassesCase{"maria: one pass", Maria, 1},
+                                           PassesCase{"limited: one pass", Limited, 1},
+                                           PassesCase{"emperor: one pass", Emperor, 1}),
+                         CaseName<PassesCase>);
+
+// A click on the stock of a game that deals to the tableau, with the third pile empty: Gypsy
+// deals a face-up card to every pile, the gap included; Spider asks for the gaps to be filled
+// first and deals nothing.
+struct TableauDealCase {
+    const char* what;
+    Game game;
+    int piles;
+    bool dealt;
+};
+
+void PrintTo(const TableauDealCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CatalogueTableauDeal : public ::testing::TestWithParam<TableauDealCase> {};
+
+TEST_P(CatalogueTableauDeal, AClickDealsToEveryPileOrAsksForTheGaps) {
+    const TableauDealCase& c = GetParam();
+    test::StockTable t;
+    ASSERT_TRUE(LoadGame(t.s, c.game));
+    // No ace anywhere, so that nothing goes home by itself after the deal.
+    std::string stock;
+    for (int k = 2; k <= c.piles + 3; ++k)
+        stock += "~" + std::to_string(k) + "S2 ";
+    Lay(t.s, "Mazzo", stock);
+    for (int k = 1; k <= c.piles; ++k) {
+        const std::string rank = std::to_string(k + 1);
+        Lay(t.s, "Fila" + std::to_string(k), k == 3 ? "" : "~" + rank + "D " + rank + "H");
+    }
+    StockClick(t.s, t.s.TopCard("Mazzo"));
+    OnTableRelease(t.s, 0, 0);
+    EXPECT_EQ(t.view.messages.empty(), c.dealt) << c.what;
+    EXPECT_EQ(t.s.Piles.Find("Mazzo")->size() / 3, static_cast<size_t>(c.dealt ? 2 : c.piles + 2)) << c.what;
+    for (int k = 1; k <= c.piles; ++k) {
+        const std::string pile = "Fila" + std::to_string(k);
+        const size_t before = k == 3 ? 0 : 2;
+        ASSERT_EQ(t.s.Piles.Find(pile)->size() / 3, before + (c.dealt ? 1 : 0)) << c.what << " " << pile;
+        if (c.dealt) {
+            EXPECT_FALSE(t.s.Cards.CardIsHidden(t.s.TopCard(pile))) << c.what << " " << pile;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Classics, CatalogueTableauDeal,
+                         ::testing::Values(TableauDealCase{"gypsy: gaps take their card", Gypsy, 8, true},
+                                           TableauDealCase{"spider: gaps first", Spider, 10, false}),
+                         CaseName<TableauDealCase>);
+
 // Games 520 to 999 whose rules were set right: each row fails under the game's former definition.
 constexpr Game Stalactites = static_cast<Game>(550);
 constexpr Game Strategy = static_cast<Game>(551);
