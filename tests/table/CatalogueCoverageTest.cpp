@@ -114,7 +114,7 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
     };
     // What the catalogue reaches today.
     const std::map<std::string, std::pair<int, int>> counts = {
-        {"games", {c.games, 169}},
+        {"games", {c.games, 176}},
         {"groups with three games or more", {groupsOfThree, 26}},
         {"family codes", {distinct("family"), 40}},
         {"special building codes", {distinct("special building"), 55}},
