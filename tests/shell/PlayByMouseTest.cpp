@@ -98,8 +98,8 @@ protected:
             ++chooserOpened;
             if (chooserOpened > 1)
                 return false; // after a win the list opens again; the player closes it
-            number = kYukon;
-            name = "Yukon";
+            number = game;
+            name = gameName;
             player = s.Params.ReadParam(77, 30);
             return true;
         };
@@ -198,6 +198,8 @@ protected:
     std::unique_ptr<TfrmMain> window;
     int chooserOpened = 0;
     int animations = 0;
+    int game = kYukon; // the game the list opens, and its name
+    std::string gameName = "Yukon";
     std::vector<std::pair<int, bool>> results;
 };
 
@@ -358,6 +360,55 @@ TEST_F(PlayByMouseTest, TheLastCardHomeEndsTheGameOnceWithItsScore) {
     Drag(At("Dest4"), At("Fila4"));
     EXPECT_EQ(results.size(), 1u);
     EXPECT_EQ(PileSize(Pile("Dest4")), 13);
+}
+
+// Redealing Cruel: the first click on the stock place gathers the whole tableau into the stock,
+// the second deals it out again in fours. After each click the window must show what a whole
+// repaint of the table shows: no strip of a gathered pile may stay behind.
+class CruelRedealTest : public PlayByMouseTest {
+protected:
+    CruelRedealTest() {
+        game = 513;
+        gameName = "Cruel";
+    }
+    int Cards(const char* prefix, int count) const {
+        int n = 0;
+        for (int i = 1; i <= count; ++i)
+            n += PileSize(Pile(prefix + std::to_string(i)));
+        return n;
+    }
+    void ClickStock() {
+        Press(At("Mazzo"));
+        Release(At("Mazzo"));
+    }
+    // How many pixels of the window differ from a whole repaint of the table.
+    int StaleAfterRepaint() {
+        const QImage played = Shown();
+        window->RedrawTable();
+        return DifferingPixels(Shown(), played);
+    }
+};
+
+// A card put down by a deal takes its corners from what lay under it then; a whole repaint from
+// what lies there now. Those pixels of a card's four rounded corners may differ (from 5 to 14 over
+// the deals seen, as the cards that lay there differ), a card's strip, as wide as the card, may
+// not: without the clearing, the gather leaves tens of thousands.
+constexpr int kDealtCornerPixels = 20;
+
+TEST_F(CruelRedealTest, GatheringAndDealingAgainLeaveNoStripsBehind) {
+    const int onTableau = Cards("Fila", 12);
+    ASSERT_GT(onTableau, 40) << "twelve piles of four, less what went home at once";
+
+    ClickStock();
+    ASSERT_EQ(Cards("Fila", 12), 0) << "the tableau is gathered";
+    ASSERT_EQ(PileSize(Pile("Mazzo")), onTableau);
+    EXPECT_LE(StaleAfterRepaint(), kDealtCornerPixels)
+        << "the emptied piles show the table and their empty places; only the stock's top card is new";
+
+    ClickStock();
+    ASSERT_EQ(PileSize(Pile("Mazzo")), 0) << "the stock is dealt out";
+    ASSERT_EQ(Cards("Fila", 12), onTableau);
+    EXPECT_LE(StaleAfterRepaint(), kDealtCornerPixels * onTableau);
 }
 
 } // namespace
