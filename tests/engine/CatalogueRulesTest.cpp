@@ -1487,5 +1487,59 @@ const GatherCase kGathers[] = {
 
 INSTANTIATE_TEST_SUITE_P(Mended, CatalogueGather, ::testing::ValuesIn(kGathers), CaseName<GatherCase>);
 
+// Games whose piles follow a building rule of their own.
+constexpr Game DoubleFreeCell = static_cast<Game>(117);
+
+const PlaceCase kOwnRulePlacing[] = {
+    // Double FreeCell: four foundations of twenty-six cards, each suit twice from ace to king.
+    {"double freecell: an ace starts a foundation", DoubleFreeCell, {}, "AS2", "Dest1", true},
+    {"double freecell: not a two", DoubleFreeCell, {}, "2S", "Dest1", false},
+    {"double freecell: up in suit", DoubleFreeCell, {{{"Dest2", "AD 2D2"}}}, "3D", "Dest2", true},
+    {"double freecell: not another suit", DoubleFreeCell, {{{"Dest2", "AD 2D2"}}}, "3H", "Dest2", false},
+    {"double freecell: no second foundation of a suit",
+     DoubleFreeCell,
+     {{{"Dest1", "AH"}}},
+     "AH2",
+     "Dest3",
+     false},
+    {"double freecell: the second ace goes on the king",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AH2",
+     "Dest1",
+     true},
+    {"double freecell: not an ace of another suit on the king",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AD",
+     "Dest1",
+     false},
+    {"double freecell: a finished suit still counts as that suit's foundation",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AH2",
+     "Dest4",
+     false},
+    {"double freecell: the second run goes on up",
+     DoubleFreeCell,
+     {{{"Dest4", "AC 2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC2 2C2 3C2 4C2 5C2 6C2 7C2 8C2 9C2 10C2 JC2"}}},
+     "QC2",
+     "Dest4",
+     true},
+    {"double freecell: a foundation of both runs takes nothing more",
+     DoubleFreeCell,
+     {{{"Dest4",
+        "AC 2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC2 2C2 3C2 4C2 5C2 6C2 7C2 8C2 9C2 10C2 JC2 QC2 KC2"}}},
+     "AC",
+     "Dest4",
+     false},
+    {"double freecell: the sixth free cell", DoubleFreeCell, {}, "7D", "Appogg6", true},
+    {"double freecell: red on black", DoubleFreeCell, {{{"Fila10", "10C"}}}, "9D2", "Fila10", true},
+    {"double freecell: not red on red", DoubleFreeCell, {{{"Fila10", "10H"}}}, "9D2", "Fila10", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(OwnRule, CataloguePlacing, ::testing::ValuesIn(kOwnRulePlacing),
+                         CaseName<PlaceCase>);
+
 } // namespace
 } // namespace quillon

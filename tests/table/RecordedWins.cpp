@@ -1280,6 +1280,33 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "51:Fila4 78:Dest3 63:Fila4 91:Dest8 43:Dest7 44:Dest7 101:Fila4 45:Dest7 46:Dest7 "
          "8:Dest6 99:Dest7 9:Dest6 100:Dest7 62:Dest6 101:Dest7 63:Dest6 50:Dest7 12:Dest6 "
          "51:Dest7 65:Dest6 52:Dest7"},
+        {117, "0000000000001",
+         "58:Fila10 99:Appogg1 59:Appogg2 20:Appogg3 19:Appogg4 56:Appogg5 41:Appogg6 96:Fila10 "
+         "30:Fila3 69:Fila10 66:Fila4 50:Fila8 62:Fila8 19:Fila6 98:Appogg4 99:Fila7 97:Appogg1 "
+         "40:Dest4 41:Dest4 56:Fila2 16:Fila3 84:Appogg5 23:Appogg6 100:Fila8 20:Fila7 "
+         "24:Appogg3 84:Fila7 101:Appogg5 70:Fila7 43:Fila7 24:Fila1 101:Fila1 31:Fila6 51:Fila2 "
+         "87:Fila9 59:Fila1 84:Fila1 74:Fila2 104:Appogg2 1:Dest3 97:Fila2 11:Appogg1 52:Appogg3 "
+         "31:Fila5 66:Dest1 16:Fila1 18:Fila2 55:Fila2 67:Dest1 29:Fila5 28:Fila2 16:Dest1 "
+         "69:Dest1 96:Fila6 92:Appogg5 60:Fila8 98:Fila8 58:Fila8 11:Fila4 88:Fila4 96:Fila8 "
+         "95:Appogg1 9:Fila4 26:Appogg4 2:Dest3 73:Fila9 46:Fila9 57:Fila7 95:Fila7 45:Appogg1 "
+         "14:Fila2 34:Fila4 92:Fila3 73:Fila10 19:Fila10 33:Appogg5 72:Fila4 45:Fila4 79:Dest2 "
+         "70:Fila4 59:Fila6 86:Appogg1 33:Fila1 56:Fila8 6:Fila1 92:Appogg5 14:Fila3 28:Dest2 "
+         "29:Dest2 55:Dest3 56:Dest3 30:Dest2 18:Dest1 19:Dest1 31:Dest2 84:Dest2 97:Fila6 "
+         "20:Dest1 6:Fila10 33:Dest2 86:Dest2 87:Dest2 46:Fila1 73:Dest1 35:Fila9 57:Fila6 "
+         "32:Appogg1 36:Dest2 14:Fila10 92:Fila3 48:Appogg5 42:Dest4 95:Dest4 96:Dest4 57:Dest3 "
+         "58:Dest3 97:Dest4 98:Dest4 59:Dest3 47:Dest4 48:Dest4 10:Fila7 60:Dest3 99:Appogg5 "
+         "74:Dest1 23:Dest1 101:Dest4 24:Dest1 82:Appogg6 77:Dest1 26:Dest1 71:Fila5 14:Dest1 "
+         "4:Appogg4 15:Dest1 89:Dest2 4:Fila6 44:Fila5 65:Fila6 68:Fila4 93:Fila4 92:Appogg4 "
+         "104:Fila3 13:Appogg2 83:Fila1 25:Fila3 64:Fila9 102:Dest4 51:Dest4 52:Dest4 91:Fila10 "
+         "92:Dest4 53:Fila2 17:Fila1 93:Dest4 68:Dest1 17:Dest1 27:Appogg3 61:Dest3 38:Dest2 "
+         "94:Dest4 43:Dest4 70:Dest1 4:Fila1 44:Dest4 71:Dest1 45:Dest4 99:Fila9 6:Fila5 "
+         "46:Dest4 99:Dest4 8:Fila7 78:Appogg4 81:Fila5 82:Fila1 32:Fila4 34:Fila9 90:Fila6 "
+         "63:Appogg1 37:Fila10 100:Dest4 62:Dest3 63:Dest3 21:Appogg1 75:Fila10 49:Dest4 "
+         "27:Fila4 50:Dest4 12:Dest3 13:Dest3 80:Fila8 103:Dest4 85:Fila7 53:Dest3 54:Dest3 "
+         "76:Appogg2 39:Dest2 27:Dest2 80:Dest2 81:Dest2 3:Dest3 4:Dest3 82:Dest2 83:Dest2 "
+         "32:Dest2 5:Dest3 6:Dest3 72:Dest1 21:Dest1 85:Dest2 34:Dest2 22:Dest1 75:Dest1 "
+         "76:Dest1 25:Dest1 78:Dest1 7:Dest3 8:Dest3 104:Dest4 35:Dest2 9:Dest3 88:Dest2 "
+         "10:Dest3 37:Dest2 11:Dest3 64:Dest3 90:Dest2 91:Dest2 65:Dest3"},
     };
     return wins;
 }
