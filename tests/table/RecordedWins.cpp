@@ -1307,6 +1307,22 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "32:Dest2 5:Dest3 6:Dest3 72:Dest1 21:Dest1 85:Dest2 34:Dest2 22:Dest1 75:Dest1 "
          "76:Dest1 25:Dest1 78:Dest1 7:Dest3 8:Dest3 104:Dest4 35:Dest2 9:Dest3 88:Dest2 "
          "10:Dest3 37:Dest2 11:Dest3 64:Dest3 90:Dest2 91:Dest2 65:Dest3"},
+        {118, "0000000000001",
+         "32:Dest1 36:Dest5 59:Dest2 27:Dest9 13:Fila3 30:Fila11 0:Mazzo 47:Dest3 89:Dest5 "
+         "0:Mazzo 44:Fila12 0:Mazzo 100:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 85:Dest1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 28:Dest9 0:Mazzo 16:Fila1 15:Fila1 0:Mazzo 0:Mazzo 60:Dest2 0:Mazzo "
+         "90:Dest5 0:Mazzo 63:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 49:Dest3 102:Dest3 91:Dest5 "
+         "13:Fila10 0:Mazzo 18:Dest12 71:Dest12 55:Dest10 56:Dest10 66:Fila1 12:Dest6 13:Dest6 "
+         "1:Dest6 41:Fila8 0:Mazzo 34:Dest1 57:Dest10 58:Dest10 74:Dest4 23:Dest4 9:Dest2 "
+         "95:Dest11 79:Dest5 29:Dest9 30:Dest9 83:Dest9 44:Dest11 45:Dest11 98:Dest11 84:Dest9 "
+         "14:Fila3 0:Mazzo 76:Dest4 103:Dest3 87:Dest1 51:Dest7 40:Fila8 3:Fila7 80:Dest5 "
+         "40:Fila12 0:Mazzo 52:Dest3 62:Dest2 8:Fila9 0:Mazzo 77:Dest4 54:Dest6 3:Dest6 4:Dest6 "
+         "5:Dest6 81:Dest5 20:Dest12 73:Dest12 26:Dest4 66:Dest4 15:Dest4 68:Dest4 82:Dest5 "
+         "78:Dest8 14:Dest8 67:Dest8 11:Dest2 16:Dest8 69:Dest8 33:Dest9 40:Dest3 41:Dest3 "
+         "43:Fila6 70:Dest8 19:Dest8 64:Dest2 65:Dest2 104:Dest7 72:Dest8 94:Fila6 22:Dest12 "
+         "99:Dest11 88:Dest1 93:Fila6 0:Mazzo 37:Dest1 92:Dest7 75:Dest12 7:Dest10 93:Dest7 "
+         "94:Dest7 43:Dest7 96:Dest7 97:Dest7 48:Dest11 101:Dest11 24:Dest12 8:Dest10 61:Dest10 "
+         "86:Dest9 38:Dest1 53:Dest2"},
     };
     return wins;
 }
