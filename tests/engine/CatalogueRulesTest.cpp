@@ -1487,5 +1487,90 @@ const GatherCase kGathers[] = {
 
 INSTANTIATE_TEST_SUITE_P(Mended, CatalogueGather, ::testing::ValuesIn(kGathers), CaseName<GatherCase>);
 
+// Games whose piles follow a building rule of their own.
+constexpr Game DoubleFreeCell = static_cast<Game>(117);
+constexpr Game BigBen = static_cast<Game>(118);
+
+const PlaceCase kOwnRulePlacing[] = {
+    // Double FreeCell: four foundations of twenty-six cards, each suit twice from ace to king.
+    {"double freecell: an ace starts a foundation", DoubleFreeCell, {}, "AS2", "Dest1", true},
+    {"double freecell: not a two", DoubleFreeCell, {}, "2S", "Dest1", false},
+    {"double freecell: up in suit", DoubleFreeCell, {{{"Dest2", "AD 2D2"}}}, "3D", "Dest2", true},
+    {"double freecell: not another suit", DoubleFreeCell, {{{"Dest2", "AD 2D2"}}}, "3H", "Dest2", false},
+    {"double freecell: no second foundation of a suit",
+     DoubleFreeCell,
+     {{{"Dest1", "AH"}}},
+     "AH2",
+     "Dest3",
+     false},
+    {"double freecell: the second ace goes on the king",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AH2",
+     "Dest1",
+     true},
+    {"double freecell: not an ace of another suit on the king",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AD",
+     "Dest1",
+     false},
+    {"double freecell: a finished suit still counts as that suit's foundation",
+     DoubleFreeCell,
+     {{{"Dest1", "AH 2H 3H 4H 5H 6H 7H 8H 9H 10H JH QH KH"}}},
+     "AH2",
+     "Dest4",
+     false},
+    {"double freecell: the second run goes on up",
+     DoubleFreeCell,
+     {{{"Dest4", "AC 2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC2 2C2 3C2 4C2 5C2 6C2 7C2 8C2 9C2 10C2 JC2"}}},
+     "QC2",
+     "Dest4",
+     true},
+    {"double freecell: a foundation of both runs takes nothing more",
+     DoubleFreeCell,
+     {{{"Dest4",
+        "AC 2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC2 2C2 3C2 4C2 5C2 6C2 7C2 8C2 9C2 10C2 JC2 QC2 KC2"}}},
+     "AC",
+     "Dest4",
+     false},
+    {"double freecell: the sixth free cell", DoubleFreeCell, {}, "7D", "Appogg6", true},
+    {"double freecell: red on black", DoubleFreeCell, {{{"Fila10", "10C"}}}, "9D2", "Fila10", true},
+    {"double freecell: not red on red", DoubleFreeCell, {{{"Fila10", "10H"}}}, "9D2", "Fila10", false},
+    // Big Ben: the piles build down in suit, the king going on the ace, and only the stock fills a
+    // gap; each foundation stops at its hour.
+    {"big ben: down in suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8H2", "Fila1", true},
+    {"big ben: not another suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8D", "Fila1", false},
+    {"big ben: not up", BigBen, {{{"Fila1", "5C 9H"}}}, "10H", "Fila1", false},
+    {"big ben: the king goes on the ace", BigBen, {{{"Fila12", "AS"}}}, "KS2", "Fila12", true},
+    {"big ben: not a king of another suit on the ace", BigBen, {{{"Fila12", "AS"}}}, "KC", "Fila12", false},
+    {"big ben: a gap takes nothing", BigBen, {{{"Fila2", ""}}}, "KS", "Fila2", false},
+    {"big ben: twelve o'clock reaches the queen",
+     BigBen,
+     {{{"Dest1", "5C 6C 7C 8C 9C 10C JC"}}},
+     "QC",
+     "Dest1",
+     true},
+    {"big ben: twelve o'clock stops at the queen",
+     BigBen,
+     {{{"Dest1", "5C 6C 7C 8C 9C 10C JC QC"}}},
+     "KC2",
+     "Dest1",
+     false},
+    {"big ben: one o'clock goes past the king", BigBen, {{{"Dest2", "6H 7H 8H 9H 10H JH QH KH"}}}, "AH", "Dest2", true},
+    {"big ben: one o'clock stops at the ace",
+     BigBen,
+     {{{"Dest2", "6H 7H 8H 9H 10H JH QH KH AH"}}},
+     "2H",
+     "Dest2",
+     false},
+    {"big ben: nine o'clock stops at the nine", BigBen, {{{"Dest10", "2H 3H 4H 5H 6H 7H 8H 9H"}}}, "10H2", "Dest10", false},
+    {"big ben: eight o'clock builds in suit", BigBen, {{{"Dest9", "KC AC"}}}, "2C2", "Dest9", true},
+    {"big ben: not another suit on a foundation", BigBen, {{{"Dest9", "KC AC"}}}, "2S", "Dest9", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(OwnRule, CataloguePlacing, ::testing::ValuesIn(kOwnRulePlacing),
+                         CaseName<PlaceCase>);
+
 } // namespace
 } // namespace quillon

@@ -16,7 +16,7 @@
 namespace quillon::test {
 namespace {
 
-enum Game { Tournament = 600, Crescent = 601, AgnesSorel = 604 };
+enum Game { BigBen = 118, Tournament = 600, Crescent = 601, AgnesSorel = 604 };
 
 // Deals the game from the compiled catalogue, then clears every pile so that a case lays out
 // only the cards it names.
@@ -142,6 +142,38 @@ TEST(CatalogueStock, AgnesSorelDealsRowsIntoGapsThePlayerCannotFill) {
     EXPECT_FALSE(PileAccepts(t.s, Card("KD"), "Fila2"));
     for (const char* card : {"KH", "QS", "AD", "5C"})
         EXPECT_FALSE(PileAccepts(t.s, Card(card), "Fila3")) << card;
+}
+
+// Big Ben: a click makes every pile up to three cards from the stock, a gap too, and then turns
+// the next card onto the waste; when the stock runs out during the fill, the waste is turned over
+// once and the fill goes on from it.
+TEST(CatalogueStock, BigBenFillsEveryPileToThreeBeforeTurningACard) {
+    StockTable t;
+    Open(t, BigBen);
+    std::vector<std::pair<std::string, std::string>> piles = {{"Mazzo", "2C 3C 4C 5C 6C"},
+                                                              {"Fila1", "KH 9C"}};
+    const char* full[] = {"AS' 2S' 3S'", "4S' 5S' 6S'", "7S' 8S' 9S'",  "10S' JS' QS'", "KS' AD' 2D'",
+                          "3D' 4D' 5D'", "6D' 7D' 8D'", "9D' 10D' JD'", "QD' KD' AH'",  "2H' 3H' 4H'"};
+    for (int i = 0; i < 10; ++i)
+        piles.push_back({"Fila" + std::to_string(i + 3), full[i]});
+    t.Piles(piles); // pile 2 is a gap
+    Click(t);
+    Check(t, {{"Fila1", "KH 9C 6C"}, {"Fila2", "5C 4C 3C"}, {"Fila3", "AS' 2S' 3S'"}, {"Mazzo", ""},
+              {"Mazzo_Vis", "2C"}},
+          "fill, then a card turned");
+    EXPECT_EQ(t.s.Game.RedealCount, 1);
+
+    t.Piles({{"Mazzo", "8H"}, {"Mazzo_Vis", "2C 7H 6H"}, {"Fila1", "KH"}, {"Fila2", ""}});
+    Click(t);
+    // 8H goes to pile 1; the waste is turned over, which turns its bottom card 2C up again, and
+    // the fill goes on from the new stock.
+    Check(t, {{"Fila1", "KH 8H 7H"}, {"Fila2", "6H"}, {"Mazzo", ""}, {"Mazzo_Vis", "2C"}},
+          "fill through the waste");
+    EXPECT_EQ(t.s.Game.RedealCount, 2);
+
+    Click(t); // the waste is not turned over a second time
+    Check(t, {{"Fila2", "6H"}, {"Mazzo_Vis", "2C"}, {"Mazzo", ""}}, "after the last pass");
+    EXPECT_EQ(t.s.Game.RedealCount, 2);
 }
 
 } // namespace
