@@ -51,6 +51,7 @@ enum Game {
     Blockade = 821,
     SeniorWrangler = 822,
     Octave = 960,
+    LittleForty = 970,
 };
 
 std::string GamesDatText() {
@@ -558,6 +559,23 @@ const PlaceCase kSpecialPlacing[] = {
     {"octave: a queen of the other colour on a king", Octave, {{{"Fila1", "KS"}}}, "QD", "Fila1", true},
     {"octave: no queen of the king's colour", Octave, {{{"Fila1", "KS"}}}, "QC", "Fila1", false},
     {"octave: a gap takes any card", Octave, {}, "7D", "Fila4", true},
+
+    // Little Forty: down regardless of suit, one card at a time, gaps filled only from the waste.
+    {"little forty: down in any suit", LittleForty, {{{"Fila1", "10H"}}}, "9C", "Fila1", true},
+    {"little forty: not up", LittleForty, {{{"Fila1", "10H"}}}, "JC", "Fila1", false},
+    {"little forty: not the same rank", LittleForty, {{{"Fila1", "10H"}}}, "10C", "Fila1", false},
+    {"little forty: nothing on an ace", LittleForty, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"little forty: a waste card fills a gap", LittleForty, {{{"Mazzo_Vis", "QS"}}}, "QS", "Fila3", true},
+    {"little forty: a waste ace fills a gap", LittleForty, {{{"Mazzo_Vis", "AD"}}}, "AD", "Fila10", true},
+    {"little forty: no pile card into a gap", LittleForty, {{{"Fila2", "7S 5H"}}}, "5H", "Fila3", false},
+    {"little forty: no lone pile card into a gap", LittleForty, {{{"Fila2", "KH"}}}, "KH", "Fila3", false},
+    {"little forty: pile card on a pile",
+     LittleForty,
+     {{{"Fila2", "7S 5H"}, {"Fila3", "6C"}}},
+     "5H",
+     "Fila3",
+     true},
+    {"little forty: ace home from the waste", LittleForty, {{{"Mazzo_Vis", "AH2"}}}, "AH2", "Dest8", true},
 
     // Intrigue: the upper row goes up regardless of suit from the sixes to the jacks, the lower
     // row down from the fives round the corner to the kings; a queen left bare takes any one card
