@@ -52,6 +52,7 @@ enum Game {
     SeniorWrangler = 822,
     Octave = 960,
     LittleForty = 970,
+    DoubleCanfield = 971,
 };
 
 std::string GamesDatText() {
@@ -576,6 +577,45 @@ const PlaceCase kSpecialPlacing[] = {
      "Fila3",
      true},
     {"little forty: ace home from the waste", LittleForty, {{{"Mazzo_Vis", "AH2"}}}, "AH2", "Dest8", true},
+
+    // Double Canfield with the foundations starting at 5: eight foundations, each up in suit round
+    // the corner to thirteen cards; five piles down in alternating colours.
+    {"double canfield: the second deck's start card opens a foundation",
+     DoubleCanfield,
+     {{{"Dest1", "5S"}}, 5},
+     "5S2",
+     "Dest8",
+     true},
+    {"double canfield: a six does not", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6H", "Dest2", false},
+    {"double canfield: up in suit", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6S2", "Dest1", true},
+    {"double canfield: not another suit", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6C", "Dest1", false},
+    {"double canfield: not down", DoubleCanfield, {{{"Dest1", "5S 6S"}}, 5}, "5S2", "Dest1", false},
+    {"double canfield: an ace on the king",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD"}}, 5},
+     "AD2",
+     "Dest3",
+     true},
+    {"double canfield: a four ends the foundation",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD AD 2D 3D"}}, 5},
+     "4D",
+     "Dest3",
+     true},
+    {"double canfield: nothing on thirteen cards",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD AD 2D 3D 4D"}}, 5},
+     "5D2",
+     "Dest3",
+     false},
+    {"double canfield: red on black", DoubleCanfield, {{{"Fila5", "10C"}}, 5}, "9H", "Fila5", true},
+    {"double canfield: black on black", DoubleCanfield, {{{"Fila5", "10C"}}, 5}, "9S", "Fila5", false},
+    {"double canfield: king on ace in the tableau",
+     DoubleCanfield,
+     {{{"Fila1", "AH"}}, 5},
+     "KS",
+     "Fila1",
+     true},
 
     // Intrigue: the upper row goes up regardless of suit from the sixes to the jacks, the lower
     // row down from the fives round the corner to the kings; a queen left bare takes any one card
