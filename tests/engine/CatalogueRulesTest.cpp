@@ -1630,5 +1630,66 @@ const PlaceCase kOwnRulePlacing[] = {
 INSTANTIATE_TEST_SUITE_P(OwnRule, CataloguePlacing, ::testing::ValuesIn(kOwnRulePlacing),
                          CaseName<PlaceCase>);
 
+// Backbone: the crosswise card (the third reserve) lies across the two columns (the first two):
+// no column card is free while it is there, and no backbone card ever fills a gap.
+constexpr Game Backbone = static_cast<Game>(661);
+
+const PlaceCase kBackbonePlacing[] = {
+    {"backbone: an ace from the waste starts a foundation",
+     Backbone,
+     {{{"Mazzo_Vis", "AH"}}},
+     "AH",
+     "Dest1",
+     true},
+    {"backbone: up in suit", Backbone, {{{"Dest1", "AH"}, {"Fila1", "2H"}}}, "2H", "Dest1", true},
+    {"backbone: not another suit home", Backbone, {{{"Dest1", "AH"}, {"Fila1", "2S"}}}, "2S", "Dest1", false},
+    {"backbone: a column's ace waits for the crosswise card",
+     Backbone,
+     {{{"Appogg1", "5C AS"}, {"Appogg3", "KD"}}},
+     "AS",
+     "Dest1",
+     false},
+    {"backbone: a column's ace goes home once the crosswise card is gone",
+     Backbone,
+     {{{"Appogg1", "5C AS"}}},
+     "AS",
+     "Dest1",
+     true},
+    {"backbone: the crosswise card is free",
+     Backbone,
+     {{{"Appogg1", "5C 9C"}, {"Appogg3", "AD"}}},
+     "AD",
+     "Dest2",
+     true},
+    {"backbone: down in suit", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "9H"}}}, "9H", "Fila1", true},
+    {"backbone: not another suit", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "9D"}}}, "9D", "Fila1", false},
+    {"backbone: not up", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "JH"}}}, "JH", "Fila1", false},
+    {"backbone: a column's card waits for the crosswise card on the piles too",
+     Backbone,
+     {{{"Fila1", "10H"}, {"Appogg2", "4S 9H"}, {"Appogg3", "KC"}}},
+     "9H",
+     "Fila1",
+     false},
+    {"backbone: a column's card builds once the crosswise card is gone",
+     Backbone,
+     {{{"Fila1", "10H"}, {"Appogg2", "4S 9H"}}},
+     "9H",
+     "Fila1",
+     true},
+    {"backbone: a gap takes a waste card", Backbone, {{{"Mazzo_Vis", "7C"}}}, "7C", "Fila3", true},
+    {"backbone: a gap takes a pile card", Backbone, {{{"Fila1", "10H 7C"}}}, "7C", "Fila3", true},
+    {"backbone: a gap never takes a column card", Backbone, {{{"Appogg1", "5C 7C"}}}, "7C", "Fila3", false},
+    {"backbone: a gap never takes the crosswise card", Backbone, {{{"Appogg3", "7C"}}}, "7C", "Fila3", false},
+    {"backbone: nothing goes back on the backbone",
+     Backbone,
+     {{{"Mazzo_Vis", "QS"}}},
+     "QS",
+     "Appogg3",
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Backbone, CataloguePlacing, ::testing::ValuesIn(kBackbonePlacing),
+                         CaseName<PlaceCase>);
+
 } // namespace
 } // namespace quillon
