@@ -95,6 +95,11 @@ const std::vector<RecordedWin>& RecordedWins970() {
          "7:Dest7 94:Dest6 0:Mazzo 95:Dest6 44:Dest6 97:Dest6 46:Dest6 22:Dest4 99:Dest6 60:Dest7 "
          "61:Dest7 100:Dest6 10:Dest7 11:Dest7 49:Dest6 102:Dest6 75:Dest4 76:Dest4 77:Dest4 "
          "0:Mazzo 64:Dest7 51:Dest6"},
+        // Peg Solitaire (5x5 square): twenty-three jumps, one card left.
+        {972, "0000000000003",
+         "10:Fila20 12:Fila10 6:Fila15 3:Fila5 1:Fila3 35:Fila8 5:Fila6 28:Fila11 1:Fila13 "
+         "5:Fila16 2:Fila12 37:Fila7 10:Fila10 3:Fila15 13:Fila11 8:Fila21 36:Fila14 3:Fila13 "
+         "9:Fila8 9:Fila6 9:Fila16 8:Fila11"},
     };
     return wins;
 }
