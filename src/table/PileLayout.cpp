@@ -1006,6 +1006,7 @@ void LayoutPiles(Session& s, int top, int bottom, int width, int windowHeight, S
                  int scrollPos) {
     s.ScreenWidth = screen.Width;
     s.ScreenHeight = screen.Height;
+    s.TableWidth = width;
     Layout(s, top, bottom, width, windowHeight, screen, scrollPos).Run();
 }
 
@@ -1183,11 +1184,12 @@ void SnakePlace(const Session& s, const PilePlace& p, int skip, int& x, int& y) 
 }
 
 // The dealt row of family 19 (fan mode 9): the cards side by side, 2 px apart, from the pile's
-// place, in lines of at most thirteen that fit the screen's width; a longer row goes on in the
+// place, in lines of at most thirteen that fit the table's width; a longer row goes on in the
 // line below, so that no card of a row of up to a whole pack lies off the table.
 void RowPlace(const Session& s, const PilePlace& p, int skip, bool nextSlot, int& x, int& y) {
     const int stepX = s.Metrics.CardWidth + 2, stepY = s.Metrics.CardHeight + 8;
-    const int columns = std::clamp((s.ScreenWidth - p.x) / stepX, 1, 13);
+    const int width = s.TableWidth > 0 ? s.TableWidth : s.ScreenWidth;
+    const int columns = std::clamp((width - p.x) / stepX, 1, 13);
     const int at = std::max(PileSize(*p.content) - skip - (nextSlot ? 0 : 1), 0);
     x = p.x + (at % columns) * stepX;
     y = p.y - s.Game.ScrollOffset + (at / columns) * stepY;

@@ -3,6 +3,7 @@
 
 #include "engine/DealtRow.h"
 #include "engine/LegalMoves.h"
+#include "engine/MoveHint.h"
 #include "engine/Solver.h"
 
 #include "PlayTable.h"
@@ -18,7 +19,7 @@ void RowGame(Table& t, int family = 19) {
              {attr::FoundationCount, 0},
              {attr::ReserveCount, 0},
              {attr::TableauFan, 9},
-             {attr::PickUpRule, 1}});
+             {attr::PickUpRule, -1}});
 }
 
 std::vector<std::string> RowMoves(Session& s) {
@@ -110,6 +111,29 @@ TEST(DealtRow, TheMoveThatLeavesOnePileWinsAndEndsTheGame) {
     EXPECT_FALSE(t.s.Flag(GameInPlay));
     // The game over, no further move is played.
     EXPECT_FALSE(PlaySolverMove(t.s, {Card("3S"), "Row-1"}));
+}
+
+TEST(DealtRow, HintSuggestsARowMoveAndNamesThePlaceItGoesTo) {
+    struct Row {
+        const char* what;
+        long budget;
+        const char* text;
+    } rows[] = {
+        {"searched: the move that wins", 1000,
+         "Move the 9 of Clubs from tableau 1 to the card next to it on the left (it leads to a win)"},
+        {"not searched: the one move there is", 0,
+         "Move the 9 of Clubs from tableau 1 to the card next to it on the left (no winning line was found)"},
+    };
+    for (const Row& r : rows) {
+        PlayTable t;
+        RowGame(t);
+        t.Pile("Fila1", "4C 9D 9C");
+        t.s.SetFlag(GameInPlay, true);
+        const MoveHint hint = FindMoveHint(t.s, r.budget, {});
+        EXPECT_EQ(MoveHintText(hint), r.text) << r.what;
+        EXPECT_EQ(t.PileText("Fila1"), Content("4C 9D 9C")) << r.what << ": the hint moves nothing";
+    }
+    EXPECT_EQ(PileDescription("Row-3"), "the card three places to its left");
 }
 
 } // namespace
