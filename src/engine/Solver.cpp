@@ -1,9 +1,9 @@
 #include "engine/Solver.h"
 
 #include "engine/CardPlaces.h"
+#include "engine/DealtRow.h"
 #include "engine/DropTargets.h"
 #include "engine/GameEnd.h"
-#include "engine/DealtRow.h"
 #include "engine/LegalMoves.h"
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"

@@ -204,7 +204,8 @@ TEST(ResolveDrop, RowGameLaysTheCardOnAMatchingNeighbour) {
         // The covered card, and only it, goes under: to the second waste.
         const std::string before = Content(r.row);
         EXPECT_EQ(t.PileText("Mazzo_Waste"),
-                  r.moved ? before.substr(3 * static_cast<size_t>(r.onto), 3) : std::string()) << r.what;
+                  r.moved ? before.substr(3 * static_cast<size_t>(r.onto), 3) : std::string())
+            << r.what;
     }
 }
 
