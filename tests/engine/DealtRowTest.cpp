@@ -117,17 +117,18 @@ TEST(DealtRow, HintSuggestsARowMoveAndNamesThePlaceItGoesTo) {
     struct Row {
         const char* what;
         long budget;
+        const char* stock;
         const char* text;
     } rows[] = {
-        {"searched: the move that wins", 1000,
+        {"searched: the move that wins", 1000, "",
          "Move the 9 of Clubs from tableau 1 to the card next to it on the left (it leads to a win)"},
-        {"not searched: the one move there is", 0,
+        {"not searched: the one move there is, before the stock", 0, "KH",
          "Move the 9 of Clubs from tableau 1 to the card next to it on the left (no winning line was found)"},
     };
     for (const Row& r : rows) {
         PlayTable t;
         RowGame(t);
-        t.Pile("Fila1", "4C 9D 9C");
+        t.Pile("Fila1", "4C 9D 9C").Pile("Mazzo", r.stock);
         t.s.SetFlag(GameInPlay, true);
         const MoveHint hint = FindMoveHint(t.s, r.budget, {});
         EXPECT_EQ(MoveHintText(hint), r.text) << r.what;
