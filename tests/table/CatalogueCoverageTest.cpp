@@ -121,9 +121,9 @@ TEST(CatalogueCoverage, CodesInUseDoNotDrop) {
     };
     // What the catalogue reaches today.
     const std::map<std::string, std::pair<int, int>> counts = {
-        {"games", {c.games, 182}},
+        {"games", {c.games, 183}},
         {"groups with three games or more", {groupsOfThree, 26}},
-        {"family codes", {distinct("family"), 41}},
+        {"family codes", {distinct("family"), 42}},
         {"special building codes", {distinct("special building"), 62}},
         {"tableau deal modes", {distinct("tableau deal mode"), 6}},
         {"reserve deal modes", {distinct("reserve deal mode"), 1}},
