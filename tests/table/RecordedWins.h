@@ -34,5 +34,6 @@ const std::vector<RecordedWin>& RecordedWins900();
 const std::vector<RecordedWin>& RecordedWins950();
 const std::vector<RecordedWin>& RecordedWins960();
 const std::vector<RecordedWin>& RecordedWins970();
+const std::vector<RecordedWin>& RecordedWins980();
 
 } // namespace quillon
