@@ -7,6 +7,7 @@
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
+#include "model/CatalogueDeals.h"
 #include "model/GameDefinitions.h"
 #include "model/Session.h"
 
@@ -1690,6 +1691,27 @@ const PlaceCase kBackbonePlacing[] = {
 
 INSTANTIATE_TEST_SUITE_P(Backbone, CataloguePlacing, ::testing::ValuesIn(kBackbonePlacing),
                          CaseName<PlaceCase>);
+
+
+// Big Ben's clock: twelve o'clock first, then one to eleven o'clock. The two of clubs stands at nine
+// o'clock and the suits go round clubs, hearts, spades, diamonds up to the king of diamonds at eight.
+TEST(CatalogueDeal, BigBenClockStartsWithTheTwoOfClubsAtNine) {
+    const char* hours[] = {"5D", "6C", "7H", "8S", "9D", "10C", "JH", "QS", "KD", "2C", "3H", "4S"};
+    for (const std::string& code : testing::SpreadDealCodes(6, 0x2545F4914F6CDD1Dull)) {
+        Session s;
+        InstallPlayHooks(s);
+        testing::DealCatalogueGame(s, BigBen, code);
+        if (::testing::Test::HasFatalFailure())
+            return;
+        for (size_t f = 0; f < 12; ++f) {
+            const std::string& pile = s.Piles.FoundationPiles[f];
+            ASSERT_GE(PileSize(pile), 1) << "Dest" << f + 1 << " code " << code;
+            const int start = PileCard(pile, 0);
+            EXPECT_EQ(CardSuit(start), CardSuit(Card(hours[f]))) << "Dest" << f + 1 << " code " << code;
+            EXPECT_EQ(CardRank(start), CardRank(Card(hours[f]))) << "Dest" << f + 1 << " code " << code;
+        }
+    }
+}
 
 } // namespace
 } // namespace quillon

@@ -161,6 +161,10 @@ const TableCase kTables[] = {
     {"Canfield", 109, 800, 540, 'B'},
     {"Canfield", 109, 640, 420, 'M'},
     {"Canfield", 109, 1280, 960, 'X'},
+    // Backbone: eleven columns in the second row (the two backbone columns, the crosswise card and
+    // eight piles) and ten in the first.
+    {"Backbone", 661, 1024, 700, 'B'},
+    {"Backbone", 661, 800, 540, 'M'},
 };
 
 INSTANTIATE_TEST_SUITE_P(Games, CatalogueLayout, ::testing::ValuesIn(kTables),

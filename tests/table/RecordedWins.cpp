@@ -1307,22 +1307,20 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "32:Dest2 5:Dest3 6:Dest3 72:Dest1 21:Dest1 85:Dest2 34:Dest2 22:Dest1 75:Dest1 "
          "76:Dest1 25:Dest1 78:Dest1 7:Dest3 8:Dest3 104:Dest4 35:Dest2 9:Dest3 88:Dest2 "
          "10:Dest3 37:Dest2 11:Dest3 64:Dest3 90:Dest2 91:Dest2 65:Dest3"},
-        {118, "0000000000001",
-         "32:Dest1 36:Dest5 59:Dest2 27:Dest9 13:Fila3 30:Fila11 0:Mazzo 47:Dest3 89:Dest5 "
-         "0:Mazzo 44:Fila12 0:Mazzo 100:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 85:Dest1 0:Mazzo "
-         "0:Mazzo 0:Mazzo 28:Dest9 0:Mazzo 16:Fila1 15:Fila1 0:Mazzo 0:Mazzo 60:Dest2 0:Mazzo "
-         "90:Dest5 0:Mazzo 63:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 49:Dest3 102:Dest3 91:Dest5 "
-         "13:Fila10 0:Mazzo 18:Dest12 71:Dest12 55:Dest10 56:Dest10 66:Fila1 12:Dest6 13:Dest6 "
-         "1:Dest6 41:Fila8 0:Mazzo 34:Dest1 57:Dest10 58:Dest10 74:Dest4 23:Dest4 9:Dest2 "
-         "95:Dest11 79:Dest5 29:Dest9 30:Dest9 83:Dest9 44:Dest11 45:Dest11 98:Dest11 84:Dest9 "
-         "14:Fila3 0:Mazzo 76:Dest4 103:Dest3 87:Dest1 51:Dest7 40:Fila8 3:Fila7 80:Dest5 "
-         "40:Fila12 0:Mazzo 52:Dest3 62:Dest2 8:Fila9 0:Mazzo 77:Dest4 54:Dest6 3:Dest6 4:Dest6 "
-         "5:Dest6 81:Dest5 20:Dest12 73:Dest12 26:Dest4 66:Dest4 15:Dest4 68:Dest4 82:Dest5 "
-         "78:Dest8 14:Dest8 67:Dest8 11:Dest2 16:Dest8 69:Dest8 33:Dest9 40:Dest3 41:Dest3 "
-         "43:Fila6 70:Dest8 19:Dest8 64:Dest2 65:Dest2 104:Dest7 72:Dest8 94:Fila6 22:Dest12 "
-         "99:Dest11 88:Dest1 93:Fila6 0:Mazzo 37:Dest1 92:Dest7 75:Dest12 7:Dest10 93:Dest7 "
-         "94:Dest7 43:Dest7 96:Dest7 97:Dest7 48:Dest11 101:Dest11 24:Dest12 8:Dest10 61:Dest10 "
-         "86:Dest9 38:Dest1 53:Dest2"},
+        {118, "0000000000002",
+         "81:Dest10 96:Dest12 104:Dest8 66:Dest9 40:Dest8 33:Dest2 30:Dest10 0:Mazzo 23:Dest5 "
+         "100:Dest4 6:Fila1 5:Fila6 89:Dest6 80:Fila9 86:Dest2 27:Fila9 35:Dest2 88:Dest2 "
+         "45:Dest12 0:Mazzo 98:Dest12 19:Dest1 0:Mazzo 90:Dest6 0:Mazzo 0:Mazzo 37:Dest2 0:Mazzo "
+         "102:Fila7 53:Fila2 0:Mazzo 31:Dest10 49:Dest4 50:Dest4 74:Fila5 91:Dest6 27:Dest6 "
+         "80:Dest6 29:Dest6 0:Mazzo 60:Dest3 9:Dest3 82:Dest6 41:Dest8 42:Dest8 20:Dest1 73:Dest1 "
+         "62:Dest3 74:Dest1 75:Dest1 0:Mazzo 12:Dest7 0:Mazzo 76:Dest5 0:Mazzo 0:Mazzo 15:Dest9 "
+         "16:Dest9 17:Dest9 70:Dest9 25:Dest5 78:Dest5 71:Dest9 0:Mazzo 4:Dest11 57:Dest11 "
+         "6:Dest11 59:Dest11 99:Dest12 38:Dest2 39:Dest2 79:Dest2 13:Dest7 1:Dest7 84:Dest10 "
+         "85:Dest10 48:Dest12 101:Dest12 102:Dest12 103:Dest4 95:Dest8 52:Dest4 92:Dest4 34:Dest10 "
+         "87:Dest10 44:Dest8 63:Dest3 97:Dest8 72:Dest9 24:Dest1 77:Dest1 8:Dest11 61:Dest11 "
+         "10:Dest11 64:Dest3 0:Mazzo 93:Dest4 65:Dest3 53:Dest3 2:Dest7 55:Dest7 94:Dest4 56:Dest7 "
+         "54:Dest3 5:Dest7 58:Dest7 46:Dest8 21:Dest9 67:Fila12 14:Dest5 67:Dest5 68:Dest5 "
+         "69:Dest5 83:Dest6"},
     };
     return wins;
 }
