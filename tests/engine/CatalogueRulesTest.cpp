@@ -16,6 +16,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -108,6 +109,9 @@ void Lay(Session& s, const std::string& pile, const std::string& cards) {
 struct Layout {
     std::vector<std::pair<std::string, std::string>> piles;
     int baseRank = 0; // when set, the start rank the deal gives every foundation
+    // When set, the empty-pile value of every tableau pile: -1 asks whether a gap stays closed by
+    // the pile's own rule even where the general rule would take any card.
+    std::optional<int> tableauEmpty = std::nullopt;
 };
 
 void Prepare(Session& s, int game, const Layout& layout) {
@@ -117,6 +121,9 @@ void Prepare(Session& s, int game, const Layout& layout) {
     if (layout.baseRank != 0)
         for (int k = 0; k < 16; ++k)
             s.GameAttr[static_cast<size_t>(55 + k)] = static_cast<std::int16_t>(layout.baseRank);
+    if (layout.tableauEmpty)
+        for (int k = 0; k < 40; ++k)
+            s.GameAttr[static_cast<size_t>(135 + k)] = static_cast<std::int16_t>(*layout.tableauEmpty);
     s.DragHeight = s.Metrics.CardHeight; // a single card unless a case lifts a run
 }
 
@@ -1538,13 +1545,20 @@ const PlaceCase kOwnRulePlacing[] = {
     {"double freecell: red on black", DoubleFreeCell, {{{"Fila10", "10C"}}}, "9D2", "Fila10", true},
     {"double freecell: not red on red", DoubleFreeCell, {{{"Fila10", "10H"}}}, "9D2", "Fila10", false},
     // Big Ben: the piles build down in suit, the king going on the ace, and only the stock fills a
-    // gap; each foundation stops at its hour.
+    // gap; each foundation stops at its hour. The empty value 0 alone already keeps a gap closed
+    // under the general rule, so one case opens it to any card: the pile rule must still refuse.
     {"big ben: down in suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8H2", "Fila1", true},
     {"big ben: not another suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8D", "Fila1", false},
     {"big ben: not up", BigBen, {{{"Fila1", "5C 9H"}}}, "10H", "Fila1", false},
     {"big ben: the king goes on the ace", BigBen, {{{"Fila12", "AS"}}}, "KS2", "Fila12", true},
     {"big ben: not a king of another suit on the ace", BigBen, {{{"Fila12", "AS"}}}, "KC", "Fila12", false},
     {"big ben: a gap takes nothing", BigBen, {{{"Fila2", ""}}}, "KS", "Fila2", false},
+    {"big ben: a gap stays closed whatever its empty value",
+     BigBen,
+     {{{"Fila2", ""}}, 0, -1},
+     "KS",
+     "Fila2",
+     false},
     {"big ben: twelve o'clock reaches the queen",
      BigBen,
      {{{"Dest1", "5C 6C 7C 8C 9C 10C JC"}}},
