@@ -1337,6 +1337,10 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "98:Dest4 78:Dest6 11:Fila12 9:Dest5 10:Dest5 11:Dest5 35:Fila9 86:Dest7 35:Dest7 "
          "88:Dest7 37:Dest7 90:Dest7 12:Dest5 97:Dest4 91:Dest7 65:Dest5 43:Fila1 44:Dest4 "
          "43:Dest4 42:Dest4 93:Dest4 92:Dest4"},
+        {120, "0000000000008",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo",
+         true},
     };
     return wins;
 }
