@@ -2,6 +2,7 @@
 
 #include "engine/CardFlight.h"
 #include "engine/CardPlaces.h"
+#include "engine/DealtRow.h"
 #include "engine/GameEnd.h"
 #include "engine/MoveExecution.h"
 #include "engine/MoveLegality.h"
@@ -104,11 +105,10 @@ std::vector<int> RowPositionsUnder(Session& s, int card, const TableRect& rect) 
     return positions;
 }
 
-// Family 19: a card of the row goes on the card immediately before it, or two places before it,
-// when the two match in rank or in suit. The covered card leaves the row for the second waste,
-// the dropped card takes its place and the row closes up behind it.
+// Family 19: the first card under the dragged image that matches the dropped card in rank or in
+// suit decides; the move is made when that card lies one or three places before it.
 bool RowDrop(Session& s, int card, const TableRect& rect) {
-    std::string& row = s.Piles.TableauPiles[0];
+    const std::string& row = s.Piles.TableauPiles[0];
     const int own = PileFind(row, card);
     if (own < 0)
         return false;
@@ -116,19 +116,7 @@ bool RowDrop(Session& s, int card, const TableRect& rect) {
         const int x = PileCard(row, p);
         if (CardRank(x) != CardRank(card) && CardSuit(x) != CardSuit(card))
             continue;
-        if (p != own - 1 && p != own - 2)
-            return false;
-        RecordStep(s);
-        row.replace(static_cast<size_t>(3 * p), 3, CardText(card));
-        row.erase(static_cast<size_t>(3 * own), 3);
-        s.Piles.StockPiles[2] += CardText(x);
-        View(s).RedrawPile("Fila1", Surface::Both);
-        UpdateScore(s);
-        ClearRedo(s);
-        if (s.Game.MovesMade <= 1)
-            ++s.Game.MovesMade;
-        s.SetFlag(GameWon, WonTest(s));
-        return true;
+        return MoveInRow(s, card, own - p);
     }
     return false;
 }
@@ -254,7 +242,7 @@ bool DropOnPile(Session& s, int card, const TableRect& rect, int kind, int index
 
 bool ResolveDrop(Session& s, int card, const TableRect& rect, const DropOptions& options) {
     // The dealt row of family 19 finds its own candidates among the cards of the row.
-    if (Family(s) == 19 && s.Attr(attr::TableauRule) != 129 && options.target.kind < 0) {
+    if (PlaysDealtRow(s) && options.target.kind < 0) {
         if (s.Attr(attr::FirstMoveToFoundation) == 1 && s.Game.MovesMade == 0)
             return false;
         const bool moved = RowDrop(s, card, rect);

@@ -239,6 +239,11 @@ bool WonTest(Session& s) {
         // The game ends once the player has chosen a card for each of the ten places; the score
         // then tells whether it was won.
         return AllTableau(s, 0, 9, [](const std::string& p) { return !p.empty(); });
+    case 19:
+        // The dealt row is won once the whole pack lies in one pile: nothing left to deal and a
+        // single card in the row, every covered card having gone under it.
+        return Stock(s).empty() && Waste(s).empty() && Size(Tableau(s, 0)) == 1 &&
+               AllTableau(s, 1, tableau - 1, holds(0));
     case 21:
     case 22:
     case 70:

@@ -1,5 +1,6 @@
 #include "engine/LegalMoves.h"
 
+#include "engine/DealtRow.h"
 #include "engine/MoveLegality.h"
 #include "engine/PickUp.h"
 
@@ -97,6 +98,15 @@ std::vector<LegalMove> ListLegalMoves(Session& s) {
             s.Game.RunEndCard = static_cast<std::int16_t>(card);
             AddTargets(s, "Mazzo_Vis", card, moves);
         }
+    }
+
+    // The dealt row: each card onto the card one or three places before it, when they match.
+    if (PlaysDealtRow(s)) {
+        const std::string& row = s.Piles.TableauPiles[0];
+        for (int k = 1; k < PileSize(row); ++k)
+            for (int distance : {kRowNear, kRowFar})
+                if (const int card = PileCard(row, k); RowMoveAllowed(s, card, distance))
+                    moves.push_back({"Fila1", card, RowMoveName(distance)});
     }
 
     s.DragHeight = savedHeight;

@@ -1,7 +1,8 @@
 #pragma once
 // Every legal move from the current position, for hints and for listing moves: a face-up card or
 // run that may be lifted from a tableau pile, the top card of a reserve or of the waste, onto
-// every tableau pile, foundation and reserve that takes it.
+// every tableau pile, foundation and reserve that takes it; in the dealt row of Accordion each
+// card onto the card one or three places before it ("Row-1", "Row-3").
 
 #include "model/Session.h"
 

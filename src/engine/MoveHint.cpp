@@ -1,6 +1,7 @@
 #include "engine/MoveHint.h"
 
 #include "engine/CardPlaces.h"
+#include "engine/DealtRow.h"
 #include "engine/Engine.h"
 #include "engine/LegalMoves.h"
 #include "engine/PileHints.h"
@@ -63,6 +64,9 @@ int EmptyPiles(const Session& s) {
 // (even when the game fills it again at once). A card taken off a face-up card and put on another
 // pile, with nothing gained, only shuffles the table about and counts against the move.
 int MoveValue(const Session& before, const Session& after, const LegalMove& m) {
+    // A move along Accordion's row leaves one pile less on the table: as good as a card home.
+    if (RowMoveDistance(m.to) != 0)
+        return 100;
     int value = 0;
     value += 100 * (CardsHome(after) - CardsHome(before));
     value += 50 * (FaceDownCards(before) - FaceDownCards(after));
@@ -105,6 +109,7 @@ void CopyPosition(const Session& from, Session& to) {
     to.JitterTable = from.JitterTable;
     to.ScreenWidth = from.ScreenWidth;
     to.ScreenHeight = from.ScreenHeight;
+    to.TableWidth = from.TableWidth;
     to.AutoplayMenu = from.AutoplayMenu;
     to.Random = from.Random;
     // Nothing of the copy reaches a file, the window or the statistics.
@@ -153,7 +158,7 @@ MoveHint FindMoveHint(Session& s, long budget, const std::function<bool()>& stop
     for (const LegalMove& m : ListLegalMoves(s)) {
         Session trial;
         CopyPosition(s, trial);
-        if (!DropOnNamedPile(trial, m.card, m.to))
+        if (!PlaySolverMove(trial, {m.card, m.to}))
             continue;
         const int value = SearchGameWon(trial) ? 1000000 : MoveValue(s, trial, m);
         if (hint.kind == MoveHint::Kind::None || value > bestValue) {
@@ -187,6 +192,9 @@ std::string CardName(int card) {
 }
 
 std::string PileDescription(const std::string& pile) {
+    // A move along Accordion's row names the card it goes on by its place before the card.
+    if (const int distance = RowMoveDistance(pile))
+        return distance == kRowNear ? "the card next to it on the left" : "the card three places to its left";
     const std::string number = std::to_string(PileNumber(pile));
     switch (HintPileKind(pile)) {
     case kStockKind:

@@ -1,6 +1,7 @@
 #include "engine/Solver.h"
 
 #include "engine/CardPlaces.h"
+#include "engine/DealtRow.h"
 #include "engine/DropTargets.h"
 #include "engine/GameEnd.h"
 #include "engine/LegalMoves.h"
@@ -687,6 +688,8 @@ bool PlaySolverMove(Session& s, const SolverMove& move) {
         return ClickStock(s);
     if (move.to == "Mazzo_Waste")
         return ClickCard(s, move.card);
+    if (const int distance = RowMoveDistance(move.to))
+        return PlayRowMove(s, move.card, distance);
     return DropOnNamedPile(s, move.card, move.to);
 }
 

@@ -109,6 +109,8 @@ public:
     // Size of the screen the table was last laid out for (the layout sets it; fan mode 8 reads the width).
     int ScreenWidth = 0;
     int ScreenHeight = 0;
+    // Width of the table (the window's client area) the last layout spread the piles over.
+    int TableWidth = 0;
 
     std::string ProgramFolder;
     std::string DataFolder;

@@ -1006,6 +1006,7 @@ void LayoutPiles(Session& s, int top, int bottom, int width, int windowHeight, S
                  int scrollPos) {
     s.ScreenWidth = screen.Width;
     s.ScreenHeight = screen.Height;
+    s.TableWidth = width;
     Layout(s, top, bottom, width, windowHeight, screen, scrollPos).Run();
 }
 
@@ -1182,6 +1183,22 @@ void SnakePlace(const Session& s, const PilePlace& p, int skip, int& x, int& y) 
     y = (ch + s.Game.SnakeGapY) * row + s.TableauY[0] - s.Game.ScrollOffset;
 }
 
+// The dealt row of family 19 (fan mode 9): the cards side by side, 2 px apart, from the pile's
+// place, in lines of at most thirteen that fit the table's width; a longer row goes on in the
+// line below, so that no card of a row of up to a whole pack lies off the table.
+void RowPlace(const Session& s, const PilePlace& p, int skip, bool nextSlot, int& x, int& y) {
+    const int stepX = s.Metrics.CardWidth + 2, stepY = s.Metrics.CardHeight + 8;
+    const int width = s.TableWidth > 0 ? s.TableWidth : s.ScreenWidth;
+    const int columns = std::clamp((width - p.x) / stepX, 1, 13);
+    const int at = std::max(PileSize(*p.content) - skip - (nextSlot ? 0 : 1), 0);
+    x = p.x + (at % columns) * stepX;
+    y = p.y - s.Game.ScrollOffset + (at / columns) * stepY;
+}
+
+bool IsDealtRow(const Session& s, const PilePlace& p) {
+    return p.kind == kTableauKind && p.mode == 9 && s.Attr(Family) == 19;
+}
+
 } // namespace
 
 int PileCardY(const Session& s, std::string_view name, int skip, bool nextSlot) {
@@ -1193,6 +1210,11 @@ int PileCardY(const Session& s, std::string_view name, int skip, bool nextSlot) 
     if (p.kind == kTableauKind && p.mode == 8) {
         int x = 0;
         SnakePlace(s, p, skip, x, y);
+        return y;
+    }
+    if (IsDealtRow(s, p)) {
+        int x = 0;
+        RowPlace(s, p, skip, nextSlot, x, y);
         return y;
     }
     if (p.kind == kTableauKind && p.mode == 9)
@@ -1247,6 +1269,11 @@ int PileCardX(const Session& s, std::string_view name, int skip, bool nextSlot, 
     if (p.kind == kTableauKind && p.mode == 8) {
         int y = 0;
         SnakePlace(s, p, skip, x, y);
+        return x;
+    }
+    if (IsDealtRow(s, p)) {
+        int y = 0;
+        RowPlace(s, p, skip, nextSlot, x, y);
         return x;
     }
     const int count = PileSize(*p.content);

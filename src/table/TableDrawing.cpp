@@ -1096,6 +1096,21 @@ void TableDrawing::RedrawPileChange(const std::string& oldContent, const std::st
         if (kind == kTableauKind && (mode == 1 || mode == 7)) {
             redrawFirst("Fila", tableaus, tableauAt,
                         [&](int ox, int oy) { return ox > pileX && ox - pileX < cw && oy > pileY; });
+            // The restored strip below the pile reaches one fan step past its last card: in a
+            // grid whose rows lie closer than that, it cut the top off the card in the row below.
+            // Every pile it reaches is drawn again, and this pile's top over them.
+            const QRect restored(pileX - 2, y, cw + 4, step + runHeight);
+            bool covered = false;
+            for (int i = 0; i < tableaus; ++i) {
+                const auto [ox, oy] = tableauAt(i);
+                if (i != index && ox >= -9999 &&
+                    restored.intersects(QRect(ox, oy - s.Game.ScrollOffset, cw, ch))) {
+                    DrawPile("Fila" + std::to_string(i + 1), DrawTarget::Both);
+                    covered = true;
+                }
+            }
+            if (covered)
+                DrawPileTop(name, index, DrawTarget::Both);
             redrawFirst("Appogg", reserves, reserveAt,
                         [&](int ox, int oy) { return oy > pileY && overlaps(ox); });
         } else if (kind == kReserveKind && mode == 1) {

@@ -52,6 +52,8 @@ enum Game {
     Blockade = 821,
     SeniorWrangler = 822,
     Octave = 960,
+    LittleForty = 970,
+    DoubleCanfield = 971,
 };
 
 std::string GamesDatText() {
@@ -568,6 +570,62 @@ const PlaceCase kSpecialPlacing[] = {
     {"octave: a queen of the other colour on a king", Octave, {{{"Fila1", "KS"}}}, "QD", "Fila1", true},
     {"octave: no queen of the king's colour", Octave, {{{"Fila1", "KS"}}}, "QC", "Fila1", false},
     {"octave: a gap takes any card", Octave, {}, "7D", "Fila4", true},
+
+    // Little Forty: down regardless of suit, one card at a time, gaps filled only from the waste.
+    {"little forty: down in any suit", LittleForty, {{{"Fila1", "10H"}}}, "9C", "Fila1", true},
+    {"little forty: not up", LittleForty, {{{"Fila1", "10H"}}}, "JC", "Fila1", false},
+    {"little forty: not the same rank", LittleForty, {{{"Fila1", "10H"}}}, "10C", "Fila1", false},
+    {"little forty: nothing on an ace", LittleForty, {{{"Fila1", "AH"}}}, "KS", "Fila1", false},
+    {"little forty: a waste card fills a gap", LittleForty, {{{"Mazzo_Vis", "QS"}}}, "QS", "Fila3", true},
+    {"little forty: a waste ace fills a gap", LittleForty, {{{"Mazzo_Vis", "AD"}}}, "AD", "Fila10", true},
+    {"little forty: no pile card into a gap", LittleForty, {{{"Fila2", "7S 5H"}}}, "5H", "Fila3", false},
+    {"little forty: no lone pile card into a gap", LittleForty, {{{"Fila2", "KH"}}}, "KH", "Fila3", false},
+    {"little forty: pile card on a pile",
+     LittleForty,
+     {{{"Fila2", "7S 5H"}, {"Fila3", "6C"}}},
+     "5H",
+     "Fila3",
+     true},
+    {"little forty: ace home from the waste", LittleForty, {{{"Mazzo_Vis", "AH2"}}}, "AH2", "Dest8", true},
+
+    // Double Canfield with the foundations starting at 5: eight foundations, each up in suit round
+    // the corner to thirteen cards; five piles down in alternating colours.
+    {"double canfield: the second deck's start card opens a foundation",
+     DoubleCanfield,
+     {{{"Dest1", "5S"}}, 5},
+     "5S2",
+     "Dest8",
+     true},
+    {"double canfield: a six does not", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6H", "Dest2", false},
+    {"double canfield: up in suit", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6S2", "Dest1", true},
+    {"double canfield: not another suit", DoubleCanfield, {{{"Dest1", "5S"}}, 5}, "6C", "Dest1", false},
+    {"double canfield: not down", DoubleCanfield, {{{"Dest1", "5S 6S"}}, 5}, "5S2", "Dest1", false},
+    {"double canfield: an ace on the king",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD"}}, 5},
+     "AD2",
+     "Dest3",
+     true},
+    {"double canfield: a four ends the foundation",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD AD 2D 3D"}}, 5},
+     "4D",
+     "Dest3",
+     true},
+    {"double canfield: nothing on thirteen cards",
+     DoubleCanfield,
+     {{{"Dest3", "5D 6D 7D 8D 9D 10D JD QD KD AD 2D 3D 4D"}}, 5},
+     "5D2",
+     "Dest3",
+     false},
+    {"double canfield: red on black", DoubleCanfield, {{{"Fila5", "10C"}}, 5}, "9H", "Fila5", true},
+    {"double canfield: black on black", DoubleCanfield, {{{"Fila5", "10C"}}, 5}, "9S", "Fila5", false},
+    {"double canfield: king on ace in the tableau",
+     DoubleCanfield,
+     {{{"Fila1", "AH"}}, 5},
+     "KS",
+     "Fila1",
+     true},
 
     // Intrigue: the upper row goes up regardless of suit from the sixes to the jacks, the lower
     // row down from the fives round the corner to the kings; a queen left bare takes any one card
@@ -1679,6 +1737,67 @@ const PlaceCase kStHelenaPlacing[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(StHelena, CataloguePlacing, ::testing::ValuesIn(kStHelenaPlacing),
+                         CaseName<PlaceCase>);
+
+// Backbone: the crosswise card (the third reserve) lies across the two columns (the first two):
+// no column card is free while it is there, and no backbone card ever fills a gap.
+constexpr Game Backbone = static_cast<Game>(661);
+
+const PlaceCase kBackbonePlacing[] = {
+    {"backbone: an ace from the waste starts a foundation",
+     Backbone,
+     {{{"Mazzo_Vis", "AH"}}},
+     "AH",
+     "Dest1",
+     true},
+    {"backbone: up in suit", Backbone, {{{"Dest1", "AH"}, {"Fila1", "2H"}}}, "2H", "Dest1", true},
+    {"backbone: not another suit home", Backbone, {{{"Dest1", "AH"}, {"Fila1", "2S"}}}, "2S", "Dest1", false},
+    {"backbone: a column's ace waits for the crosswise card",
+     Backbone,
+     {{{"Appogg1", "5C AS"}, {"Appogg3", "KD"}}},
+     "AS",
+     "Dest1",
+     false},
+    {"backbone: a column's ace goes home once the crosswise card is gone",
+     Backbone,
+     {{{"Appogg1", "5C AS"}}},
+     "AS",
+     "Dest1",
+     true},
+    {"backbone: the crosswise card is free",
+     Backbone,
+     {{{"Appogg1", "5C 9C"}, {"Appogg3", "AD"}}},
+     "AD",
+     "Dest2",
+     true},
+    {"backbone: down in suit", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "9H"}}}, "9H", "Fila1", true},
+    {"backbone: not another suit", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "9D"}}}, "9D", "Fila1", false},
+    {"backbone: not up", Backbone, {{{"Fila1", "10H"}, {"Mazzo_Vis", "JH"}}}, "JH", "Fila1", false},
+    {"backbone: a column's card waits for the crosswise card on the piles too",
+     Backbone,
+     {{{"Fila1", "10H"}, {"Appogg2", "4S 9H"}, {"Appogg3", "KC"}}},
+     "9H",
+     "Fila1",
+     false},
+    {"backbone: a column's card builds once the crosswise card is gone",
+     Backbone,
+     {{{"Fila1", "10H"}, {"Appogg2", "4S 9H"}}},
+     "9H",
+     "Fila1",
+     true},
+    {"backbone: a gap takes a waste card", Backbone, {{{"Mazzo_Vis", "7C"}}}, "7C", "Fila3", true},
+    {"backbone: a gap takes a pile card", Backbone, {{{"Fila1", "10H 7C"}}}, "7C", "Fila3", true},
+    {"backbone: a gap never takes a column card", Backbone, {{{"Appogg1", "5C 7C"}}}, "7C", "Fila3", false},
+    {"backbone: a gap never takes the crosswise card", Backbone, {{{"Appogg3", "7C"}}}, "7C", "Fila3", false},
+    {"backbone: nothing goes back on the backbone",
+     Backbone,
+     {{{"Mazzo_Vis", "QS"}}},
+     "QS",
+     "Appogg3",
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Backbone, CataloguePlacing, ::testing::ValuesIn(kBackbonePlacing),
                          CaseName<PlaceCase>);
 
 } // namespace

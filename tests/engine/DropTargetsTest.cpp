@@ -185,9 +185,12 @@ TEST(ResolveDrop, RowGameLaysTheCardOnAMatchingNeighbour) {
         const char* after;
     } rows[] = {
         {"same suit, next to it", "2C 5H 9H", "9H", 1, true, "2C 9H"},
-        {"same rank, two before", "9C 5H 9H", "9H", 0, true, "9H 5H"},
-        {"three before is too far", "9C 2D 5H 9H", "9H", 0, false, "9C 2D 5H 9H"},
+        {"same rank, three before", "9C 2D 5H 9H", "9H", 0, true, "9H 2D 5H"},
+        {"two before is neither", "9C 5H 9H", "9H", 0, false, "9C 5H 9H"},
+        {"four before is too far", "9C 2D 5H 3S 9H", "9H", 0, false, "9C 2D 5H 3S 9H"},
         {"no match", "2C 5D 9H", "9H", 1, false, "2C 5D 9H"},
+        {"a card never goes right", "9H 5D 9C", "9H", 2, false, "9H 5D 9C"},
+        {"a card inside the row, the row closing up behind it", "7C 7H 5D 8H", "7H", 0, true, "7H 5D 8H"},
     };
     for (const Row& r : rows) {
         PlayTable t;
@@ -198,7 +201,11 @@ TEST(ResolveDrop, RowGameLaysTheCardOnAMatchingNeighbour) {
         EXPECT_EQ(moved, r.moved) << r.what;
         EXPECT_EQ(t.PileText("Fila1"), Content(r.after)) << r.what;
         EXPECT_EQ(t.s.History.Steps(), r.moved ? 1 : 0) << r.what;
-        EXPECT_EQ(PileSize(t.PileText("Mazzo_Waste")), r.moved ? 1 : 0) << r.what;
+        // The covered card, and only it, goes under: to the second waste.
+        const std::string before = Content(r.row);
+        EXPECT_EQ(t.PileText("Mazzo_Waste"),
+                  r.moved ? before.substr(3 * static_cast<size_t>(r.onto), 3) : std::string())
+            << r.what;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/Autoplay.h"
 #include "engine/CardPlaces.h"
+#include "engine/DealtRow.h"
 #include "engine/DropTargets.h"
 #include "engine/GameEnd.h"
 #include "engine/LegalMoves.h"
@@ -202,7 +203,10 @@ struct Game {
             Release(x, y);
             return {};
         }
-        const TableRect at = TopCardRect(s, to);
+        // A row move of Accordion aims at the card one or three places before it.
+        TableRect at = TopCardRect(s, to);
+        if (const int distance = RowMoveDistance(to); distance && !RowMoveRect(s, card, distance, at))
+            return {};
         const int tx = at.left + s.GrabOffsetX, ty = at.top + s.GrabOffsetY;
         OnTableMove(s, (x + tx) / 2, (y + ty) / 2);
         OnTableMove(s, tx, ty);
@@ -216,7 +220,10 @@ struct Game {
     // True when the drop put the card on the named pile (or, when it completed a run there that
     // goes home by itself, on a foundation).
     bool Drop(int card, const std::string& to) {
+        const Place from = Locate(s, card);
         const Place p = DragTo(card, to);
+        if (const int distance = RowMoveDistance(to))
+            return p.pile == from.pile && p.index == from.index - distance;
         return p.pile == to ||
                (p.index >= 0 && PileKind(p.pile) == kFoundationKind && PileKind(to) == kTableauKind);
     }

@@ -1352,7 +1352,7 @@ const std::vector<RecordedWin>& RecordedWins() {
              {&RecordedWinsBelow600(), &RecordedWins600(), &RecordedWins650(), &RecordedWins700(),
               &RecordedWins750(), &RecordedWins770(), &RecordedWins780(), &RecordedWins800(),
               &RecordedWins820(), &RecordedWins850(), &RecordedWins900(), &RecordedWins950(),
-              &RecordedWins960()})
+              &RecordedWins960(), &RecordedWins970(), &RecordedWins980()})
             wins.insert(wins.end(), part->begin(), part->end());
         return wins;
     }();

@@ -33,5 +33,7 @@ const std::vector<RecordedWin>& RecordedWins850();
 const std::vector<RecordedWin>& RecordedWins900();
 const std::vector<RecordedWin>& RecordedWins950();
 const std::vector<RecordedWin>& RecordedWins960();
+const std::vector<RecordedWin>& RecordedWins970();
+const std::vector<RecordedWin>& RecordedWins980();
 
 } // namespace quillon

@@ -242,6 +242,34 @@ const std::vector<RecordedWin>& RecordedWins650() {
          "1:Fila1 0:Mazzo 8:Dest6 61:Dest6 10:Dest6 63:Dest6 12:Dest6 13:Dest6 1:Dest6 54:Dest6 "
          "3:Dest6 4:Dest6 66:Fila1 67:Fila2 66:Fila2 68:Fila1 67:Fila1 66:Fila2 67:Fila3 0:Mazzo "
          "78:Dest8 66:Dest8 67:Dest8 68:Dest8 69:Dest8 0:Mazzo 81:Dest7 82:Dest7"},
+        {661, "0000000000020",
+         "40:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 93:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest8 "
+         "2:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 79:Dest2 98:Fila4 97:Fila4 80:Dest2 0:Mazzo 0:Mazzo 14:Dest3 0:Mazzo 3:Dest8 "
+         "4:Dest8 15:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 5:Dest8 0:Mazzo 81:Dest2 82:Dest2 0:Mazzo 53:Dest7 54:Dest7 0:Mazzo 16:Dest3 "
+         "17:Dest3 70:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 6:Dest8 7:Dest8 0:Mazzo 27:Dest4 0:Mazzo "
+         "60:Dest8 61:Dest8 0:Mazzo 83:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 78:Fila1 77:Fila1 0:Mazzo "
+         "0:Mazzo 0:Mazzo 84:Dest2 85:Dest2 0:Mazzo 55:Dest7 0:Mazzo 92:Dest5 18:Fila2 41:Dest5 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 19:Dest3 50:Fila3 37:Fila5 72:Dest3 21:Dest3 9:Fila7 69:Fila8 "
+         "68:Fila8 22:Dest3 49:Fila3 75:Dest3 34:Dest2 35:Dest2 66:Dest6 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 94:Dest5 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 28:Dest4 0:Mazzo 76:Dest3 77:Dest3 "
+         "78:Dest3 0:Mazzo 88:Dest2 37:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 42:Dest1 0:Mazzo "
+         "56:Dest7 48:Fila3 99:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 62:Dest8 44:Fila4 63:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 95:Dest5 "
+         "44:Dest5 97:Dest5 98:Dest5 99:Dest5 48:Dest5 49:Dest5 50:Dest5 0:Mazzo 103:Dest5 0:Mazzo "
+         "0:Mazzo 104:Dest5 0:Mazzo 67:Dest6 68:Dest6 69:Dest6 18:Dest6 33:Fila1 32:Fila1 39:Fila2 "
+         "45:Fila3 96:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 25:Fila4 24:Fila4 90:Dest2 39:Dest2 0:Mazzo "
+         "0:Mazzo 29:Dest4 0:Mazzo 0:Mazzo 0:Mazzo 57:Dest7 0:Mazzo 43:Dest1 96:Dest1 45:Dest1 "
+         "101:Fila2 11:Fila3 102:Fila5 51:Fila8 101:Fila5 86:Fila2 100:Fila5 23:Fila4 30:Dest4 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 58:Dest7 0:Mazzo 31:Dest4 32:Dest4 33:Dest4 "
+         "86:Dest4 0:Mazzo 46:Dest1 47:Dest1 100:Dest1 101:Dest1 102:Dest1 51:Dest1 0:Mazzo "
+         "52:Dest1 73:Fila1 87:Dest4 89:Fila2 65:Fila5 8:Fila8 59:Dest7 8:Dest7 9:Dest7 20:Fila7 "
+         "36:Dest4 89:Dest4 38:Dest4 64:Dest8 10:Dest7 65:Dest8 11:Dest7 26:Fila2 71:Dest6 "
+         "20:Dest6 73:Dest6 74:Dest6 91:Dest4 12:Dest7 13:Dest7 23:Dest6 24:Dest6 25:Dest6 "
+         "26:Dest6"},
     };
     return wins;
 }

@@ -320,6 +320,35 @@ TEST_F(TableDrawingTest, RemovingTheTopCardRestoresTheTableBelowTheNewTop) {
     EXPECT_EQ(Table(5, 5), 0xFF0000FFu);
 }
 
+// A grid of single cards whose rows lie 3 px apart: taking a card away empties its cell and
+// the card below it whole, on the table and in the window, and the card to its right untouched.
+TEST_F(TableDrawingTest, TakingACardFromAGridCellKeepsTheCardBelowWhole) {
+    s.Params.WriteParam(179, 1, "N");
+    s.GameAttr[3] = 1; // fanned downwards, one card to a pile
+    s.GameAttr[375] = 3;
+    s.Game.StepUpY = 20;
+    s.TableauX[0] = 100, s.TableauY[0] = 50;      // the cell emptied
+    s.TableauX[1] = 100, s.TableauY[1] = 50 + 99; // the cell below
+    s.TableauX[2] = 174, s.TableauY[2] = 50;      // the cell to the right
+    for (int k = 0; k < 3; ++k) {
+        s.Piles.TableauPiles[static_cast<size_t>(k)] = Cards(k + 1, 1);
+        drawing.DrawPile("Fila" + std::to_string(k + 1), DrawTarget::Both);
+    }
+    const std::string before = s.Piles.TableauPiles[0];
+    s.Piles.TableauPiles[0].clear();
+    drawing.RedrawPileChange(before, "", "Fila1");
+    const QImage one = images.CardFaceImages[1].convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(Table(130, 50 + 60), one.pixel(30, 60)) << "the emptied cell";
+    EXPECT_NE(Window(130, 50 + 60), one.pixel(30, 60));
+    const QImage two = images.CardFaceImages[2].convertToFormat(QImage::Format_RGB32);
+    const QImage three = images.CardFaceImages[3].convertToFormat(QImage::Format_RGB32);
+    for (int dy : {1, 8, 15}) {
+        EXPECT_EQ(Table(130, 50 + 99 + dy), two.pixel(30, dy)) << dy << " px into the card below";
+        EXPECT_EQ(Window(130, 50 + 99 + dy), two.pixel(30, dy)) << dy << " px into the card below";
+    }
+    EXPECT_EQ(Table(174 + 30, 50 + 60), three.pixel(30, 60));
+}
+
 // A grid laid out as a serpentine (three columns, the second row running back) closes up when a
 // card leaves it: the cards after it move one slot back, the last slot is bare table again and
 // each moved card shows whole in its new slot, on the table and in the window.

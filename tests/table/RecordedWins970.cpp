@@ -1,0 +1,107 @@
+// Winning move lists of the games numbered 970 to 989, in the words of RecordedWins.cpp.
+#include "table/RecordedWins.h"
+
+namespace quillon {
+
+const std::vector<RecordedWin>& RecordedWins970() {
+    static const std::vector<RecordedWin> wins = {
+        // Little Forty: won during the second pass through the stock.
+        {970, "0000000000011",
+         "0:Mazzo 27:Dest1 66:Dest2 92:Dest3 102:Fila9 10:Fila9 2:Fila6 43:Fila4 14:Dest4 "
+         "62:Fila8 87:Fila9 35:Fila8 47:Fila8 60:Fila9 84:Fila7 0:Mazzo 0:Mazzo 5:Fila7 75:Fila3 "
+         "41:Dest3 43:Fila7 57:Fila5 17:Fila5 79:Dest5 30:Fila4 3:Fila7 2:Fila7 55:Fila5 0:Mazzo "
+         "0:Mazzo 0:Mazzo 67:Dest2 0:Mazzo 42:Dest3 15:Dest4 0:Mazzo 59:Fila9 53:Dest6 2:Dest6 "
+         "55:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 80:Dest1 68:Fila5 0:Mazzo 0:Mazzo 72:Fila8 28:Dest5 "
+         "51:Fila2 0:Mazzo 58:Fila9 33:Fila6 70:Fila9 82:Fila9 8:Fila1 56:Dest6 16:Dest2 3:Fila9 "
+         "43:Dest3 44:Dest3 5:Dest6 48:Fila3 0:Mazzo 18:Fila7 1:Dest7 0:Mazzo 93:Fila9 81:Dest5 "
+         "30:Dest5 77:Fila4 33:Fila1 21:Fila3 98:Fila3 65:Fila6 0:Mazzo 25:Fila6 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 31:Dest5 0:Mazzo 6:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 95:Fila7 0:Mazzo "
+         "32:Dest5 97:Dest3 98:Dest3 33:Dest5 11:Fila2 0:Mazzo 50:Fila6 63:Fila4 93:Fila5 3:Fila7 "
+         "93:Fila7 72:Fila3 47:Dest3 8:Fila8 104:Fila1 0:Mazzo 0:Mazzo 29:Dest1 49:Fila6 23:Fila4 "
+         "74:Fila6 20:Fila8 88:Fila2 0:Mazzo 0:Mazzo 86:Dest5 0:Mazzo 90:Fila1 7:Dest6 0:Mazzo "
+         "0:Mazzo 0:Mazzo 99:Fila6 22:Fila4 61:Fila2 20:Fila6 8:Dest6 35:Dest5 61:Dest6 62:Dest6 "
+         "88:Dest5 11:Dest6 24:Fila1 0:Mazzo 101:Fila1 9:Fila1 0:Mazzo 82:Dest1 4:Fila9 83:Dest1 "
+         "100:Dest3 93:Fila5 3:Fila9 93:Fila9 68:Fila7 17:Dest2 68:Dest4 95:Fila5 18:Dest2 "
+         "84:Dest1 39:Fila7 12:Dest6 13:Dest6 40:Dest8 34:Fila4 93:Dest8 54:Dest7 0:Mazzo 3:Dest7 "
+         "94:Dest8 95:Dest8 4:Dest7 85:Dest1 57:Dest7 71:Dest2 20:Dest2 45:Fila3 70:Fila3 "
+         "58:Dest7 59:Dest7 60:Dest7 34:Dest1 9:Dest7 101:Dest3 36:Fila10 87:Dest1 10:Dest7 "
+         "102:Dest3 103:Dest3 52:Dest3 69:Dest4 38:Fila7 70:Dest4 96:Dest8 76:Fila7 45:Dest8 "
+         "89:Dest5 91:Fila5 46:Dest8 19:Dest4 72:Dest4 21:Dest2 99:Dest8 22:Dest2 23:Dest2 "
+         "76:Dest2 38:Dest5 91:Dest5 48:Dest8 36:Dest1 75:Fila1 37:Dest1 63:Dest7 77:Dest2 "
+         "78:Dest2 73:Dest4 64:Dest7 74:Dest4 49:Dest8 75:Dest4 50:Dest8 24:Dest4 90:Dest1 "
+         "51:Dest8 25:Dest4 104:Dest8 26:Dest4 65:Dest7 39:Dest1"},
+        // Double Canfield: many passes through the stock, three cards at a time.
+        {971, "0000000000016",
+         "26:Dest2 14:Dest2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 91:Dest3 15:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 78:Dest4 72:Fila1 84:Fila1 18:Fila1 82:Fila1 63:Fila4 "
+         "0:Mazzo 0:Mazzo 23:Fila2 85:Fila5 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "69:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 104:Dest5 0:Mazzo 27:Dest3 "
+         "0:Mazzo 52:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 65:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 39:Dest8 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 1:Dest1 0:Mazzo "
+         "54:Dest1 0:Mazzo 28:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 29:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "30:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 83:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 32:Dest3 85:Dest3 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 86:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 87:Dest3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 66:Dest4 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 36:Dest3 "
+         "89:Dest3 3:Dest1 56:Dest1 0:Mazzo 0:Mazzo 5:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 79:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "68:Dest2 69:Dest2 0:Mazzo 0:Mazzo 6:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 80:Dest8 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 59:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 70:Dest2 0:Mazzo 0:Mazzo 100:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 19:Dest2 21:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 46:Fila2 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 8:Dest1 9:Dest1 90:Dest3 92:Dest5 41:Dest5 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 42:Dest5 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 43:Dest5 96:Dest5 40:Dest6 0:Mazzo 0:Mazzo "
+         "0:Mazzo 53:Dest7 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 20:Dest2 45:Dest5 0:Mazzo 0:Mazzo "
+         "0:Mazzo 98:Dest5 0:Mazzo 0:Mazzo 0:Mazzo 93:Dest6 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 62:Dest1 63:Dest1 0:Mazzo 2:Dest7 47:Dest5 0:Mazzo 0:Mazzo 0:Mazzo "
+         "12:Dest1 0:Mazzo 0:Mazzo 0:Mazzo 48:Dest5 0:Mazzo 0:Mazzo 0:Mazzo 101:Dest5 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 81:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 50:Dest5 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 103:Dest5 82:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 31:Dest8 76:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 88:Fila4 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 61:Fila4 34:Fila4 67:Dest4 16:Dest4 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 17:Dest4 18:Dest4 "
+         "84:Dest8 0:Mazzo 71:Dest4 72:Dest4 33:Dest8 34:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "35:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 55:Dest7 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 4:Dest7 "
+         "46:Fila3 21:Dest2 0:Mazzo 0:Mazzo 74:Dest2 100:Fila1 23:Dest2 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 24:Dest2 10:Fila2 61:Fila1 88:Dest8 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 37:Dest8 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 25:Dest2 60:Fila2 76:Fila5 38:Dest8 61:Fila4 102:Fila1 60:Fila2 46:Fila2 "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 58:Fila3 60:Fila1 102:Fila2 "
+         "46:Fila1 58:Fila1 0:Mazzo 0:Mazzo 0:Mazzo 44:Fila3 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 57:Dest7 58:Dest7 0:Mazzo 99:Fila4 46:Fila2 102:Fila1 46:Fila2 0:Mazzo 49:Fila5 "
+         "61:Fila5 0:Mazzo 0:Mazzo 0:Mazzo 75:Fila4 46:Fila1 102:Fila2 44:Fila1 102:Fila3 "
+         "44:Fila2 75:Fila1 44:Fila4 75:Fila2 102:Fila1 75:Fila3 102:Fila2 76:Fila1 102:Fila5 "
+         "76:Fila2 75:Fila1 76:Fila3 75:Fila2 44:Fila1 75:Fila4 44:Fila2 76:Fila1 44:Fila3 "
+         "76:Fila2 77:Fila1 73:Dest4 102:Fila1 77:Fila5 76:Fila1 44:Fila2 76:Fila3 44:Fila1 "
+         "75:Fila2 44:Fila4 75:Fila1 76:Fila2 75:Fila3 76:Fila1 77:Fila2 76:Fila5 77:Fila1 "
+         "75:Fila2 77:Fila3 75:Fila1 44:Fila2 75:Fila4 44:Fila1 77:Fila2 44:Fila3 75:Fila1 "
+         "77:Fila4 75:Fila2 44:Fila1 75:Fila3 44:Fila2 76:Fila1 44:Fila5 76:Fila2 75:Fila1 "
+         "76:Fila3 75:Fila2 77:Fila1 75:Fila4 77:Fila2 76:Fila1 77:Fila3 76:Fila2 11:Fila1 "
+         "7:Dest7 94:Dest6 0:Mazzo 95:Dest6 44:Dest6 97:Dest6 46:Dest6 22:Dest4 99:Dest6 60:Dest7 "
+         "61:Dest7 100:Dest6 10:Dest7 11:Dest7 49:Dest6 102:Dest6 75:Dest4 76:Dest4 77:Dest4 "
+         "0:Mazzo 64:Dest7 51:Dest6"},
+        // Peg Solitaire (5x5 square): twenty-three jumps, one card left.
+        {972, "0000000000003",
+         "10:Fila20 12:Fila10 6:Fila15 3:Fila5 1:Fila3 35:Fila8 5:Fila6 28:Fila11 1:Fila13 "
+         "5:Fila16 2:Fila12 37:Fila7 10:Fila10 3:Fila15 13:Fila11 8:Fila21 36:Fila14 3:Fila13 "
+         "9:Fila8 9:Fila6 9:Fila16 8:Fila11"},
+    };
+    return wins;
+}
+
+} // namespace quillon
