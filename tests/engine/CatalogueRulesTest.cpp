@@ -17,6 +17,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -111,6 +112,10 @@ void Lay(Session& s, const std::string& pile, const std::string& cards) {
 struct Layout {
     std::vector<std::pair<std::string, std::string>> piles;
     int baseRank = 0; // when set, the start rank the deal gives every foundation
+    // When set, the empty-pile value of every tableau pile: -1 asks whether a gap stays closed by
+    // the pile's own rule even where the general rule would take any card.
+    std::optional<int> tableauEmpty = std::nullopt;
+    int pass = 0; // when set, the pass through the stock (2 after the first redeal)
 };
 
 void Prepare(Session& s, int game, const Layout& layout) {
@@ -120,6 +125,11 @@ void Prepare(Session& s, int game, const Layout& layout) {
     if (layout.baseRank != 0)
         for (int k = 0; k < 16; ++k)
             s.GameAttr[static_cast<size_t>(55 + k)] = static_cast<std::int16_t>(layout.baseRank);
+    if (layout.tableauEmpty)
+        for (int k = 0; k < 40; ++k)
+            s.GameAttr[static_cast<size_t>(135 + k)] = static_cast<std::int16_t>(*layout.tableauEmpty);
+    if (layout.pass != 0)
+        s.Game.RedealCount = static_cast<std::int16_t>(layout.pass);
     s.DragHeight = s.Metrics.CardHeight; // a single card unless a case lifts a run
 }
 
@@ -1597,13 +1607,20 @@ const PlaceCase kOwnRulePlacing[] = {
     {"double freecell: red on black", DoubleFreeCell, {{{"Fila10", "10C"}}}, "9D2", "Fila10", true},
     {"double freecell: not red on red", DoubleFreeCell, {{{"Fila10", "10H"}}}, "9D2", "Fila10", false},
     // Big Ben: the piles build down in suit, the king going on the ace, and only the stock fills a
-    // gap; each foundation stops at its hour.
+    // gap; each foundation stops at its hour. The empty value 0 alone already keeps a gap closed
+    // under the general rule, so one case opens it to any card: the pile rule must still refuse.
     {"big ben: down in suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8H2", "Fila1", true},
     {"big ben: not another suit", BigBen, {{{"Fila1", "5C 9H"}}}, "8D", "Fila1", false},
     {"big ben: not up", BigBen, {{{"Fila1", "5C 9H"}}}, "10H", "Fila1", false},
     {"big ben: the king goes on the ace", BigBen, {{{"Fila12", "AS"}}}, "KS2", "Fila12", true},
     {"big ben: not a king of another suit on the ace", BigBen, {{{"Fila12", "AS"}}}, "KC", "Fila12", false},
     {"big ben: a gap takes nothing", BigBen, {{{"Fila2", ""}}}, "KS", "Fila2", false},
+    {"big ben: a gap stays closed whatever its empty value",
+     BigBen,
+     {{{"Fila2", ""}}, 0, -1},
+     "KS",
+     "Fila2",
+     false},
     {"big ben: twelve o'clock reaches the queen",
      BigBen,
      {{{"Dest1", "5C 6C 7C 8C 9C 10C JC"}}},
@@ -1629,6 +1646,98 @@ const PlaceCase kOwnRulePlacing[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(OwnRule, CataloguePlacing, ::testing::ValuesIn(kOwnRulePlacing),
+                         CaseName<PlaceCase>);
+
+// St. Helena: kings down and aces up in suit on the foundations; in the first deal the first four
+// piles feed only the kings and the seventh to tenth only the aces, the side piles either; the
+// piles build up or down in suit, never round the corner. The deal makes the king foundation's
+// rank the stop rank of the tableau, which the cases give as the base rank 13.
+constexpr Game StHelena = static_cast<Game>(119);
+
+const PlaceCase kStHelenaPlacing[] = {
+    {"st helena: down in suit on a pile", StHelena, {{{"Fila1", "9H"}}, 13}, "8H2", "Fila1", true},
+    {"st helena: up in suit on a pile", StHelena, {{{"Fila1", "9H"}}, 13}, "10H", "Fila1", true},
+    {"st helena: not another suit", StHelena, {{{"Fila1", "9H"}}, 13}, "8D", "Fila1", false},
+    {"st helena: not two ranks apart", StHelena, {{{"Fila1", "9H"}}, 13}, "7H", "Fila1", false},
+    {"st helena: a queen on a king", StHelena, {{{"Fila2", "KC"}}, 13}, "QC2", "Fila2", true},
+    {"st helena: no king on an ace", StHelena, {{{"Fila2", "AC"}}, 13}, "KC", "Fila2", false},
+    {"st helena: no ace on a king", StHelena, {{{"Fila2", "KC"}}, 13}, "AC", "Fila2", false},
+    {"st helena: a gap stays empty", StHelena, {{{"Fila3", ""}}, 13}, "KS", "Fila3", false},
+    {"st helena: a king foundation builds down in suit from a side pile",
+     StHelena,
+     {{{"Dest1", "KH"}, {"Fila5", "QH"}}},
+     "QH",
+     "Dest1",
+     true},
+    {"st helena: a king foundation does not build up",
+     StHelena,
+     {{{"Dest1", "KH QH"}, {"Fila5", "KH2"}}},
+     "KH2",
+     "Dest1",
+     false},
+    {"st helena: a king foundation keeps its suit",
+     StHelena,
+     {{{"Dest1", "KH"}, {"Fila5", "QD"}}},
+     "QD",
+     "Dest1",
+     false},
+    {"st helena: an upper pile feeds a king",
+     StHelena,
+     {{{"Dest1", "KH"}, {"Fila4", "QH"}}},
+     "QH",
+     "Dest1",
+     true},
+    {"st helena: a lower pile does not feed a king",
+     StHelena,
+     {{{"Dest1", "KH"}, {"Fila7", "QH"}}},
+     "QH",
+     "Dest1",
+     false},
+    {"st helena: the last lower pile does not feed a king",
+     StHelena,
+     {{{"Dest4", "KS"}, {"Fila10", "QS"}}},
+     "QS",
+     "Dest4",
+     false},
+    {"st helena: a lower pile feeds an ace",
+     StHelena,
+     {{{"Dest5", "AH"}, {"Fila10", "2H"}}},
+     "2H",
+     "Dest5",
+     true},
+    {"st helena: an upper pile does not feed an ace",
+     StHelena,
+     {{{"Dest8", "AS"}, {"Fila1", "2S"}}},
+     "2S",
+     "Dest8",
+     false},
+    {"st helena: the right side pile feeds an ace",
+     StHelena,
+     {{{"Dest8", "AS"}, {"Fila6", "2S"}}},
+     "2S",
+     "Dest8",
+     true},
+    {"st helena: the left side pile feeds a king",
+     StHelena,
+     {{{"Dest2", "KD"}, {"Fila12", "QD"}}},
+     "QD",
+     "Dest2",
+     true},
+    {"st helena: after a redeal a lower pile feeds a king",
+     StHelena,
+     {{{"Dest1", "KH"}, {"Fila7", "QH"}}, 0, std::nullopt, 2},
+     "QH",
+     "Dest1",
+     true},
+    {"st helena: after a redeal an upper pile feeds an ace",
+     StHelena,
+     {{{"Dest8", "AS"}, {"Fila1", "2S"}}, 0, std::nullopt, 2},
+     "2S",
+     "Dest8",
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(StHelena, CataloguePlacing, ::testing::ValuesIn(kStHelenaPlacing),
                          CaseName<PlaceCase>);
 
 // Backbone: the crosswise card (the third reserve) lies across the two columns (the first two):

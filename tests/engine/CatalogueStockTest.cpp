@@ -16,7 +16,7 @@
 namespace quillon::test {
 namespace {
 
-enum Game { BigBen = 118, Tournament = 600, Crescent = 601, AgnesSorel = 604 };
+enum Game { BigBen = 118, StHelena = 119, Scuffle = 120, Tournament = 600, Crescent = 601, AgnesSorel = 604 };
 
 // Deals the game from the compiled catalogue, then clears every pile so that a case lays out
 // only the cards it names.
@@ -174,6 +174,84 @@ TEST(CatalogueStock, BigBenFillsEveryPileToThreeBeforeTurningACard) {
     Click(t); // the waste is not turned over a second time
     Check(t, {{"Fila2", "6H"}, {"Mazzo_Vis", "2C"}, {"Mazzo", ""}}, "after the last pass");
     EXPECT_EQ(t.s.Game.RedealCount, 2);
+}
+
+// St. Helena: a click on the empty stock gathers the piles, the first pile first and each from its
+// top card down, shuffles them and deals them one card to each pile in turn, face up. The first
+// redeal lifts the first deal's limits on which piles feed which foundations; a third click does
+// nothing.
+TEST(CatalogueStock, StHelenaRedealsTwiceAndThenLetsAnyPileFeedAnyFoundation) {
+    StockTable t;
+    Open(t, StHelena);
+    t.Piles({{"Fila1", "2C 3C 2S"}, {"Fila3", "9D"}, {"Fila12", "5H 6H"}, {"Dest8", "AS"}});
+    EXPECT_FALSE(PileAccepts(t.s, Card("2S"), "Dest8")) << "an upper pile feeds only the kings";
+
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 2);
+    // Gathered 2S 3C 2C 9D 6H 5H; the shuffle starts in the middle and steps by 2 and 5.
+    Check(t,
+          {{"Fila1", "9D"},
+           {"Fila2", "2S"},
+           {"Fila3", "3C"},
+           {"Fila4", "5H"},
+           {"Fila5", "2C"},
+           {"Fila6", "6H"},
+           {"Fila7", ""},
+           {"Fila12", ""},
+           {"Dest8", "AS"},
+           {"Mazzo", ""}},
+          "first redeal");
+    EXPECT_TRUE(t.FaceUp("9D"));
+    EXPECT_TRUE(t.FaceUp("5H"));
+    t.Piles({{"Fila1", "2S"}, {"Fila7", "QH"}, {"Fila5", ""}, {"Dest1", "KH"}});
+    EXPECT_TRUE(PileAccepts(t.s, Card("2S"), "Dest8")) << "an upper pile feeds an ace";
+    EXPECT_TRUE(PileAccepts(t.s, Card("QH"), "Dest1")) << "a lower pile feeds a king";
+
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    const std::string afterSecond = t.Cards("Fila1") + "|" + t.Cards("Fila2") + "|" + t.Cards("Fila3");
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    EXPECT_EQ(t.Cards("Fila1") + "|" + t.Cards("Fila2") + "|" + t.Cards("Fila3"), afterSecond)
+        << "no third redeal";
+}
+
+// Scuffle: with the stock used up, a click gathers the cards left on the piles, shuffles them and
+// lays them face down as a new stock, which clicks deal one card to each pile again; the
+// foundations keep their cards; two redeals, and a third click on the empty stock does nothing.
+TEST(CatalogueStock, ScuffleShufflesTheLeftoverPilesIntoANewStockTwice) {
+    StockTable t;
+    Open(t, Scuffle);
+    t.Piles({{"Fila1", "5C 9D"}, {"Fila3", "KS"}, {"Fila4", "2H 3H 4H"}, {"Dest1", "AS"}});
+    Click(t);
+    EXPECT_EQ(t.s.Game.RedealCount, 2);
+    // Gathered 9D 5C KS 4H 3H 2H (each pile from its top down); the shuffle starts in the middle
+    // and steps by 2 and 5; the last card shuffled lies on top.
+    Check(t, {{"Mazzo", "4H 9D 5C 2H KS 3H"}, {"Fila1", ""}, {"Fila3", ""}, {"Fila4", ""}, {"Dest1", "AS"}},
+          "first redeal");
+    for (const char* card : {"4H", "9D", "5C", "2H", "KS", "3H"})
+        EXPECT_FALSE(t.FaceUp(card)) << card;
+
+    Click(t);
+    Check(t, {{"Mazzo", "4H 9D"}, {"Fila1", "3H"}, {"Fila2", "KS"}, {"Fila3", "2H"}, {"Fila4", "5C"}},
+          "a deal from the new stock");
+    EXPECT_TRUE(t.FaceUp("3H"));
+    Click(t);
+    Check(t, {{"Mazzo", ""}, {"Fila1", "3H 9D"}, {"Fila2", "KS 4H"}}, "the new stock used up");
+
+    Click(t); // the second redeal
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    EXPECT_EQ(t.Cards("Mazzo").size(), std::string("xx xx xx xx xx xx").size());
+    Click(t);
+    Click(t);
+    const std::string piles =
+        t.Cards("Fila1") + "|" + t.Cards("Fila2") + "|" + t.Cards("Fila3") + "|" + t.Cards("Fila4");
+    Click(t); // no third redeal
+    EXPECT_EQ(t.s.Game.RedealCount, 3);
+    EXPECT_EQ(t.Cards("Mazzo"), "");
+    EXPECT_EQ(t.Cards("Fila1") + "|" + t.Cards("Fila2") + "|" + t.Cards("Fila3") + "|" + t.Cards("Fila4"),
+              piles);
+    EXPECT_EQ(t.Cards("Dest1"), "AS");
 }
 
 } // namespace

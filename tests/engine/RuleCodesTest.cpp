@@ -297,7 +297,7 @@ TEST(SpecialRules, InSuitUpAndDown) {
         {78, "empty: not a 2", "Dest1", {}, {}, "2S", false},
         {105, "down in suit with wrap", "Fila1", {{"Fila1", "AH"}}, {}, "KH", true},
         {105, "not another suit", "Fila1", {{"Fila1", "5H"}}, {}, "4S", false},
-        {105, "empty: nothing", "Fila1", {}, {}, "KH", false},
+        {105, "empty: nothing, whatever the empty value", "Fila1", {}, {{TEmpty(0), -1}}, "KH", false},
         {121, "down in suit", "Fila1", {{"Fila1", "5H"}}, {}, "4H", true},
         {121, "not up", "Fila1", {{"Fila1", "5H"}}, {}, "6H", false},
         {121, "empty: a Jack", "Fila1", {}, {}, "JH", true},

@@ -1321,6 +1321,24 @@ const std::vector<RecordedWin>& RecordedWinsBelow600() {
          "10:Dest11 64:Dest3 0:Mazzo 93:Dest4 65:Dest3 53:Dest3 2:Dest7 55:Dest7 94:Dest4 56:Dest7 "
          "54:Dest3 5:Dest7 58:Dest7 46:Dest8 21:Dest9 67:Fila12 14:Dest5 67:Dest5 68:Dest5 "
          "69:Dest5 83:Dest6"},
+        {119, "0000000000298",
+         "22:Dest2 21:Dest2 91:Fila2 80:Fila10 48:Fila3 51:Fila8 36:Fila5 36:Dest3 87:Dest3 "
+         "7:Fila7 46:Fila5 17:Dest6 7:Fila12 6:Fila12 55:Dest5 56:Dest5 0:Mazzo 5:Dest5 18:Dest6 "
+         "60:Dest1 15:Fila8 96:Dest8 49:Dest4 45:Dest8 50:Fila9 10:Fila10 54:Fila3 50:Fila2 "
+         "51:Fila2 104:Fila2 82:Dest7 31:Dest7 34:Dest3 85:Dest3 15:Fila5 68:Fila5 48:Dest4 "
+         "90:Fila7 20:Dest2 72:Fila11 57:Fila8 59:Dest1 71:Dest6 84:Dest7 32:Dest3 83:Dest3 "
+         "72:Dest6 73:Dest6 90:Fila1 91:Fila1 19:Dest2 70:Dest2 43:Fila9 54:Fila11 53:Fila11 "
+         "69:Dest2 46:Dest8 68:Dest2 15:Dest2 66:Dest2 0:Mazzo 58:Dest5 30:Dest3 29:Dest3 6:Dest1 "
+         "54:Fila3 51:Fila9 99:Dest8 100:Dest8 35:Fila4 80:Dest3 43:Fila6 74:Dest6 4:Fila5 "
+         "57:Dest1 4:Dest1 3:Dest1 54:Dest1 53:Dest1 33:Dest7 75:Dest6 24:Dest6 101:Dest8 "
+         "25:Dest6 51:Fila8 50:Dest8 7:Dest5 51:Dest8 104:Dest8 8:Dest5 79:Dest3 47:Dest4 "
+         "98:Dest4 78:Dest6 11:Fila12 9:Dest5 10:Dest5 11:Dest5 35:Fila9 86:Dest7 35:Dest7 "
+         "88:Dest7 37:Dest7 90:Dest7 12:Dest5 97:Dest4 91:Dest7 65:Dest5 43:Fila1 44:Dest4 "
+         "43:Dest4 42:Dest4 93:Dest4 92:Dest4"},
+        {120, "0000000000008",
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo "
+         "0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo 0:Mazzo",
+         true},
     };
     return wins;
 }
