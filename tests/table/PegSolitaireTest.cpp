@@ -17,6 +17,8 @@
 #include "model/Session.h"
 #include "table/PileLayout.h"
 
+#include "PlayDeal.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,19 +45,9 @@ struct Board {
     std::vector<int> cards; // the dealt cards, in cell order
 
     explicit Board(const char* code = "0000000000001") {
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-        InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
-        InstallSelectionHooks(s);
         std::string error;
-        ok = LoadAndDeal(s, kPegSolitaire, code, error);
+        ok = DealForPlay(s, kPegSolitaire, code, error);
         EXPECT_TRUE(ok) << error;
-        LayoutForClientArea(s, 1024, 768, 'B');
-        s.Params.WriteParam(param::CardsAnimate, 1, "N");
-        s.Game.DealDone = 1;
-        s.SetFlag(GameInPlay, true);
         for (const auto& p : s.Piles.TableauPiles)
             if (PileSize(p) == 1)
                 cards.push_back(PileCard(p, 0));

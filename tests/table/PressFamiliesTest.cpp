@@ -18,6 +18,8 @@
 #include "model/Session.h"
 #include "table/PileLayout.h"
 
+#include "PlayDeal.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -44,20 +46,10 @@ struct Dealt {
     bool ok = false;
 
     Dealt(int game, const char* code, bool autoplay) {
-        const char* dir = std::getenv("QUILLON_PROGRAM_DIR");
-        s.ProgramFolder = std::string(dir && *dir ? dir : "../bin") + "/";
-        InstallPlayHooks(s);
-        InstallStockHooks(s);
-        InstallAutoplayHooks(s);
-        InstallSelectionHooks(s);
         s.view = &view;
         std::string error;
-        ok = LoadAndDeal(s, game, code, error);
+        ok = DealForPlay(s, game, code, error);
         EXPECT_TRUE(ok) << error;
-        LayoutForClientArea(s, 1024, 768, 'B');
-        s.Params.WriteParam(param::CardsAnimate, 1, "N");
-        s.Game.DealDone = 1;
-        s.SetFlag(GameInPlay, true);
         s.AutoplayMenu.Ticked = s.AutoplayMenu.ButtonsDown = autoplay;
     }
     // A point inside the part of the card `skip` places below the top of the pile that shows.
